@@ -1,0 +1,2 @@
+#pragma once
+// Shared state of the program (filled in as the services land).

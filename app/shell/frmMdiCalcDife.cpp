@@ -1,0 +1,7 @@
+#include "frmMdiCalcDife.h"
+
+frmMdiCalcDife::frmMdiCalcDife(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Quorvane"));
+}

@@ -1,0 +1,6 @@
+#include "RichTextPolin.h"
+
+RichTextPolin::RichTextPolin(QWidget *parent)
+    : QWidget(parent)
+{
+}

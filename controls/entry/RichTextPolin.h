@@ -1,0 +1,8 @@
+#pragma once
+#include <QWidget>
+
+class RichTextPolin : public QWidget {
+    Q_OBJECT
+public:
+    explicit RichTextPolin(QWidget *parent = nullptr);
+};

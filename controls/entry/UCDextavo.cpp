@@ -1,0 +1,6 @@
+#include "UCDextavo.h"
+
+UCDextavo::UCDextavo(QWidget *parent)
+    : QWidget(parent)
+{
+}

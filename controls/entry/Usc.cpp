@@ -1,0 +1,6 @@
+#include "Usc.h"
+
+Usc::Usc(QWidget *parent)
+    : QWidget(parent)
+{
+}

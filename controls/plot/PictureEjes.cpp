@@ -1,0 +1,6 @@
+#include "PictureEjes.h"
+
+PictureEjes::PictureEjes(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,63 @@
+#include "CollFuncPolin.h"
+
+#include "Entero16.h"
+#include "TextoNumero.h"
+
+#include <cmath>
+
+CollFuncPolin::CollFuncPolin()
+    : m_poliVacio(Collpolinomio::Nuevo())
+{
+}
+
+RaizPtr CollFuncPolin::Agrega(double raiz, std::int16_t tpol)
+{
+    auto nueva = std::make_shared<ClsRaices>();
+    nueva->Raiz(raiz);
+    nueva->tipopol(tpol);
+    for (auto it = m_raices.begin(); it != m_raices.end(); ++it) {
+        const ClsRaices &r = **it;
+        const double tolerancia = std::pow(10.0, -m_precis);
+        if (r.tipopol() == tpol && std::fabs(r.Raiz() - raiz) < tolerancia) {
+            nueva->Raiz(r.Raiz());
+            m_raices.insert(it, nueva);
+            return nueva;
+        }
+        if ((r.tipopol() == tpol && r.Raiz() > raiz) || r.tipopol() > tpol) {
+            m_raices.insert(it, nueva);
+            return nueva;
+        }
+    }
+    m_raices.push_back(nueva);
+    return nueva;
+}
+
+RaizPtr CollFuncPolin::Elemento(long posicion) const
+{
+    if (posicion >= 1 && posicion <= static_cast<long>(m_raices.size()))
+        return m_raices[static_cast<std::size_t>(posicion - 1)];
+    auto fuera = std::make_shared<ClsRaices>();
+    fuera->Raiz(-1e308);
+    fuera->tipopol(-1);
+    return fuera;
+}
+
+RaizPtr CollFuncPolin::ElementoClave(const std::string &clave) const
+{
+    long posicion = 0;
+    try {
+        posicion = rt::CInt(rt::Val(clave));
+    } catch (const rt::ErrorDesbordamiento &) {
+        posicion = 0;
+    }
+    return Elemento(posicion);
+}
+
+long CollFuncPolin::Cuenta(std::int16_t t) const
+{
+    std::int16_t n = 0;
+    for (const auto &r : m_raices)
+        if (r->tipopol() == t)
+            n = rt::SumaEntero(n, 1);
+    return n;
+}
