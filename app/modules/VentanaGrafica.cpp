@@ -1,0 +1,3 @@
+#include "VentanaGrafica.h"
+
+void CalculaVentana(CollFuncPolin &) {}
