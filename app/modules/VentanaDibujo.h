@@ -1,0 +1,16 @@
+#pragma once
+// The one graph window as the drawing routines use it: the main graph, the
+// band strip below it, the legend panel, and whether the cursor read-out is
+// on. The shell's graph window implements it.
+class PictureEjes;
+
+class VentanaDibujo {
+public:
+    virtual ~VentanaDibujo() = default;
+
+    virtual PictureEjes &picejGraf() = 0;   // the main graph
+    virtual PictureEjes &Picejegraf2() = 0; // the band strip
+    virtual PictureEjes &PicejeGraf3() = 0; // the legend panel
+    // True while the cursor read-out is on.
+    virtual bool RecorreGraf() const = 0;
+};
