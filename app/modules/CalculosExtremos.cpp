@@ -1,0 +1,177 @@
+// Critical points, absolute extrema, range, parity and limits.
+#include "ModCalculos.h"
+
+#include "CalculosRaices.h"
+#include "generapoli.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace calculos;
+
+namespace {
+
+// Below this |P''| a critical point is classified by the sign of P' on
+// both sides.
+constexpr double TOLERANCIA_SEGUNDA = 1E-06;
+// Distance from a critical point at which P' is tested on both sides.
+constexpr double PASO_PRIMERA = 0.0471027;
+
+struct Critico {
+    double x = 0.0;
+    std::int16_t clase = CLASE_NINGUNO;
+};
+
+// First-derivative test; the step never reaches halfway to a neighbouring
+// critical point, so the test sees this point's own change of sign.
+std::int16_t PruebaPrimera(const Collpolinomio &prima, const std::vector<RaizAgrupada> &grupos,
+                           std::size_t i)
+{
+    double paso = PASO_PRIMERA;
+    if (i > 0)
+        paso = std::min(paso, (grupos[i].valor - grupos[i - 1].valor) / 2);
+    if (i + 1 < grupos.size())
+        paso = std::min(paso, (grupos[i + 1].valor - grupos[i].valor) / 2);
+    const double a = prima.Eval(grupos[i].valor - paso);
+    const double b = prima.Eval(grupos[i].valor + paso);
+    if (a > 0 && b < 0)
+        return CLASE_MAXIMO;
+    if (a < 0 && b > 0)
+        return CLASE_MINIMO;
+    return CLASE_NINGUNO;
+}
+
+// Classes of the distinct critical points of the record: by the sign of
+// P'' when it exceeds the tolerance at a simple root of P' (at a multiple
+// root P'' is 0 and only rounding could make it look otherwise), else by
+// the first-derivative test.
+std::vector<Critico> Clasifica(const CollFuncPolin &fp, double tolerancia)
+{
+    const std::vector<RaizAgrupada> grupos = Agrupa(RaicesDeTipo(fp, 1));
+    const Collpolinomio &prima = Poli(fp.Polder1());
+    const Collpolinomio &segunda = Poli(fp.Polder2());
+    std::vector<Critico> criticos;
+    for (std::size_t i = 0; i < grupos.size(); ++i) {
+        const double s = segunda.Eval(grupos[i].valor);
+        std::int16_t clase;
+        if (grupos[i].multiplicidad == 1 && s > tolerancia)
+            clase = CLASE_MINIMO;
+        else if (grupos[i].multiplicidad == 1 && s < -tolerancia)
+            clase = CLASE_MAXIMO;
+        else
+            clase = PruebaPrimera(prima, grupos, i);
+        criticos.push_back({grupos[i].valor, clase});
+    }
+    return criticos;
+}
+
+} // namespace
+
+PuntosCriticos ClasificaPuntosCriticos(const PoliPtr &p)
+{
+    return ClasificaPuntosCriticos(*CreaFuncPolin(p));
+}
+
+PuntosCriticos ClasificaPuntosCriticos(const CollFuncPolin &fp)
+{
+    PuntosCriticos r;
+    for (const Critico &c : Clasifica(fp, TOLERANCIA_SEGUNDA)) {
+        r.x.push_back(c.x);
+        r.clase.push_back(c.clase);
+    }
+    r.n = static_cast<std::int16_t>(r.x.size());
+    r.sinPuntos = r.x.empty();
+    return r;
+}
+
+ExtremosAbsolutos MaxMinAbsoluto(const CollFuncPolin &fp)
+{
+    ExtremosAbsolutos r;
+    const Collpolinomio &p = Poli(fp.Polin());
+    const int g = p.Grado();
+    const double principal = CoeficientePrincipal(p);
+    if (g == 0) {
+        // Every point of a constant is both its maximum and its minimum.
+        r.valorMax = r.valorMin = principal;
+        r.abscisa = 0.0;
+        r.sinExtremo = true;
+        r.esConstante = true;
+        return r;
+    }
+    const std::vector<Critico> criticos = Clasifica(fp, 0.0);
+    if (g % 2 == 1 || criticos.empty()) {
+        r.sinExtremo = true;
+        return r;
+    }
+    // A positive leading coefficient: the least local minimum; a negative
+    // one: the greatest local maximum. Ties keep the leftmost point.
+    const bool buscaMinimo = principal > 0;
+    const std::int16_t buscada = buscaMinimo ? CLASE_MINIMO : CLASE_MAXIMO;
+    auto mejora = [buscaMinimo](double v, double actual) {
+        return buscaMinimo ? v < actual : v > actual;
+    };
+    bool hallado = false;
+    double valor = 0.0;
+    for (const Critico &c : criticos) {
+        const double v = p.Eval(c.x);
+        if (c.clase == buscada && (!hallado || mejora(v, valor))) {
+            hallado = true;
+            valor = v;
+            r.abscisa = c.x;
+        }
+    }
+    if (!hallado) {
+        // No point passed the tests: the extremum of an even-degree P is
+        // still reached at one of its critical points.
+        for (const Critico &c : criticos) {
+            const double v = p.Eval(c.x);
+            if (!hallado || mejora(v, valor)) {
+                hallado = true;
+                valor = v;
+                r.abscisa = c.x;
+            }
+        }
+    }
+    if (buscaMinimo)
+        r.valorMin = valor;
+    else
+        r.valorMax = valor;
+    return r;
+}
+
+Rango RangoPolinomio(const CollFuncPolin &fp)
+{
+    const ExtremosAbsolutos e = MaxMinAbsoluto(fp);
+    Rango r;
+    r.rango = {e.valorMin, e.valorMax};
+    r.sinExtremo = e.sinExtremo;
+    return r;
+}
+
+Paridad ParidadPolinomio(const Collpolinomio &p)
+{
+    Paridad r;
+    const int paridadGrado = p.Grado() % 2;
+    for (const auto &t : p)
+        if (t->expon() % 2 != paridadGrado) {
+            r.ninguna = true;
+            return r;
+        }
+    (paridadGrado == 0 ? r.par : r.impar) = true;
+    return r;
+}
+
+Limites ExtensionPolinomio(const Collpolinomio &p)
+{
+    Limites r;
+    const int g = p.Grado();
+    const double c = CoeficientePrincipal(p);
+    if (g <= 0) {
+        r.limMenos = r.limMas = c;
+        return r;
+    }
+    const double signo = c > 0 ? 1.0 : -1.0;
+    r.limMas = signo * INFINITO;
+    r.limMenos = g % 2 == 0 ? r.limMas : -r.limMas;
+    return r;
+}

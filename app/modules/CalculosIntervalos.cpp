@@ -1,0 +1,123 @@
+// Sign, monotonicity and concavity intervals of a function record.
+#include "ModCalculos.h"
+
+#include "CalculosRaices.h"
+
+using namespace calculos;
+
+namespace {
+
+// Step left of the smallest root of P' where the first monotonicity
+// interval is tested.
+constexpr double PASO_MONOTONIA = 1.0;
+// Step right of the largest root of P where the last sign band ends for
+// its test (tested halfway).
+constexpr double PASO_ULTIMA_BANDA = 1.0;
+// Pad beyond the outer inflection abscissas for the concavity tests.
+constexpr double HOLGURA_INFLEXION = 0.271047;
+// Second test point of P'' when it vanishes at 0.
+constexpr double PRUEBA_SEGUNDA = 1.271047;
+
+// Intervals between consecutive cut points, the outer ends at infinity.
+std::vector<Intervalo> CortaEn(const std::vector<double> &cortes)
+{
+    std::vector<Intervalo> intervalos(cortes.size() + 1);
+    for (std::size_t i = 0; i < cortes.size(); ++i) {
+        intervalos[i].derecho = cortes[i];
+        intervalos[i + 1].izquierdo = cortes[i];
+    }
+    intervalos.front().izquierdo = -INFINITO;
+    intervalos.back().derecho = INFINITO;
+    return intervalos;
+}
+
+} // namespace
+
+ResultadoIntervalos IntervalosSigno(const CollFuncPolin &fp)
+{
+    ResultadoIntervalos r;
+    r.m = static_cast<std::int16_t>(fp.Cuenta(0));
+    const std::vector<double> raices = Distintas(RaicesDeTipo(fp, 0));
+    r.intervalos = CortaEn(raices);
+    r.n = static_cast<std::int16_t>(raices.size());
+    if (raices.empty()) {
+        // No real root: one sign on the whole line (0 for the zero polynomial).
+        r.codigos = {EvaluaSignoAux(fp, 0.0)};
+        return r;
+    }
+    std::vector<double> a{raices.front() - HOLGURA_RAICES};
+    a.insert(a.end(), raices.begin(), raices.end());
+    a.push_back(raices.back() + PASO_ULTIMA_BANDA);
+    for (std::size_t i = 0; i + 1 < a.size(); ++i)
+        r.codigos.push_back(EvaluaSignoAux(fp, (a[i] + a[i + 1]) / 2));
+    return r;
+}
+
+ResultadoIntervalos CalculaMonotonia(const CollFuncPolin &fp)
+{
+    ResultadoIntervalos r;
+    const std::vector<RaizAgrupada> grupos = Agrupa(RaicesDeTipo(fp, 1));
+    if (grupos.empty()) {
+        r.intervalos = CortaEn({});
+        r.codigos = {EvaluaPrimaAux(fp, 0.0)};
+        return r;
+    }
+    // P' keeps its sign across a root of even multiplicity: only the odd
+    // ones cut, and the sign alternates at each cut.
+    std::vector<double> cortes;
+    for (const auto &g : grupos)
+        if (g.multiplicidad % 2 == 1)
+            cortes.push_back(g.valor);
+    r.intervalos = CortaEn(cortes);
+    r.codigos.push_back(EvaluaPrimaAux(fp, grupos.front().valor - PASO_MONOTONIA));
+    for (std::size_t i = 1; i < r.intervalos.size(); ++i)
+        r.codigos.push_back(static_cast<std::int16_t>(-r.codigos.back()));
+    r.m = r.n = static_cast<std::int16_t>(cortes.size());
+    return r;
+}
+
+ResultadoIntervalos IntervalosMonotonia(const CollFuncPolin &fp)
+{
+    return CalculaMonotonia(fp);
+}
+
+ResultadoConcavidad IntervalosConcavidad(const CollFuncPolin &fp)
+{
+    ResultadoConcavidad r;
+    r.m = static_cast<std::int16_t>(fp.Cuenta(2));
+    if (Poli(fp.Polin()).Grado() <= 1) {
+        r.esRecta = true;
+        r.intervalos = CortaEn({});
+        r.codigos = {CODIGO_RECTA};
+        return r;
+    }
+    const Collpolinomio &segunda = Poli(fp.Polder2());
+    const ResultadoRaices inflexiones = CalculaInflexiones(fp);
+    const std::vector<double> &x = inflexiones.raices;
+    r.intervalos = CortaEn(x);
+    r.n = inflexiones.n;
+    if (x.empty()) {
+        // P'' does not change sign: its sign wherever it is not 0, which is
+        // the sign of its leading coefficient when 0 and the second test
+        // point are both roots.
+        std::int16_t codigo = EvaluaSegundaAux(fp, 0.0);
+        if (codigo == 0)
+            codigo = EvaluaSegundaAux(fp, PRUEBA_SEGUNDA);
+        if (codigo == 0)
+            codigo = Signo(CoeficientePrincipal(segunda));
+        r.codigos = {codigo};
+        return r;
+    }
+    std::vector<double> l{x.front() - HOLGURA_INFLEXION};
+    l.insert(l.end(), x.begin(), x.end());
+    l.push_back(x.back() + HOLGURA_INFLEXION);
+    const std::vector<double> raicesSegunda = Distintas(RaicesDeTipo(fp, 2));
+    for (std::size_t i = 0; i + 1 < l.size(); ++i) {
+        std::int16_t codigo = EvaluaSegundaAux(fp, (l[i] + l[i + 1]) / 2);
+        // The midpoint may be a root of P'' that is no inflection.
+        if (codigo == 0)
+            codigo = SignoEntre(segunda, raicesSegunda, l[i], l[i + 1]);
+        r.codigos.push_back(codigo);
+    }
+    return r;
+}

@@ -1,0 +1,67 @@
+#include "CalculosRaices.h"
+
+namespace calculos {
+
+std::vector<double> RaicesDeTipo(const CollFuncPolin &fp, std::int16_t t)
+{
+    std::vector<double> raices;
+    for (const auto &r : fp)
+        if (r->tipopol() == t)
+            raices.push_back(r->Raiz());
+    return raices;
+}
+
+std::vector<double> Distintas(const std::vector<double> &raices)
+{
+    std::vector<double> distintas;
+    for (double r : raices)
+        if (distintas.empty() || distintas.back() != r)
+            distintas.push_back(r);
+    return distintas;
+}
+
+std::vector<RaizAgrupada> Agrupa(const std::vector<double> &raices)
+{
+    std::vector<RaizAgrupada> grupos;
+    for (double r : raices) {
+        if (!grupos.empty() && grupos.back().valor == r)
+            ++grupos.back().multiplicidad;
+        else
+            grupos.push_back({r, 1});
+    }
+    return grupos;
+}
+
+const Collpolinomio &Poli(const PoliPtr &p)
+{
+    static const Collpolinomio vacio;
+    return p ? *p : vacio;
+}
+
+double CoeficientePrincipal(const Collpolinomio &p)
+{
+    return p.Cuenta() > 0 ? p.terminos().front()->coef() : 0.0;
+}
+
+std::int16_t Signo(double v)
+{
+    return v > 0 ? 1 : (v < 0 ? -1 : 0);
+}
+
+std::int16_t SignoEntre(const Collpolinomio &pol, const std::vector<double> &raicesDistintas,
+                        double a, double b)
+{
+    std::vector<double> puntos{a};
+    for (double r : raicesDistintas)
+        if (r > a && r < b)
+            puntos.push_back(r);
+    puntos.push_back(b);
+    for (std::size_t i = 0; i + 1 < puntos.size(); ++i) {
+        const std::int16_t s = Signo(pol.Eval((puntos[i] + puntos[i + 1]) / 2));
+        if (s != 0)
+            return s;
+    }
+    return 0;
+}
+
+} // namespace calculos

@@ -1,0 +1,39 @@
+#pragma once
+// Reading the root lists of a function record, shared by the analysis
+// routines of ModCalculos.
+#include "CollFuncPolin.h"
+#include "Collpolinomio.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace calculos {
+
+// Pad beyond the first and the last root where the outer intervals are tested.
+inline constexpr double HOLGURA_RAICES = 3.271047;
+
+struct RaizAgrupada {
+    double valor = 0.0;
+    int multiplicidad = 0;
+};
+
+// The roots of type t (0 P, 1 P', 2 P'') in the record's order: ascending,
+// a multiple root repeated with identical values.
+std::vector<double> RaicesDeTipo(const CollFuncPolin &fp, std::int16_t t);
+// Consecutive equal values taken once (exact comparison: the record stores
+// a multiple root with identical values).
+std::vector<double> Distintas(const std::vector<double> &raices);
+std::vector<RaizAgrupada> Agrupa(const std::vector<double> &raices);
+
+// A missing polynomial reads as the zero polynomial.
+const Collpolinomio &Poli(const PoliPtr &p);
+double CoeficientePrincipal(const Collpolinomio &p);
+std::int16_t Signo(double v);
+
+// Sign of pol on (a, b), taken between two consecutive points of a, the
+// distinct roots of pol inside (a, b), and b, where pol cannot vanish;
+// 0 only when pol vanishes everywhere there.
+std::int16_t SignoEntre(const Collpolinomio &pol, const std::vector<double> &raicesDistintas,
+                        double a, double b);
+
+} // namespace calculos

@@ -1,0 +1,83 @@
+#include "ModCalculos.h"
+
+#include "CalculosRaices.h"
+#include "generapoli.h"
+
+#include <cmath>
+
+using namespace calculos;
+
+ResultadoRaices RaicesDistintas(const PoliPtr &p)
+{
+    return RaicesDistintas(*CreaFuncPolin(p));
+}
+
+ResultadoRaices RaicesDistintas(const CollFuncPolin &fp)
+{
+    ResultadoRaices r;
+    r.raices = Distintas(RaicesDeTipo(fp, 1));
+    r.n = static_cast<std::int16_t>(r.raices.size());
+    r.sinRaices = r.raices.empty();
+    return r;
+}
+
+ResultadoRaices CalculaInflexiones(const CollFuncPolin &fp)
+{
+    ResultadoRaices r;
+    const std::vector<double> l = Distintas(RaicesDeTipo(fp, 2));
+    const Collpolinomio &segunda = Poli(fp.Polder2());
+    // A root is an inflection when P'' has opposite signs halfway to its
+    // neighbouring roots (or the pad beyond the outer ones).
+    for (std::size_t j = 0; j < l.size(); ++j) {
+        const double antes = j == 0 ? l[j] - HOLGURA_RAICES : l[j - 1];
+        const double despues = j + 1 == l.size() ? l[j] + HOLGURA_RAICES : l[j + 1];
+        const std::int16_t sa = Signo(segunda.Eval((l[j] + antes) / 2));
+        const std::int16_t sb = Signo(segunda.Eval((despues + l[j]) / 2));
+        if (sa * sb < 0)
+            r.raices.push_back(l[j]);
+    }
+    r.n = static_cast<std::int16_t>(r.raices.size());
+    r.sinRaices = r.raices.empty();
+    return r;
+}
+
+std::int16_t EvaluaSignoAux(const CollFuncPolin &fp, double x)
+{
+    return Signo(Poli(fp.Polin()).Eval(x));
+}
+
+std::int16_t EvaluaPrimaAux(const CollFuncPolin &fp, double x)
+{
+    const std::int16_t s = Signo(Poli(fp.Polder1()).Eval(x));
+    return s == 0 ? CODIGO_CONSTANTE : s;
+}
+
+std::int16_t EvaluaSegundaAux(const CollFuncPolin &fp, double x)
+{
+    return Signo(Poli(fp.Polder2()).Eval(x));
+}
+
+bool CasiIgual(double a, double b, double tol)
+{
+    // A program value that is numerically zero (a root found as 1e-17) is
+    // compared with 0 absolutely.
+    const double d = std::fabs(b) < 1e-9 ? 1.0 : std::fabs(b);
+    const double referencia = std::fabs(b) < 1e-9 ? 0.0 : b;
+    return std::fabs(a - referencia) / d < tol;
+}
+
+std::int16_t ComparaDerivada(const Collpolinomio &p, const Collpolinomio &q, double tol,
+                             std::int16_t &termino)
+{
+    std::int16_t cuenta = 0;
+    for (std::int16_t i = 0; i <= q.Grado(); ++i) {
+        const double cq = q.ElementoExponente(i)->coef();
+        const double cp = p.ElementoExponente(i)->coef();
+        const double d = cq == 0 ? std::fabs(cp - cq) : std::fabs(cp - cq) / std::fabs(cq);
+        if (d > tol) {
+            ++cuenta;
+            termino = i;
+        }
+    }
+    return cuenta;
+}
