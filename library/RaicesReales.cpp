@@ -1,0 +1,194 @@
+#include "RaicesReales.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
+
+// Coefficients of expanded products already carry a few roundings each, so
+// the error bound is kept generous: still far below the value of P at a
+// critical point between two roots 0.1 % apart.
+constexpr double kHolguraError = 16.0;
+
+int Signo(double v)
+{
+    return v > 0.0 ? 1 : (v < 0.0 ? -1 : 0);
+}
+
+void QuitaCerosAltos(std::vector<double> &coef)
+{
+    while (!coef.empty() && coef.back() == 0.0)
+        coef.pop_back();
+}
+
+} // namespace
+
+RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef, double x)
+{
+    Valor r;
+    if (coef.empty())
+        return r;
+    double p = coef.back();
+    double suma = std::fabs(coef.back());
+    const double ax = std::fabs(x);
+    for (std::size_t i = coef.size() - 1; i-- > 0;) {
+        p = p * x + coef[i];
+        suma = suma * ax + std::fabs(coef[i]);
+    }
+    r.valor = p;
+    r.cotaError = kHolguraError * static_cast<double>(coef.size() + 1) * kEpsilon * suma;
+    return r;
+}
+
+std::vector<double> RaicesReales::Derivada(const std::vector<double> &coef)
+{
+    std::vector<double> d;
+    for (std::size_t k = 1; k < coef.size(); ++k)
+        d.push_back(static_cast<double>(k) * coef[k]);
+    return d;
+}
+
+void RaicesReales::Cotas(const std::vector<double> &coef, double &cpos, double &cneg)
+{
+    std::vector<double> a = coef;
+    QuitaCerosAltos(a);
+    cpos = 0.0;
+    cneg = 0.0;
+    if (a.size() < 2)
+        return;
+    const int n = static_cast<int>(a.size()) - 1;
+    const double lider = a.back();
+    const int s = Signo(lider);
+    const int sNeg = (n % 2 == 0) ? s : -s;
+    double m1 = 0.0, m2 = 0.0;
+    int k1 = 0, k2 = 0;
+    for (int e = n; e >= 0; --e) {
+        const double c = a[static_cast<std::size_t>(e)];
+        if (c == 0.0)
+            continue;
+        if (s * c < 0.0 && std::fabs(c) > m1) {
+            if (m1 == 0.0)
+                k1 = e;
+            m1 = std::fabs(c);
+        }
+        const double cNeg = (e % 2 == 0) ? c : -c;
+        if (sNeg * cNeg < 0.0 && std::fabs(cNeg) > m2) {
+            if (m2 == 0.0)
+                k2 = e;
+            m2 = std::fabs(cNeg);
+        }
+    }
+    if (m1 != 0.0)
+        cpos = 1.0 + std::pow(m1 / std::fabs(lider), 1.0 / (n - k1));
+    if (m2 != 0.0)
+        cneg = -(1.0 + std::pow(m2 / std::fabs(lider), 1.0 / (n - k2)));
+}
+
+double RaicesReales::RaizEnTramo(const std::vector<double> &coef, const std::vector<double> &derivada,
+                                 double u, double v)
+{
+    const int signoU = Signo(EvaluaConCota(coef, u).valor);
+    double x = u + (v - u) / 2;
+    double paso = v - u;
+    double pasoPrevio = paso;
+    for (int iter = 0; iter < 400; ++iter) {
+        const double f = EvaluaConCota(coef, x).valor;
+        if (f == 0.0)
+            return x;
+        if (Signo(f) == signoU)
+            u = x;
+        else
+            v = x;
+        const double medio = u + (v - u) / 2;
+        if (medio <= u || medio >= v)
+            return x; // the bracket is down to neighbouring doubles
+        // Newton while it stays inside the bracket and its steps keep
+        // halving; bisection otherwise.
+        const double df = EvaluaConCota(derivada, x).valor;
+        double siguiente = medio;
+        pasoPrevio = paso;
+        paso = (v - u) / 2;
+        if (df != 0.0) {
+            const double newton = x - f / df;
+            if (newton > u && newton < v && std::fabs(f / df) < 0.5 * std::fabs(pasoPrevio)) {
+                siguiente = newton;
+                paso = f / df;
+            }
+        }
+        if (std::fabs(siguiente - x) <= 2 * kEpsilon * std::fabs(siguiente))
+            return siguiente;
+        x = siguiente;
+    }
+    return x;
+}
+
+std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef)
+{
+    QuitaCerosAltos(coef);
+    std::vector<RaizMultiple> raices;
+    if (coef.size() < 2)
+        return raices;
+
+    // A factor x^k: the root 0, k times, and the search goes on without it.
+    std::size_t k = 0;
+    while (coef[k] == 0.0)
+        ++k;
+    if (k > 0) {
+        coef.erase(coef.begin(), coef.begin() + static_cast<std::ptrdiff_t>(k));
+        raices = Calcula(coef);
+        const auto donde = std::lower_bound(raices.begin(), raices.end(), 0.0,
+                                            [](const RaizMultiple &r, double v) { return r.valor < v; });
+        raices.insert(donde, RaizMultiple{0.0, static_cast<int>(k)});
+        return raices;
+    }
+
+    if (coef.size() == 2) {
+        raices.push_back({-coef[0] / coef[1], 1});
+        return raices;
+    }
+
+    const std::vector<double> derivada = Derivada(coef);
+    const std::vector<RaizMultiple> criticos = Calcula(derivada);
+
+    double cpos = 0.0, cneg = 0.0;
+    Cotas(coef, cpos, cneg);
+
+    // The stretch ends: the bounds and every distinct critical point.
+    struct Punto {
+        double x;
+        double valor;
+        bool esRaiz;
+    };
+    std::vector<Punto> puntos;
+    puntos.push_back({cneg, EvaluaConCota(coef, cneg).valor, false});
+    for (const RaizMultiple &c : criticos) {
+        const Valor v = EvaluaConCota(coef, c.valor);
+        const bool esRaiz = std::fabs(v.valor) <= v.cotaError;
+        puntos.push_back({c.valor, v.valor, esRaiz});
+    }
+    puntos.push_back({cpos, EvaluaConCota(coef, cpos).valor, false});
+    std::stable_sort(puntos.begin(), puntos.end(), [](const Punto &a, const Punto &b) { return a.x < b.x; });
+
+    std::size_t iCritico = 0;
+    for (std::size_t i = 0; i < puntos.size(); ++i) {
+        const Punto &p = puntos[i];
+        if (p.esRaiz) {
+            // Find the multiplicity of this critical point in P'.
+            while (iCritico < criticos.size() && criticos[iCritico].valor != p.x)
+                ++iCritico;
+            const int mult = iCritico < criticos.size() ? criticos[iCritico].multiplicidad : 1;
+            raices.push_back({p.x, mult + 1});
+        }
+        if (i + 1 == puntos.size())
+            break;
+        const Punto &q = puntos[i + 1];
+        if (p.esRaiz || q.esRaiz || !(q.x > p.x))
+            continue;
+        if (Signo(p.valor) * Signo(q.valor) < 0)
+            raices.push_back({RaizEnTramo(coef, derivada, p.x, q.x), 1});
+    }
+    return raices;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Every real root of a polynomial with its multiplicity, found without
+// deflation: the real roots of P are isolated between consecutive distinct
+// roots of P' (P is monotone there, so each stretch holds at most one), and
+// a root of P' where P vanishes within the rounding error of its evaluation
+// is a root of P of one more than its multiplicity in P'. Applied down the
+// derivatives, so a multiple root takes its value from the derivative in
+// which it is simple.
+//
+// Plain dense coefficients: element k is the coefficient of x^k.
+#include <vector>
+
+struct RaizMultiple {
+    double valor = 0.0;
+    int multiplicidad = 1;
+};
+
+class RaicesReales {
+public:
+    // Distinct real roots in ascending order; the zero polynomial and the
+    // constants have none.
+    static std::vector<RaizMultiple> Calcula(std::vector<double> coef);
+
+    // Bounds of the positive and of the negative real roots: 1 plus the
+    // root of order (n - k) of the largest coefficient of opposite sign to
+    // the leading one over the leading one, k the highest exponent of such
+    // a coefficient; the same on P(-x) for cneg. 0 where no root can lie.
+    static void Cotas(const std::vector<double> &coef, double &cpos, double &cneg);
+
+    // P(x) by Horner together with a bound of the error that rounding of
+    // the coefficients and of the evaluation may carry.
+    struct Valor {
+        double valor = 0.0;
+        double cotaError = 0.0;
+    };
+    static Valor EvaluaConCota(const std::vector<double> &coef, double x);
+
+private:
+    static std::vector<double> Derivada(const std::vector<double> &coef);
+    // The root of a monotone P inside (u, v), where P(u) and P(v) differ in sign.
+    static double RaizEnTramo(const std::vector<double> &coef, const std::vector<double> &derivada,
+                              double u, double v);
+};

@@ -1,0 +1,266 @@
+// Real roots of P, P' and P'' stored in the function record: order,
+// multiplicity as repeated identical values, and accuracy.
+#include "Avisos.h"
+#include "CollFuncPolin.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// a * prod (x - r), expanded term by term so that it carries no candidates.
+PoliPtr DesdeRaices(const std::vector<double> &raices, double a = 1.0)
+{
+    std::vector<double> c{a};
+    for (double r : raices) {
+        std::vector<double> n(c.size() + 1, 0.0);
+        for (std::size_t i = 0; i < c.size(); ++i) {
+            n[i + 1] += c[i];
+            n[i] -= r * c[i];
+        }
+        c = n;
+    }
+    auto p = Collpolinomio::Nuevo();
+    for (std::size_t i = c.size(); i-- > 0;)
+        p->Agrega(c[i], static_cast<std::int16_t>(i));
+    return p;
+}
+
+PoliPtr DesdeCoeficientes(const std::vector<std::pair<double, int>> &terminos)
+{
+    auto p = Collpolinomio::Nuevo();
+    for (const auto &[c, e] : terminos)
+        p->Agrega(c, static_cast<std::int16_t>(e));
+    return p;
+}
+
+std::vector<double> Raices(const FuncPolinPtr &f, std::int16_t t)
+{
+    std::vector<double> v;
+    for (const auto &r : *f)
+        if (r->tipopol() == t)
+            v.push_back(r->Raiz());
+    return v;
+}
+
+std::vector<double> RaicesDe(const PoliPtr &p, std::int16_t precis = 6)
+{
+    auto f = CollFuncPolin::Nuevo();
+    f->Precis(precis);
+    f->Polin(p);
+    f->CalculaRaices(0);
+    return Raices(f, 0);
+}
+
+// Every expected value, in order; equal expected values must come out as
+// identical stored values.
+void EsperaRaices(const std::vector<double> &obtenidas, const std::vector<double> &esperadas,
+                  double tolerancia, const std::string &caso)
+{
+    ASSERT_EQ(obtenidas.size(), esperadas.size()) << caso;
+    for (std::size_t i = 0; i < esperadas.size(); ++i) {
+        EXPECT_NEAR(obtenidas[i], esperadas[i], tolerancia) << caso << " root " << i;
+        if (i > 0 && esperadas[i] == esperadas[i - 1]) {
+            EXPECT_EQ(obtenidas[i], obtenidas[i - 1]) << caso << " repeated root " << i;
+        }
+    }
+}
+
+} // namespace
+
+TEST(CalculaRaices, ExactCasesGiveExactValues)
+{
+    struct Caso {
+        std::string nombre;
+        PoliPtr p;
+        std::vector<double> raices;
+    };
+    const std::vector<Caso> casos = {
+        {"x^3-6x^2+11x-6", DesdeCoeficientes({{1, 3}, {-6, 2}, {11, 1}, {-6, 0}}), {1, 2, 3}},
+        {"x^3-3x+2", DesdeCoeficientes({{1, 3}, {-3, 1}, {2, 0}}), {-2, 1, 1}},
+        {"x^4-5x^2+4", DesdeCoeficientes({{1, 4}, {-5, 2}, {4, 0}}), {-2, -1, 1, 2}},
+        {"x^2-2x+1", DesdeCoeficientes({{1, 2}, {-2, 1}, {1, 0}}), {1, 1}},
+        {"x^2-2x+1.0000001", DesdeCoeficientes({{1, 2}, {-2, 1}, {1.0000001, 0}}), {1, 1}},
+        {"5x^3", DesdeCoeficientes({{5, 3}}), {0, 0, 0}},
+        {"2x+3", DesdeCoeficientes({{2, 1}, {3, 0}}), {-1.5}},
+        {"x^5-32", DesdeCoeficientes({{1, 5}, {-32, 0}}), {2}},
+        {"x^2-2", DesdeCoeficientes({{1, 2}, {-2, 0}}), {-std::sqrt(2.0), std::sqrt(2.0)}},
+        {"x^2+bx", DesdeCoeficientes({{1, 2}, {3, 1}}), {-3, 0}},
+        {"x^6-9x^3+8", DesdeCoeficientes({{1, 6}, {-9, 3}, {8, 0}}), {1, 2}},
+    };
+    for (const auto &c : casos) {
+        const auto r = RaicesDe(c.p);
+        EsperaRaices(r, c.raices, 1e-12, c.nombre);
+        for (std::size_t i = 0; i < r.size(); ++i)
+            if (c.raices[i] == std::floor(c.raices[i])) {
+                EXPECT_EQ(r[i], c.raices[i]) << c.nombre;
+            }
+    }
+}
+
+TEST(CalculaRaices, NoRealRoots)
+{
+    EXPECT_TRUE(RaicesDe(DesdeCoeficientes({{1, 4}, {1, 0}})).empty());
+    EXPECT_TRUE(RaicesDe(DesdeCoeficientes({{1, 2}, {1, 0}})).empty());
+    EXPECT_TRUE(RaicesDe(DesdeCoeficientes({{1, 6}, {3, 4}, {1, 1}, {2, 0}})).empty());
+    EXPECT_TRUE(RaicesDe(DesdeCoeficientes({{7, 0}})).empty());
+    EXPECT_TRUE(RaicesDe(Collpolinomio::Nuevo()).empty());
+}
+
+TEST(CalculaRaices, UnsetPrecisionMeansToleranceOne)
+{
+    EsperaRaices(RaicesDe(DesdeCoeficientes({{1, 2}, {0.1, 1}, {0.1, 0}}), 0), {-0.05, -0.05}, 1e-15,
+                 "x^2+0.1x+0.1");
+}
+
+TEST(CalculaRaices, ScaledPolynomialsKeepTheirRoots)
+{
+    EsperaRaices(RaicesDe(DesdeCoeficientes({{0.001, 3}, {-0.006, 2}, {0.011, 1}, {-0.006, 0}})), {1, 2, 3},
+                 1e-12, "0.001(x-1)(x-2)(x-3)");
+    EsperaRaices(RaicesDe(DesdeCoeficientes({{0.001, 2}, {-0.005, 1}, {0.006, 0}})), {2, 3}, 1e-12,
+                 "0.001(x-2)(x-3)");
+    EsperaRaices(RaicesDe(DesdeRaices({1, 2, 3}, 1e-7)), {1, 2, 3}, 1e-12, "1e-7(x-1)(x-2)(x-3)");
+    EsperaRaices(RaicesDe(DesdeRaices({-4, 0.5, 7}, 1e6)), {-4, 0.5, 7}, 1e-12, "1e6 scale");
+}
+
+TEST(CalculaRaices, MultipleRootsFromExpandedProducts)
+{
+    struct Caso {
+        std::vector<double> raices;
+        double tolerancia;
+    };
+    const std::vector<Caso> casos = {
+        {{2, 2}, 1e-12},
+        {{-1, 3, 3}, 1e-12},
+        {{0.5, 0.5, 0.5, -2}, 1e-12},
+        {{1.3, 1.3, 1.3, 1.3, -0.4}, 1e-10},
+        {{-2, 0.7, 0.7, 0.7, 0.7, 0.7, 0.7}, 1e-10},
+        {{1.1, 1.1, 1.1, 1.1, 1.1, 1.1, 1.1, 1.1, 1.1, 1.1}, 1e-10},
+        {{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1}, 1e-12},
+        {{-3, -3, 2.5, 2.5, 2.5, 4}, 1e-10},
+        {{-1.5, -1.5, -1.5, -1.5, -1.5, -1.5, 0.25, 2}, 1e-10},
+        {{-2, -2, -1, 1, 1, 1, 2, 2, 2, 2}, 1e-10},
+        {{-0.3, -0.3, 0.6, 0.6, 0.6, 1.7, 1.7, 1.7, 1.7}, 1e-10},
+    };
+    for (const auto &c : casos) {
+        std::string nombre = "roots";
+        for (double r : c.raices)
+            nombre += " " + std::to_string(r);
+        auto esperadas = c.raices;
+        std::sort(esperadas.begin(), esperadas.end());
+        EsperaRaices(RaicesDe(DesdeRaices(c.raices, 3)), esperadas, c.tolerancia, nombre);
+    }
+}
+
+TEST(CalculaRaices, CloseDistinctRootsStayDistinct)
+{
+    const std::vector<std::vector<double>> casos = {
+        {1, 1.01, -5},
+        {1, 1.001, -5},
+        {2, 2.02, 2.04},
+        {-3, -2.997, 1, 4},
+        {0.5, 0.505, 0.505, 3},
+        {1, 1.001},
+        {10, 10.01, 0, 1},
+    };
+    for (auto raices : casos) {
+        std::string nombre = "roots";
+        for (double r : raices)
+            nombre += " " + std::to_string(r);
+        const auto p = DesdeRaices(raices, 2);
+        std::sort(raices.begin(), raices.end());
+        EsperaRaices(RaicesDe(p), raices, 1e-9, nombre);
+    }
+}
+
+TEST(CalculaRaices, DerivativeRootsShareValuesWithRootsOfP)
+{
+    // P = (x-1)^3 (x+2): P' has 1 twice and -1.25; P'' has 1 and -0.5.
+    auto f = CollFuncPolin::Nuevo();
+    f->Precis(6);
+    f->Polin(DesdeRaices({1, 1, 1, -2}));
+    f->CalculaRaices(0);
+    f->Polder1(f->Polin()->Prima());
+    f->Polder2(f->Polder1()->Prima());
+    f->CalculaRaices(1);
+    f->CalculaRaices(2);
+    EsperaRaices(Raices(f, 0), {-2, 1, 1, 1}, 1e-12, "P");
+    EsperaRaices(Raices(f, 1), {-1.25, 1, 1}, 1e-12, "P'");
+    EsperaRaices(Raices(f, 2), {-0.5, 1}, 1e-12, "P''");
+    ASSERT_EQ(f->raices().size(), 9u);
+    std::int16_t tipoPrevio = 0;
+    for (const auto &r : *f) {
+        EXPECT_GE(r->tipopol(), tipoPrevio);
+        tipoPrevio = r->tipopol();
+    }
+}
+
+TEST(CalculaRaices, CandidateRootsOfTypedFactors)
+{
+    // 0.0000001 (x-1)(x-2)(x-3) with its factor roots and a false one.
+    auto p = DesdeRaices({1, 2, 3}, 1e-7);
+    p->coefind({0.0, 5.0, 1.0, 2.0, 3.0});
+    EsperaRaices(RaicesDe(p), {1, 2, 3}, 0.0, "small leading coefficient");
+
+    auto q = DesdeRaices({1.0 / 3, 1.0 / 3, 1.0 / 3, -4});
+    q->coefind({0.0, 1.0 / 3, -4.0});
+    const auto r = RaicesDe(q);
+    EsperaRaices(r, {-4, 1.0 / 3, 1.0 / 3, 1.0 / 3}, 1e-14, "triple third");
+    EXPECT_EQ(r[1], 1.0 / 3);
+}
+
+TEST(CalculaRaices, CalledTwiceStoresEveryRootTwice)
+{
+    auto f = CollFuncPolin::Nuevo();
+    f->Precis(6);
+    f->Polin(DesdeCoeficientes({{1, 2}, {-1, 0}}));
+    f->CalculaRaices(0);
+    f->CalculaRaices(0);
+    EXPECT_EQ(Raices(f, 0), (std::vector<double>{-1, -1, 1, 1}));
+}
+
+TEST(CalculaRaices, LeavesThePolynomialsUnchanged)
+{
+    auto p = DesdeRaices({1, 2, 2, 5});
+    const auto antes = p->A_Arreglo();
+    auto f = CollFuncPolin::Nuevo();
+    f->Precis(6);
+    f->Polin(p);
+    f->CalculaRaices(0);
+    EXPECT_EQ(p->A_Arreglo(), antes);
+    EXPECT_EQ(f->PoliVacio()->Cuenta(), 0);
+}
+
+TEST(RaicesCuadrat, RefusesWhatIsNotQuadratic)
+{
+    rt::GrabadoraAvisos avisos;
+    auto f = CollFuncPolin::Nuevo();
+    f->Precis(6);
+    PoliPtr cubica = DesdeRaices({1, 2, 3});
+    double x1 = 7, x2 = 8;
+    EXPECT_FALSE(f->RaicesCuadrat(cubica, x1, x2));
+    EXPECT_EQ(cubica, f->PoliVacio());
+    EXPECT_EQ(x1, 7);
+    EXPECT_EQ(x2, 8);
+    ASSERT_EQ(avisos.avisos().size(), 1u);
+    EXPECT_EQ(avisos.avisos()[0].texto, "Error fatal: Trata de sacar raices a un polin no cuadratico");
+}
+
+TEST(CalculaCotas, BoundsOfPositiveAndNegativeRoots)
+{
+    auto f = CollFuncPolin::Nuevo();
+    double cpos = -1, cneg = 1;
+    f->CalculaCotas(DesdeCoeficientes({{1, 3}, {-6, 2}, {11, 1}, {-6, 0}}), cpos, cneg);
+    EXPECT_DOUBLE_EQ(cpos, 7);
+    EXPECT_EQ(cneg, 0);
+    f->CalculaCotas(DesdeCoeficientes({{1, 3}, {-3, 1}, {2, 0}}), cpos, cneg);
+    EXPECT_DOUBLE_EQ(cpos, 1 + std::sqrt(3.0));
+    EXPECT_DOUBLE_EQ(cneg, -(1 + std::sqrt(3.0)));
+    f->CalculaCotas(DesdeCoeficientes({{1, 4}, {1, 2}, {1, 0}}), cpos, cneg);
+    EXPECT_EQ(cpos, 0);
+    EXPECT_EQ(cneg, 0);
+}
