@@ -3,6 +3,8 @@
 #include "TextoNumero.h"
 
 #include <cmath>
+#include <locale>
+#include <stdexcept>
 #include <string>
 
 namespace rt {
@@ -14,6 +16,19 @@ char g_separador = '.';
 char SeparadorLocal() { return g_separador; }
 
 void FijaSeparadorLocal(char sep) { g_separador = sep; }
+
+char SeparadorGruposLocal() { return g_separador == ',' ? '.' : ','; }
+
+char SeparadorDelSistema()
+{
+    try {
+        const std::locale escritorio("");
+        const char sep = std::use_facet<std::numpunct<char>>(escritorio).decimal_point();
+        return sep ? sep : '.';
+    } catch (const std::runtime_error &) {
+        return '.'; // an unknown locale name in the environment
+    }
+}
 
 char SeparadorDecimal()
 {

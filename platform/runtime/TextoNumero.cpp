@@ -2,13 +2,54 @@
 
 #include "Regional.h"
 
-#include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace rt {
+
+namespace {
+
+// The 15 significant digits of |valor| and the power of ten of the first
+// one: |valor| = d.dddddddddddddd x 10^exponente.
+void Digitos15(double valor, std::string &digitos, int &exponente)
+{
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(valor), std::chars_format::scientific, 14);
+    const std::string s(buf, r.ptr);
+    const auto e = s.find('e');
+    digitos = s.substr(0, 1) + s.substr(2, e - 2);
+    exponente = std::stoi(s.substr(e + 1));
+}
+
+bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+
+// Adds one unit to the last digit of a digit string; returns the carry out.
+bool IncrementaDigitos(std::string &digitos)
+{
+    for (auto it = digitos.rbegin(); it != digitos.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return false;
+        }
+        *it = '0';
+    }
+    return true;
+}
+
+std::string Agrupa(const std::string &entera, char grupo)
+{
+    std::string r;
+    const std::size_t n = entera.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            r.push_back(grupo);
+        r.push_back(entera[i]);
+    }
+    return r;
+}
+
+} // namespace
 
 std::string CStr(double valor)
 {
@@ -17,65 +58,46 @@ std::string CStr(double valor)
     if (std::isinf(valor))
         return valor > 0 ? "1.#INF" : "-1.#INF";
     if (valor == 0.0)
-        return "0";
+        return "0"; // also for -0
+    // %.15G: exponent form exactly when the rounded exponent is >= 15 or < -4.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15G", valor);
-    std::string s = buf;
-    const auto e = s.find('E');
-    std::string mant = e == std::string::npos ? s : s.substr(0, e);
-    std::string expo = e == std::string::npos ? "" : s.substr(e);
-    const double a = std::fabs(valor);
-    if (e == std::string::npos && (a >= 1e15 || a < 1e-4)) {
-        std::snprintf(buf, sizeof buf, "%.14E", valor);
-        s = buf;
-        const auto e2 = s.find('E');
-        mant = s.substr(0, e2);
-        expo = s.substr(e2);
-    }
-    if (mant.find('.') != std::string::npos) {
-        while (!mant.empty() && mant.back() == '0')
-            mant.pop_back();
-        if (!mant.empty() && mant.back() == '.')
-            mant.pop_back();
-    }
-    if (!expo.empty()) {
-        // E+015 / E-5 -> E+15 / E-05: at least two exponent digits
-        const char sign = expo.size() > 1 ? expo[1] : '+';
-        std::string digits = expo.substr(2);
-        while (digits.size() > 2 && digits.front() == '0')
-            digits.erase(0, 1);
-        if (digits.size() < 2)
-            digits.insert(0, 2 - digits.size(), '0');
-        expo = std::string("E") + sign + digits;
-    }
-    std::string r = mant + expo;
-    for (auto &c : r)
+    const auto r = std::to_chars(buf, buf + sizeof buf, valor, std::chars_format::general, 15);
+    std::string s(buf, r.ptr);
+    const auto e = s.find('e');
+    std::string mantisa = s.substr(0, e);
+    for (auto &c : mantisa)
         if (c == '.')
             c = SeparadorLocal();
-    return r;
+    if (e == std::string::npos)
+        return mantisa;
+    return mantisa + "E" + s.substr(e + 1); // sign and at least two digits already
 }
 
 double Val(std::string_view texto)
 {
     std::string limpio;
     for (char c : texto)
-        if (c != ' ' && c != '\t')
+        if (c != ' ' && c != '\t' && c != '\n')
             limpio.push_back(c);
     std::size_t i = 0;
-    std::string num;
+    bool negativo = false;
     if (i < limpio.size() && (limpio[i] == '+' || limpio[i] == '-'))
-        num.push_back(limpio[i++]);
+        negativo = limpio[i++] == '-';
+    std::string num = "0";
     bool digitos = false;
-    while (i < limpio.size() && std::isdigit(static_cast<unsigned char>(limpio[i]))) {
+    while (i < limpio.size() && EsDigito(limpio[i])) {
         num.push_back(limpio[i++]);
         digitos = true;
     }
     if (i < limpio.size() && limpio[i] == '.') {
-        num.push_back(limpio[i++]);
-        while (i < limpio.size() && std::isdigit(static_cast<unsigned char>(limpio[i]))) {
-            num.push_back(limpio[i++]);
+        ++i;
+        std::string frac;
+        while (i < limpio.size() && EsDigito(limpio[i])) {
+            frac.push_back(limpio[i++]);
             digitos = true;
         }
+        if (!frac.empty())
+            num += "." + frac;
     }
     if (!digitos)
         return 0.0;
@@ -85,72 +107,87 @@ double Val(std::string_view texto)
         if (j < limpio.size() && (limpio[j] == '+' || limpio[j] == '-'))
             ex.push_back(limpio[j++]);
         bool hay = false;
-        while (j < limpio.size() && std::isdigit(static_cast<unsigned char>(limpio[j]))) {
+        while (j < limpio.size() && EsDigito(limpio[j])) {
             ex.push_back(limpio[j++]);
             hay = true;
         }
         if (hay)
             num += ex;
     }
-    return std::strtod(num.c_str(), nullptr);
+    double valor = 0.0;
+    const auto r = std::from_chars(num.data(), num.data() + num.size(), valor);
+    if (r.ec == std::errc::result_out_of_range) {
+        // Too large: infinite. Too small: zero. from_chars leaves valor alone.
+        const auto e = num.find('e');
+        const bool grande = e != std::string::npos && num[e + 1] != '-';
+        valor = grande ? HUGE_VAL : 0.0;
+    }
+    return negativo ? -valor : valor;
 }
 
 std::string Formato(double valor, std::string_view mascara)
 {
-    // Split the mask into its whole and decimal parts.
+    if (!std::isfinite(valor))
+        return CStr(valor);
+
     const auto punto = mascara.find('.');
     const std::string_view entera = mascara.substr(0, punto);
     const std::string_view decimal = punto == std::string_view::npos ? std::string_view{} : mascara.substr(punto + 1);
     const bool agrupa = entera.find(',') != std::string_view::npos;
-    int minEnteros = 0;
+    std::size_t minEnteros = 0;
     for (char c : entera)
         if (c == '0')
             ++minEnteros;
-    int maxDec = 0, minDec = 0;
+    std::size_t maxDec = 0, minDec = 0;
     for (char c : decimal) {
         if (c == '0' || c == '#')
             ++maxDec;
         if (c == '0')
             minDec = maxDec;
     }
-    char buf[512];
-    std::snprintf(buf, sizeof buf, "%.*f", maxDec, std::fabs(valor));
-    std::string s = buf;
-    std::string ent = s, dec;
-    const auto p = s.find('.');
-    if (p != std::string::npos) {
-        ent = s.substr(0, p);
-        dec = s.substr(p + 1);
-    }
-    while (static_cast<int>(dec.size()) > minDec && !dec.empty() && dec.back() == '0')
-        dec.pop_back();
-    if (ent == "0" && minEnteros == 0)
-        ent.clear();
-    while (static_cast<int>(ent.size()) < minEnteros)
-        ent.insert(0, "0");
-    const char sep = SeparadorLocal();
-    const char grupo = sep == ',' ? '.' : ',';
-    if (agrupa && ent.size() > 3) {
-        std::string g;
-        int n = 0;
-        for (auto it = ent.rbegin(); it != ent.rend(); ++it) {
-            if (n && n % 3 == 0)
-                g.insert(g.begin(), grupo);
-            g.insert(g.begin(), *it);
-            ++n;
+
+    // Whole and fractional digits of the value taken to 15 digits.
+    std::string ent, dec;
+    if (valor != 0.0) {
+        std::string digitos;
+        int exponente = 0;
+        Digitos15(valor, digitos, exponente);
+        const int antes = exponente + 1; // digits before the separator
+        if (antes <= 0) {
+            dec = std::string(static_cast<std::size_t>(-antes), '0') + digitos;
+        } else if (antes >= static_cast<int>(digitos.size())) {
+            ent = digitos + std::string(static_cast<std::size_t>(antes) - digitos.size(), '0');
+        } else {
+            ent = digitos.substr(0, static_cast<std::size_t>(antes));
+            dec = digitos.substr(static_cast<std::size_t>(antes));
         }
-        ent = g;
     }
-    std::string r = ent;
-    if (punto != std::string_view::npos && (!dec.empty() || minDec > 0 || true))
-        r += sep;
+
+    // Round half away from zero at the last decimal the mask can show.
+    if (dec.size() > maxDec) {
+        const bool sube = dec[maxDec] >= '5';
+        dec.resize(maxDec);
+        if (sube && IncrementaDigitos(dec) && IncrementaDigitos(ent))
+            ent.insert(0, "1");
+    }
+    while (dec.size() > minDec && dec.back() == '0')
+        dec.pop_back();
+    while (dec.size() < minDec)
+        dec.push_back('0');
+
+    while (!ent.empty() && ent.front() == '0')
+        ent.erase(0, 1);
+    const bool cero = ent.empty() && dec.find_first_not_of('0') == std::string::npos;
+    if (ent.size() < minEnteros)
+        ent.insert(0, minEnteros - ent.size(), '0');
+    if (agrupa)
+        ent = Agrupa(ent, SeparadorGruposLocal());
+
+    std::string r = (valor < 0 && !cero) ? "-" : "";
+    r += ent;
+    if (punto != std::string_view::npos)
+        r += SeparadorLocal();
     r += dec;
-    bool cero = true;
-    for (char c : ent + dec)
-        if (c != '0' && c != grupo)
-            cero = false;
-    if (valor < 0 && !cero)
-        r.insert(0, "-");
     return r;
 }
 
