@@ -3,8 +3,36 @@
 #include "Entero16.h"
 #include "TextoNumero.h"
 
+#include <charconv>
 #include <cmath>
 #include <stdexcept>
+
+namespace {
+
+// The number a key stands for; the whole key, blanks aside, must be one.
+double NumeroDeClave(const std::string &clave)
+{
+    const auto ini = clave.find_first_not_of(' ');
+    const auto fin = clave.find_last_not_of(' ');
+    if (ini == std::string::npos)
+        throw std::invalid_argument("clave no numérica: " + clave);
+    const char *p = clave.data() + ini;
+    const char *q = clave.data() + fin + 1;
+    if (*p == '+' && q - p > 1)
+        ++p;
+    const char c = *p == '-' && q - p > 1 ? p[1] : *p;
+    if (!((c >= '0' && c <= '9') || c == '.')) // no "inf" or "nan"
+        throw std::invalid_argument("clave no numérica: " + clave);
+    double valor = 0.0;
+    const auto r = std::from_chars(p, q, valor);
+    if (r.ec == std::errc::result_out_of_range)
+        throw rt::ErrorDesbordamiento();
+    if (r.ec != std::errc() || r.ptr != q)
+        throw std::invalid_argument("clave no numérica: " + clave);
+    return valor;
+}
+
+} // namespace
 
 Collpolinomio::Collpolinomio()
     : m_coefind{0.0}
@@ -18,6 +46,9 @@ MonomioPtr Collpolinomio::Agrega(double coef, std::int16_t expon)
     auto nuevo = std::make_shared<Clsmonomio>();
     nuevo->coef(coef);
     nuevo->expon(expon);
+    // A term stores a negative exponent as 0; place it by what it stores so
+    // that the order invariant holds.
+    expon = nuevo->expon();
     for (auto it = m_terminos.begin(); it != m_terminos.end(); ++it) {
         const MonomioPtr item = *it;
         if (item->expon() == expon) {
@@ -39,8 +70,9 @@ MonomioPtr Collpolinomio::Elemento(long posicion) const
 {
     if (posicion >= 1 && posicion <= Cuenta())
         return m_terminos[static_cast<std::size_t>(posicion - 1)];
-    // A position past the end reads like a missing exponent.
-    return ElementoClave(std::to_string(posicion));
+    // No item there: a detached zero term whose exponent is the number
+    // (never a stored term that happens to have that exponent).
+    return std::make_shared<Clsmonomio>(0.0, rt::CInt(static_cast<double>(posicion)));
 }
 
 MonomioPtr Collpolinomio::ElementoClave(const std::string &clave) const
@@ -48,19 +80,7 @@ MonomioPtr Collpolinomio::ElementoClave(const std::string &clave) const
     for (const auto &t : m_terminos)
         if (std::to_string(t->expon()) == clave)
             return t;
-    std::size_t usados = 0;
-    double valor = 0.0;
-    try {
-        valor = std::stod(clave, &usados);
-    } catch (const std::out_of_range &) {
-        throw rt::ErrorDesbordamiento();
-    }
-    if (usados == 0)
-        throw std::invalid_argument("clave no numérica: " + clave);
-    auto detached = std::make_shared<Clsmonomio>();
-    detached->coef(0.0);
-    detached->expon(rt::CInt(valor));
-    return detached;
+    return std::make_shared<Clsmonomio>(0.0, rt::CInt(NumeroDeClave(clave)));
 }
 
 void Collpolinomio::Remueve(long posicion)
@@ -211,7 +231,8 @@ PoliPtr Collpolinomio::DivideconResiduo(double &num) const
     }
     while (bien && k >= 0)
         bien = produce(acc * a);
-    num = acc;
+    // A remainder of exactly 0 is never stored and reads as +0.
+    num = acc == 0.0 ? 0.0 : acc;
     q->m_coefind = m_coefind;
     return q;
 }

@@ -28,7 +28,9 @@ public:
     // 0); an empty pointer when coef is exactly 0.
     MonomioPtr Agrega(double coef, std::int16_t expon);
 
-    // The term at a 1-based position.
+    // The term at a 1-based position; past the end, a detached term with
+    // coef 0 and the position as exponent (rt::ErrorDesbordamiento beyond
+    // the 16-bit range).
     MonomioPtr Elemento(long posicion) const;
     // The term stored under the exponent written as text ("0", "12"). A
     // missing one reads as a detached term with coef 0 and that exponent;
