@@ -1,0 +1,182 @@
+// Drawing in world units on the inner box.
+#include "SuperficieEjes.h"
+
+#include "Entero16.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr int LIMITE_PIXEL = 32760;
+
+bool AlgunoNoNumero(std::initializer_list<double> valores)
+{
+    for (double v : valores)
+        if (std::isnan(v))
+            return true;
+    return false;
+}
+
+bool CabeEnPixeles(int p1, int p2)
+{
+    return std::abs(p1 - p2) <= LIMITE_PIXEL;
+}
+
+} // namespace
+
+void SuperficieEjes::Linea(double x1, double y1, double x2, double y2, std::int32_t color)
+{
+    // A segment through an undefined value has nothing to show.
+    if (AlgunoNoNumero({x1, y1, x2, y2}))
+        return;
+    const int px1 = EscalaX(x1), px2 = EscalaX(x2);
+    const int py1 = EscalaY(y1), py2 = EscalaY(y2);
+    if (color == -1)
+        color = m_caja.ForeColor();
+    if (CabeEnPixeles(px1, px2) && CabeEnPixeles(py1, py2))
+        m_caja.Recta(px1, py1, px2, py2, color);
+    else
+        RecortaLinea(x1, y1, x2, y2, color);
+}
+
+void SuperficieEjes::RecortaLinea(double x1, double y1, double x2, double y2, std::int32_t color)
+{
+    // Bottom, top, left and right edge in turn; an end lying on an edge
+    // does not count as crossing it.
+    const double abajo = MinY(), arriba = MaxY();
+    if ((y2 - abajo) * (y1 - abajo) < 0) {
+        const double s = (x2 - x1) / (y2 - y1);
+        if (y1 < abajo) {
+            x1 = (abajo - y1) * s + x1;
+            y1 = abajo;
+        } else {
+            x2 = (abajo - y1) * s + x1;
+            y2 = abajo;
+        }
+    }
+    if ((y2 - arriba) * (y1 - arriba) < 0) {
+        const double s = (x2 - x1) / (y2 - y1);
+        if (y1 > arriba) {
+            x1 = (arriba - y1) * s + x1;
+            y1 = arriba;
+        } else {
+            x2 = (arriba - y1) * s + x1;
+            y2 = arriba;
+        }
+    }
+    const double izquierda = MinX(), derecha = MaxX();
+    if ((x2 - izquierda) * (x1 - izquierda) < 0) {
+        const double s = (y2 - y1) / (x2 - x1);
+        if (x1 < izquierda) {
+            y1 = (izquierda - x1) * s + y1;
+            x1 = izquierda;
+        } else {
+            y2 = (izquierda - x1) * s + y1;
+            x2 = izquierda;
+        }
+    }
+    if ((x2 - derecha) * (x1 - derecha) < 0) {
+        const double s = (y2 - y1) / (x2 - x1);
+        if (x1 > derecha) {
+            y1 = (derecha - x1) * s + y1;
+            x1 = derecha;
+        } else {
+            y2 = (derecha - x1) * s + y1;
+            x2 = derecha;
+        }
+    }
+    // Arithmetic that went out of range leaves nothing to draw.
+    for (double v : {x1, y1, x2, y2})
+        if (!std::isfinite(v))
+            return;
+    const int px1 = EscalaX(x1), px2 = EscalaX(x2);
+    const int py1 = EscalaY(y1), py2 = EscalaY(y2);
+    if (CabeEnPixeles(px1, px2) && CabeEnPixeles(py1, py2))
+        m_caja.Recta(px1, py1, px2, py2, color);
+}
+
+void SuperficieEjes::Rectangulo(double x1, double y1, double x2, double y2, std::int32_t color)
+{
+    if (AlgunoNoNumero({x1, y1, x2, y2}))
+        return;
+    const int px1 = EscalaX(x1), px2 = EscalaX(x2);
+    const int py1 = EscalaY(y1), py2 = EscalaY(y2);
+    if (color == -1)
+        color = m_caja.ForeColor();
+    if (CabeEnPixeles(px1, px2) && CabeEnPixeles(py1, py2))
+        m_caja.Caja(px1, py1, px2, py2, color);
+}
+
+void SuperficieEjes::Punto(double x, double y, std::int32_t color)
+{
+    if (AlgunoNoNumero({x, y}))
+        return;
+    m_caja.Punto(EscalaX(x), EscalaY(y), color);
+}
+
+void SuperficieEjes::Circulo(double x, double y, double r, std::int32_t color, float ini, float fin, float asp)
+{
+    // The aspect in pixels: world aspect times the box's height over width.
+    float a = float((MaxX() - MinX()) * asp / (MaxY() - MinY()));
+    a = (float(AltoCaja()) / float(AnchoCaja())) * a;
+    if (!(r >= 0) || AlgunoNoNumero({x, y}) || !std::isfinite(a))
+        return;
+    const int radio = a <= 1 ? EscalaX(x + r) - EscalaX(x) : EscalaY(y) - EscalaY(y + r);
+    const bool arco = !(ini == 0 && fin == 0);
+    m_caja.Elipse(EscalaX(x), EscalaY(y), radio, color, a, arco, ini, fin);
+}
+
+void SuperficieEjes::disco(double x, double y, int rpix, std::int32_t color, bool lleno)
+{
+    if (AlgunoNoNumero({x, y}))
+        return;
+    const int cx = EscalaX(x), cy = EscalaY(y);
+    if (!lleno) {
+        m_caja.Elipse(cx, cy, float(rpix), color, 1.0);
+        return;
+    }
+    const std::int32_t relleno = m_caja.FillColor();
+    const int estilo = m_caja.FillStyle();
+    m_caja.FillColor(color);
+    m_caja.FillStyle(0);
+    m_caja.Elipse(cx, cy, float(rpix), color, 1.0);
+    m_caja.FillColor(relleno);
+    m_caja.FillStyle(estilo);
+}
+
+double SuperficieEjes::AnchoTexto(const QString &cad) const
+{
+    const int n = int(rt::RedondeaPar(m_caja.AnchoTexto(cad)));
+    return PixelToReal(SOBREX, n) - MinX();
+}
+
+void SuperficieEjes::imprime(const QString &cad)
+{
+    m_caja.Escribe(cad);
+}
+
+void SuperficieEjes::ImprimeEnCoor(const QString &cad, double x, double y)
+{
+    const double xa = Xactual(), ya = Yactual();
+    Xactual(x);
+    Yactual(y);
+    imprime(cad);
+    Xactual(xa);
+    Yactual(ya);
+}
+
+void SuperficieEjes::BorraEnCoor(const QString &cad, double x, double y)
+{
+    const std::int32_t tinta = m_caja.ForeColor();
+    m_caja.ForeColor(m_caja.BackColor());
+    ImprimeEnCoor(cad, x, y);
+    m_caja.ForeColor(tinta);
+}
+
+void SuperficieEjes::EscribeEn(const QString &texto, double px, double py, bool saltoLinea)
+{
+    m_caja.CurrentX(float(px));
+    m_caja.CurrentY(float(py));
+    m_caja.Escribe(texto, saltoLinea);
+}
