@@ -1,0 +1,58 @@
+#include "Modarch.h"
+
+#include "LectorSecuencial.h"
+#include "RutaPrograma.h"
+
+namespace {
+// Opens the file and creates the table anew from its row count.
+bool Empieza(std::string_view archivo, TablaTextos &tabla, LectorSecuencial &lector, int &ultima)
+{
+    if (!lector.Abre(RutaPrograma(archivo)))
+        return false;
+    const auto n = lector.LeeEntero();
+    if (!n || *n < 0)
+        return false;
+    ultima = *n;
+    tabla.Redimensiona(ultima);
+    return true;
+}
+} // namespace
+
+bool LeeTablaPares(std::string_view archivo, TablaTextos &tabla)
+{
+    LectorSecuencial lector;
+    int n = 0;
+    if (!Empieza(archivo, tabla, lector, n))
+        return false;
+    for (int i = 1; i <= n; ++i) {
+        const auto palabra = lector.LeeTexto();
+        const auto pagina = lector.LeeTexto();
+        if (!palabra || !pagina)
+            return false;
+        tabla.PoneTexto(0, i, *palabra);
+        tabla.PoneTexto(1, i, *pagina);
+    }
+    return true;
+}
+
+bool LeeTablaIndexada(std::string_view archivo, TablaTextos &tabla)
+{
+    LectorSecuencial lector;
+    int n = 0;
+    if (!Empieza(archivo, tabla, lector, n))
+        return false;
+    int k = 0;
+    while (!lector.FinArchivo() && k < n) {
+        const auto indice = lector.LeeEntero();
+        if (!indice || *indice < 0 || *indice > n)
+            return false;
+        k = *indice;
+        const auto mensaje = lector.LeeTexto();
+        const auto detalle = lector.LeeTexto();
+        if (!mensaje || !detalle)
+            return false;
+        tabla.PoneTexto(0, k, *mensaje);
+        tabla.PoneTexto(1, k, *detalle);
+    }
+    return true;
+}

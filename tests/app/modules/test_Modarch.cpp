@@ -1,0 +1,118 @@
+// Reading the pair lists and the indexed message lists, and finding the
+// program's files whatever the letter case of their names.
+#include "DoblesVentanas.h"
+#include "Modarch.h"
+#include "RutaPrograma.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TablasArchivo : public ::testing::Test {
+protected:
+    void SetUp() override { FijaCarpetaPrograma(carpeta.Ruta()); }
+    void TearDown() override { FijaCarpetaPrograma({}); }
+    CarpetaTemporal carpeta;
+};
+
+TEST_F(TablasArchivo, ParesLeeLasFilasYDejaVaciaLaCero)
+{
+    carpeta.Escribe("apoyo/ListaApoyos.txt",
+                    "2\r\n\"raíz, real\",\"raices.html\"\r\n\"signo\",\"signo.html\"\r\n");
+    TablaTextos t;
+    ASSERT_TRUE(LeeTablaPares("\\apoyo\\ListaApoyos.txt", t));
+    EXPECT_EQ(t.UltimaFila(), 2);
+    EXPECT_EQ(t.Texto(0, 0), "");
+    EXPECT_EQ(t.Texto(0, 1), "raíz, real");
+    EXPECT_EQ(t.Texto(1, 2), "signo.html");
+}
+
+TEST_F(TablasArchivo, ParesConCuentaCeroSoloTienenLaFilaCero)
+{
+    carpeta.Escribe("l.txt", "0\n");
+    TablaTextos t;
+    ASSERT_TRUE(LeeTablaPares("\\l.txt", t));
+    EXPECT_EQ(t.UltimaFila(), 0);
+}
+
+TEST_F(TablasArchivo, ParesIgnoranLoQueSobraYFallanSiFalta)
+{
+    carpeta.Escribe("mas.txt", "1\n\"a\",\"b\"\n\"c\",\"d\"\n");
+    carpeta.Escribe("menos.txt", "3\n\"a\",\"b\"\n\"c\",\"d\"\n");
+    carpeta.Escribe("impar.txt", "1\n\"a\"\n");
+    TablaTextos t;
+    ASSERT_TRUE(LeeTablaPares("\\mas.txt", t));
+    EXPECT_EQ(t.UltimaFila(), 1);
+    EXPECT_EQ(t.Texto(1, 1), "b");
+    EXPECT_FALSE(LeeTablaPares("\\menos.txt", t));
+    EXPECT_FALSE(LeeTablaPares("\\impar.txt", t));
+}
+
+TEST_F(TablasArchivo, CuentasInvalidasYArchivoAusenteFallan)
+{
+    const char *casos[] = {"-1\n", "tres\n", "40000\n", "", "2.5.1\n"};
+    TablaTextos t;
+    for (const char *contenido : casos) {
+        carpeta.Escribe("c.txt", contenido);
+        EXPECT_FALSE(LeeTablaPares("\\c.txt", t)) << contenido;
+        EXPECT_FALSE(LeeTablaIndexada("\\c.txt", t)) << contenido;
+    }
+    EXPECT_FALSE(LeeTablaPares("\\no\\existe.txt", t));
+    EXPECT_FALSE(LeeTablaIndexada("\\no\\existe.txt", t));
+}
+
+TEST_F(TablasArchivo, IndexadaEnCualquierOrdenConFilasSinNombrarVacias)
+{
+    carpeta.Escribe("e.txt", "\xEF\xBB\xBF" "5\n3,\"tres\",\"\"\n1,\"uno\",\"detalle, con coma\"\n3,\"otra vez\",\"d\"\n");
+    TablaTextos t;
+    ASSERT_TRUE(LeeTablaIndexada("\\e.txt", t));
+    EXPECT_EQ(t.UltimaFila(), 5);
+    EXPECT_EQ(t.Texto(0, 1), "uno");
+    EXPECT_EQ(t.Texto(1, 1), "detalle, con coma");
+    EXPECT_EQ(t.Texto(0, 3), "otra vez"); // the later record wins
+    EXPECT_EQ(t.Texto(0, 2), "");
+    EXPECT_EQ(t.Texto(0, 5), "");
+}
+
+TEST_F(TablasArchivo, IndexadaSeDetieneTrasLaFilaN)
+{
+    carpeta.Escribe("e.txt", "2\n2,\"dos\",\"\"\n1,\"uno\",\"\"\nbasura sin formato\n");
+    TablaTextos t;
+    ASSERT_TRUE(LeeTablaIndexada("\\e.txt", t));
+    EXPECT_EQ(t.Texto(0, 2), "dos");
+    EXPECT_EQ(t.Texto(0, 1), "");
+}
+
+TEST_F(TablasArchivo, IndexadaFallaConIndiceMaloORegistroCortado)
+{
+    const char *casos[] = {"2\n3,\"a\",\"b\"\n", "2\n-1,\"a\",\"b\"\n", "2\nx,\"a\",\"b\"\n",
+                           "2\n1,\"a\"\n"};
+    TablaTextos t;
+    for (const char *contenido : casos) {
+        carpeta.Escribe("e.txt", contenido);
+        EXPECT_FALSE(LeeTablaIndexada("\\e.txt", t)) << contenido;
+    }
+}
+
+TEST_F(TablasArchivo, LaRutaSeEncuentraSinImportarMayusculas)
+{
+    carpeta.Escribe("Errores y Exitos/Errores.txt", "0\n");
+    carpeta.Escribe("apoyo/listaSaltos.txt", "0\n");
+    EXPECT_EQ(RutaPrograma("\\errores y exitos\\ERRORES.txt"),
+              carpeta.Ruta() / "Errores y Exitos" / "Errores.txt");
+    EXPECT_EQ(RutaPrograma("/Apoyo/ListaSaltos.txt"), carpeta.Ruta() / "apoyo" / "listaSaltos.txt");
+    // What does not exist stays as written.
+    EXPECT_EQ(RutaPrograma("\\texto\\Quorvane.qch"), carpeta.Ruta() / "texto" / "Quorvane.qch");
+}
+
+TEST(CarpetaDelPrograma, SigueLaVariableDeEntorno)
+{
+    FijaCarpetaPrograma({});
+    ::setenv("QUORVANE_DATA_DIR", "/tmp/quorvane-datos", 1);
+    EXPECT_EQ(CarpetaPrograma(), std::filesystem::path("/tmp/quorvane-datos"));
+    ::unsetenv("QUORVANE_DATA_DIR");
+    const auto porDefecto = CarpetaPrograma();
+    EXPECT_TRUE(porDefecto.filename() == "data" || porDefecto.filename() == "quorvane") << porDefecto;
+}
+
+} // namespace
