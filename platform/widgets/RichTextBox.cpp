@@ -1,0 +1,346 @@
+#include "RichTextBox.h"
+
+#include "Fuentes.h"
+#include "Twips.h"
+
+#include <QFontMetricsF>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+// The program's own font name and the raise in twips travel with each
+// character's format; the drawn family and baseline are derived from them.
+constexpr int PropNombre = QTextFormat::UserProperty + 1;
+constexpr int PropDesplazamiento = QTextFormat::UserProperty + 2;
+
+QString aQt(const std::string &texto) { return QString::fromUtf8(texto.data(), qsizetype(texto.size())); }
+std::string aUtf8(const QString &texto) { return texto.toUtf8().toStdString(); }
+
+QString nombreDe(const QTextCharFormat &f)
+{
+    return f.hasProperty(PropNombre) ? f.stringProperty(PropNombre) : f.fontFamilies().toStringList().value(0);
+}
+
+int desplazamientoDe(const QTextCharFormat &f)
+{
+    return f.hasProperty(PropDesplazamiento) ? f.intProperty(PropDesplazamiento) : 0;
+}
+
+// Code points of a text up to a UTF-16 index.
+int puntosHasta(const QString &s, int indice)
+{
+    int n = 0;
+    for (int i = 0; i < indice && i < s.size(); ++i) {
+        if (s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate())
+            ++i;
+        ++n;
+    }
+    return n;
+}
+
+} // namespace
+
+RichTextBox::RichTextBox(QWidget *parent)
+    : QTextEdit(parent)
+    , m_nombreFuente(QStringLiteral("Arial"))
+    , m_puntosFuente(10)
+{
+    setAcceptRichText(false);
+    setTabChangesFocus(true);
+    document()->setDefaultFont(plataforma::FuentePrograma(m_nombreFuente, m_puntosFuente));
+    setCurrentCharFormat(formatoBase());
+}
+
+QTextCharFormat RichTextBox::formatoBase() const
+{
+    QTextCharFormat f;
+    f.setFontFamilies({plataforma::FamiliaInstalada(m_nombreFuente)});
+    f.setFontPointSize(m_puntosFuente);
+    f.setProperty(PropNombre, m_nombreFuente);
+    f.setProperty(PropDesplazamiento, 0);
+    f.setBaselineOffset(0);
+    return f;
+}
+
+void RichTextBox::SetFuente(const QString &nombre, double puntos)
+{
+    m_nombreFuente = nombre;
+    m_puntosFuente = puntos;
+    document()->setDefaultFont(plataforma::FuentePrograma(nombre, puntos));
+    if (document()->isEmpty())
+        setCurrentCharFormat(formatoBase());
+}
+
+void RichTextBox::SetLocked(bool bloqueada)
+{
+    setReadOnly(bloqueada);
+    // A locked box can still be read with the keyboard, like the desktop box.
+    if (bloqueada)
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    else
+        setTextInteractionFlags(Qt::TextEditorInteraction);
+}
+
+void RichTextBox::SetRightMargin(int twips)
+{
+    m_margenDerecho = twips;
+    if (twips > 0) {
+        setLineWrapMode(QTextEdit::FixedPixelWidth);
+        setLineWrapColumnOrWidth(plataforma::TwipsAPixeles(twips));
+    } else {
+        setLineWrapMode(QTextEdit::WidgetWidth);
+    }
+}
+
+int RichTextBox::aDocumento(int pos) const
+{
+    const QString s = toPlainText();
+    int i = 0;
+    for (int n = 0; n < pos && i < s.size(); ++n) {
+        if (s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate())
+            ++i;
+        ++i;
+    }
+    return i;
+}
+
+int RichTextBox::deDocumento(int pos) const
+{
+    return puntosHasta(toPlainText(), pos);
+}
+
+std::string RichTextBox::Text() const
+{
+    return aUtf8(toPlainText());
+}
+
+void RichTextBox::SetText(const std::string &texto)
+{
+    QTextCursor c(document());
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
+    c.setBlockCharFormat(formatoBase());
+    c.insertText(aQt(texto), formatoBase());
+    // The caret goes to the start, in the box's own format.
+    c.setPosition(0);
+    setTextCursor(c);
+}
+
+int RichTextBox::SelStart() const
+{
+    return deDocumento(textCursor().selectionStart());
+}
+
+void RichTextBox::SetSelStart(int pos)
+{
+    QTextCursor c = textCursor();
+    const int largo = document()->characterCount() - 1;
+    c.setPosition(std::clamp(aDocumento(std::max(pos, 0)), 0, largo));
+    setTextCursor(c);
+}
+
+int RichTextBox::SelLength() const
+{
+    const QTextCursor c = textCursor();
+    return deDocumento(c.selectionEnd()) - deDocumento(c.selectionStart());
+}
+
+void RichTextBox::SetSelLength(int largo)
+{
+    QTextCursor c = textCursor();
+    const int inicio = c.selectionStart();
+    const int fin = std::min(aDocumento(deDocumento(inicio) + std::max(largo, 0)),
+                             document()->characterCount() - 1);
+    c.setPosition(inicio);
+    c.setPosition(fin, QTextCursor::KeepAnchor);
+    setTextCursor(c);
+}
+
+std::string RichTextBox::SelText() const
+{
+    QString s = textCursor().selectedText();
+    s.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return aUtf8(s);
+}
+
+void RichTextBox::SetSelText(const std::string &texto)
+{
+    QTextCursor c = textCursor();
+    c.insertText(aQt(texto));
+    setTextCursor(c);
+}
+
+// The format of the character at a document position (0-based).
+static QTextCharFormat formatoEn(const QTextDocument *doc, int pos)
+{
+    const QTextBlock b = doc->findBlock(pos);
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        if (pos >= f.position() && pos < f.position() + f.length())
+            return f.charFormat();
+    }
+    return b.charFormat();
+}
+
+// Calls leer on the format of every character of the selection (line breaks
+// left out), or on the typing format when nothing is selected.
+template<typename F>
+static void recorreSeleccion(const QTextEdit *caja, F leer)
+{
+    const QTextCursor c = caja->textCursor();
+    if (!c.hasSelection()) {
+        leer(c.charFormat());
+        return;
+    }
+    const QString s = caja->toPlainText();
+    for (int p = c.selectionStart(); p < c.selectionEnd(); ++p) {
+        if (p < s.size() && (s.at(p) == QLatin1Char('\n') || s.at(p).isLowSurrogate()))
+            continue;
+        leer(formatoEn(caja->document(), p));
+    }
+}
+
+std::string RichTextBox::SelFontName() const
+{
+    QString nombre;
+    bool primero = true, mixto = false;
+    recorreSeleccion(this, [&](const QTextCharFormat &f) {
+        const QString n = nombreDe(f);
+        if (primero) { nombre = n; primero = false; }
+        else if (n != nombre) mixto = true;
+    });
+    return mixto ? std::string() : aUtf8(nombre);
+}
+
+double RichTextBox::SelFontSize() const
+{
+    double tamano = 0;
+    bool primero = true, mixto = false;
+    recorreSeleccion(this, [&](const QTextCharFormat &f) {
+        const double t = f.fontPointSize() > 0 ? f.fontPointSize() : m_puntosFuente;
+        if (primero) { tamano = t; primero = false; }
+        else if (t != tamano) mixto = true;
+    });
+    return mixto ? 0.0 : tamano;
+}
+
+int RichTextBox::SelCharOffset() const
+{
+    int desp = 0;
+    bool primero = true, mixto = false;
+    recorreSeleccion(this, [&](const QTextCharFormat &f) {
+        const int d = desplazamientoDe(f);
+        if (primero) { desp = d; primero = false; }
+        else if (d != desp) mixto = true;
+    });
+    return mixto ? 0 : desp;
+}
+
+void RichTextBox::aplicaFormato(const QTextCharFormat &formato)
+{
+    QTextCursor c = textCursor();
+    if (!c.hasSelection()) {
+        // The typing format: what the next character typed at the caret takes.
+        QTextCharFormat f = c.charFormat();
+        f.merge(formato);
+        c.setCharFormat(f);
+        setTextCursor(c);
+        return;
+    }
+    // Each character keeps its own size, so the drawn raise is worked out
+    // per fragment.
+    const int inicio = c.selectionStart(), fin = c.selectionEnd();
+    for (int p = inicio; p < fin;) {
+        QTextCharFormat f = formatoEn(document(), p);
+        int q = p + 1;
+        while (q < fin && formatoEn(document(), q) == f)
+            ++q;
+        f.merge(formato);
+        QTextCursor tramo(document());
+        tramo.setPosition(p);
+        tramo.setPosition(q, QTextCursor::KeepAnchor);
+        tramo.setCharFormat(f);
+        p = q;
+    }
+    setTextCursor(c);
+}
+
+// The drawn raise: the offset in twips as a share of the font's height.
+static void fijaLineaBase(QTextCharFormat &f, double puntosDefecto)
+{
+    const int twips = f.hasProperty(PropDesplazamiento) ? f.intProperty(PropDesplazamiento) : 0;
+    const double puntos = f.fontPointSize() > 0 ? f.fontPointSize() : puntosDefecto;
+    QFont fuente(f.fontFamilies().toStringList().value(0));
+    fuente.setPointSizeF(puntos);
+    const double alto = QFontMetricsF(fuente).height() * 72.0 / QFontMetricsF(fuente).fontDpi();
+    f.setBaselineOffset(alto > 0 ? (twips / 20.0) / alto * 100.0 : 0.0);
+}
+
+void RichTextBox::SetSelFontName(const std::string &nombre)
+{
+    const QString n = aQt(nombre);
+    QTextCharFormat f;
+    f.setProperty(PropNombre, n);
+    f.setFontFamilies({plataforma::FamiliaInstalada(n)});
+    aplicaFormato(f);
+}
+
+void RichTextBox::SetSelFontSize(double puntos)
+{
+    QTextCharFormat f;
+    f.setFontPointSize(puntos);
+    aplicaFormato(f);
+    // Keep the raise the same in twips at the new size.
+    recalculaLineaBase();
+}
+
+void RichTextBox::SetSelCharOffset(int twips)
+{
+    QTextCharFormat f;
+    f.setProperty(PropDesplazamiento, twips);
+    aplicaFormato(f);
+    recalculaLineaBase();
+}
+
+void RichTextBox::recalculaLineaBase()
+{
+    QTextCursor c = textCursor();
+    if (!c.hasSelection()) {
+        QTextCharFormat f = c.charFormat();
+        fijaLineaBase(f, m_puntosFuente);
+        c.setCharFormat(f);
+        setTextCursor(c);
+        return;
+    }
+    const int inicio = c.selectionStart(), fin = c.selectionEnd();
+    for (int p = inicio; p < fin;) {
+        QTextCharFormat f = formatoEn(document(), p);
+        int q = p + 1;
+        while (q < fin && formatoEn(document(), q) == f)
+            ++q;
+        fijaLineaBase(f, m_puntosFuente);
+        QTextCursor tramo(document());
+        tramo.setPosition(p);
+        tramo.setPosition(q, QTextCursor::KeepAnchor);
+        tramo.setCharFormat(f);
+        p = q;
+    }
+}
+
+double RichTextBox::TamanoCaracter(int pos) const
+{
+    const QTextCharFormat f = formatoEn(document(), aDocumento(pos));
+    return f.fontPointSize() > 0 ? f.fontPointSize() : m_puntosFuente;
+}
+
+int RichTextBox::DesplazamientoCaracter(int pos) const
+{
+    return desplazamientoDe(formatoEn(document(), aDocumento(pos)));
+}
+
+QString RichTextBox::FuenteCaracter(int pos) const
+{
+    return nombreDe(formatoEn(document(), aDocumento(pos)));
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The rich text box of the program: a QTextEdit that answers the rich text
+// calls the polynomial display, the expression writer and the polynomial
+// entry box are written against (rt::CajaRtf).
+//
+// Positions count characters (code points) of Text(), where a line break is
+// one character. Font names are the program's names ("Lucida Sans Unicode",
+// "Symbol"...): the box keeps the name it was given and draws with the
+// installed font that stands for it (Fuentes.h). Character offsets are in
+// twips, positive raises.
+//
+// With an empty selection the Sel* font calls read and set the typing
+// format: the format of the character before the caret, which the next
+// typed character takes. With a selection of several sizes SelFontSize
+// returns 0 (mixed), and with several fonts SelFontName returns "".
+#include "CajaRtf.h"
+
+#include <QTextCharFormat>
+#include <QTextEdit>
+
+class RichTextBox : public QTextEdit, public rt::CajaRtf {
+    Q_OBJECT
+public:
+    explicit RichTextBox(QWidget *parent = nullptr);
+
+    // rt::CajaRtf
+    std::string Text() const override;
+    void SetText(const std::string &texto) override;     // plain, in the box's own font
+    int SelStart() const override;
+    void SetSelStart(int pos) override;
+    int SelLength() const override;
+    void SetSelLength(int largo) override;
+    std::string SelText() const override;
+    void SetSelText(const std::string &texto) override;  // takes the format of the selection's start
+    std::string SelFontName() const override;
+    void SetSelFontName(const std::string &nombre) override;
+    double SelFontSize() const override;
+    void SetSelFontSize(double puntos) override;
+    int SelCharOffset() const override;
+    void SetSelCharOffset(int twips) override;
+
+    // The box's own font: what SetText writes in (default "Arial", 10).
+    QString FontName() const { return m_nombreFuente; }
+    double FontSize() const { return m_puntosFuente; }
+    void SetFuente(const QString &nombre, double puntos);
+
+    // Locked: read-only for the user; code may still change the text.
+    bool Locked() const { return isReadOnly(); }
+    void SetLocked(bool bloqueada);
+
+    // Right wrap margin in twips (0: wrap at the box's width).
+    int RightMargin() const { return m_margenDerecho; }
+    void SetRightMargin(int twips);
+
+    // The format of one character (0-based position), for checks and for
+    // reading a run without moving the selection.
+    double TamanoCaracter(int pos) const;
+    int DesplazamientoCaracter(int pos) const;
+    QString FuenteCaracter(int pos) const;
+
+private:
+    int aDocumento(int pos) const;       // code point position -> document position
+    int deDocumento(int pos) const;      // document position -> code point position
+    void aplicaFormato(const QTextCharFormat &formato);
+    void recalculaLineaBase();
+    QTextCharFormat formatoBase() const;
+
+    QString m_nombreFuente;
+    double m_puntosFuente;
+    int m_margenDerecho = 0;
+};
