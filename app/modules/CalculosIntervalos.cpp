@@ -92,17 +92,17 @@ ResultadoConcavidad IntervalosConcavidad(const CollFuncPolin &fp)
         return r;
     }
     const Collpolinomio &segunda = Poli(fp.Polder2());
+    const std::vector<double> raicesSegunda = Distintas(RaicesDeTipo(fp, 2));
     const ResultadoRaices inflexiones = CalculaInflexiones(fp);
     const std::vector<double> &x = inflexiones.raices;
     r.intervalos = CortaEn(x);
     r.n = inflexiones.n;
     if (x.empty()) {
-        // P'' does not change sign: its sign wherever it is not 0, which is
-        // the sign of its leading coefficient when 0 and the second test
-        // point are both roots.
-        std::int16_t codigo = EvaluaSegundaAux(fp, 0.0);
+        // P'' does not change sign: where a test point is one of its roots,
+        // its sign is that of its leading coefficient.
+        std::int16_t codigo = SignoFueraDeRaices(segunda, raicesSegunda, 0.0);
         if (codigo == 0)
-            codigo = EvaluaSegundaAux(fp, PRUEBA_SEGUNDA);
+            codigo = SignoFueraDeRaices(segunda, raicesSegunda, PRUEBA_SEGUNDA);
         if (codigo == 0)
             codigo = Signo(CoeficientePrincipal(segunda));
         r.codigos = {codigo};
@@ -111,9 +111,8 @@ ResultadoConcavidad IntervalosConcavidad(const CollFuncPolin &fp)
     std::vector<double> l{x.front() - HOLGURA_INFLEXION};
     l.insert(l.end(), x.begin(), x.end());
     l.push_back(x.back() + HOLGURA_INFLEXION);
-    const std::vector<double> raicesSegunda = Distintas(RaicesDeTipo(fp, 2));
     for (std::size_t i = 0; i + 1 < l.size(); ++i) {
-        std::int16_t codigo = EvaluaSegundaAux(fp, (l[i] + l[i + 1]) / 2);
+        std::int16_t codigo = SignoFueraDeRaices(segunda, raicesSegunda, (l[i] + l[i + 1]) / 2);
         // The midpoint may be a root of P'' that is no inflection.
         if (codigo == 0)
             codigo = SignoEntre(segunda, raicesSegunda, l[i], l[i + 1]);

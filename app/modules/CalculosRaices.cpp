@@ -1,5 +1,7 @@
 #include "CalculosRaices.h"
 
+#include <cmath>
+
 namespace calculos {
 
 std::vector<double> RaicesDeTipo(const CollFuncPolin &fp, std::int16_t t)
@@ -46,6 +48,15 @@ double CoeficientePrincipal(const Collpolinomio &p)
 std::int16_t Signo(double v)
 {
     return v > 0 ? 1 : (v < 0 ? -1 : 0);
+}
+
+std::int16_t SignoFueraDeRaices(const Collpolinomio &pol, const std::vector<double> &raicesDistintas,
+                                double x)
+{
+    for (double r : raicesDistintas)
+        if (std::fabs(x - r) < 1E-06)
+            return 0;
+    return Signo(pol.Eval(x));
 }
 
 std::int16_t SignoEntre(const Collpolinomio &pol, const std::vector<double> &raicesDistintas,

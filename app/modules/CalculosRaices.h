@@ -30,6 +30,11 @@ const Collpolinomio &Poli(const PoliPtr &p);
 double CoeficientePrincipal(const Collpolinomio &p);
 std::int16_t Signo(double v);
 
+// Sign of pol at x; 0 when x is (within 1E-06) one of the distinct roots
+// given, where the value is only rounding noise of either sign.
+std::int16_t SignoFueraDeRaices(const Collpolinomio &pol, const std::vector<double> &raicesDistintas,
+                                double x);
+
 // Sign of pol on (a, b), taken between two consecutive points of a, the
 // distinct roots of pol inside (a, b), and b, where pol cannot vanish;
 // 0 only when pol vanishes everywhere there.
