@@ -8,10 +8,11 @@ namespace {
 
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
 
-// Coefficients of expanded products already carry a few roundings each, so
-// the error bound is kept generous: still far below the value of P at a
-// critical point between two roots 0.1 % apart.
-constexpr double kHolguraError = 16.0;
+// Coefficients of expanded products carry several roundings each (up to
+// about 25 units of rounding of the size of the terms, measured on
+// products of up to 15 factors), so the bound is kept above that: far
+// below the value of P at a critical point between two roots 0.1 % apart.
+constexpr double kHolguraError = 32.0;
 
 int Signo(double v)
 {
@@ -28,18 +29,28 @@ void QuitaCerosAltos(std::vector<double> &coef)
 
 RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef, double x)
 {
+    // Horner with the rounding error of every step carried along and added
+    // back at the end, so that what is left of the error is the rounding
+    // of the coefficients themselves.
     Valor r;
     if (coef.empty())
         return r;
     double p = coef.back();
+    double correccion = 0.0;
     double suma = std::fabs(coef.back());
     const double ax = std::fabs(x);
     for (std::size_t i = coef.size() - 1; i-- > 0;) {
-        p = p * x + coef[i];
+        const double producto = p * x;
+        const double errorProducto = std::fma(p, x, -producto);
+        const double nuevo = producto + coef[i];
+        const double z = nuevo - producto;
+        const double errorSuma = (producto - (nuevo - z)) + (coef[i] - z);
+        p = nuevo;
+        correccion = correccion * x + (errorProducto + errorSuma);
         suma = suma * ax + std::fabs(coef[i]);
     }
-    r.valor = p;
-    r.cotaError = kHolguraError * static_cast<double>(coef.size() + 1) * kEpsilon * suma;
+    r.valor = p + correccion;
+    r.cotaError = kHolguraError * kEpsilon * suma;
     return r;
 }
 
@@ -172,20 +183,37 @@ std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef)
     puntos.push_back({cpos, EvaluaConCota(coef, cpos).valor, false});
     std::stable_sort(puntos.begin(), puntos.end(), [](const Punto &a, const Punto &b) { return a.x < b.x; });
 
-    std::size_t iCritico = 0;
+    // Multiplicity in P' of each critical point, found by value.
+    auto multiplicidadCritica = [&criticos](double x) {
+        for (const RaizMultiple &c : criticos)
+            if (c.valor == x)
+                return c.multiplicidad;
+        return 0;
+    };
+
     for (std::size_t i = 0; i < puntos.size(); ++i) {
         const Punto &p = puntos[i];
         if (p.esRaiz) {
-            // Find the multiplicity of this critical point in P'.
-            while (iCritico < criticos.size() && criticos[iCritico].valor != p.x)
-                ++iCritico;
-            const int mult = iCritico < criticos.size() ? criticos[iCritico].multiplicidad : 1;
-            raices.push_back({p.x, mult + 1});
+            // P is monotone between critical points, so consecutive ones
+            // where P vanishes are one cluster of rounding: a single root
+            // at their weighted middle, one more than all of them in P'.
+            int enDerivada = 0;
+            double suma = 0.0;
+            std::size_t j = i;
+            for (; j < puntos.size() && puntos[j].esRaiz; ++j) {
+                const int m = multiplicidadCritica(puntos[j].x);
+                enDerivada += m;
+                suma += m * puntos[j].x;
+            }
+            const double valor = (j - i == 1) ? p.x : suma / enDerivada;
+            raices.push_back({valor, enDerivada + 1});
+            i = j - 1;
+            continue;
         }
         if (i + 1 == puntos.size())
             break;
         const Punto &q = puntos[i + 1];
-        if (p.esRaiz || q.esRaiz || !(q.x > p.x))
+        if (q.esRaiz || !(q.x > p.x))
             continue;
         if (Signo(p.valor) * Signo(q.valor) < 0)
             raices.push_back({RaizEnTramo(coef, derivada, p.x, q.x), 1});

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -263,4 +265,39 @@ TEST(CalculaCotas, BoundsOfPositiveAndNegativeRoots)
     f->CalculaCotas(DesdeCoeficientes({{1, 4}, {1, 2}, {1, 0}}), cpos, cneg);
     EXPECT_EQ(cpos, 0);
     EXPECT_EQ(cneg, 0);
+}
+
+TEST(CalculaRaices, RandomClassroomProductsKeepEveryRoot)
+{
+    // Values on a 0.1 grid at least 0.5 apart, one multiplicity up to 6
+    // and the others up to 3, degree up to 12, leading coefficients from
+    // 0.01 to 100. (Two 6-fold roots 0.6 apart are already below the
+    // rounding of the coefficients.)
+    std::mt19937 azar(20261210);
+    for (int caso = 0; caso < 3000; ++caso) {
+        std::vector<double> raices, distintas;
+        int grado = 0;
+        const int cuantas = 1 + static_cast<int>(azar() % 5);
+        for (int d = 0; d < cuantas; ++d) {
+            const double v = (static_cast<int>(azar() % 81) - 40) / 10.0;
+            bool cerca = false;
+            for (double w : distintas)
+                cerca = cerca || std::fabs(w - v) < 0.45;
+            const int m = 1 + static_cast<int>(azar() % (d == 0 ? 6 : 3));
+            if (cerca || grado + m > 12)
+                continue;
+            distintas.push_back(v);
+            grado += m;
+            raices.insert(raices.end(), static_cast<std::size_t>(m), v);
+        }
+        const double a = std::pow(10.0, static_cast<int>(azar() % 5) - 2) * (azar() % 2 ? 1 : -1);
+        const auto p = DesdeRaices(raices, a);
+        std::sort(raices.begin(), raices.end());
+        std::string nombre = "a=" + std::to_string(a) + " roots";
+        for (double r : raices)
+            nombre += " " + std::to_string(r);
+        EsperaRaices(RaicesDe(p), raices, 1e-6, nombre);
+        if (HasFailure())
+            return;
+    }
 }
