@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 TEST(Regional, DecimalSeparatorRule)
 {
     const struct {
@@ -30,4 +33,16 @@ TEST(Regional, SystemSeparatorUnderTheTestLocale)
 {
     // The tests run with LC_ALL=C.UTF-8.
     EXPECT_EQ(rt::SeparadorDelSistema(), '.');
+}
+
+TEST(Regional, UnknownSystemLocaleFallsBackToThePoint)
+{
+    const char *antes = std::getenv("LC_ALL");
+    const std::string anterior = antes ? antes : "";
+    ::setenv("LC_ALL", "zz_ZZ.NOEXISTE", 1);
+    EXPECT_EQ(rt::SeparadorDelSistema(), '.');
+    if (antes)
+        ::setenv("LC_ALL", anterior.c_str(), 1);
+    else
+        ::unsetenv("LC_ALL");
 }
