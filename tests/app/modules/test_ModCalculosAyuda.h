@@ -88,11 +88,10 @@ inline std::vector<Raiz> RaicesDerivada(const Collpolinomio &pol, const std::vec
     return r;
 }
 
-// The record of principal * prod (x - r)^m with the roots of P' and P''
-// worked out from those of P (all real).
-inline FuncPolinPtr RegistroExacto(double principal, const std::vector<Raiz> &raices)
+// The record of p, whose roots are all real and given, with the roots of P'
+// and P'' worked out from them.
+inline FuncPolinPtr RegistroExacto(const PoliPtr &p, const std::vector<Raiz> &raices)
 {
-    const PoliPtr p = DesdeRaices(principal, raices);
     const std::vector<Raiz> r1 = RaicesDerivada(*p, raices);
     const std::vector<Raiz> r2 = RaicesDerivada(*p->Prima(), r1);
     return Registro(p, raices, r1, r2);
