@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -75,6 +76,12 @@ Qt::BrushStyle TramaRelleno(int estilo)
 }
 
 QColor Marca(int valor) { return QColor(valor, valor, valor); }
+
+// The rectangle with two opposite corners, both inside it.
+QRect RectDeEsquinas(int x1, int y1, int x2, int y2)
+{
+    return QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)));
+}
 
 } // namespace
 
@@ -164,7 +171,7 @@ void LienzoImagen::Avisa()
 
 QRect LienzoImagen::Limita(const QRect &rect) const
 {
-    return rect.normalized() & m_imagen.rect();
+    return rect & m_imagen.rect();
 }
 
 void LienzoImagen::Borra()
@@ -245,7 +252,7 @@ void LienzoImagen::Recta(int x1, int y1, int x2, int y2, std::int32_t color)
         return;
     MarcaRecta(x1, y1, x2, y2, false);
     const int margen = m_grosor + 2;
-    Combina(QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized().adjusted(-margen, -margen, margen, margen),
+    Combina(RectDeEsquinas(x1, y1, x2, y2).adjusted(-margen, -margen, margen, margen),
             color, color);
 }
 
@@ -260,7 +267,7 @@ void LienzoImagen::Caja(int x1, int y1, int x2, int y2, std::int32_t color)
     m_actualY = float(y2);
     if (m_imagen.isNull())
         return;
-    const QRect caja = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
+    const QRect caja = RectDeEsquinas(x1, y1, x2, y2);
     const Qt::BrushStyle trama = TramaRelleno(m_estiloRelleno);
     if (trama != Qt::NoBrush) {
         QPainter pintor(&m_mascara);
