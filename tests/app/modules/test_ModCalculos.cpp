@@ -51,6 +51,32 @@ TEST(RaicesDistintas, CriticalPointsOncePerValue)
     }
 }
 
+TEST(RaicesDistintas, PolynomialGetsItsOwnRecord)
+{
+    struct Caso {
+        PoliPtr p;
+        std::vector<double> raices;
+    } casos[] = {
+        {Poli({{1, 3}, {-3, 1}}), {-1, 1}},
+        {DesdeRaices(1, {{1, 3}}), {1}},
+        {DesdeRaices(-2, {{-1, 2}, {0.5, 3}}), {-1, -0.4, 0.5}},
+        {Poli({{2, 1}, {1, 0}}), {}},
+        {Poli({{5, 0}}), {}},
+    };
+    for (const auto &c : casos) {
+        const auto r = RaicesDistintas(c.p);
+        ASSERT_EQ(r.raices.size(), c.raices.size());
+        for (std::size_t i = 0; i < c.raices.size(); ++i)
+            EXPECT_NEAR(r.raices[i], c.raices[i], 1e-6);
+        EXPECT_EQ(r.sinRaices, c.raices.empty());
+    }
+
+    const auto clases = ClasificaPuntosCriticos(Poli({{1, 3}, {-3, 1}}));
+    EXPECT_EQ(clases.clase, (std::vector<std::int16_t>{CLASE_MAXIMO, CLASE_MINIMO}));
+    EXPECT_TRUE(ClasificaPuntosCriticos(Poli({{1, 1}})).sinPuntos);
+    EXPECT_EQ(ClasificaPuntosCriticos(Poli({{1, 4}})).clase, std::vector<std::int16_t>{CLASE_MINIMO});
+}
+
 TEST(CalculaInflexiones, OnlyRootsWhereSecondDerivativeChangesSign)
 {
     struct Caso {

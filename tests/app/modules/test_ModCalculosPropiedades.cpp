@@ -160,7 +160,9 @@ void RevisaCortes(const ResultadoIntervalos &r)
         EXPECT_NE(r.codigos[i], r.codigos[i + 1]) << "cut at " << r.intervalos[i].derecho;
 }
 
-void RevisaTodo(const CollFuncPolin &fp)
+// simetrico: P was built with exactly zero coefficients where its parity
+// needs them.
+void RevisaTodo(const CollFuncPolin &fp, bool simetrico)
 {
     const Collpolinomio &p = *fp.Polin();
     const Collpolinomio &d1 = *fp.Polder1();
@@ -252,8 +254,18 @@ void RevisaTodo(const CollFuncPolin &fp)
         esPar = esPar && std::fabs(p.Eval(-x) - p.Eval(x)) <= escala;
         esImpar = esImpar && std::fabs(p.Eval(-x) + p.Eval(x)) <= escala;
     }
-    EXPECT_EQ(par.par, esPar);
-    EXPECT_EQ(par.impar, esImpar && !esPar);
+    // Rounding can leave a tiny odd term in a product that is even in exact
+    // arithmetic; the routine goes by the exponents actually present.
+    if (par.par) {
+        EXPECT_TRUE(esPar);
+    }
+    if (par.impar) {
+        EXPECT_TRUE(esImpar);
+    }
+    if (simetrico) {
+        EXPECT_EQ(par.par, esPar);
+        EXPECT_EQ(par.impar, esImpar && !esPar);
+    }
 
     // Limits by evaluation far out.
     const Limites lim = ExtensionPolinomio(p);
@@ -273,7 +285,19 @@ TEST(PropiedadesCalculos, RecordsWithKnownRoots)
     for (int k = 0; k < 400; ++k) {
         const Caso c = gen.Siguiente(false);
         SCOPED_TRACE(c.Texto());
-        RevisaTodo(*RegistroExacto(Polinomio(c), c.raices));
+        RevisaTodo(*RegistroExacto(Polinomio(c), c.raices), c.simetrico);
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+TEST(PropiedadesCalculos, RecordsFromTheRootFinder)
+{
+    Generador gen(7031);
+    for (int k = 0; k < 400; ++k) {
+        const Caso c = gen.Siguiente(true);
+        SCOPED_TRACE(c.Texto());
+        RevisaTodo(*CreaFuncPolin(Polinomio(c)), c.simetrico);
         if (HasFatalFailure())
             return;
     }
