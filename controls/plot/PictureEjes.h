@@ -153,6 +153,8 @@ protected:
 
 private:
     void AplicaPuntero();
+    void SigueTamano() const;
+    SuperficieEjes &Superficie() const;
 
     std::unique_ptr<SuperficieEjes> m_superficie;
     CajaPlotrane *m_caja;
