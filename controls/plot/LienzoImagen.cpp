@@ -151,9 +151,11 @@ QFont LienzoImagen::FuenteDibujo() const
 {
     // The program names desktop fonts of another system; fall back on one
     // that is always installed.
-    const QString familia = QFontDatabase::hasFamily(m_nombreFuente) ? m_nombreFuente
-                                                                      : QStringLiteral("DejaVu Sans");
-    QFont fuente(familia);
+    if (m_familia.isEmpty() || m_familiaDe != m_nombreFuente) {
+        m_familiaDe = m_nombreFuente;
+        m_familia = QFontDatabase::hasFamily(m_nombreFuente) ? m_nombreFuente : QStringLiteral("DejaVu Sans");
+    }
+    QFont fuente(m_familia);
     fuente.setPointSizeF(m_puntos);
     fuente.setBold(m_negrita);
     fuente.setItalic(m_cursiva);
@@ -228,6 +230,8 @@ void LienzoImagen::MarcaRecta(int x1, int y1, int x2, int y2, bool conUltimo)
 void LienzoImagen::Combina(const QRect &rect, std::int32_t colorTrazo, std::int32_t colorRelleno)
 {
     const QRect zona = Limita(rect);
+    if (zona.isEmpty())
+        return;
     const std::uint32_t trazo = PixelDeOle(colorTrazo) & 0xFFFFFF;
     const std::uint32_t relleno = PixelDeOle(colorRelleno) & 0xFFFFFF;
     for (int y = zona.top(); y <= zona.bottom(); ++y) {

@@ -107,6 +107,8 @@ private:
     bool m_negrita = false;
     bool m_cursiva = false;
     bool m_subrayada = false;
+    mutable QString m_familiaDe;   // the name whose installed family is m_familia
+    mutable QString m_familia;
     float m_actualX = 0;
     float m_actualY = 0;
 };

@@ -148,9 +148,13 @@ void SuperficieEjes::TrazaNumeros(double escx, double escy)
 
 void SuperficieEjes::TrazaReticula(double escx, double escy, std::int32_t color)
 {
+    // Columns out of the box have no dot to show.
+    const int ancho = AnchoCaja();
     auto cuadrante = [&](double pasoX, double finX, double pasoY, double finY) {
         Recorre(pasoX, finX, pasoX, [&](double x) {
             const int px = EscalaX(x);
+            if (px < 0 || px >= ancho)
+                return;
             Recorre(pasoY, finY, pasoY, [&](double y) { m_caja.Punto(px, EscalaY(y), color); });
         });
     };
