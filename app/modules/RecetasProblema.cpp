@@ -1,0 +1,424 @@
+#include "RecetasProblema.h"
+
+#include "Azar.h"
+#include "Entero16.h"
+#include "generapoli.h"
+
+#include <cmath>
+#include <initializer_list>
+
+int SignoAzar()
+{
+    const double n = rt::RedondeaPar(10.0 * rt::Rnd());
+    return std::fmod(n, 2.0) == 0.0 ? 1 : -1;
+}
+
+namespace {
+
+double U(int n) { return rt::EnteroAzar1(n); }
+double Z(int n) { return rt::EnteroAzar0(n); }
+// A fresh sign, then the magnitude: sigma * U(n) and sigma * Z(n).
+double SU(int n) { const int s = SignoAzar(); return s * U(n); }
+double SZ(int n) { const int s = SignoAzar(); return s * Z(n); }
+double Q() { const double q = Z(3) + 2; return q * q; }
+
+void Pon(int k, double valor) { Coef[static_cast<std::size_t>(k)] = valor; }
+
+// P' = sum of d[j] x^j integrated from 0.
+void Integra(std::initializer_list<std::pair<int, double>> derivada)
+{
+    for (const auto &[j, c] : derivada)
+        Pon(j + 1, c / (j + 1));
+}
+
+// The root or critical point c moved by paso until it meets none of the
+// values it must stay apart from.
+double Aparta(double c, double paso, std::initializer_list<double> prohibidos)
+{
+    for (;;) {
+        bool choca = false;
+        for (double p : prohibidos)
+            choca = choca || c == p;
+        if (!choca)
+            return c;
+        c += paso;
+    }
+}
+
+// a x^m (x^2 - 1)(x^2 - Q)
+void Factorizado(int m, double a, double q)
+{
+    Pon(m + 4, a);
+    Pon(m + 2, -a * (q + 1));
+    Pon(m, a * q);
+}
+
+void Grado1(int s, int paridad)
+{
+    Pon(1, s * U(10));
+    if (paridad == 1)
+        Pon(0, SU(10));
+}
+
+void Grado2(int s, int paridad, int q)
+{
+    if (paridad == 0) {
+        Pon(2, s * U(8));
+        if (q == 0)
+            Pon(0, -s * U(8));
+        else if (q == 1)
+            Pon(0, s * U(8));
+        return;
+    }
+    if (paridad != 1)
+        return;
+    if (q == 0) {
+        const double a = s * U(8), b = SU(8);
+        Pon(2, a);
+        Pon(1, -2 * a * b);
+        Pon(0, a * b * b);
+    } else if (q == 1) {
+        const double a = s * U(6), b = SU(8);
+        double c = SZ(9);
+        // Two different roots, b/a and c.
+        if (c == b / a)
+            c = Aparta(c + 2, 2, {b / a});
+        Pon(2, a);
+        Pon(1, -(a * c + b));
+        Pon(0, b * c);
+    } else if (q == 2) {
+        const double a = s * U(6), b = SU(6), c = U(9);
+        Pon(2, a);
+        Pon(1, -2 * a * b);
+        Pon(0, a * (b * b + c));
+    }
+}
+
+void Grado3(int s, int paridad, int q)
+{
+    if (paridad == 0) {
+        if (q == 0) {
+            Pon(3, s * U(8));
+            Pon(1, -s * U(8));
+        } else if (q == 1) {
+            Pon(3, s * U(8));
+            Pon(1, s * U(8));
+        } else if (q == 2) {
+            Pon(3, s * U(6));
+        }
+        return;
+    }
+    if (paridad != 1)
+        return;
+    const double x0 = s * Z(4);
+    double C = 2 * SZ(4);
+    const double B = 2 * SU(3);
+    const double A = 3 * SU(2);
+    auto pasaPorX0 = [x0] { Pon(0, -(Coef[3] * x0 * x0 * x0 + Coef[2] * x0 * x0 + Coef[1] * x0)); };
+    if (q == 0) {
+        if (std::fabs(C) == std::fabs(B / A))
+            C = C + 2;
+        Integra({{2, A}, {1, A * C + B}, {0, B * C}});
+        pasaPorX0();
+    } else if (q == 1) {
+        // Integrated from -B, so that the single critical point is a
+        // triple root: P = A/3 (x + B)^3.
+        Integra({{2, A}, {1, 2 * A * B}, {0, A * B * B}});
+        Pon(0, A * B * B * B / 3);
+    } else if (q == 2) {
+        Integra({{2, A}, {1, 2 * A * B}, {0, A * (B * B + 1)}});
+        pasaPorX0();
+    }
+}
+
+void Grado4(int s, int paridad, int q)
+{
+    if (paridad == 0) {
+        if (q == 0 || q == 1) {
+            const double a = s * U(6);
+            const double c = q == 0 ? -s * U(6) : -s * Z(6);
+            const double d = q == 0 ? -Z(7) : U(6);
+            Pon(4, a);
+            Pon(2, a * d + c);
+            Pon(0, c * d);
+        } else if (q == 2) {
+            Pon(4, s * U(9));
+            Pon(0, SZ(9));
+        }
+        return;
+    }
+    if (paridad != 1)
+        return;
+    if (q == 0) {
+        const double a = s * U(3), b = SU(4);
+        Pon(4, a);
+        Pon(1, 4 * a * b);
+    } else if (q == 1) {
+        const double A = 2 * s * U(4), B = 6 * SU(4);
+        Integra({{3, A * A}, {2, 2 * A * B}, {1, B * B}});
+    } else if (q == 2) {
+        const double A = 4 * s * U(3), B = 6 * SU(4);
+        double C = 3 * SU(4);
+        // Three different critical points: 0, -B/A and -C.
+        if (C == B / A)
+            C = Aparta(C + 3, 3, {B / A, 0.0});
+        Integra({{3, A}, {2, A * C + B}, {1, B * C}});
+    }
+}
+
+void Grado5(int s, int paridad, int q)
+{
+    if (paridad == 0) {
+        switch (q) {
+        case 0: {
+            const double A = 5 * s * U(3), b = -3 * Z(5);
+            Integra({{4, A}, {2, 2 * A * b}, {0, A * (b * b + 1)}});
+            break;
+        }
+        case 1:
+            Pon(5, s * U(4));
+            break;
+        case 2:
+            Pon(5, s * U(6));
+            Pon(3, -s * U(5));
+            break;
+        case 3:
+        case 5: {
+            const double A = 15 * s * U(3);
+            double b = -U(10);
+            const double c = q == 3 ? -U(10) : U(10);
+            if (q == 3 && b == c)
+                b = c - 1;
+            if (q == 5 && std::fabs(b) < c)
+                b = -c - 1;
+            Integra({{4, A}, {2, A * (b + c)}, {0, A * b * c}});
+            break;
+        }
+        case 4: {
+            const double A = 15 * s * U(3), b = -U(10);
+            Integra({{4, A}, {2, 2 * A * b}, {0, A * b * b}});
+            break;
+        }
+        default:
+            break;
+        }
+        return;
+    }
+    if (paridad != 1)
+        return;
+    switch (q) {
+    case 0:
+    case 1: {
+        const double A = 5 * s * U(6), B = 6 * SU(4);
+        const double extra = q == 0 ? 3 : 0;
+        Integra({{4, A}, {3, 2 * A * B}, {2, A * (B * B + extra)}});
+        break;
+    }
+    case 2: {
+        const double A = 5 * s * U(6), B = 12 * SU(3);
+        double C = 4 * SU(5);
+        if (std::fabs(C) == std::fabs(B / A))
+            C = C >= 0 ? C + 4 : C - 4;
+        Integra({{4, A}, {3, A * C + B}, {2, B * C}});
+        break;
+    }
+    case 3:
+        Pon(5, s * U(6));
+        Pon(4, SU(8));
+        break;
+    case 4:
+        Pon(5, s * U(6));
+        Pon(0, SU(10));
+        break;
+    default:
+        break;
+    }
+}
+
+void GradoPar(int n, int s, int paridad, int q)
+{
+    if (paridad == 0) {
+        switch (q) {
+        case 0:
+            Pon(n, s * U(10));
+            Pon(n - 2, n == 6 ? 3 * s * Z(6) : (n / 2) * s * Z(5));
+            break;
+        case 1:
+            Pon(n, s * U(10));
+            Pon(n - 2, n == 6 ? -3 * s * U(5) : -(n / 2) * s * U(3));
+            break;
+        case 2: {
+            int k = 6, j = 1;
+            switch (n) {
+            case 8: k = 8; j = 3; break;
+            case 10: k = 30; j = 2; break;
+            case 12: k = 24; j = 5; break;
+            case 14: k = 70; j = 3; break;
+            default: break;
+            }
+            const double A = k * s * U(6), b = -j * U(4);
+            Integra({{n - 1, A}, {n - 3, 2 * A * b}, {n - 5, A * b * b}});
+            break;
+        }
+        case 3: {
+            const double a = s * U(3);
+            Factorizado(n - 4, a, Q());
+            break;
+        }
+        default:
+            break;
+        }
+        return;
+    }
+    if (paridad != 1)
+        return;
+    switch (q) {
+    case 0:
+    case 1: {
+        Pon(n, s * U(8));
+        const int signo = SignoAzar();
+        // M = 10..29 for the linear term, W = 4..10 (4..9 from degree 12).
+        const double magnitud = q == 0 ? Z(20) + 10 : Z(n <= 10 ? 7 : 6) + 4;
+        Pon(q == 0 ? 1 : n - 1, q == 0 ? n * signo * magnitud : signo * magnitud);
+        break;
+    }
+    case 2: {
+        const double A = n * s * U(3), B = (n - 1) * SU(3), C = ((n - 1) * (n - 2) / 2) * SU(3);
+        Integra({{n - 1, A}, {n - 2, A * (B + C)}, {n - 3, A * B * C}});
+        break;
+    }
+    case 3: {
+        const int k = n == 6 ? 12 : n == 8 ? 24 : n == 10 ? 40 : n == 12 ? 60 : 98;
+        const double A = k * s * U(4), B = (n - 1) * SU(3);
+        Integra({{n - 1, A}, {n - 2, 2 * A * B}, {n - 3, A * B * B}});
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void GradoImpar(int n, int s, int paridad, int q)
+{
+    if (paridad == 0) {
+        switch (q) {
+        case 0:
+            Pon(n, s * U(10));
+            Pon(1, s * U(10));
+            break;
+        case 1:
+            Pon(n, s * U(10));
+            Pon(n == 13 ? 9 : n - 2, s * Z(10));
+            break;
+        case 2:
+            Pon(n, s * U(10));
+            Pon(n - 2, -s * U(10));
+            break;
+        case 3: {
+            const double A = n * (n - 4) * s * U(3), b = -(n - 2) * U(3);
+            Integra({{n - 1, A}, {n - 3, 2 * A * b}, {n - 5, A * b * b}});
+            break;
+        }
+        case 4: {
+            double a, q4;
+            if (n == 11) {
+                q4 = Q();
+                a = s * U(10);
+            } else {
+                a = s * U(10);
+                q4 = Q();
+            }
+            Factorizado(n - 4, a, q4);
+            break;
+        }
+        default:
+            break;
+        }
+        return;
+    }
+    if (paridad != 1)
+        return;
+    switch (q) {
+    case 0: {
+        // Only the critical point 0: the quadratic factor of P' is kept
+        // without real roots by raising its constant.
+        const double A = n * s * U(6), B = ((n - 1) / 2) * SU(4);
+        Pon(n, A / n);
+        Pon(n - 1, 2 * A * B / (n - 1));
+        Pon(n - 2, s * (rt::Int(std::fabs(A) * B * B / (n - 2)) + 1));
+        break;
+    }
+    case 1: {
+        const double A = n * (n - 2) * s * U(6), B = ((n - 1) / 2) * SU(4);
+        Integra({{n - 1, A}, {n - 2, 2 * A * B}, {n - 3, A * B * B}});
+        break;
+    }
+    case 2: {
+        const double a = s * U(3), b = SU(4), c = SU(4);
+        Pon(n, a);
+        Pon(n - 1, a * (b + c));
+        Pon(n - 2, a * b * c);
+        break;
+    }
+    case 3:
+        Pon(n, 5 * s);
+        Pon(n - 1, SU(4));
+        break;
+    case 4:
+        Pon(n, 5 * s);
+        Pon(n - 3, SU(4));
+        break;
+    case 5:
+        Pon(n, 5 * s);
+        Pon(0, SU(10));
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void GeneraCoeficientes(std::int16_t grado, std::int16_t paridad, std::int16_t cualidad)
+{
+    Coef.fill(0.0);
+    const int s = SignoAzar();
+    if (grado == 1)
+        Grado1(s, paridad);
+    else if (grado == 2)
+        Grado2(s, paridad, cualidad);
+    else if (grado == 3)
+        Grado3(s, paridad, cualidad);
+    else if (grado == 4)
+        Grado4(s, paridad, cualidad);
+    else if (grado == 5)
+        Grado5(s, paridad, cualidad);
+    else if (grado >= 6 && grado <= 15 && grado % 2 == 0)
+        GradoPar(grado, s, paridad, cualidad);
+    else if (grado >= 7 && grado <= 15)
+        GradoImpar(grado, s, paridad, cualidad);
+}
+
+std::string NombreCualidad(std::int16_t grado, std::int16_t paridad, std::int16_t cualidad)
+{
+    struct Nombre {
+        int grado, paridad, cualidad;
+        const char *texto;
+    };
+    static const Nombre nombres[] = {
+        {2, 0, 2, "Una raíz doble"},
+        {2, 1, 1, "2 raíces reales distintas"},
+        {3, 1, 1, "Un punto crítico, una raíz triple"},
+        {4, 0, 0, "Cuatro raíces reales, 3 puntos críticos"},
+        {5, 0, 3, "4 puntos de inflexión, 4 puntos críticos, 5 raíces reales"},
+        {7, 0, 2, "3 puntos de inflexión, 3 puntos críticos, 7 raíces reales"},
+        {7, 0, 4, "5 puntos de inflexión, 5 puntos críticos, 7  raíces reales"},
+        {7, 1, 0, "3 puntos de inflexión, 1 punto crítico, 1 raíz quintuple"},
+        {9, 1, 1, "3 puntos de inflexión, 2 puntos críticos, 7 raíces reales"},
+        {12, 0, 2, "4 puntos de inflexión, 3 puntos críticos, 8 raíces reales"},
+    };
+    for (const Nombre &n : nombres)
+        if (n.grado == grado && n.paridad == paridad && n.cualidad == cualidad)
+            return n.texto;
+    return {};
+}
