@@ -270,6 +270,16 @@ TEST(DatosTablas, LibroDeAyudaTieneUnTemaPorNumero)
     for (std::sregex_iterator m(qhp.begin(), qhp.end(), archivo), fin; m != fin; ++m, ++paginas)
         EXPECT_TRUE(fs::exists(carpeta / (*m)[1].str())) << (*m)[1].str();
     EXPECT_GE(paginas, 14);
+    // Links between the pages stay inside the book.
+    const std::regex enlace("href=\"([^\"#]+)");
+    for (const auto& e : fs::directory_iterator(carpeta)) {
+        if (e.path().extension() != ".html")
+            continue;
+        const std::string html = LeeArchivo(e.path());
+        for (std::sregex_iterator m(html.begin(), html.end(), enlace), fin; m != fin; ++m)
+            EXPECT_NE(qhp.find("<file>" + (*m)[1].str() + "</file>"), std::string::npos)
+                << e.path().filename() << " enlaza " << (*m)[1].str();
+    }
     // The help launcher asks for topic n by the identifier tema-n.
     for (int n = 0; n <= 67; ++n) {
         const std::regex tema("id=\"tema-" + std::to_string(n) + "\" ref=\"([^\"#]+)");
