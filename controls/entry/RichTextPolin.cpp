@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,7 +35,13 @@ protected:
     void keyPressEvent(QKeyEvent *e) override
     {
         const int tecla = e->key();
-        m_duenio->TeclaModo(tecla);
+        try {
+            m_duenio->TeclaModo(tecla);
+        } catch (const rt::ErrorDesbordamiento &) {
+            // Only a text set by the host can be this long; the key must not
+            // take the program down.
+            QApplication::beep();
+        }
         if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter || tecla == Qt::Key_Up
             || tecla == Qt::Key_Down) {
             // Enter has accepted the entry; the arrows only switch the
@@ -149,7 +156,8 @@ bool RichTextPolin::FiltraTecla(QChar tecla)
             && m_caja->SelFontSize() == TamanoNormal)
             acepta += QLatin1Char('/');
     }
-    if (!acepta.contains(tecla))
+    // The acceptance counts characters in 16 bits: typing stops at that size.
+    if (!acepta.contains(tecla) || (tecla.unicode() != 8 && m_caja->document()->characterCount() > 32767))
         return false;
     // Signs, letters, brackets and the separator end an exponent.
     const QString terminan = QString(sep) + QStringLiteral("+-xX()");

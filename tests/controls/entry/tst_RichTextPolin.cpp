@@ -1,5 +1,6 @@
 // The polynomial entry box driven by real keys: raised exponents, the key
 // filter, and the linear text handed out on acceptance.
+#include "Entero16.h"
 #include "Regional.h"
 #include "RichTextBox.h"
 #include "RichTextPolin.h"
@@ -22,6 +23,7 @@ private slots:
     void separadorComa();
     void pegadoFiltrado();
     void textoDelAnfitrion();
+    void textoDemasiadoLargo();
 
 private:
     // Types a script: "^" stands for the Up arrow, "_" for the Down arrow.
@@ -171,6 +173,21 @@ void TstRichTextPolin::textoDelAnfitrion()
     QCOMPARE(m_caja->CadPol(), QStringLiteral("x2+1"));
     m_caja->SelStart(0);
     QCOMPARE(m_caja->SelStart(), 0L);
+}
+
+void TstRichTextPolin::textoDemasiadoLargo()
+{
+    // Acceptance counts in 16 bits: typing stops at 32767 characters, a
+    // longer text from the host fails in Acepta, and Enter only beeps.
+    m_caja->Text(QString(32767, QLatin1Char('1')));
+    m_caja->Caja()->SetSelStart(32767);
+    QTest::keyClicks(m_caja->Caja(), "2");
+    QCOMPARE(m_caja->Text().size(), 32767);
+    m_caja->Text(QString(32768, QLatin1Char('1')));
+    QVERIFY_THROWS_EXCEPTION(rt::ErrorDesbordamiento, m_caja->Acepta());
+    m_caja->Locked(false);
+    QTest::keyClick(m_caja->Caja(), Qt::Key_Return);
+    QCOMPARE(m_caja->CadPol(), QString());
 }
 
 QTEST_MAIN(TstRichTextPolin)
