@@ -1,7 +1,178 @@
 #include "frmMdiCalcDife.h"
 
+#include "GestorVentanas.h"
+#include "RegistroVentanas.h"
+#include "Twips.h"
+#include "frmAnuncio.h"
+#include "frmLogo.h"
+#include "frmPortada.h"
+
+#include "CajaMensaje.h"
+#include "EsperaModal.h"
+#include "Globales.h"
+#include "LlamadasVentana.h"
+#include "princip.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <QToolBar>
+
+namespace {
+struct BotonBarra {
+    const char *clave;
+    const char *tip;
+    const char *texto;
+    QStyle::StandardPixmap icono;
+};
+// Index 1..8 of the toolbar, in order.
+const BotonBarra kBotones[] = {
+    {"ayuda", "ayuda", "Ayuda", QStyle::SP_DialogHelpButton},
+    {"apoyo", "Apoyo", "Apoyo", QStyle::SP_FileDialogInfoView},
+    {"texto", "Libro de Texto", "Libro", QStyle::SP_FileDialogContentsView},
+    {"calculadora", "Calculadora", "Calculadora", QStyle::SP_ComputerIcon},
+    {"logo", "Acerca de ...", "Acerca de", QStyle::SP_MessageBoxInformation},
+    {"adios", "Adiós", "Adiós", QStyle::SP_DialogCloseButton},
+    {"pasado", "Historia", "Historia", QStyle::SP_FileDialogDetailedView},
+    {"zoom", "Zoom", "Zoom", QStyle::SP_FileDialogListView},
+};
+} // namespace
+
 frmMdiCalcDife::frmMdiCalcDife(QWidget *parent)
     : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Quorvane"));
+    m_area = new QMdiArea(this);
+    m_area->setBackground(QColor(0xE6, 0xE8, 0xEC));
+    setCentralWidget(m_area);
+    creaMenus();
+    creaBarra();
+    GestorVentanas::instancia().fijaArea(m_area);
+    RegistraVentanasPrograma(*this);
+}
+
+void frmMdiCalcDife::creaMenus()
+{
+    m_mnuInicio = menuBar()->addMenu(QStringLiteral("&Inicio"));
+    m_mnuInicio->setObjectName(QStringLiteral("mnuInicio"));
+    m_mnuInicioAccion = m_mnuInicio->menuAction();
+    m_mnuAyudante = m_mnuInicio->addAction(QStringLiteral("In&troducción"));
+    m_mnuAyudante->setObjectName(QStringLiteral("mnuAyudante"));
+    // The assistant character arrives with the guided tour.
+    m_mnuAyudante->setEnabled(false);
+    m_mnupoli = m_mnuInicio->addAction(QStringLiteral("&Iniciar sesión en Quorvane"));
+    m_mnupoli->setObjectName(QStringLiteral("mnupoli"));
+    connect(m_mnupoli, &QAction::triggered, this, &frmMdiCalcDife::mnupoli_Click);
+
+    m_mnuSalida = menuBar()->addAction(QStringLiteral("&Salida"));
+    m_mnuSalida->setObjectName(QStringLiteral("mnuSalida"));
+    m_mnuSalida->setShortcut(QKeySequence::Quit);
+    connect(m_mnuSalida, &QAction::triggered, this, &frmMdiCalcDife::mnuSalida_Click);
+}
+
+void frmMdiCalcDife::creaBarra()
+{
+    m_tlbpoli = addToolBar(QStringLiteral("Tlbpoli"));
+    m_tlbpoli->setObjectName(QStringLiteral("Tlbpoli"));
+    m_tlbpoli->setMovable(false);
+    m_tlbpoli->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_tlbpoli->setIconSize(QSize(24, 24));
+    for (const BotonBarra &b : kBotones) {
+        const QString clave = QString::fromLatin1(b.clave);
+        QAction *a = m_tlbpoli->addAction(style()->standardIcon(b.icono), QString::fromUtf8(b.texto));
+        a->setObjectName(clave);
+        a->setToolTip(QString::fromUtf8(b.tip));
+        a->setData(clave);
+        connect(a, &QAction::triggered, this, [this, clave] { Tlbpoli_ButtonClick(clave); });
+        m_botones.append(a);
+    }
+    botonPorClave(QStringLiteral("ayuda"))->setShortcut(QKeySequence::HelpContents);
+}
+
+QAction *frmMdiCalcDife::boton(int indice) const
+{
+    return indice >= 1 && indice <= m_botones.size() ? m_botones[indice - 1] : nullptr;
+}
+
+QAction *frmMdiCalcDife::botonPorClave(const QString &clave) const
+{
+    for (QAction *a : m_botones)
+        if (a->data().toString() == clave)
+            return a;
+    return nullptr;
+}
+
+void frmMdiCalcDife::habilitaMenus(bool si)
+{
+    m_mnuInicioAccion->setEnabled(si);
+    m_mnuSalida->setEnabled(si);
+}
+
+bool frmMdiCalcDife::MDIForm_Load()
+{
+    // Full width, the screen's height less 420 twips, at the top left.
+    if (QScreen *pantalla = QGuiApplication::primaryScreen()) {
+        const QRect util = pantalla->availableGeometry();
+        const int alto = std::min(util.height(), pantalla->geometry().height() - plataforma::TwipsAPixeles(420));
+        setGeometry(util.x(), util.y(), util.width(), alto);
+    }
+    if (!ArranquePrograma()) {
+        mnuSalida_Click();
+        return false;
+    }
+    m_mnuInicio->setEnabled(false);
+    m_mnuInicioAccion->setEnabled(false);
+    PasoGuia = "Rollo";
+    auto &gestor = GestorVentanas::instancia();
+    gestor.muestra(gestor.ventana<frmPortada>());
+    return true;
+}
+
+void frmMdiCalcDife::mnupoli_Click()
+{
+    // The hub and the graph window arrive with their own windows.
+    AbreSesion(*this);
+}
+
+void frmMdiCalcDife::Tlbpoli_ButtonClick(const QString &clave)
+{
+    if (clave == QLatin1String("logo")) {
+        auto *logo = new frmLogo(this);
+        logo->setAttribute(Qt::WA_DeleteOnClose);
+        plataforma::PoneEncima(*logo);
+        plataforma::EsperaModal(*logo);
+        delete logo;
+    } else if (clave == QLatin1String("adios")) {
+        mnuSalida_Click();
+    } else {
+        AccionBarra(*this, clave);
+    }
+}
+
+void frmMdiCalcDife::mnuSalida_Click()
+{
+    if (m_terminando)
+        return;
+    m_terminando = true;
+    GestorVentanas::instancia().descargaTodas();
+    CierraVentanasSueltas();
+    emit programaTerminado();
+    close();
+    QCoreApplication::quit();
+}
+
+void frmMdiCalcDife::closeEvent(QCloseEvent *event)
+{
+    if (!m_terminando) {
+        m_terminando = true;
+        GestorVentanas::instancia().descargaTodas();
+        CierraVentanasSueltas();
+        emit programaTerminado();
+        QCoreApplication::quit();
+    }
+    event->accept();
 }

@@ -1,9 +1,59 @@
 #pragma once
+// The program's frame window: menus, the main toolbar and the work area in
+// which the panel windows and the graph window stand.
 #include <QMainWindow>
+#include <QString>
 
-// The program's main window.
+class QAction;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
 class frmMdiCalcDife : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMdiCalcDife(QWidget *parent = nullptr);
+
+    // Start-up: sizes the window, runs the start-up routine, shows the
+    // splash and the cover. False when the program must end.
+    bool MDIForm_Load();
+
+    // Toolbar buttons by index 1..8 (keys "ayuda", "apoyo", "texto",
+    // "calculadora", "logo", "adios", "pasado", "zoom").
+    QAction *boton(int indice) const;
+    QAction *botonPorClave(const QString &clave) const;
+    void Tlbpoli_ButtonClick(const QString &clave);
+
+    QMenu *mnuInicio() const { return m_mnuInicio; }
+    QAction *mnuAyudante() const { return m_mnuAyudante; }
+    QAction *mnupoliAccion() const { return m_mnupoli; }
+    QAction *mnuSalida() const { return m_mnuSalida; }
+    QToolBar *Tlbpoli() const { return m_tlbpoli; }
+    QMdiArea *area() const { return m_area; }
+
+    // Both top menus are always switched together.
+    void habilitaMenus(bool si);
+
+    void mnupoli_Click();
+    void mnuSalida_Click();
+
+signals:
+    void programaTerminado();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void creaMenus();
+    void creaBarra();
+
+    QMdiArea *m_area = nullptr;
+    QMenu *m_mnuInicio = nullptr;
+    QAction *m_mnuInicioAccion = nullptr;
+    QAction *m_mnuAyudante = nullptr;
+    QAction *m_mnupoli = nullptr;
+    QAction *m_mnuSalida = nullptr;
+    QToolBar *m_tlbpoli = nullptr;
+    QList<QAction *> m_botones;
+    bool m_terminando = false;
 };

@@ -1,0 +1,121 @@
+#include "GestorVentanas.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+GestorVentanas &GestorVentanas::instancia()
+{
+    static GestorVentanas gestor;
+    return gestor;
+}
+
+void GestorVentanas::fijaArea(QMdiArea *area)
+{
+    m_area = area;
+}
+
+void GestorVentanas::registra(std::type_index tipo, VentanaBase *ventana)
+{
+    m_ventanas[tipo] = ventana;
+    m_orden.append(ventana);
+    if (m_area) {
+        auto *marco = m_area->addSubWindow(ventana);
+        marco->setAttribute(Qt::WA_DeleteOnClose, false);
+        marco->setOption(QMdiSubWindow::RubberBandMove, false);
+        marco->hide();
+    }
+}
+
+QWidget *GestorVentanas::marcoDe(VentanaBase *ventana) const
+{
+    if (auto *marco = qobject_cast<QMdiSubWindow *>(ventana->parentWidget()))
+        return marco;
+    return ventana;
+}
+
+void GestorVentanas::muestra(VentanaBase *ventana)
+{
+    m_pila.removeAll(ventana);
+    m_pila.append(ventana);
+    QWidget *marco = marcoDe(ventana);
+    marco->show();
+    marco->raise();
+    if (auto *sub = qobject_cast<QMdiSubWindow *>(marco); sub && m_area)
+        m_area->setActiveSubWindow(sub);
+    else
+        ventana->activateWindow();
+}
+
+void GestorVentanas::oculta(VentanaBase *ventana)
+{
+    const bool eraActual = actual() == ventana;
+    marcoDe(ventana)->hide();
+    m_pila.removeAll(ventana);
+    if (eraActual)
+        if (VentanaBase *nueva = actual()) {
+            muestra(nueva);
+            nueva->alActivar();
+            emit ventanaActivada(nueva);
+        }
+}
+
+bool GestorVentanas::descarga(VentanaBase *ventana, bool preguntar)
+{
+    if (!ventana)
+        return true;
+    if (preguntar && !ventana->alPedirDescarga())
+        return false;
+    const bool eraActual = actual() == ventana;
+    ventana->alDescargar();
+    for (auto it = m_ventanas.begin(); it != m_ventanas.end(); ++it)
+        if (it->second == ventana) {
+            m_ventanas.erase(it);
+            break;
+        }
+    m_orden.removeAll(ventana);
+    m_pila.removeAll(ventana);
+    QWidget *marco = marcoDe(ventana);
+    marco->hide();
+    if (marco != ventana) {
+        m_area->removeSubWindow(ventana);
+        marco->deleteLater();
+    }
+    ventana->deleteLater();
+    if (eraActual)
+        if (VentanaBase *nueva = actual()) {
+            muestra(nueva);
+            nueva->alActivar();
+            emit ventanaActivada(nueva);
+        }
+    return true;
+}
+
+void GestorVentanas::descargaTodas()
+{
+    while (!m_orden.isEmpty()) {
+        VentanaBase *ultima = m_orden.last();
+        if (!ultima) {
+            m_orden.removeLast();
+            continue;
+        }
+        m_pila.clear(); // nothing is activated while everything goes
+        descarga(ultima);
+    }
+}
+
+QList<VentanaBase *> GestorVentanas::cargadas() const
+{
+    QList<VentanaBase *> lista;
+    for (const auto &v : m_orden)
+        if (v)
+            lista.append(v);
+    return lista;
+}
+
+VentanaBase *GestorVentanas::actual() const
+{
+    for (auto it = m_pila.crbegin(); it != m_pila.crend(); ++it)
+        if (*it && !marcoDe(*it)->isHidden())
+            return *it;
+    return nullptr;
+}

@@ -1,0 +1,70 @@
+#pragma once
+// Keeps the program's windows: one instance of each window class, created
+// and loaded on first use, shown in the main window's work area, released
+// when it unloads. When a window unloads, the window that becomes current
+// again is told so (VentanaBase::alActivar).
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <typeindex>
+
+#include "VentanaBase.h"
+
+#include <QMdiArea>
+class QMdiSubWindow;
+
+class GestorVentanas : public QObject {
+    Q_OBJECT
+public:
+    static GestorVentanas &instancia();
+
+    // The work area of the main window; without one, windows are top-level.
+    void fijaArea(QMdiArea *area);
+    QMdiArea *area() const { return m_area; }
+
+    // The loaded instance of T, creating and loading it when there is none.
+    template <class T> T *ventana()
+    {
+        if (auto *w = existente<T>())
+            return w;
+        auto *w = new T();
+        registra(std::type_index(typeid(T)), w);
+        w->alCargar();
+        return w;
+    }
+    // The loaded instance of T, or nullptr.
+    template <class T> T *existente() const
+    {
+        auto it = m_ventanas.find(std::type_index(typeid(T)));
+        return it == m_ventanas.end() ? nullptr : static_cast<T *>(it->second.data());
+    }
+
+    // Shows a loaded window modeless and makes it the current one.
+    void muestra(VentanaBase *ventana);
+    void oculta(VentanaBase *ventana);
+    // Unloads a window: its alDescargar runs, it is released, and the window
+    // that becomes current is activated. With preguntar, alPedirDescarga may
+    // keep it open.
+    bool descarga(VentanaBase *ventana, bool preguntar = false);
+    // Unloads every window, the most recently loaded first.
+    void descargaTodas();
+
+    QList<VentanaBase *> cargadas() const;
+    VentanaBase *actual() const;
+    // The widget that frames a window in the work area (or the window itself).
+    QWidget *marcoDe(VentanaBase *ventana) const;
+
+signals:
+    void ventanaActivada(VentanaBase *ventana);
+
+private:
+    GestorVentanas() = default;
+    void registra(std::type_index tipo, VentanaBase *ventana);
+
+    QPointer<QMdiArea> m_area;
+    std::map<std::type_index, QPointer<VentanaBase>> m_ventanas;
+    QList<QPointer<VentanaBase>> m_orden; // load order
+    QList<QPointer<VentanaBase>> m_pila;  // most recently made current last
+};

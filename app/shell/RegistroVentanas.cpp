@@ -1,0 +1,107 @@
+#include "RegistroVentanas.h"
+
+#include "frmAnuncio.h"
+#include "frmMdiCalcDife.h"
+#include "frmMensaje.h"
+
+#include "Globales.h"
+#include "RutaPrograma.h"
+#include "VentanaPrincipal.h"
+#include "Ventanas.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QPointer>
+#include <QScreen>
+#include <QToolBar>
+#include <cmath>
+
+namespace {
+
+// The main window as the shared routines see it.
+class PrincipalAdaptador : public VentanaPrincipal {
+public:
+    explicit PrincipalAdaptador(frmMdiCalcDife &v) : m_v(&v) {}
+
+    std::string Titulo() const override { return m_v ? m_v->windowTitle().toStdString() : std::string(); }
+    void PoneTitulo(const std::string &titulo) override
+    {
+        if (m_v)
+            m_v->setWindowTitle(QString::fromStdString(titulo));
+    }
+    bool BotonHabilitado(int boton) const override
+    {
+        QAction *a = m_v ? m_v->boton(boton) : nullptr;
+        return a && a->isEnabled();
+    }
+    void HabilitaBoton(int boton, bool habilitado) override
+    {
+        if (QAction *a = m_v ? m_v->boton(boton) : nullptr)
+            a->setEnabled(habilitado);
+    }
+    // The usable height below the toolbar is the work area's; the routines
+    // take it as the window's height less 1.9 toolbar heights.
+    int Ancho() const override { return m_v ? m_v->area()->width() : 0; }
+    int Alto() const override
+    {
+        return m_v ? m_v->area()->height() + static_cast<int>(std::lround(1.9 * AltoBarra())) : 0;
+    }
+    int AltoBarra() const override { return m_v ? m_v->Tlbpoli()->height() : 0; }
+    int AnchoEscritorio() const override
+    {
+        QScreen *s = QGuiApplication::primaryScreen();
+        return s ? s->geometry().width() : 0;
+    }
+
+private:
+    QPointer<frmMdiCalcDife> m_v;
+};
+
+QPointer<frmMensaje> g_error;
+QPointer<frmMensaje> g_exito;
+QPointer<frmAnuncio> g_anuncio;
+std::unique_ptr<PrincipalAdaptador> g_principal;
+QPointer<frmMdiCalcDife> g_ventanaPrincipal;
+
+} // namespace
+
+void RegistraVentanasPrograma(frmMdiCalcDife &principal)
+{
+    g_ventanaPrincipal = &principal;
+    g_principal = std::make_unique<PrincipalAdaptador>(principal);
+    ProveedoresVentanas &v = Ventanas();
+    v.principal = [] { return static_cast<VentanaPrincipal *>(g_principal.get()); };
+    v.error = []() -> VentanaMensaje * {
+        if (!g_error)
+            g_error = new frmMensaje(frmMensaje::Tipo::Error, g_ventanaPrincipal);
+        return g_error;
+    };
+    v.exito = []() -> VentanaMensaje * {
+        if (!g_exito)
+            g_exito = new frmMensaje(frmMensaje::Tipo::Exito, g_ventanaPrincipal);
+        return g_exito;
+    };
+    v.anuncio = [] {
+        if (!g_ventanaPrincipal)
+            return;
+        if (!g_anuncio)
+            g_anuncio = new frmAnuncio(g_ventanaPrincipal->area()->viewport());
+        g_anuncio->muestra();
+    };
+}
+
+void AbreSesion(frmMdiCalcDife &)
+{
+}
+
+void AccionBarra(frmMdiCalcDife &, const QString &)
+{
+}
+
+void CierraVentanasSueltas()
+{
+    delete g_error;
+    delete g_exito;
+    delete g_anuncio;
+}

@@ -1,0 +1,30 @@
+#include "VentanaBase.h"
+
+#include "GestorVentanas.h"
+
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+
+VentanaBase::VentanaBase(QWidget *parent)
+    : QWidget(parent)
+{
+}
+
+void VentanaBase::coloca(int izquierda, int arriba, int ancho, int alto)
+{
+    QWidget *marco = GestorVentanas::instancia().marcoDe(this);
+    marco->setGeometry(izquierda, arriba, ancho, alto);
+}
+
+void VentanaBase::descarga()
+{
+    GestorVentanas::instancia().descarga(this);
+}
+
+void VentanaBase::closeEvent(QCloseEvent *event)
+{
+    // Closing by the frame is the same as unloading: ask, then unload.
+    event->ignore();
+    if (alPedirDescarga())
+        GestorVentanas::instancia().descarga(this, false);
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Base of every panel and tool window of the program. A window is one
+// instance, created and loaded on first use and released when it unloads
+// (see GestorVentanas). The hooks mirror the life of such a window:
+//  - alCargar: runs once, right after the window is created;
+//  - alActivar: the window becomes the current one again because the window
+//    above it closed (one explicit notice, not every focus change);
+//  - alPedirDescarga: the window is asked to close; false keeps it open;
+//  - alDescargar: the window is going away.
+#include <QWidget>
+
+class VentanaBase : public QWidget {
+    Q_OBJECT
+public:
+    explicit VentanaBase(QWidget *parent = nullptr);
+
+    virtual void alCargar() {}
+    virtual void alActivar() {}
+    virtual bool alPedirDescarga() { return true; }
+    virtual void alDescargar() {}
+
+    // Places the window in the main window's work area, in pixels.
+    void coloca(int izquierda, int arriba, int ancho, int alto);
+    // Unloads this window through the window manager.
+    void descarga();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
