@@ -139,6 +139,19 @@ private slots:
         QCOMPARE(anuncios, 0);
     }
 
+    void arranqueConLosDatosDelPrograma()
+    {
+        FijaCarpetaPrograma({}); // the folder the environment names
+        if (qEnvironmentVariableIsEmpty("QUORVANE_DATA_DIR"))
+            QSKIP("QUORVANE_DATA_DIR is not set");
+        plataforma::ContestadorPrueba cajas;
+        QVERIFY(ArranquePrograma());
+        QCOMPARE(cajas.Cuenta(), 0);
+        QVERIFY(!Errores.Texto(0, 180).empty());
+        QVERIFY(!Exitos.Texto(0, 72).empty());
+        QVERIFY(ListaApoyos.UltimaFila() >= 83);
+    }
+
     void medidasYSeparador()
     {
         EscribeTablas();
