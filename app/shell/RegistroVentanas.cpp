@@ -1,5 +1,6 @@
 #include "RegistroVentanas.h"
 
+#include "CatalogoEjercicios.h"
 #include "frmAnuncio.h"
 #include "frmMdiCalcDife.h"
 #include "frmMensaje.h"
@@ -89,6 +90,7 @@ void RegistraVentanasPrograma(frmMdiCalcDife &principal)
             g_anuncio = new frmAnuncio(g_ventanaPrincipal->area()->viewport());
         g_anuncio->muestra();
     };
+    RegistraEjerciciosAnalisis();
 }
 
 void AbreSesion(frmMdiCalcDife &)

@@ -1,0 +1,5 @@
+#include "CatalogoEjercicios.h"
+
+void RegistraEjerciciosAnalisis()
+{
+}
