@@ -101,39 +101,69 @@ void RaicesReales::Cotas(const std::vector<double> &coef, double &cpos, double &
 double RaicesReales::RaizEnTramo(const std::vector<double> &coef, const std::vector<double> &derivada,
                                  double u, double v)
 {
-    const int signoU = Signo(EvaluaConCota(coef, u).valor);
+    // Newton inside the bracket; where it would leave it, the secant of the
+    // bracket ends (Illinois: the end that stays twice in a row has its
+    // value halved); bisection when neither lands inside.
+    double fu = EvaluaConCota(coef, u).valor;
+    double fv = EvaluaConCota(coef, v).valor;
     double x = u + (v - u) / 2;
-    double paso = v - u;
-    double pasoPrevio = paso;
-    for (int iter = 0; iter < 400; ++iter) {
-        const double f = EvaluaConCota(coef, x).valor;
-        if (f == 0.0)
+    double pasoPrevio = v - u;
+    int lado = 0;
+    for (int iter = 0; iter < 200; ++iter) {
+        const Valor f = EvaluaConCota(coef, x);
+        if (f.valor == 0.0 || std::fabs(f.valor) <= kEpsilon * f.cotaError)
             return x;
-        if (Signo(f) == signoU)
+        if (Signo(f.valor) == Signo(fu)) {
             u = x;
-        else
+            fu = f.valor;
+            if (lado == -1)
+                fv /= 2;
+            lado = -1;
+        } else {
             v = x;
+            fv = f.valor;
+            if (lado == 1)
+                fu /= 2;
+            lado = 1;
+        }
         const double medio = u + (v - u) / 2;
         if (medio <= u || medio >= v)
             return x; // the bracket is down to neighbouring doubles
-        // Newton while it stays inside the bracket and its steps keep
-        // halving; bisection otherwise.
-        const double df = EvaluaConCota(derivada, x).valor;
+
         double siguiente = medio;
-        pasoPrevio = paso;
-        paso = (v - u) / 2;
-        if (df != 0.0) {
-            const double newton = x - f / df;
-            if (newton > u && newton < v && std::fabs(f / df) < 0.5 * std::fabs(pasoPrevio)) {
+        bool elegido = false;
+        const double df = Horner(derivada, x);
+        if (!elegido && df != 0.0) {
+            const double paso = f.valor / df;
+            if (std::fabs(paso) <= 4 * kEpsilon * std::fabs(x))
+                return x;
+            const double newton = x - paso;
+            if (newton > u && newton < v && std::fabs(paso) < 0.5 * std::fabs(pasoPrevio)) {
                 siguiente = newton;
-                paso = f / df;
+                pasoPrevio = paso;
+                elegido = true;
             }
         }
-        if (std::fabs(siguiente - x) <= 2 * kEpsilon * std::fabs(siguiente))
-            return siguiente;
+        if (!elegido && fv != fu) {
+            const double secante = u - fu * (v - u) / (fv - fu);
+            if (secante > u && secante < v) {
+                siguiente = secante;
+                elegido = true;
+            }
+        }
+        if (!elegido)
+            pasoPrevio = v - u;
         x = siguiente;
     }
     return x;
+}
+
+double RaicesReales::Horner(const std::vector<double> &coef, double x)
+{
+    double p = 0.0;
+    for (std::size_t i = coef.size(); i-- > 0;)
+        p = p * x + coef[i];
+    return p;
 }
 
 std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef)

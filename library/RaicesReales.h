@@ -36,6 +36,7 @@ public:
     static Valor EvaluaConCota(const std::vector<double> &coef, double x);
 
 private:
+    static double Horner(const std::vector<double> &coef, double x);
     static std::vector<double> Derivada(const std::vector<double> &coef);
     // The root of a monotone P inside (u, v), where P(u) and P(v) differ in sign.
     static double RaizEnTramo(const std::vector<double> &coef, const std::vector<double> &derivada,
