@@ -18,7 +18,7 @@ public:
     // handed back is then empty.
     static constexpr int CodigoNumeroGrande = 27;   // a number or coefficient beyond a Double
     static constexpr int CodigoGradoExcesivo = 28;  // the expanded degree goes above GradoMaximo
-    static constexpr int CodigoAnidamiento = 29;    // parentheses nested deeper than AnidamientoMaximo
+    static constexpr int CodigoAnidamiento = 45;    // parentheses nested deeper than AnidamientoMaximo
     static constexpr int GradoMaximo = 100;
     static constexpr int AnidamientoMaximo = 200;
 
