@@ -99,6 +99,29 @@ private slots:
         QVERIFY(p && p->Cuenta() == 0);
     }
 
+    void cursorSobreElErrorConExponentes()
+    {
+        RichTextPolin caja;
+        caja.show();
+        QWidget *editor = caja.Caja();
+        editor->setFocus();
+        QTest::keyClick(editor, 'x');
+        QTest::keyClick(editor, Qt::Key_Up);
+        QTest::keyClicks(editor, "12");
+        QTest::keyClick(editor, Qt::Key_Down);
+        QTest::keyClicks(editor, "+3x");
+        QTest::keyClick(editor, Qt::Key_Up);
+        QTest::keyClick(editor, '2');
+        QTest::keyClick(editor, Qt::Key_Down);
+        QTest::keyClicks(editor, "+)");
+        caja.Acepta();
+        QCOMPARE(caja.CadPol(), QString("x^(12)+3x^(2)+)"));
+        PoliPtr p;
+        LeeCajaPoli(caja, p);
+        QVERIFY(ErrorPoli);
+        QCOMPARE(caja.Text().mid(int(caja.SelStart()), 1), QString(")"));
+    }
+
     void cajaVaciaConSorteos()
     {
         RichTextPolin oculta;
