@@ -13,4 +13,6 @@ public:
     virtual PictureEjes &PicejeGraf3() = 0; // the legend panel
     // True while the cursor read-out is on.
     virtual bool RecorreGraf() const = 0;
+    // Switches the cursor read-out on or off (exercises on a graph road).
+    virtual void PoneRecorreGraf(bool activo) { (void)activo; }
 };
