@@ -24,7 +24,8 @@ void LeeCajaPoli(RichTextPolin &caja, PoliPtr &p);
 // unlocked and focused for a new try (ErrorPoli cleared).
 bool CajaPoliConError(RichTextPolin &caja, PoliPtr &p);
 
-// Error row for a parser code.
+// Error row for a parser code (180 + code; a code without a row of its
+// own shows the general writing error).
 std::int16_t FilaErrorParser(int codigo);
 // Caret in the box for an error at position posError (0-based) of the
 // linear text: each exponent written before it, "^(" and ")", is three

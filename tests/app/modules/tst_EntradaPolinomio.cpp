@@ -5,6 +5,8 @@
 #include "Globales.h"
 #include "ModCadena.h"
 
+#include "ClsParserPoli.h"
+
 #include "Grid.h"
 #include "RichTextBox.h"
 #include "RichTextPolin.h"
@@ -63,7 +65,9 @@ private slots:
         QCOMPARE(FilaErrorParser(18), std::int16_t(198));
         QCOMPARE(FilaErrorParser(27), std::int16_t(207));
         QCOMPARE(FilaErrorParser(28), std::int16_t(208));
+        QCOMPARE(FilaErrorParser(ClsParserPoli::CodigoAnidamiento), std::int16_t(180 + ClsParserPoli::CodigoAnidamiento));
         QCOMPARE(FilaErrorParser(29), std::int16_t(187)); // no row of its own
+        QCOMPARE(FilaErrorParser(0), std::int16_t(187));
     }
 
     void cajaAceptadaSeLee()
