@@ -238,33 +238,38 @@ int RichTextBox::SelCharOffset() const
     return mixto ? 0 : desp;
 }
 
-void RichTextBox::aplicaFormato(const QTextCharFormat &formato)
+// Changes the typing format when nothing is selected, else each run of
+// equally formatted characters of the selection in turn (each keeps its own
+// size, which the drawn raise depends on).
+template<typename F>
+static void cambiaFormatos(QTextEdit *caja, F cambia)
 {
-    QTextCursor c = textCursor();
+    QTextCursor c = caja->textCursor();
     if (!c.hasSelection()) {
-        // The typing format: what the next character typed at the caret takes.
         QTextCharFormat f = c.charFormat();
-        f.merge(formato);
+        cambia(f);
         c.setCharFormat(f);
-        setTextCursor(c);
+        caja->setTextCursor(c);
         return;
     }
-    // Each character keeps its own size, so the drawn raise is worked out
-    // per fragment.
-    const int inicio = c.selectionStart(), fin = c.selectionEnd();
-    for (int p = inicio; p < fin;) {
-        QTextCharFormat f = formatoEn(document(), p);
+    const int fin = c.selectionEnd();
+    for (int p = c.selectionStart(); p < fin;) {
+        QTextCharFormat f = formatoEn(caja->document(), p);
         int q = p + 1;
-        while (q < fin && formatoEn(document(), q) == f)
+        while (q < fin && formatoEn(caja->document(), q) == f)
             ++q;
-        f.merge(formato);
-        QTextCursor tramo(document());
+        cambia(f);
+        QTextCursor tramo(caja->document());
         tramo.setPosition(p);
         tramo.setPosition(q, QTextCursor::KeepAnchor);
         tramo.setCharFormat(f);
         p = q;
     }
-    setTextCursor(c);
+}
+
+void RichTextBox::aplicaFormato(const QTextCharFormat &formato)
+{
+    cambiaFormatos(this, [&](QTextCharFormat &f) { f.merge(formato); });
 }
 
 // The drawn raise: the offset in twips as a share of the font's height.
@@ -306,27 +311,7 @@ void RichTextBox::SetSelCharOffset(int twips)
 
 void RichTextBox::recalculaLineaBase()
 {
-    QTextCursor c = textCursor();
-    if (!c.hasSelection()) {
-        QTextCharFormat f = c.charFormat();
-        fijaLineaBase(f, m_puntosFuente);
-        c.setCharFormat(f);
-        setTextCursor(c);
-        return;
-    }
-    const int inicio = c.selectionStart(), fin = c.selectionEnd();
-    for (int p = inicio; p < fin;) {
-        QTextCharFormat f = formatoEn(document(), p);
-        int q = p + 1;
-        while (q < fin && formatoEn(document(), q) == f)
-            ++q;
-        fijaLineaBase(f, m_puntosFuente);
-        QTextCursor tramo(document());
-        tramo.setPosition(p);
-        tramo.setPosition(q, QTextCursor::KeepAnchor);
-        tramo.setCharFormat(f);
-        p = q;
-    }
+    cambiaFormatos(this, [&](QTextCharFormat &f) { fijaLineaBase(f, m_puntosFuente); });
 }
 
 double RichTextBox::TamanoCaracter(int pos) const
