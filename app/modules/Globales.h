@@ -14,6 +14,7 @@
 
 // The current polynomial's function record; empty when none was given.
 extern FuncPolinPtr PoliActual;
+// (The last random polynomial, PoliAzar, lives with its maker in generapoli.h.)
 // The polynomial typed and confirmed in the polynomial window.
 extern PoliPtr PoliPropuesto;
 // The polynomials typed as first and second derivative (released after each check).
