@@ -1,5 +1,4 @@
-// Reading the pair lists and the indexed message lists, and finding the
-// program's files whatever the letter case of their names.
+// Reading the pair lists and the indexed message lists.
 #include "DoblesVentanas.h"
 #include "Modarch.h"
 #include "RutaPrograma.h"
@@ -92,27 +91,6 @@ TEST_F(TablasArchivo, IndexadaFallaConIndiceMaloORegistroCortado)
         carpeta.Escribe("e.txt", contenido);
         EXPECT_FALSE(LeeTablaIndexada("\\e.txt", t)) << contenido;
     }
-}
-
-TEST_F(TablasArchivo, LaRutaSeEncuentraSinImportarMayusculas)
-{
-    carpeta.Escribe("Errores y Exitos/Errores.txt", "0\n");
-    carpeta.Escribe("apoyo/listaSaltos.txt", "0\n");
-    EXPECT_EQ(RutaPrograma("\\errores y exitos\\ERRORES.txt"),
-              carpeta.Ruta() / "Errores y Exitos" / "Errores.txt");
-    EXPECT_EQ(RutaPrograma("/Apoyo/ListaSaltos.txt"), carpeta.Ruta() / "apoyo" / "listaSaltos.txt");
-    // What does not exist stays as written.
-    EXPECT_EQ(RutaPrograma("\\texto\\Quorvane.qch"), carpeta.Ruta() / "texto" / "Quorvane.qch");
-}
-
-TEST(CarpetaDelPrograma, SigueLaVariableDeEntorno)
-{
-    FijaCarpetaPrograma({});
-    ::setenv("QUORVANE_DATA_DIR", "/tmp/quorvane-datos", 1);
-    EXPECT_EQ(CarpetaPrograma(), std::filesystem::path("/tmp/quorvane-datos"));
-    ::unsetenv("QUORVANE_DATA_DIR");
-    const auto porDefecto = CarpetaPrograma();
-    EXPECT_TRUE(porDefecto.filename() == "data" || porDefecto.filename() == "quorvane") << porDefecto;
 }
 
 } // namespace
