@@ -29,3 +29,9 @@ bool AbreEjercicio(int concepto, Camino camino, AbridorEjercicio &abridor)
     catalogo()[static_cast<std::size_t>(concepto)](camino, abridor);
     return true;
 }
+
+SalidasEjercicio &SalidasEjercicios()
+{
+    static SalidasEjercicio s;
+    return s;
+}

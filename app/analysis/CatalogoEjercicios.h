@@ -22,6 +22,9 @@ public:
     virtual void DesmarcaOpcion(int opcion) = 0;
     // Every option unselected.
     virtual void DesmarcaOpciones() = 0;
+    // The student leaves the road (another polynomial, start again): a road
+    // chooser unloads itself; the hub has nothing to do here.
+    virtual void CierraCamino() {}
 };
 
 // Opens the exercise window of a concept (0..12, the concept order).
@@ -34,3 +37,15 @@ bool AbreEjercicio(int concepto, Camino camino, AbridorEjercicio &abridor);
 
 // Registers every analysis exercise window of the program.
 void RegistraEjerciciosAnalisis();
+
+// What the exercises ask of the windows around them when the student
+// leaves for another polynomial or goes back to the start. The shell fills
+// them in; an empty one does nothing.
+struct SalidasEjercicio {
+    // Unloads the graph window and the hub and shows both anew, the hub
+    // waiting for a polynomial.
+    std::function<void()> otroPolinomio;
+    // Unloads the hub and the graph window.
+    std::function<void()> alInicio;
+};
+SalidasEjercicio &SalidasEjercicios();

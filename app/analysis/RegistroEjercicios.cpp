@@ -1,5 +1,22 @@
 #include "CatalogoEjercicios.h"
 
+#include "VentanaEjercicio.h"
+#include "frmDerivada2.h"
+#include "frmParidad.h"
+#include "frmderivada1.h"
+#include "frmextension.h"
+
+namespace {
+template <class T> void registra(int concepto)
+{
+    RegistraEjercicio(concepto, [](Camino c, AbridorEjercicio &a) { VentanaEjercicio::Abre<T>(c, a); });
+}
+} // namespace
+
 void RegistraEjerciciosAnalisis()
 {
+    registra<frmParidad>(2);
+    registra<frmextension>(3);
+    registra<frmderivada1>(4);
+    registra<frmDerivada2>(8);
 }

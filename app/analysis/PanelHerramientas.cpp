@@ -1,0 +1,249 @@
+#include "PanelHerramientas.h"
+
+#include "EntradaNumerica.h"
+
+#include "EntradaPolinomio.h"
+#include "Globales.h"
+#include "Utilerias.h"
+#include "VentanaDibujo.h"
+#include "Ventanas.h"
+#include "dibujo.h"
+
+#include "Grid.h"
+#include "PictureEjes.h"
+#include "UCDextavo.h"
+#include "Usc.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+constexpr std::int32_t ColorPuntoMuestra = 0x646400; // RGB(0, 100, 100)
+constexpr std::int32_t ColorRaiz = 0x008000;         // RGB(0, 128, 0)
+
+UCDextavo *cajaNumerica(const QString &texto, QWidget *padre)
+{
+    auto *c = new UCDextavo(padre);
+    c->HayInfinito(false);
+    c->Text(texto);
+    return c;
+}
+
+Usc *boton(const QString &texto, QWidget *padre)
+{
+    auto *b = new Usc(padre);
+    b->Caption(texto);
+    return b;
+}
+
+std::array<QRadioButton *, 2> opciones(const QString &derivada, QWidget *padre, QBoxLayout *fila)
+{
+    std::array<QRadioButton *, 2> o{new QRadioButton(QStringLiteral("P(x)"), padre),
+                                    new QRadioButton(derivada + QStringLiteral("(x)"), padre)};
+    auto *grupo = new QButtonGroup(padre);
+    for (auto *b : o) {
+        grupo->addButton(b);
+        fila->addWidget(b);
+    }
+    o[0]->setChecked(true);
+    return o;
+}
+} // namespace
+
+PanelHerramientas::PanelHerramientas(int derivada, bool conOpciones, bool conPuntosGrafica, QWidget *parent)
+    : QWidget(parent)
+    , m_derivada(derivada)
+{
+    m_tabs = new QTabWidget(this);
+    auto *todo = new QVBoxLayout(this);
+    todo->setContentsMargins(0, 0, 0, 0);
+    todo->addWidget(m_tabs);
+
+    // Value at a point.
+    auto *hojaPunto = new QWidget(m_tabs);
+    auto *vPunto = new QVBoxLayout(hojaPunto);
+    auto *filaPunto = new QHBoxLayout;
+    m_lblPuntual1 = new QLabel(QStringLiteral("P("), hojaPunto);
+    m_punto = cajaNumerica(QString(), hojaPunto);
+    m_lblPuntual = new QLabel(hojaPunto);
+    m_lblPuntual->setMinimumWidth(120);
+    filaPunto->addWidget(m_lblPuntual1);
+    filaPunto->addWidget(m_punto, 1);
+    filaPunto->addWidget(new QLabel(QStringLiteral(") = "), hojaPunto));
+    filaPunto->addWidget(m_lblPuntual, 2);
+    vPunto->addLayout(filaPunto);
+    auto *botonesPunto = new QHBoxLayout;
+    m_listoPuntual = boton(QStringLiteral("Listo"), hojaPunto);
+    m_limpiaPuntual = boton(QStringLiteral("Limpiar"), hojaPunto);
+    botonesPunto->addWidget(m_listoPuntual);
+    botonesPunto->addWidget(m_limpiaPuntual);
+    vPunto->addLayout(botonesPunto);
+    if (conOpciones) {
+        auto *fila = new QHBoxLayout;
+        m_optPunto = opciones(marcaDerivada(), hojaPunto, fila);
+        vPunto->addLayout(fila);
+        for (int i = 0; i < 2; ++i)
+            connect(m_optPunto[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+                    [this, i] { OptPuntPolioDeri_Click(i); });
+    }
+    vPunto->addStretch(1);
+    m_tabs->addTab(hojaPunto, QStringLiteral("Evaluación puntual"));
+
+    // Table over a range.
+    auto *hojaRango = new QWidget(m_tabs);
+    auto *vRango = new QVBoxLayout(hojaRango);
+    m_lblRango = new QLabel(QStringLiteral("Valor inicial      Incremento"), hojaRango);
+    vRango->addWidget(m_lblRango);
+    auto *filaRango = new QHBoxLayout;
+    m_inicio = cajaNumerica(QStringLiteral("0"), hojaRango);
+    m_paso = cajaNumerica(QStringLiteral("1"), hojaRango);
+    m_listoRango = boton(QStringLiteral("Listo"), hojaRango);
+    filaRango->addWidget(m_inicio);
+    filaRango->addWidget(m_paso);
+    filaRango->addWidget(m_listoRango);
+    vRango->addLayout(filaRango);
+    if (conOpciones) {
+        auto *fila = new QHBoxLayout;
+        m_optRango = opciones(marcaDerivada(), hojaRango, fila);
+        vRango->addLayout(fila);
+        for (int i = 0; i < 2; ++i)
+            connect(m_optRango[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
+                    [this, i] { OptPolioDeri_Click(i); });
+    }
+    m_tabla = new plataforma::Grid(hojaRango);
+    m_tabla->SetCols(2);
+    m_tabla->SetRows(21);
+    m_tabla->SetTextMatrix(0, 0, QStringLiteral("x"));
+    m_tabla->SetTextMatrix(0, 1, QStringLiteral("P(x)"));
+    vRango->addWidget(m_tabla, 1);
+    if (conPuntosGrafica) {
+        auto *fila = new QHBoxLayout;
+        m_graficaPtos = boton(QStringLiteral("Graficar puntos"), hojaRango);
+        m_limpiaGraf = boton(QStringLiteral("Limpiar gráfica"), hojaRango);
+        fila->addWidget(m_graficaPtos);
+        fila->addWidget(m_limpiaGraf);
+        vRango->addLayout(fila);
+        connect(m_graficaPtos, &Usc::Click, this, &PanelHerramientas::cmdGraficaPtos_Click);
+        connect(m_limpiaGraf, &Usc::Click, this, &PanelHerramientas::cmdLimpiaGraf_Click);
+    }
+    m_tabs->addTab(hojaRango, QStringLiteral("Evaluación por rango"));
+
+    connect(m_listoPuntual, &Usc::Click, this, &PanelHerramientas::cmdListoPuntual_Click);
+    connect(m_limpiaPuntual, &Usc::Click, this, &PanelHerramientas::cmdLimpiaPuntual_Click);
+    connect(m_listoRango, &Usc::Click, this, &PanelHerramientas::cmdListoRango_Click);
+
+    // The design-time texts count as accepted, so the first table is for
+    // start 0 and step 1.
+    m_inicio->Valida();
+    m_paso->Valida();
+}
+
+QString PanelHerramientas::marcaDerivada() const
+{
+    return m_derivada == 2 ? QStringLiteral("P´´") : QStringLiteral("P´");
+}
+
+const Collpolinomio *PanelHerramientas::polinomio(int cual) const
+{
+    if (!PoliActual)
+        return nullptr;
+    const PoliPtr p = cual == 2 ? PoliActual->Polder2() : cual == 1 ? PoliActual->Polder1() : PoliActual->Polin();
+    return p.get();
+}
+
+int PanelHerramientas::polinomioPunto() const
+{
+    if (m_optPunto[0])
+        return m_optPunto[0]->isChecked() ? 0 : m_derivada;
+    return m_fijo;
+}
+
+int PanelHerramientas::polinomioRango() const
+{
+    if (m_optRango[0])
+        return m_optRango[0]->isChecked() ? 0 : m_derivada;
+    return m_fijo;
+}
+
+void PanelHerramientas::LlenaTabla()
+{
+    if (const Collpolinomio *p = polinomio(polinomioRango()))
+        LlenaTablaValores(*m_tabla, *p, m_inicio->NumAceptado(), m_paso->NumAceptado());
+}
+
+void PanelHerramientas::cmdListoPuntual_Click(int)
+{
+    if (ValidaCajaNumerica(*m_punto) >= 1)
+        return;
+    const Collpolinomio *p = polinomio(polinomioPunto());
+    if (!p)
+        return;
+    const double valor = p->Eval(m_punto->NumAceptado());
+    m_lblPuntual->setText(QString::fromStdString(m_conFormato ? FormateaNumero(valor) : NumeroATexto(valor, 6, 3)));
+}
+
+void PanelHerramientas::cmdLimpiaPuntual_Click(int)
+{
+    m_lblPuntual->clear();
+    m_punto->Text(QString());
+    m_punto->setFocus();
+}
+
+void PanelHerramientas::cmdListoRango_Click(int)
+{
+    if (ValidaCajaNumerica(*m_inicio) >= 1 || ValidaCajaNumerica(*m_paso) >= 1)
+        return;
+    LlenaTabla();
+}
+
+void PanelHerramientas::OptPuntPolioDeri_Click(int indice)
+{
+    m_tabs->setCurrentIndex(0);
+    const QString marca = indice == 0 ? QStringLiteral("P") : marcaDerivada();
+    m_tabs->setTabText(0, QStringLiteral("Evaluación puntual de %1(x)").arg(marca));
+    m_lblPuntual1->setText(marca + QStringLiteral("("));
+    m_lblPuntual->clear();
+}
+
+void PanelHerramientas::OptPolioDeri_Click(int indice)
+{
+    m_tabs->setCurrentIndex(1);
+    const QString marca = indice == 0 ? QStringLiteral("P") : marcaDerivada();
+    m_tabs->setTabText(1, QStringLiteral("Evaluación por rango de %1(x)").arg(marca));
+    m_tabla->SetTextMatrix(0, 1, marca + QStringLiteral("(x)"));
+    LlenaTabla();
+}
+
+void PanelHerramientas::cmdLimpiaGraf_Click(int)
+{
+    VentanaDibujo *v = VentanaGraficaActual();
+    if (!v)
+        return;
+    v->picejGraf().Limpia();
+    if (ConceptoResuelto[0] && PoliActual)
+        for (const auto &r : *PoliActual)
+            if (r->tipopol() == 0)
+                MarcaAbscisas(r->Raiz(), 0, 5, false, ColorRaiz);
+    if (m_alLimpiar)
+        m_alLimpiar();
+}
+
+void PanelHerramientas::cmdGraficaPtos_Click(int)
+{
+    const Collpolinomio *p = polinomio(0);
+    if (!p)
+        return;
+    const double a = m_inicio->NumAceptado();
+    const double h = m_paso->NumAceptado();
+    const double ultimo = a + 20 * h;
+    const double paso = h == 0 ? 1 : h;
+    cmdLimpiaGraf_Click(1);
+    // A loop over a Double counter: the last point may fall out by rounding.
+    for (double x = a; paso > 0 ? x <= ultimo : x >= ultimo; x += paso)
+        MarcaAbscisas(x, p->Eval(x), 2, false, ColorPuntoMuestra);
+}

@@ -1,0 +1,175 @@
+#include "frmParidad.h"
+
+#include "PanelHerramientas.h"
+
+#include "ExpresionRtf.h"
+#include "Globales.h"
+#include "ModCadena.h"
+#include "Utilerias.h"
+
+#include "RichTextBox.h"
+#include "Usc.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+// Pad below the first and above the last root, so that both differ from
+// their neighbours.
+constexpr double MargenRaices = 3.271047;
+} // namespace
+
+frmParidad::frmParidad()
+    : VentanaEjercicio(QStringLiteral("PARIDAD"))
+{
+    m_grupo = new QButtonGroup(this);
+    const QStringList textos{QStringLiteral("P(x) es impar"), QStringLiteral("P(x) es par"),
+                             QStringLiteral("Sin paridad")};
+    for (int i = 0; i < 3; ++i) {
+        auto *o = new QRadioButton(textos[i], this);
+        m_opciones[static_cast<std::size_t>(i)] = o;
+        m_grupo->addButton(o, i);
+        zonaRespuesta()->addWidget(o);
+        connect(o, &QRadioButton::clicked, this, [this, i] { OptParidad_Click(i); });
+    }
+    auto *botones = new QHBoxLayout;
+    m_listo = new Usc(this);
+    m_listo->Caption(QStringLiteral("Listo"));
+    m_cancelar = new Usc(this);
+    m_cancelar->Caption(QStringLiteral("Cancelar"));
+    botones->addWidget(m_listo);
+    botones->addWidget(m_cancelar);
+    zonaRespuesta()->addLayout(botones);
+    connect(m_listo, &Usc::Click, this, &frmParidad::cmdListo_Click);
+    connect(m_cancelar, &Usc::Click, this, [this](int) { Cancela(); });
+
+    PanelHerramientas *h = agregaHerramientas(1, false, true);
+    h->PuntoConFormato(true);
+    m_rtbraices = new RichTextBox(h->stabRaices());
+    m_rtbraices->SetLocked(true);
+    h->stabRaices()->addTab(m_rtbraices, QStringLiteral("&Raíces reales dadas"));
+}
+
+DatosCamino frmParidad::datosCamino(Camino camino) const
+{
+    DatosCamino d;
+    d.ayuda = 11;
+    if (camino == Camino::GraficaPoli) {
+        d.instruccion = 8;
+        d.apoyo = 61;
+        d.titulo = "Quorvane: De gráfica de polinomio a concepto: Paridad de la función.";
+        d.recorre = true;
+        d.barra = {{7, false}, {8, true}};
+        d.opcion = 2;
+    } else {
+        d.instruccion = 7;
+        d.apoyo = 9;
+        d.titulo = "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+                   "Calculando la Paridad de la función";
+        d.barra = {{7, true}, {8, false}};
+        // The derivative road's chooser has no parity option.
+        d.opcion = camino == Camino::Analitico ? 2 : -1;
+    }
+    return d;
+}
+
+void frmParidad::alIniciar()
+{
+    PanelHerramientas *h = herramientas();
+    // On the derivative's road the tools read P'.
+    if (camino() == Camino::GraficaDeri) {
+        h->FijaPolinomio(1);
+        h->LlenaTabla();
+    }
+    const bool analitico = camino() == Camino::Analitico;
+    if (analitico)
+        MuestraRaicesDadas();
+    h->stabRaices()->setTabEnabled(PestanaRaices, analitico && ConceptoResuelto[0]);
+    h->cmdGraficaPtos()->setVisible(analitico);
+    h->cmdLimpiaGraf()->setVisible(analitico);
+
+    m_listo->Enabled(false);
+    desmarca();
+    if (PoliActual && PoliActual->Polin())
+        m_paridad = ParidadPolinomio(*PoliActual->Polin());
+}
+
+QWidget *frmParidad::controlRespuesta() const
+{
+    return m_opciones[0];
+}
+
+void frmParidad::MuestraRaicesDadas()
+{
+    if (!ConceptoResuelto[0]) {
+        m_rtbraices->SetText("Para poderte mostrar las raíces reales de este polinomio, es necesario que las "
+                             "calcules primero.");
+        return;
+    }
+    if (!PoliActual || PoliActual->Cuenta(0) < 1) {
+        m_rtbraices->SetText(" La función propuesta no tiene raíces reales");
+        return;
+    }
+    std::vector<double> raices;
+    for (const auto &r : *PoliActual)
+        if (r->tipopol() == 0)
+            raices.push_back(r->Raiz());
+    m_rtbraices->SetText("");
+    EscribeExpresionRtf(*m_rtbraices, "", 1);
+    // A repeated root is listed once.
+    double anterior = raices.front() - MargenRaices;
+    for (double raiz : raices) {
+        if (raiz != anterior)
+            EscribeExpresionRtf(*m_rtbraices, FormateaNumero(raiz), 0);
+        anterior = raiz;
+    }
+}
+
+void frmParidad::OptParidad_Click(int)
+{
+    m_listo->Enabled(true);
+}
+
+bool frmParidad::esCorrecta(int i) const
+{
+    switch (i) {
+    case 0: return m_paridad.impar;
+    case 1: return m_paridad.par;
+    default: return m_paridad.ninguna;
+    }
+}
+
+void frmParidad::desmarca()
+{
+    m_grupo->setExclusive(false);
+    for (auto *o : m_opciones)
+        o->setChecked(false);
+    m_grupo->setExclusive(true);
+}
+
+void frmParidad::cmdListo_Click(int)
+{
+    const int elegida = m_grupo->checkedId();
+    if (elegida < 0) {
+        MuestraError("", 6);
+        m_listo->Enabled(false);
+        return;
+    }
+    if (!esCorrecta(elegida)) {
+        MuestraError("", static_cast<std::int16_t>(17 + elegida));
+        desmarca();
+        m_listo->Enabled(false);
+        return;
+    }
+    Termina(static_cast<std::int16_t>(4 + elegida), 2, 3);
+}
+
+void frmParidad::alSalir(bool)
+{
+    // The sample points go with the window.
+    if (camino() == Camino::Analitico)
+        herramientas()->cmdLimpiaGraf_Click(1);
+}
