@@ -1,7 +1,12 @@
 #include "RegistroVentanas.h"
 
 #include "CatalogoEjercicios.h"
+#include "GestorVentanas.h"
 #include "frmAnuncio.h"
+#include "frmGrafica2.h"
+#include "frmPolical.h"
+#include "frmZoom.h"
+#include "frmpidepoli.h"
 #include "frmMdiCalcDife.h"
 #include "frmMensaje.h"
 
@@ -90,15 +95,47 @@ void RegistraVentanasPrograma(frmMdiCalcDife &principal)
             g_anuncio = new frmAnuncio(g_ventanaPrincipal->area()->viewport());
         g_anuncio->muestra();
     };
+    v.grafica = []() -> VentanaDibujo * {
+        return GestorVentanas::instancia().existente<frmGrafica2>();
+    };
+    v.escalaZoomValida = [] {
+        const frmZoom *zoom = frmZoom::Existente();
+        return zoom && zoom->ValidaNuevaEscala;
+    };
+    v.pidePolinomio = [](int izquierda) {
+        auto &gestor = GestorVentanas::instancia();
+        frmpidepoli *w = gestor.ventana<frmpidepoli>();
+        QWidget *marco = gestor.marcoDe(w);
+        marco->move(izquierda, marco->y());
+        gestor.muestra(w);
+    };
     RegistraEjerciciosAnalisis();
 }
 
 void AbreSesion(frmMdiCalcDife &)
 {
+    auto &gestor = GestorVentanas::instancia();
+    const bool graficaNueva = !gestor.existente<frmGrafica2>();
+    frmGrafica2 *grafica = gestor.ventana<frmGrafica2>();
+    if (!graficaNueva)
+        grafica->coloca(AnchoPanel, 0, IzqGrafica, AltoUtil);
+    gestor.muestra(grafica);
+    grafica->MuestraAnuncio();
+
+    frmPolical *hub = gestor.ventana<frmPolical>();
+    gestor.muestra(hub);
+    hub->MuestraLogos();
+    hub->alActivar();
 }
 
-void AccionBarra(frmMdiCalcDife &, const QString &)
+void AccionBarra(frmMdiCalcDife &, const QString &clave)
 {
+    if (clave == QLatin1String("zoom")) {
+        // Nothing to look at closer without a current polynomial.
+        if (!PoliActual || !PoliActual->Polin())
+            return;
+        frmZoom::AbrePolinomios({PoliActual->Polin()});
+    }
 }
 
 void CierraVentanasSueltas()

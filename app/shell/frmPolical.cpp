@@ -1,0 +1,701 @@
+#include "frmPolical.h"
+
+#include "AbridoresHub.h"
+#include "ColorRgb.h"
+#include "GestorVentanas.h"
+#include "SesionPolinomio.h"
+#include "VentanaMadre.h"
+#include "frmDoyPoli.h"
+#include "frmGrafica2.h"
+#include "frmpidepoli.h"
+
+#include "Globales.h"
+#include "ModCadena.h"
+#include "ModCalculos.h"
+#include "dibujo.h"
+#include "generapoli.h"
+#include "modTexto.h"
+
+#include "Entero16.h"
+#include "Azar.h"
+#include "QBColor.h"
+
+#include "ColorOle.h"
+#include "PictureEjes.h"
+#include "RichTextBox.h"
+#include "Twips.h"
+#include "Usc.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+using plataforma::TwipsAPixeles;
+
+struct OpcionConcepto {
+    const char *caption;
+    bool derecha;
+    int arriba; // twips
+};
+// The thirteen concepts in the concept order, in two columns.
+const OpcionConcepto kOpciones[NumConceptos] = {
+    {"Raíces", false, 600},
+    {"Signo de la función", false, 1200},
+    {"Paridad", false, 1800},
+    {"Extensión", false, 2400},
+    {"1ª Derivada", false, 3000},
+    {"Puntos Críticos", false, 3600},
+    {"Monotonía", false, 4200},
+    {"Clasificación de Puntos Críticos", true, 600},
+    {"2ª Derivada", true, 1300},
+    {"Puntos de  Inflexión", true, 1900},
+    {"Concavidad", true, 2600},
+    {"Rango", true, 4200},
+    {"Máximos y Mínimos Absolutos", true, 3400},
+};
+
+// Explanations after "Graficar", by finished concept 1..13.
+constexpr std::int16_t kMensajes[13] = {61, 62, 63, 64, 65, 142, 143, 144, 201, 202, 203, 204, 205};
+
+// The hub's toolbar: help, support, book, about and exit.
+const std::array<bool, 10> kBarraHub = ContextoVentana::Barra({true, true, true, false, true, true, false, false});
+
+frmGrafica2 *Grafica()
+{
+    return GestorVentanas::instancia().existente<frmGrafica2>();
+}
+
+int Azar1a5()
+{
+    return static_cast<int>(rt::Int(5 * rt::Rnd() + 1));
+}
+
+PoliPtr Termino(double coef, int expon)
+{
+    PoliPtr q = Collpolinomio::Nuevo();
+    q->Agrega(coef, static_cast<std::int16_t>(expon));
+    return q;
+}
+
+void PintaOpcion(QRadioButton *opcion, std::int32_t color)
+{
+    QPalette paleta = opcion->palette();
+    paleta.setColor(QPalette::Window, ColorDeOle(color));
+    opcion->setPalette(paleta);
+    opcion->setAutoFillBackground(true);
+}
+} // namespace
+
+frmPolical::frmPolical()
+{
+    setWindowTitle(QStringLiteral("Quorvane"));
+    auto *capa = new QVBoxLayout(this);
+    capa->setContentsMargins(0, 0, 0, 0);
+    m_barra = new QMenuBar(this);
+    capa->setMenuBar(m_barra);
+    auto *cuerpo = new QWidget(this);
+    capa->addWidget(cuerpo, 1);
+    creaMenus();
+
+    m_fraTitulo = new QGroupBox(QStringLiteral("Función por analizar"), cuerpo);
+    m_fraTitulo->setObjectName(QStringLiteral("fraTitulo"));
+    m_lbldaspoli = new QLabel(QStringLiteral("P(x) ="), m_fraTitulo);
+    QFont negrita = m_lbldaspoli->font();
+    negrita.setBold(true);
+    negrita.setPointSize(11);
+    m_lbldaspoli->setFont(negrita);
+    m_rtfDasPoli2 = new RichTextBox(m_fraTitulo);
+    m_rtfDasPoli2->setObjectName(QStringLiteral("RtfDasPoli2"));
+    m_rtfDasPoli2->SetLocked(true);
+    m_rtfDasPoli2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    m_ucMarcoMedio = new QFrame(cuerpo);
+    m_ucMarcoMedio->setObjectName(QStringLiteral("UCMarcoMedio"));
+    m_ucMarcoMedio->setFrameShape(QFrame::Panel);
+    m_ucMarcoMedio->setFrameShadow(QFrame::Raised);
+    m_ucMarcoMedio->setLineWidth(3);
+    m_fraConceptos = new QFrame(m_ucMarcoMedio);
+    m_fraConceptos->setObjectName(QStringLiteral("FraConceptos"));
+    m_lblconceptos1 = new QLabel(QStringLiteral("Elige el concepto que deseas resolver:"), m_fraConceptos);
+    m_lblconceptos1->setWordWrap(true);
+    m_lblconceptos1->setFont(negrita);
+    for (int k = 0; k < NumConceptos; ++k) {
+        auto *opcion = new QRadioButton(QString::fromUtf8(kOpciones[k].caption), m_fraConceptos);
+        opcion->setObjectName(QStringLiteral("OptCalcConcepto%1").arg(k));
+        // Unselecting is the program's doing, so the options are not exclusive by themselves.
+        opcion->setAutoExclusive(false);
+        connect(opcion, &QRadioButton::clicked, this, [this, k] { OptCalcConcepto_Click(k); });
+        m_opciones[static_cast<std::size_t>(k)] = opcion;
+    }
+    m_cmdCancelar = new Usc(m_fraConceptos);
+    m_cmdCancelar->Caption(QStringLiteral("Cancelar"));
+    m_cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
+    connect(m_cmdCancelar, &Usc::Click, this, [this](int) { cmdCancelar_Click(); });
+    m_cmdGraficar = new Usc(m_fraConceptos);
+    m_cmdGraficar->Caption(QStringLiteral("Graficar"));
+    m_cmdGraficar->setObjectName(QStringLiteral("CmdGraficar"));
+    connect(m_cmdGraficar, &Usc::Click, this, [this](int) { CmdGraficar_Click(); });
+
+    m_lblProductName = new QLabel(QStringLiteral("Quorvane"), cuerpo);
+    QFont producto(QStringLiteral("DejaVu Serif"));
+    producto.setPointSize(26);
+    producto.setBold(true);
+    m_lblProductName->setFont(producto);
+    m_lblProductName->setStyleSheet(QStringLiteral("color: #000080"));
+    m_lblLogo2 = new QLabel(QStringLiteral("Cálculo diferencial de polinomios"), cuerpo);
+    QFont logo(QStringLiteral("DejaVu Serif"));
+    logo.setPointSize(14);
+    logo.setItalic(true);
+    m_lblLogo2->setFont(logo);
+    m_lblLogo2->setStyleSheet(QStringLiteral("color: #008080"));
+    m_lblProductName->adjustSize();
+    m_lblLogo2->adjustSize();
+}
+
+void frmPolical::creaMenus()
+{
+    auto entrada = [](QMenu *menu, const char *nombre, const char *caption) {
+        QAction *a = menu->addAction(QString::fromUtf8(caption));
+        a->setObjectName(QString::fromLatin1(nombre));
+        return a;
+    };
+    auto superior = [this](const char *nombre, const char *caption) {
+        QMenu *m = m_barra->addMenu(QString::fromUtf8(caption));
+        m->menuAction()->setObjectName(QString::fromLatin1(nombre));
+        return m;
+    };
+
+    QMenu *propo = superior("mnuSePropoPoli", "&Trabajar con un polinomio propuesto");
+    m_mnuSePropoPoli = propo->menuAction();
+    m_mnutupropo = entrada(propo, "mnutupropo", "El &usuario propone un polinomio");
+    QMenu *genera = propo->addMenu(QStringLiteral("&Quorvane  genera el polinomio"));
+    m_mnuPolicalPropo = genera->menuAction();
+    m_mnuPolicalPropo->setObjectName(QStringLiteral("mnuPolicalPropo"));
+    m_mnuTuEliges = entrada(genera, "mnuTuEliges", "El &usuario elige las cualidades del polinomio");
+    m_mnuPolicalElige = entrada(genera, "mnuPolicalElige", "&Quorvane elige las cualidades del polinomio");
+
+    QMenu *grafica = superior("mnuMenuConPoli", "&Graficar un polinomio");
+    m_mnuMenuConPoli = grafica->menuAction();
+    m_mnuConsGraf = entrada(grafica, "mnuConsGraf", "El usuario construye la gráfica");
+    m_mnuGrafyCuali = entrada(grafica, "mnuGrafyCuali", "Ver Gráfica y cualidades");
+
+    QMenu *inversos = superior("mnuSinPoli", "Problemas &inversos");
+    m_mnuSinPoli = inversos->menuAction();
+    m_mnuConceptos = entrada(inversos, "mnuConceptos", "&Construir un polinomio con base en sus características");
+    QMenu *identifica = inversos->addMenu(QStringLiteral("&Identificar características de un polinomio"));
+    m_mnuIdentCarac = identifica->menuAction();
+    m_mnuIdentCarac->setObjectName(QStringLiteral("mnuIdentCarac"));
+    m_mnuDoyGrafiPoli = entrada(identifica, "mnuDoyGrafiPoli", "Por su &gráfica y tabulación");
+    m_mnuGrafiDeri = entrada(identifica, "mnuGrafiDeri", "Por la gráfica de su &derivada y tabulación");
+
+    QMenu *otros = superior("mnuProbDiver", "&Otros Problemas");
+    m_mnuProbDiver = otros->menuAction();
+    m_mnuIdentificoGrafis = entrada(otros, "mnuIdentificoGrafis", "&Identificar las gráficas de f, f' y f''");
+    m_mnuRectang = entrada(otros, "mnuRectang", "Recta &tangente a la gráfica de un polinomio");
+    m_mnuRectaNormal = entrada(otros, "mnuRectaNormal", "Recta &normal a la gráfica de un polinomio");
+
+    QMenu *salida = superior("mnupoliadios", "&Salida");
+    m_mnupoliadios = salida->menuAction();
+    m_mnuRegInicio = entrada(salida, "mnuRegInicio", "Regresar a &Inicio");
+    m_mnuRegNuevoPoli = entrada(salida, "mnuRegNuevoPoli", "Regresar a proponer un &polinomio");
+
+    interruptor(m_mnuMenuConPoli, false);
+
+    connect(m_mnutupropo, &QAction::triggered, this, &frmPolical::mnutupropo_Click);
+    connect(m_mnuTuEliges, &QAction::triggered, this, &frmPolical::mnuTuEliges_Click);
+    connect(m_mnuPolicalElige, &QAction::triggered, this, &frmPolical::mnuPolicalElige_Click);
+    connect(m_mnuConsGraf, &QAction::triggered, this, &frmPolical::mnuConsGraf_Click);
+    connect(m_mnuGrafyCuali, &QAction::triggered, this, &frmPolical::mnuGrafyCuali_Click);
+    connect(m_mnuRegInicio, &QAction::triggered, this, &frmPolical::mnuRegInicio_Click);
+    connect(m_mnuRegNuevoPoli, &QAction::triggered, this, &frmPolical::mnuRegNuevoPoli_Click);
+
+    // Windows of other parts of the program: available once they register.
+    for (QAction *a : {m_mnuGrafyCuali, m_mnuConceptos, m_mnuDoyGrafiPoli, m_mnuGrafiDeri, m_mnuIdentificoGrafis,
+                       m_mnuRectang, m_mnuRectaNormal}) {
+        if (a == m_mnuGrafyCuali)
+            a->setEnabled(HayAbridorHub(QStringLiteral("frmHistoria")));
+        else {
+            a->setEnabled(HayAbridorHub(a->objectName()));
+            connect(a, &QAction::triggered, this, [this, a] { abreOtraVentana(a->objectName()); });
+        }
+    }
+}
+
+QRadioButton *frmPolical::OptCalcConcepto(int k) const
+{
+    return k >= 0 && k < NumConceptos ? m_opciones[static_cast<std::size_t>(k)] : nullptr;
+}
+
+void frmPolical::interruptor(QAction *menu, bool encendido)
+{
+    if (menu)
+        menu->setEnabled(encendido);
+}
+
+void frmPolical::alCargar()
+{
+    coloca(0, 0, AnchoPanel, AltoUtil);
+    distribuye();
+    m_fraTitulo->hide();
+    m_ucMarcoMedio->hide();
+    m_fraConceptos->hide();
+    interruptor(m_mnuRegNuevoPoli, false);
+    EstadoBarra = kBarraHub;
+    m_contexto.ayuda = 3;
+    m_contexto.apoyo = 1;
+    m_contexto.barra = kBarraHub;
+    m_contexto.titulo = "Quorvane: Proponer una sesión";
+    m_contexto.entra();
+}
+
+void frmPolical::resizeEvent(QResizeEvent *evento)
+{
+    VentanaBase::resizeEvent(evento);
+    distribuye();
+}
+
+void frmPolical::distribuye()
+{
+    const auto T = [](int twips) { return TwipsAPixeles(twips); };
+    const int ancho = width();
+    m_fraTitulo->setGeometry(0, 0, std::max(1, ancho - T(50)), T(1000));
+    m_lbldaspoli->setGeometry(T(50), T(380), T(640), T(400));
+    m_rtfDasPoli2->setGeometry(T(720), T(300), std::max(1, m_fraTitulo->width() - m_lbldaspoli->width() - T(120)),
+                               T(560));
+    m_ucMarcoMedio->setGeometry(0, m_fraTitulo->height(), std::max(1, ancho - T(100)), T(6200));
+    m_fraConceptos->setGeometry(T(120), T(100), std::max(1, m_ucMarcoMedio->width() - T(220)),
+                                m_ucMarcoMedio->height() - T(200));
+    m_lblconceptos1->setGeometry(T(120), T(60), m_fraConceptos->width() - T(240), T(480));
+    const int anchoOpcion = std::max(T(1800), m_fraConceptos->width() / 2 - T(400));
+    for (int k = 0; k < NumConceptos; ++k) {
+        QRadioButton *o = m_opciones[static_cast<std::size_t>(k)];
+        const int izquierda = kOpciones[k].derecha ? T(2400) : T(360);
+        o->setGeometry(izquierda, T(kOpciones[k].arriba), std::min(anchoOpcion, m_fraConceptos->width() - izquierda),
+                       T(400));
+    }
+    m_cmdCancelar->setGeometry(T(600), T(5000), T(1300), T(450));
+    m_cmdGraficar->setGeometry(T(2600), T(5000), T(1300), T(450));
+}
+
+void frmPolical::MuestraLogos()
+{
+    m_lblProductName->move(TwipsAPixeles(700), TwipsAPixeles(2400));
+    m_lblLogo2->move(TwipsAPixeles(150), TwipsAPixeles(3800));
+    m_lblProductName->show();
+    m_lblLogo2->show();
+}
+
+void frmPolical::PoneAyuda(std::int16_t ayuda, std::int16_t apoyo)
+{
+    m_contexto.ayuda = ayuda;
+    m_contexto.apoyo = apoyo;
+    NumAyuda = ayuda;
+    NumApoyo = apoyo;
+}
+
+void frmPolical::PoneTitulo(const std::string &titulo)
+{
+    m_contexto.titulo = titulo;
+    m_contexto.aplica();
+}
+
+void frmPolical::alActivar()
+{
+    ModoGrafCualidades = false;
+    if (m_ucMarcoMedio->isHidden()) {
+        if (PoliDado && PoliActual) {
+            MuestraPolinomio();
+        } else {
+            interruptor(m_mnuSinPoli, true);
+            interruptor(m_mnuSePropoPoli, true);
+            interruptor(m_mnuProbDiver, true);
+        }
+    }
+    m_contexto.aplica();
+
+    if (QRadioButton *opcion = OptCalcConcepto(m_ultimaOpcion)) {
+        if (ConceptoResuelto[static_cast<std::size_t>(m_ultimaOpcion)]) {
+            opcion->setEnabled(false);
+            m_cmdGraficar->Enabled(true);
+        }
+        opcion->setChecked(false);
+    }
+    if (m_cmdCancelar->isVisible())
+        m_cmdCancelar->setFocus();
+    CompruebaTodoResuelto();
+
+    const std::uint8_t accion = AccionPendiente;
+    if (accion == 2 || accion == 3 || accion == 4) {
+        AccionPendiente = 0;
+        if (accion == 2)
+            mnuTuEliges_Click();
+        else if (accion == 3)
+            mnuConsGraf_Click();
+        else
+            mnuGrafyCuali_Click();
+    }
+}
+
+void frmPolical::MuestraPolinomio()
+{
+    if (!PoliActual || !PoliActual->Polin())
+        return;
+    m_fraTitulo->show();
+    m_rtfDasPoli2->show();
+    m_lbldaspoli->show();
+    interruptor(m_mnuMenuConPoli, true);
+    PoliActual->Polin()->Despliega(*m_rtfDasPoli2, "");
+    m_rtfDasPoli2->SetSelStart(1);
+    // A polynomial given: its help, and the zoom for its graph.
+    m_contexto.ayuda = 7;
+    m_contexto.apoyo = 5;
+    m_contexto.barra[8] = true;
+
+    // The graph window shows P, P' and P'' in the window fitted to their roots.
+    frmGrafica2 *g = Grafica();
+    if (!g)
+        return;
+    g->MuestraGrafica();
+    g->fraGrafiConcepto()->hide();
+    g->picejGraf().Limpia();
+    g->Picejegraf2().Limpia();
+    g->PicejeGraf3().Limpia();
+    g->RecorreGraf(true);
+    MuestraEscalaEjes(*PoliActual);
+    const std::int32_t colores[3] = {rt::QBColor(1), rt::QBColor(4), rt::QBColor(2)};
+    const PoliPtr curvas[3] = {PoliActual->Polin(), PoliActual->Polder1(), PoliActual->Polder2()};
+    const char *nombres[3] = {"P(x)", "P'(x)", "P''(x)"};
+    PictureEjes &clave = g->Picejegraf2();
+    clave.FontBold(true);
+    for (int i = 0; i < 3; ++i) {
+        if (curvas[i])
+            GraficaPolinomio(*curvas[i], g->picejGraf(), colores[i], 13);
+        clave.ForeColor(colores[i]);
+        const double x = clave.MinX() + (clave.MaxX() - clave.MinX()) * (0.05 + 0.3 * i);
+        clave.ImprimeEnCoor(QString::fromLatin1(nombres[i]), x, 2);
+    }
+}
+
+void frmPolical::DeshabilitaOpcion(int opcion)
+{
+    if (QRadioButton *o = OptCalcConcepto(opcion)) {
+        o->setEnabled(false);
+        PintaOpcion(o, rt::QBColor(7));
+    }
+}
+
+void frmPolical::DesmarcaOpcion(int opcion)
+{
+    if (QRadioButton *o = OptCalcConcepto(opcion))
+        o->setChecked(false);
+}
+
+void frmPolical::DesmarcaOpciones()
+{
+    for (QRadioButton *o : m_opciones)
+        o->setChecked(false);
+}
+
+void frmPolical::OptCalcConcepto_Click(int k)
+{
+    for (int i = 0; i < NumConceptos; ++i)
+        if (i != k)
+            m_opciones[static_cast<std::size_t>(i)]->setChecked(false);
+    if (QRadioButton *o = OptCalcConcepto(k))
+        o->setChecked(true);
+    AbreEjercicio(k, Camino::Analitico, *this);
+    m_ultimaOpcion = k;
+}
+
+void frmPolical::CompruebaTodoResuelto()
+{
+    for (bool resuelto : ConceptoResuelto)
+        if (!resuelto)
+            return;
+    if (frmGrafica2 *g = Grafica(); g && PoliActual)
+        GraficaPolinomio(*PoliActual->Polin(), g->picejGraf(), rt::QBColor(3), 13);
+    m_lblconceptos1->setText(QString::fromStdString(TextoInstrucciones(63, "")));
+    m_cmdGraficar->Enabled(false);
+}
+
+void frmPolical::MarcaConceptosResueltos()
+{
+    frmGrafica2 *g = Grafica();
+    if (!g || !PoliActual)
+        return;
+    g->fraGrafiConcepto()->hide();
+    g->picejGraf().Limpia();
+    MuestraEscalaEjes(*PoliActual);
+    if (ConceptoResuelto[0] && PoliActual->Cuenta(0) > 0)
+        for (const RaizPtr &r : *PoliActual)
+            if (r->tipopol() == 0)
+                MarcaAbscisas(r->Raiz(), 0, 5, false, Rgb(0, 255, 0));
+    if (ConceptoResuelto[5]) {
+        const ResultadoRaices criticos = RaicesDistintas(PoliActual->Polin());
+        for (double x : criticos.raices)
+            MarcaAbscisas(x, PoliActual->Polin()->Eval(x), 5, false, Rgb(0, 0, 255));
+    }
+}
+
+PoliPtr frmPolical::PoliConcepto(int concepto, const Collpolinomio &p, const Collpolinomio &p1)
+{
+    switch (concepto) {
+    case 1:
+    case 3: {
+        PoliPtr f = Termino(-1, 2);
+        f->Agrega(-1, 0);
+        return f->Producto(p);
+    }
+    case 2:
+    case 4: {
+        PoliPtr f = Termino(1, 2);
+        f->Agrega(1, 0);
+        return f->Producto(p);
+    }
+    case 5:
+    case 6:
+        return p.Suma(*Termino(Azar1a5(), 0));
+    case 7:
+    case 8: {
+        PoliPtr f = Termino(1, 2);
+        f->Agrega(Azar1a5(), 0);
+        return f->Producto(p1)->Integral(0);
+    }
+    case 9:
+    case 10:
+    case 11: {
+        const int k1 = Azar1a5();
+        const int k2 = Azar1a5();
+        PoliPtr f = Termino(k2, 1);
+        f->Agrega(k1, 0);
+        return p.Suma(*f);
+    }
+    case 12:
+    case 13: {
+        // The factor as the student reads it: three decimals.
+        const double c = std::round((rt::Rnd() + 0.1) * 1000.0) / 1000.0;
+        return Termino(c, 0)->Producto(p1)->Integral(0);
+    }
+    default:
+        return Collpolinomio::Nuevo();
+    }
+}
+
+std::int16_t frmPolical::MensajeConcepto(int concepto)
+{
+    return concepto >= 1 && concepto <= 13 ? kMensajes[concepto - 1] : 0;
+}
+
+void frmPolical::CmdGraficar_Click()
+{
+    if (!PoliActual || !PoliActual->Polin())
+        return;
+    const Collpolinomio &p = *PoliActual->Polin();
+    const PoliPtr q = PoliConcepto(ConceptoActual, p, *PoliActual->Polder1());
+    bool once = true;
+    for (int i = 0; i <= 10; ++i)
+        once = once && ConceptoResuelto[static_cast<std::size_t>(i)];
+    frmGrafica2 *g = Grafica();
+    if (once) {
+        if (g)
+            GraficaPolinomio(p, g->picejGraf(), rt::QBColor(3), 13);
+        m_lblconceptos1->setText(QString::fromStdString(TextoInstrucciones(64, "")));
+        m_cmdGraficar->Enabled(false);
+    } else {
+        if (g) {
+            GraficaPolinomio(*q, g->picejGraf(), rt::QBColor(1), 13);
+            q->Despliega(*g->RtfDasPoli2(), "");
+            g->MuestraGrafiConcepto(6600, 0);
+        }
+        if (const std::int16_t n = MensajeConcepto(ConceptoActual))
+            MuestraError("", n);
+        MarcaConceptosResueltos();
+    }
+    // Stays on the hub's own context: no push of its own at every press.
+    m_contexto.barra[4] = false;
+    EstadoBarra[4] = false;
+    m_contexto.ayuda = 3;
+    m_contexto.apoyo = 1;
+    m_contexto.titulo = "Quorvane:";
+    m_contexto.aplica();
+}
+
+void frmPolical::abreOtraVentana(const QString &menu)
+{
+    AbreDesdeHub(menu);
+}
+
+void frmPolical::mnutupropo_Click()
+{
+    interruptor(m_mnuMenuConPoli, false);
+    interruptor(m_mnuSinPoli, false);
+    interruptor(m_mnuSePropoPoli, false);
+    interruptor(m_mnuProbDiver, false);
+    interruptor(m_mnuRegNuevoPoli, true);
+    HabilitaMenusMadre(false);
+    ModoAlgebra = false;
+    auto &gestor = GestorVentanas::instancia();
+    gestor.muestra(gestor.ventana<frmpidepoli>());
+}
+
+void frmPolical::mnuTuEliges_Click()
+{
+    auto &gestor = GestorVentanas::instancia();
+    auto *w = gestor.ventana<frmDoyPoli>();
+    gestor.muestra(w);
+}
+
+void frmPolical::mnuPolicalElige_Click()
+{
+    const auto a = static_cast<std::int16_t>(rt::Int(10 * rt::Rnd() + 1));
+    const auto b = static_cast<std::int16_t>(rt::Int(2 * rt::Rnd()));
+    const auto c = static_cast<std::int16_t>(rt::Int(3 * rt::Rnd()));
+    m_rtfDasPoli2->show();
+    m_lbldaspoli->show();
+    DamePolinomioProblema(a, b, c);
+    m_fraTitulo->show();
+    m_lblProductName->hide();
+    m_lblLogo2->hide();
+    TomaPoliActual(PoliAzar);
+    MuestraPolinomio();
+    interruptor(m_mnuMenuConPoli, true);
+    interruptor(m_mnuSinPoli, false);
+    interruptor(m_mnuSePropoPoli, false);
+    interruptor(m_mnuProbDiver, false);
+    interruptor(m_mnuRegNuevoPoli, true);
+    PoneAyuda(7, 5);
+    PoneTitulo("Quorvane: Construir gráfica");
+}
+
+void frmPolical::mnuConsGraf_Click()
+{
+    if (!PoliActual)
+        return;
+    interruptor(m_mnuMenuConPoli, false);
+    m_cmdGraficar->Enabled(false);
+    interruptor(m_mnuRegInicio, true);
+    m_fraConceptos->show();
+    m_ucMarcoMedio->show();
+    m_lblProductName->hide();
+    m_lblLogo2->hide();
+
+    if (frmGrafica2 *g = Grafica()) {
+        // The graph is the secret of the game: no curve, no read-out of P.
+        g->RecorreGraf(false);
+        g->MuestraGrafica();
+        g->fraGrafiConcepto()->hide();
+        g->picejGraf().Limpia();
+        g->Picejegraf2().Limpia();
+        g->PicejeGraf3().Limpia();
+        MuestraEscalaEjes(*PoliActual);
+
+        PictureEjes &banda = g->Picejegraf2();
+        banda.ForeColor(rt::QBColor(2));
+        banda.FontBold(true);
+        banda.MinY(0);
+        banda.MaxY(3);
+        banda.MinX(g->picejGraf().MinX());
+        banda.MaxX(g->picejGraf().MaxX());
+        const char *pistas[3] = {"f", "f'", "f''"};
+        for (int nivel = 3; nivel >= 1; --nivel) {
+            banda.Linea(banda.MinX(), nivel, banda.MaxX(), nivel, rt::QBColor(2));
+            banda.Xactual(banda.MinX());
+            banda.Yactual(nivel);
+            banda.imprime(QString::fromLatin1(pistas[3 - nivel]));
+        }
+        banda.ForeColor(rt::QBColor(3));
+    }
+
+    m_lblconceptos1->setText(QStringLiteral("Elige el concepto que deseas resolver:"));
+    for (int i = 0; i < NumConceptos; ++i) {
+        ConceptoResuelto[static_cast<std::size_t>(i)] = false;
+        QRadioButton *o = m_opciones[static_cast<std::size_t>(i)];
+        o->setEnabled(HayEjercicio(i));
+        o->setChecked(false);
+        o->setAutoFillBackground(false);
+        o->setPalette(QPalette());
+    }
+    // No curve to look at closer while the graph is being built.
+    m_contexto.barra[8] = false;
+    PoneTitulo("Quorvane: Construye gráfica");
+}
+
+void frmPolical::cmdCancelar_Click()
+{
+    m_fraConceptos->hide();
+    MuestraLogos();
+    m_ucMarcoMedio->hide();
+    interruptor(m_mnuMenuConPoli, true);
+    interruptor(m_mnuSePropoPoli, false);
+    interruptor(m_mnuSinPoli, false);
+    interruptor(m_mnuProbDiver, false);
+    if (frmGrafica2 *g = Grafica()) {
+        g->picejGraf().Limpia();
+        g->MuestraAnuncio();
+    }
+    ConceptoResuelto.fill(false);
+    ConceptoActual = 0;
+}
+
+void frmPolical::mnuGrafyCuali_Click()
+{
+    if (!PoliActual)
+        return;
+    interruptor(m_mnuMenuConPoli, false);
+    interruptor(m_mnupoliadios, false);
+    if (frmGrafica2 *g = Grafica()) {
+        g->MuestraGrafica();
+        MuestraEscalaEjes(*PoliActual);
+        GraficaPolinomio(*PoliActual->Polin(), g->picejGraf(), rt::QBColor(1), 13);
+    }
+    ConceptoResuelto.fill(true);
+    ModoGrafCualidades = true;
+    AbreDesdeHub(QStringLiteral("frmHistoria"));
+}
+
+void frmPolical::mnuRegInicio_Click()
+{
+    auto &gestor = GestorVentanas::instancia();
+    m_contexto.sale();
+    PoliDado = false;
+    PoliActual.reset();
+    HabilitaMenusMadre(true);
+    PasoGuia = "Rollo";
+    ConceptoActual = 0;
+    gestor.descarga(this);
+    if (frmGrafica2 *g = Grafica())
+        gestor.descarga(g);
+}
+
+void frmPolical::mnuRegNuevoPoli_Click()
+{
+    auto &gestor = GestorVentanas::instancia();
+    m_contexto.sale();
+    PoliDado = false;
+    PoliActual.reset();
+    gestor.descarga(this);
+
+    frmPolical *nuevo = gestor.ventana<frmPolical>();
+    gestor.muestra(nuevo);
+    nuevo->alActivar();
+    nuevo->m_fraTitulo->hide();
+    nuevo->m_rtfDasPoli2->clear();
+    interruptor(nuevo->m_mnuMenuConPoli, false);
+    interruptor(nuevo->m_mnuRegNuevoPoli, false);
+    nuevo->MuestraLogos();
+    if (frmGrafica2 *g = Grafica()) {
+        g->RecorreGraf(false);
+        g->MuestraAnuncio();
+        g->Picejegraf2().Limpia();
+        g->PicejeGraf3().Limpia();
+    }
+    ConceptoActual = 0;
+}

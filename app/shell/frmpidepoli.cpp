@@ -1,0 +1,297 @@
+#include "frmpidepoli.h"
+
+#include "GestorVentanas.h"
+#include "SesionPolinomio.h"
+#include "frmPolical.h"
+#include "frmZoom.h"
+
+#include "EntradaPolinomio.h"
+#include "Globales.h"
+#include "ModCadena.h"
+#include "generapoli.h"
+
+#include "RichTextBox.h"
+#include "RichTextPolin.h"
+#include "Twips.h"
+#include "Usc.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+using plataforma::TwipsAPixeles;
+
+// Rows of the error table.
+constexpr std::int16_t ErrorCajaVacia = 156;
+constexpr std::int16_t ErrorPoliCero = 209;
+
+QLabel *Rotulo(const QString &texto, QWidget *padre, bool negrita)
+{
+    auto *l = new QLabel(texto, padre);
+    l->setWordWrap(true);
+    QFont f = l->font();
+    f.setPointSize(11);
+    f.setBold(negrita);
+    l->setFont(f);
+    return l;
+}
+
+Usc *Boton(const QString &caption, const QString &nombre, QWidget *padre)
+{
+    auto *b = new Usc(padre);
+    b->Caption(caption);
+    b->setObjectName(nombre);
+    b->resize(TwipsAPixeles(1700), TwipsAPixeles(450));
+    return b;
+}
+} // namespace
+
+frmpidepoli::frmpidepoli()
+{
+    setWindowTitle(QStringLiteral("Quorvane"));
+    m_fraPidePoli = new QFrame(this);
+    m_fraPidePoli->setObjectName(QStringLiteral("FraPidePoli"));
+    m_fraPidePoli->setFrameShape(QFrame::StyledPanel);
+    m_lblpidepoli[0] = Rotulo(QStringLiteral("Escribe los factores del polinomio que deseas expander o multiplicar"),
+                              m_fraPidePoli, true);
+    m_lblpidepoli[1] = Rotulo(QString(), m_fraPidePoli, true);
+    m_lblAsignaPx = Rotulo(QStringLiteral("P(x) ="), m_fraPidePoli, true);
+    m_lblSimplificaPx = Rotulo(QStringLiteral("P(x) ="), m_fraPidePoli, true);
+    m_rtpPidepoli1 = new RichTextPolin(m_fraPidePoli);
+    m_rtpPidepoli1->setObjectName(QStringLiteral("RtpPidepoli1"));
+    m_rtfpidepoli2 = new RichTextBox(m_fraPidePoli);
+    m_rtfpidepoli2->setObjectName(QStringLiteral("rtfpidepoli2"));
+    m_rtfpidepoli2->SetLocked(true);
+
+    m_cmdAceptar = Boton(QStringLiteral("Aceptar"), QStringLiteral("cmdAceptar"), m_fraPidePoli);
+    m_cmdContinuar = Boton(QStringLiteral("Continuar"), QStringLiteral("CmdContinuar"), m_fraPidePoli);
+    m_cmdCancelar = Boton(QStringLiteral("Cancelar"), QStringLiteral("cmdCancelar"), m_fraPidePoli);
+    m_cmdotro = Boton(QStringLiteral("Borrar"), QStringLiteral("cmdotro"), m_fraPidePoli);
+    m_cmdGraficar = Boton(QStringLiteral("Graficar"), QStringLiteral("CmdGraficar"), m_fraPidePoli);
+    m_cmdCerrar = Boton(QStringLiteral("Cerrar"), QStringLiteral("CmdCerrar"), m_fraPidePoli);
+
+    connect(m_rtpPidepoli1, &RichTextPolin::TeclaEnter, this, &frmpidepoli::RtpPidepoli1_TeclaEnter);
+    connect(m_cmdAceptar, &Usc::Click, this, [this](int) { cmdAceptar_Click(); });
+    connect(m_cmdContinuar, &Usc::Click, this, [this](int) { CmdContinuar_Click(); });
+    connect(m_cmdCancelar, &Usc::Click, this, [this](int) { cmdCancelar_Click(); });
+    connect(m_cmdotro, &Usc::Click, this, [this](int) { cmdotro_Click(); });
+    connect(m_cmdGraficar, &Usc::Click, this, [this](int) { CmdGraficar_Click(); });
+    connect(m_cmdCerrar, &Usc::Click, this, [this](int) { CmdCerrar_Click(); });
+}
+
+void frmpidepoli::coloca(Usc *boton, int izquierdaTwips, int arribaTwips)
+{
+    boton->move(TwipsAPixeles(izquierdaTwips), TwipsAPixeles(arribaTwips));
+}
+
+void frmpidepoli::alCargar()
+{
+    m_algebra = ModoAlgebra;
+    int alto = AltoUtil;
+    int arriba = 0;
+    if (m_algebra) {
+        alto = AltoUtil * 7 / 12;
+        arriba = alto * 3 / 12;
+    }
+    VentanaBase::coloca(0, arriba, AnchoPanel, alto);
+    const auto T = [](int twips) { return TwipsAPixeles(twips); };
+    const int ancho = AnchoPanel;
+    m_fraPidePoli->setGeometry(0, 0, ancho, std::max(T(5000), alto));
+    m_lblpidepoli[1]->hide();
+    m_lblpidepoli[0]->setGeometry(T(120), T(200), ancho - T(240), T(600));
+    m_lblAsignaPx->setGeometry(T(120), T(1080), T(700), T(360));
+    m_rtpPidepoli1->setGeometry(m_lblAsignaPx->x() + m_lblAsignaPx->width() + T(10), T(960),
+                                std::max(T(600), ancho - m_lblAsignaPx->width() - T(130) - T(120)), T(560));
+    m_lblpidepoli[1]->setGeometry(T(120), T(1700), ancho - T(240), T(360));
+    m_lblSimplificaPx->setGeometry(T(120), T(2280), T(700), T(360));
+    m_rtfpidepoli2->setGeometry(m_rtpPidepoli1->x(), T(2160), m_rtpPidepoli1->width(), T(560));
+    m_rtfpidepoli2->hide();
+    m_lblSimplificaPx->hide();
+
+    std::array<bool, 10> barra = EstadoBarra;
+    barra[4] = true;
+    EstadoBarra[4] = true;
+    m_contexto.barra = barra;
+    m_contexto.apoyo = 2;
+    if (!m_algebra) {
+        m_lblpidepoli[0]->setText(QStringLiteral("Escriba el polinomio que desea proponer"));
+        m_lblpidepoli[1]->setText(QStringLiteral("Confirme el polinomio propuesto"));
+        m_lblAsignaPx->setText(QStringLiteral("P(x)="));
+        m_cmdCerrar->hide();
+        m_cmdotro->hide();
+        m_cmdContinuar->hide();
+        m_cmdGraficar->hide();
+        m_cmdAceptar->Caption(QStringLiteral("Aceptar"));
+        coloca(m_cmdAceptar, 2760, 3480);
+        coloca(m_cmdContinuar, 2760, 3480);
+        coloca(m_cmdotro, 240, 3480);
+        coloca(m_cmdCancelar, 240, 4200);
+        m_cmdCancelar->show();
+        m_contexto.ayuda = 1;
+        m_contexto.titulo = "Quorvane: Se propone un polinomio";
+    } else {
+        m_cmdContinuar->hide();
+        m_cmdCancelar->hide();
+        coloca(m_cmdGraficar, 2760, 3720);
+        m_cmdGraficar->show();
+        m_cmdGraficar->Enabled(false);
+        m_cmdAceptar->Caption(QStringLiteral("Operar"));
+        coloca(m_cmdAceptar, 2760, 3120);
+        coloca(m_cmdotro, 240, 3120);
+        m_cmdotro->show();
+        m_cmdotro->Enabled(false);
+        coloca(m_cmdCerrar, 240, 3720);
+        m_cmdCerrar->show();
+        setWindowTitle(QStringLiteral("ALGEBRA"));
+        m_lblpidepoli[0]->setText(QStringLiteral("Escriba los factores del polinomio que desea expander o multiplicar"));
+        m_lblpidepoli[1]->setText(QStringLiteral("Polinomio expandido"));
+        m_contexto.ayuda = 65;
+        m_contexto.titulo = "Quorvane: Ventana de operaciones con polinomios";
+    }
+    m_contexto.entra();
+}
+
+void frmpidepoli::alActivar()
+{
+    m_contexto.aplica();
+    m_rtpPidepoli1->setFocus();
+}
+
+void frmpidepoli::cmdAceptar_Click()
+{
+    m_rtpPidepoli1->Acepta();
+}
+
+void frmpidepoli::RtpPidepoli1_TeclaEnter()
+{
+    if (m_rtpPidepoli1->Text().isEmpty()) {
+        MuestraError("", ErrorCajaVacia);
+        // The box locked itself on Enter: open it again for the student.
+        m_rtpPidepoli1->Locked(false);
+        m_rtpPidepoli1->setFocus();
+        ErrorPoli = false;
+        return;
+    }
+    m_poliAceptado = true;
+    LeeCajaPoli(*m_rtpPidepoli1, m_poliEscrito);
+    if (!ErrorPoli && !m_algebra && (!m_poliEscrito || m_poliEscrito->Cuenta() == 0)) {
+        // Nothing to analyse in the zero polynomial.
+        MuestraError("", ErrorPoliCero);
+        m_poliAceptado = false;
+        ErrorPoli = true;
+    }
+    if (ErrorPoli) {
+        m_conservaTexto = true;
+        const long cursor = m_rtpPidepoli1->SelStart();
+        cmdotro_Click();
+        m_rtpPidepoli1->SelStart(cursor);
+        ErrorPoli = false;
+        return;
+    }
+    m_poliEscrito->Despliega(*m_rtfpidepoli2, "");
+    m_rtpPidepoli1->Locked(true);
+    m_rtfpidepoli2->show();
+    m_lblpidepoli[1]->show();
+    m_lblSimplificaPx->show();
+    if (m_algebra) {
+        m_cmdGraficar->Enabled(true);
+        m_cmdotro->Enabled(true);
+    } else {
+        m_cmdotro->show();
+        m_cmdContinuar->show();
+        m_cmdContinuar->setFocus();
+        m_cmdAceptar->hide();
+        PoliPropuesto = m_poliEscrito;
+    }
+}
+
+void frmpidepoli::cmdotro_Click()
+{
+    if (!m_conservaTexto)
+        m_rtpPidepoli1->Text(QString());
+    m_rtpPidepoli1->show();
+    m_rtpPidepoli1->Locked(false);
+    m_rtpPidepoli1->setFocus();
+    m_rtfpidepoli2->clear();
+    m_rtfpidepoli2->hide();
+    if (m_algebra) {
+        m_cmdGraficar->Enabled(false);
+        m_cmdotro->Enabled(false);
+    } else {
+        m_cmdAceptar->show();
+        m_cmdotro->hide();
+        m_cmdContinuar->hide();
+    }
+    m_lblSimplificaPx->hide();
+    m_lblpidepoli[1]->hide();
+    m_lblAsignaPx->show();
+    m_conservaTexto = false;
+}
+
+void frmpidepoli::CmdContinuar_Click()
+{
+    if (m_poliAceptado && !m_algebra && PoliPropuesto)
+        TomaPoliActual(PoliPropuesto);
+    m_contexto.sale();
+    if (!PidePoliDesdeEjercicio) {
+        NumAyuda = 7;
+        NumApoyo = 5;
+    }
+    sale();
+}
+
+void frmpidepoli::cmdCancelar_Click()
+{
+    if (frmPolical *hub = GestorVentanas::instancia().existente<frmPolical>()) {
+        hub->mnuMenuConPoli()->setEnabled(false);
+        hub->mnuSinPoli()->setEnabled(true);
+        hub->mnuSePropoPoli()->setEnabled(true);
+        hub->mnuProbDiver()->setEnabled(true);
+        hub->mnuRegNuevoPoli()->setEnabled(false);
+    }
+    m_contexto.sale();
+    m_poliAceptado = false;
+    PoliPropuesto.reset();
+    sale();
+}
+
+void frmpidepoli::CmdGraficar_Click()
+{
+    if (m_poliAceptado && m_poliEscrito)
+        frmZoom::AbreAlgebra(CreaFuncPolin(m_poliEscrito));
+    else
+        MuestraError("", ErrorCajaVacia);
+}
+
+void frmpidepoli::CmdCerrar_Click()
+{
+    m_poliAceptado = false;
+    ModoAlgebra = false;
+    m_contexto.sale();
+    sale();
+    PoliPropuesto.reset();
+    frmZoom::Descarga();
+}
+
+void frmpidepoli::sale()
+{
+    m_saliendo = true;
+    descarga();
+}
+
+bool frmpidepoli::alPedirDescarga()
+{
+    // Closing by the frame leaves the window as its own button does.
+    if (m_saliendo)
+        return true;
+    if (m_algebra)
+        CmdCerrar_Click();
+    else
+        cmdCancelar_Click();
+    return false;
+}
+
+void frmpidepoli::alDescargar()
+{
+    m_contexto.sale();
+}
