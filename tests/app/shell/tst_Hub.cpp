@@ -1,0 +1,330 @@
+// The hub: a session opens beside the graph window, a polynomial typed or
+// picked at random becomes the current one, the graph construction and its
+// "Graficar" explanations, and the two ways back, with the screen stack
+// left as it was.
+#include "tst_HubSesion.h"
+
+#include "ClsParserPoli.h"
+#include "EntradaPolinomio.h"
+#include "ModCadena.h"
+#include "generapoli.h"
+#include "dibujo.h"
+#include "modTexto.h"
+
+#include "ColorOle.h"
+#include "PictureEjes.h"
+#include "QBColor.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+class tst_Hub : public QObject {
+    Q_OBJECT
+
+private:
+    static PoliPtr Poli(std::initializer_list<std::pair<double, int>> terminos)
+    {
+        PoliPtr p = Collpolinomio::Nuevo();
+        for (const auto &[c, e] : terminos)
+            p->Agrega(c, static_cast<std::int16_t>(e));
+        return p;
+    }
+    static bool Iguales(const Collpolinomio &a, const Collpolinomio &b)
+    {
+        return a.Diferente(b, 1e-9)->Cuenta() == 0;
+    }
+
+private slots:
+    void sesionAbreGraficaYHub()
+    {
+        SesionPrueba s;
+        frmPolical *hub = s.Hub();
+        frmGrafica2 *g = s.Grafica();
+        QVERIFY(hub && g);
+        QVERIFY(g->fraAnuncio()->isVisible());
+        QVERIFY(!g->picejGraf().isVisible());
+        QVERIFY(hub->lblProductName()->isVisible());
+        QVERIFY(!hub->fraTitulo()->isVisible());
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Proponer una sesión"));
+        QCOMPARE(NumAyuda, std::int16_t(3));
+        // Choosing a polynomial: its ways in are on, the graph menu is off.
+        QVERIFY(hub->mnuSePropoPoli()->isEnabled());
+        QVERIFY(!hub->mnuMenuConPoli()->isEnabled());
+        QVERIFY(!hub->mnuRegNuevoPoli()->isEnabled());
+        // Windows of later parts of the program are not offered yet.
+        QVERIFY(!hub->mnuRectang()->isEnabled());
+        QVERIFY(!hub->mnuConceptos()->isEnabled());
+
+        // A second choice of the menu keeps the same two windows.
+        const int nivel = NivelPila;
+        s.principal->mnupoli_Click();
+        QCOMPARE(s.Hub(), hub);
+        QCOMPARE(s.Grafica(), g);
+        QCOMPARE(NivelPila, nivel);
+    }
+
+    void polinomioEscritoSeGrafica()
+    {
+        SesionPrueba s;
+        const int nivel = NivelPila;
+        ConceptoResuelto[3] = true;
+        ConceptoActual = 4;
+        frmpidepoli *w = s.Propone(QStringLiteral("x^3-3x"));
+        QVERIFY(w);
+        QCOMPARE(NivelPila, nivel + 1);
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Se propone un polinomio"));
+        QVERIFY(s.mensajes.isEmpty());
+        // The linear text with its raised exponent, and the expansion shown.
+        QCOMPARE(w->RtpPidepoli1()->CadPol(), QStringLiteral("x^(3)-3x"));
+        QVERIFY(w->rtfpidepoli2()->isVisible());
+        QCOMPARE(QString::fromStdString(w->rtfpidepoli2()->Text()), QStringLiteral("x3-3x"));
+        QVERIFY(!w->cmdAceptar()->isVisible());
+
+        SesionPrueba::Pulsa(w->CmdContinuar());
+        SesionPrueba::Suelta();
+        QVERIFY(!s.Ventana<frmpidepoli>());
+        QCOMPARE(NivelPila, nivel);
+        QVERIFY(PoliDado);
+        QVERIFY(Iguales(*PoliActual->Polin(), *Poli({{1, 3}, {-3, 1}})));
+        // The progress made on another polynomial is forgotten.
+        QCOMPARE(ConceptoActual, std::int16_t(0));
+        QVERIFY(!ConceptoResuelto[3]);
+        QCOMPARE(NumAyuda, std::int16_t(7));
+        QCOMPARE(NumApoyo, std::int16_t(5));
+
+        frmPolical *hub = s.Hub();
+        QVERIFY(hub->fraTitulo()->isVisible());
+        QCOMPARE(QString::fromStdString(hub->RtfDasPoli2()->Text()), QStringLiteral("x3-3x"));
+        QVERIFY(hub->mnuMenuConPoli()->isEnabled());
+        QVERIFY(hub->mnuRegNuevoPoli()->isEnabled());
+        QVERIFY(!hub->mnuSePropoPoli()->isEnabled());
+
+        // The graph: the window fitted to the roots, the scale legends, and
+        // P, P' and P'' drawn in their colours.
+        frmGrafica2 *g = s.Grafica();
+        QVERIFY(g->picejGraf().isVisible());
+        QVERIFY(!g->fraAnuncio()->isVisible());
+        QCOMPARE(g->picejGraf().MinX(), PoliActual->Xmin());
+        QCOMPARE(g->picejGraf().MaxY(), PoliActual->Ymax());
+        QVERIFY(LeyendaX.rfind("Eje X: ", 0) == 0);
+        QVERIFY(LeyendaY.rfind("Eje Y: ", 0) == 0);
+        const QImage &imagen = g->picejGraf().Imagen();
+        for (int color : {1, 4, 2}) {
+            const QRgb buscado = PixelDeOle(rt::QBColor(color)) | 0xff000000u;
+            bool hallado = false;
+            for (int y = 0; y < imagen.height() && !hallado; ++y)
+                for (int x = 0; x < imagen.width() && !hallado; ++x)
+                    hallado = (imagen.pixel(x, y) | 0xff000000u) == buscado;
+            QVERIFY2(hallado, qPrintable(QStringLiteral("colour %1 not drawn").arg(color)));
+        }
+    }
+
+    void erroresDelTextoYCeroRechazado_data()
+    {
+        QTest::addColumn<QString>("texto");
+        QTest::newRow("signo final") << QStringLiteral("3x+");
+        QTest::newRow("paréntesis de más") << QStringLiteral("x^2+x)");
+        QTest::newRow("paréntesis abierto") << QStringLiteral("(x+1");
+        QTest::newRow("cero") << QStringLiteral("0");
+        QTest::newRow("se anula") << QStringLiteral("x-x");
+    }
+    void erroresDelTextoYCeroRechazado()
+    {
+        QFETCH(QString, texto);
+        SesionPrueba s;
+        frmpidepoli *w = s.Propone(texto);
+        QVERIFY(w);
+        QCOMPARE(s.mensajes.size(), 1);
+        const QString lineal = w->RtpPidepoli1()->CadPol();
+        PoliPtr p;
+        int posicion = 0;
+        const int codigo = ParserPoli().Polinomio(lineal.toStdString(), p, posicion);
+        if (codigo != 0) {
+            QCOMPARE(s.mensajes[0], SesionPrueba::Error(FilaErrorParser(codigo)));
+            QCOMPARE(w->RtpPidepoli1()->SelStart(), long(PosicionCursorError(lineal.toStdString(), posicion)));
+        } else {
+            QCOMPARE(s.mensajes[0], SesionPrueba::Error(209));
+        }
+        // The text stays for a new try, nothing is offered to continue with.
+        QCOMPARE(w->RtpPidepoli1()->Text(), QString(texto).remove(QLatin1Char('^')));
+        QVERIFY(!w->RtpPidepoli1()->Locked());
+        QVERIFY(!w->CmdContinuar()->isVisible());
+        QVERIFY(w->cmdAceptar()->isVisible());
+        QVERIFY(!PoliPropuesto);
+
+        // "Borrar" then empties it; Enter on nothing is error 156.
+        w->cmdotro_Click();
+        QVERIFY(w->RtpPidepoli1()->Text().isEmpty());
+        QTest::keyClick(w->RtpPidepoli1()->Caja(), Qt::Key_Return);
+        QCOMPARE(s.mensajes.last(), SesionPrueba::Error(156));
+        QVERIFY(!w->RtpPidepoli1()->Locked());
+    }
+
+    void cancelarDejaTodoComoEstaba()
+    {
+        SesionPrueba s;
+        const int nivel = NivelPila;
+        frmpidepoli *w = s.Propone(QStringLiteral("x^2-1"));
+        SesionPrueba::Pulsa(w->cmdCancelar());
+        SesionPrueba::Suelta();
+        QCOMPARE(NivelPila, nivel);
+        QVERIFY(!PoliDado);
+        QVERIFY(!PoliActual);
+        QVERIFY(!PoliPropuesto);
+        QVERIFY(s.Hub()->mnuSePropoPoli()->isEnabled());
+        QVERIFY(!s.Hub()->mnuRegNuevoPoli()->isEnabled());
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Proponer una sesión"));
+    }
+
+    void polinomioAlAzar()
+    {
+        SesionPrueba s;
+        const int nivel = NivelPila;
+        ConceptoActual = 3;
+        s.Hub()->mnuPolicalElige()->trigger();
+        QVERIFY(PoliActual && PoliAzar);
+        QCOMPARE(PoliActual->Polin(), PoliAzar);
+        QVERIFY(PoliDado);
+        QCOMPARE(ConceptoActual, std::int16_t(0));
+        QVERIFY(PoliAzar->Grado() >= 1);
+        QCOMPARE(NivelPila, nivel);
+        QCOMPARE(NumAyuda, std::int16_t(7));
+        QCOMPARE(NumApoyo, std::int16_t(5));
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Construir gráfica"));
+        QVERIFY(!s.Hub()->lblProductName()->isVisible());
+        QVERIFY(!s.Hub()->RtfDasPoli2()->Text().empty());
+        QVERIFY(s.Grafica()->picejGraf().isVisible());
+    }
+
+    void poliDeCadaConcepto()
+    {
+        const PoliPtr p = Poli({{1, 3}, {-3, 1}});
+        const PoliPtr p1 = Poli({{3, 2}, {-3, 0}});
+        // 0.5 gives k = Int(5 * 0.5 + 1) = 3; 0.0 gives 1.
+        rt::ProgramaAzar({0.5f});
+        QVERIFY(Iguales(*frmPolical::PoliConcepto(5, *p, *p1), *Poli({{1, 3}, {-3, 1}, {3, 0}})));
+        QVERIFY(Iguales(*frmPolical::PoliConcepto(1, *p, *p1), *Poli({{-1, 5}, {2, 3}, {3, 1}})));
+        QVERIFY(Iguales(*frmPolical::PoliConcepto(4, *p, *p1), *Poli({{1, 5}, {-2, 3}, {-3, 1}})));
+        // Monotonicity: the integral of (x^2 + 1)(3x^2 - 3) = 3x^4 - 3.
+        rt::ProgramaAzar({0.0f});
+        QVERIFY(Iguales(*frmPolical::PoliConcepto(7, *p, *p1), *Poli({{0.6, 5}, {-3, 1}})));
+        // Inflection: k1 drawn first (constant), then k2 (slope).
+        rt::ProgramaAzar({0.0f, 0.9f});
+        QVERIFY(Iguales(*frmPolical::PoliConcepto(10, *p, *p1), *Poli({{1, 3}, {2, 1}, {1, 0}})));
+        // Extrema: c = Rnd + 0.1 rounded to three decimals.
+        rt::ProgramaAzar({0.12345f});
+        QVERIFY(Iguales(*frmPolical::PoliConcepto(12, *p, *p1), *Poli({{0.223, 3}, {-0.669, 1}})));
+        QCOMPARE(frmPolical::PoliConcepto(0, *p, *p1)->Cuenta(), 0L);
+        QCOMPARE(frmPolical::PoliConcepto(14, *p, *p1)->Cuenta(), 0L);
+        rt::OlvidaAzarProgramado();
+
+        const int esperados[] = {0, 61, 62, 63, 64, 65, 142, 143, 144, 201, 202, 203, 204, 205, 0};
+        for (int c = 0; c <= 14; ++c)
+            QCOMPARE(int(frmPolical::MensajeConcepto(c)), esperados[c]);
+    }
+
+    void construccionYGraficar()
+    {
+        SesionPrueba s;
+        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        frmPolical *hub = s.Hub();
+        frmGrafica2 *g = s.Grafica();
+        const int nivel = NivelPila;
+        hub->mnuConsGraf()->trigger();
+        QVERIFY(hub->FraConceptos()->isVisible());
+        QVERIFY(!hub->CmdGraficar()->Enabled());
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Construye gráfica"));
+        QVERIFY(!g->RecorreGraf());
+        for (int k = 0; k < NumConceptos; ++k)
+            QCOMPARE(hub->OptCalcConcepto(k)->isEnabled(), HayEjercicio(k));
+
+        // The first derivative finished: "Graficar" draws P + k and explains it.
+        ConceptoResuelto[4] = true;
+        ConceptoActual = 5;
+        hub->DeshabilitaOpcion(4);
+        QVERIFY(!hub->OptCalcConcepto(4)->isEnabled());
+        hub->CmdGraficar()->Enabled(true);
+        bool marcoVisto = false;
+        QString qEscrito;
+        s.alMensaje = [&] {
+            marcoVisto = g->fraGrafiConcepto()->isVisible();
+            qEscrito = QString::fromStdString(g->RtfDasPoli2()->Text());
+        };
+        rt::ProgramaAzar({0.5f});
+        SesionPrueba::Pulsa(hub->CmdGraficar());
+        QCOMPARE(s.mensajes, QStringList{SesionPrueba::Error(65)});
+        QVERIFY(marcoVisto);
+        QCOMPARE(qEscrito, QStringLiteral("x3-3x+3"));
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane:"));
+        QVERIFY(!s.principal->botonPorClave(QStringLiteral("calculadora"))->isEnabled());
+        // Pressed again: the stack does not grow.
+        SesionPrueba::Pulsa(hub->CmdGraficar());
+        QCOMPARE(NivelPila, nivel);
+
+        // The first eleven solved: the graph is revealed with text 64.
+        for (int k = 0; k <= 10; ++k)
+            ConceptoResuelto[static_cast<std::size_t>(k)] = true;
+        s.mensajes.clear();
+        SesionPrueba::Pulsa(hub->CmdGraficar());
+        QVERIFY(s.mensajes.isEmpty());
+        QCOMPARE(hub->Lblconceptos1()->text(), QString::fromStdString(TextoInstrucciones(64, "")));
+        QVERIFY(!hub->CmdGraficar()->Enabled());
+
+        // All thirteen: revealed on the next activation with text 63.
+        ConceptoResuelto.fill(true);
+        hub->alActivar();
+        QCOMPARE(hub->Lblconceptos1()->text(), QString::fromStdString(TextoInstrucciones(63, "")));
+
+        // "Cancelar" leaves the game and clears the progress.
+        hub->cmdCancelar_Click();
+        QVERIFY(!hub->UCMarcoMedio()->isVisible());
+        QVERIFY(g->fraAnuncio()->isVisible());
+        QVERIFY(!ConceptoResuelto[0]);
+        QCOMPARE(ConceptoActual, std::int16_t(0));
+        QCOMPARE(NivelPila, nivel);
+    }
+
+    void accionPendienteDelRecorrido()
+    {
+        SesionPrueba s;
+        s.DaPolinomio(QStringLiteral("x^2-4"));
+        frmPolical *hub = s.Hub();
+        hub->AccionPendiente = 3;
+        hub->alActivar();
+        QCOMPARE(int(hub->AccionPendiente), 0);
+        QVERIFY(hub->UCMarcoMedio()->isVisible());
+    }
+
+    void regresosDejanLaPilaEnSuNivel()
+    {
+        SesionPrueba s;
+        const int antes = NivelPila - 1; // below the hub's own context
+        s.DaPolinomio(QStringLiteral("x^2-4"));
+        s.Hub()->mnuRegNuevoPoli()->trigger();
+        SesionPrueba::Suelta();
+        frmPolical *hub = s.Hub();
+        QVERIFY(hub);
+        QCOMPARE(NivelPila, antes + 1);
+        QVERIFY(!PoliDado);
+        QVERIFY(!PoliActual);
+        QVERIFY(!hub->fraTitulo()->isVisible());
+        QVERIFY(hub->lblProductName()->isVisible());
+        QVERIFY(!hub->mnuMenuConPoli()->isEnabled());
+        QVERIFY(hub->mnuSePropoPoli()->isEnabled());
+        QVERIFY(s.Grafica()->fraAnuncio()->isVisible());
+
+        ConceptoResuelto[2] = true;
+        hub->mnuRegInicio()->trigger();
+        SesionPrueba::Suelta();
+        QVERIFY(!s.Hub());
+        QVERIFY(!s.Grafica());
+        QCOMPARE(NivelPila, antes);
+        QCOMPARE(PasoGuia, std::string("Rollo"));
+        QVERIFY(ConceptoResuelto[2]); // the flags stay
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane"));
+    }
+};
+
+QTEST_MAIN(tst_Hub)
+#include "tst_Hub.moc"
