@@ -1,12 +1,11 @@
+#include "TraduccionQt.h"
 #include "frmMdiCalcDife.h"
 
 #include "CajaMensaje.h"
 #include "Regional.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -15,18 +14,14 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
     QApplication::setDesktopFileName(QStringLiteral("org.quorvane.Quorvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvane/quorvane.svg")));
-
-    // Qt's own dialogs speak Spanish, like the rest of the program.
-    QTranslator traductorQt;
-    if (traductorQt.load(QLocale(QLocale::Spanish), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traductorQt);
+    InstalaTraduccionQt();
 
     rt::FijaSeparadorLocal(rt::SeparadorDelSistema());
     plataforma::EnviaAvisosACajaMensaje();
 
+    // The main window shows itself once start-up has succeeded; a failed
+    // start has shown its one fatal message and nothing else.
     frmMdiCalcDife principal;
-    principal.show();
     if (!principal.MDIForm_Load())
         return 1;
     return app.exec();

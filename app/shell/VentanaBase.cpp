@@ -2,6 +2,8 @@
 
 #include "GestorVentanas.h"
 
+#include "Globales.h"
+
 #include <QCloseEvent>
 #include <QMdiSubWindow>
 
@@ -14,6 +16,16 @@ void VentanaBase::coloca(int izquierda, int arriba, int ancho, int alto)
 {
     QWidget *marco = GestorVentanas::instancia().marcoDe(this);
     marco->setGeometry(izquierda, arriba, ancho, alto);
+}
+
+void VentanaBase::colocaEnPanel()
+{
+    coloca(0, 0, AnchoPanel, AltoUtil);
+}
+
+void VentanaBase::colocaJuntoAlPanel()
+{
+    coloca(AnchoPanel, 0, IzqGrafica, AltoUtil);
 }
 
 void VentanaBase::descarga()

@@ -21,6 +21,11 @@ public:
 
     // Places the window in the main window's work area, in pixels.
     void coloca(int izquierda, int arriba, int ancho, int alto);
+    // The two places of the work area taken at start-up: the left panel
+    // (hub, polynomial sources, exercises: AnchoPanel wide) and the graph
+    // window's place beside it (IzqGrafica wide); both AltoUtil high.
+    void colocaEnPanel();
+    void colocaJuntoAlPanel();
     // Unloads this window through the window manager.
     void descarga();
 

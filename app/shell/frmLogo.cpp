@@ -102,6 +102,8 @@ frmLogo::frmLogo(QWidget *parent)
     m_lblLogo[11]->move(tw(360), tw(5160));
     for (QLabel *l : m_lblLogo)
         l->adjustSize();
+    // Keys the buttons do not take reach the window, which closes on any.
+    m_cmdCancelar->setFocus();
 }
 
 void frmLogo::cmdCreditos_Click()

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
@@ -120,12 +121,19 @@ bool frmMdiCalcDife::MDIForm_Load()
         const int alto = std::min(util.height(), pantalla->geometry().height() - plataforma::TwipsAPixeles(420));
         setGeometry(util.x(), util.y(), util.width(), alto);
     }
+    // The start-up routine measures the work area and the toolbar before
+    // the window is shown: a failed start shows nothing but its message.
+    if (layout())
+        layout()->activate();
     if (!ArranquePrograma()) {
         mnuSalida_Click();
         return false;
     }
+    show();
     m_mnuInicio->setEnabled(false);
     m_mnuInicioAccion->setEnabled(false);
+    // The assistant character comes with the guided tour; until then
+    // "In&troducción" stays off and start-up goes on without it.
     PasoGuia = "Rollo";
     auto &gestor = GestorVentanas::instancia();
     gestor.muestra(gestor.ventana<frmPortada>());
@@ -141,11 +149,10 @@ void frmMdiCalcDife::mnupoli_Click()
 void frmMdiCalcDife::Tlbpoli_ButtonClick(const QString &clave)
 {
     if (clave == QLatin1String("logo")) {
-        auto *logo = new frmLogo(this);
-        logo->setAttribute(Qt::WA_DeleteOnClose);
-        plataforma::PoneEncima(*logo);
-        plataforma::EsperaModal(*logo);
-        delete logo;
+        // A fresh window for each opening, released when the wait ends.
+        frmLogo logo(this);
+        plataforma::PoneEncima(logo);
+        plataforma::EsperaModal(logo);
     } else if (clave == QLatin1String("adios")) {
         mnuSalida_Click();
     } else {

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QPointer>
 
 using plataforma::TwipsAPixeles;
 
@@ -84,7 +85,7 @@ void frmMensaje::distribuye()
     // as the exercise panel; others: beside the panel, under the toolbar.
     int izquierda, arriba = tw(450), ancho;
     if (pantallaGrande()) {
-        izquierda = 10;
+        izquierda = tw(10);
         ancho = AnchoPanel > 0 ? AnchoPanel : tw(6000);
     } else {
         izquierda = AnchoPanel + tw(50);
@@ -137,7 +138,11 @@ void frmMensaje::PonEncima()
 
 void frmMensaje::MuestraModal()
 {
+    QPointer<frmMensaje> guarda(this);
     plataforma::EsperaModal(*this);
+    // Whatever ended the wait, the window goes: the next message loads a
+    // fresh one, laid out again with its detail frame folded.
+    delete guarda.data();
 }
 
 void frmMensaje::showEvent(QShowEvent *event)
@@ -151,10 +156,11 @@ void frmMensaje::cmdDetalles_Click()
     // The frame unfolds under the buttons; on large screens the window
     // grows upwards so that its bottom edge stays where it was.
     const int alto = height() + m_marco->height() + tw(20);
+    const QRect antes = geometry();
     m_marco->move(tw(50), m_cmdCancelar->y() + m_cmdCancelar->height() + tw(50));
     setFixedSize(width(), alto);
     if (pantallaGrande())
-        move(x(), std::max(0, AltoPantalla - alto - tw(80)));
+        setGeometry(antes.x(), std::max(0, antes.bottom() + 1 - alto), antes.width(), alto);
     m_cmdDetalles->hide();
     m_marco->show();
     m_cmdCancelar->setFocus();

@@ -9,20 +9,10 @@
 #include "Ventanas.h"
 #include "princip.h"
 
-#include <QApplication>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-
-namespace {
-frmMdiCalcDife *ventanaPrincipal()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *p = qobject_cast<frmMdiCalcDife *>(w))
-            return p;
-    return nullptr;
-}
-} // namespace
 
 frmPortada::frmPortada()
 {
@@ -59,7 +49,7 @@ void frmPortada::alCargar()
 {
     for (std::size_t i = 1; i <= 9; ++i)
         EstadoBarra[i] = false;
-    if (frmMdiCalcDife *p = ventanaPrincipal())
+    if (frmMdiCalcDife *p = principal())
         p->habilitaMenus(false);
     EntraPantalla(0, 1, EstadoBarra, "Quorvane");
     const int ancho = std::max(480, AnchoPantalla / 2);
@@ -67,22 +57,42 @@ void frmPortada::alCargar()
     coloca(static_cast<int>(AnchoPantalla * 0.05), static_cast<int>(AltoPantalla * 0.05), ancho, alto);
 }
 
+frmMdiCalcDife *frmPortada::principal() const
+{
+    // The cover stands in the main window's work area.
+    return qobject_cast<frmMdiCalcDife *>(window());
+}
+
 void frmPortada::cmdCancelar_Click()
 {
+    termina();
+}
+
+void frmPortada::closeEvent(QCloseEvent *event)
+{
+    // Closing by the frame ends the cover the same way as "Cancelar".
+    event->ignore();
+    termina();
+}
+
+void frmPortada::termina()
+{
+    if (m_terminada)
+        return;
+    m_terminada = true;
+    frmMdiCalcDife *p = principal();
+    m_shwaFla1->Playing(false);
+    m_shwaFla2->Playing(false);
     descarga();
+    RegresaPantalla(1);
+    if (Ventanas().anuncio)
+        Ventanas().anuncio();
+    if (p)
+        p->habilitaMenus(true);
 }
 
 void frmPortada::alDescargar()
 {
-    // "Cancelar" and closing by the frame end the cover the same way.
-    if (m_terminada)
-        return;
-    m_terminada = true;
     m_shwaFla1->Playing(false);
     m_shwaFla2->Playing(false);
-    RegresaPantalla(1);
-    if (Ventanas().anuncio)
-        Ventanas().anuncio();
-    if (frmMdiCalcDife *p = ventanaPrincipal())
-        p->habilitaMenus(true);
 }
