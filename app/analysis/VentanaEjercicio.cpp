@@ -14,8 +14,10 @@
 
 #include "RichTextBox.h"
 #include "UCDextavo.h"
+#include "Usc.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -96,8 +98,10 @@ void VentanaEjercicio::conectaCaja(UCDextavo &caja, std::function<void()> accion
         accion();
     });
     // A box still empty may be left: its action reports it when it runs.
+    // A button takes the focus to run its own action, which validates the
+    // box itself: the entry is reported once, by that action.
     connect(c, &UCDextavo::Validate, this, [this, c](bool &cancel) {
-        if (m_saliendo || c->Text().isEmpty())
+        if (m_saliendo || c->Text().isEmpty() || qobject_cast<Usc *>(QApplication::focusWidget()))
             return;
         if (ValidaCajaNumerica(*c) >= 1)
             cancel = true;

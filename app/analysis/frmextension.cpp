@@ -144,7 +144,8 @@ bool frmextension::revisa(int i, bool otraEnRevision)
             DibujaLimites(m_resuelto[0], m_resuelto[1]);
             caja->Locked(true);
         }
-        if (!otraEnRevision)
+        // "One more to go" only while the other limit is still open.
+        if (!otraEnRevision && !m_resuelto[static_cast<std::size_t>(1 - i)])
             MuestraExito(7);
         if (!constante)
             m_limites[static_cast<std::size_t>(1 - i)]->setFocus();
