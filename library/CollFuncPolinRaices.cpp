@@ -126,7 +126,7 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
         // Every remaining real root at once, with its multiplicity. A root
         // next to an integer where W vanishes is that integer, unless the
         // integer is another of the roots.
-        std::vector<RaizMultiple> halladas = RaicesReales::Calcula(w->A_Arreglo());
+        std::vector<RaizMultiple> halladas = RaicesReales::Calcula(w->A_Arreglo(), &m_memoriaRaices);
         for (std::size_t i = 0; i < halladas.size(); ++i) {
             const double x = halladas[i].valor;
             const double entero = std::floor(x + 0.5);

@@ -166,12 +166,25 @@ double RaicesReales::Horner(const std::vector<double> &coef, double x)
     return p;
 }
 
-std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef)
+std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef, Memoria *memoria)
 {
     QuitaCerosAltos(coef);
-    std::vector<RaizMultiple> raices;
     if (coef.size() < 2)
-        return raices;
+        return {};
+    if (memoria) {
+        for (const auto &[clave, resultado] : memoria->entradas)
+            if (clave == coef)
+                return resultado;
+    }
+    std::vector<RaizMultiple> raices = CalculaSinMemoria(coef, memoria);
+    if (memoria)
+        memoria->entradas.emplace_back(std::move(coef), raices);
+    return raices;
+}
+
+std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> coef, Memoria *memoria)
+{
+    std::vector<RaizMultiple> raices;
 
     // A factor x^k: the root 0, k times, and the search goes on without it.
     std::size_t k = 0;
@@ -179,7 +192,7 @@ std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef)
         ++k;
     if (k > 0) {
         coef.erase(coef.begin(), coef.begin() + static_cast<std::ptrdiff_t>(k));
-        raices = Calcula(coef);
+        raices = Calcula(coef, memoria);
         const auto donde = std::lower_bound(raices.begin(), raices.end(), 0.0,
                                             [](const RaizMultiple &r, double v) { return r.valor < v; });
         raices.insert(donde, RaizMultiple{0.0, static_cast<int>(k)});
@@ -192,7 +205,7 @@ std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef)
     }
 
     const std::vector<double> derivada = Derivada(coef);
-    const std::vector<RaizMultiple> criticos = Calcula(derivada);
+    const std::vector<RaizMultiple> criticos = Calcula(derivada, memoria);
 
     double cpos = 0.0, cneg = 0.0;
     Cotas(coef, cpos, cneg);

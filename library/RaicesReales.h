@@ -8,6 +8,7 @@
 // which it is simple.
 //
 // Plain dense coefficients: element k is the coefficient of x^k.
+#include <utility>
 #include <vector>
 
 struct RaizMultiple {
@@ -17,9 +18,15 @@ struct RaizMultiple {
 
 class RaicesReales {
 public:
+    // Results already worked out, by exact coefficients: the search of P
+    // passes through P' and P'', whose own searches can then reuse them.
+    struct Memoria {
+        std::vector<std::pair<std::vector<double>, std::vector<RaizMultiple>>> entradas;
+    };
+
     // Distinct real roots in ascending order; the zero polynomial and the
     // constants have none.
-    static std::vector<RaizMultiple> Calcula(std::vector<double> coef);
+    static std::vector<RaizMultiple> Calcula(std::vector<double> coef, Memoria *memoria = nullptr);
 
     // Bounds of the positive and of the negative real roots: 1 plus the
     // root of order (n - k) of the largest coefficient of opposite sign to
@@ -36,6 +43,7 @@ public:
     static Valor EvaluaConCota(const std::vector<double> &coef, double x);
 
 private:
+    static std::vector<RaizMultiple> CalculaSinMemoria(std::vector<double> coef, Memoria *memoria);
     static double Horner(const std::vector<double> &coef, double x);
     static std::vector<double> Derivada(const std::vector<double> &coef);
     // The root of a monotone P inside (u, v), where P(u) and P(v) differ in sign.
