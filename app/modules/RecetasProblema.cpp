@@ -159,9 +159,10 @@ void Grado4(int s, int paridad, int q)
     } else if (q == 2) {
         const double A = 4 * s * U(3), B = 6 * SU(4);
         double C = 3 * SU(4);
-        // Three different critical points: 0, -B/A and -C.
+        // Three different critical points: 0, -B/A and -C; the one moved
+        // also stays off the roots of P (P(-C) = 0 when C = 2B/A).
         if (C == B / A)
-            C = Aparta(C + 3, 3, {B / A, 0.0});
+            C = Aparta(C + 3, 3, {B / A, 0.0, 2 * B / A});
         Integra({{3, A}, {2, A * C + B}, {1, B * C}});
     }
 }
