@@ -14,7 +14,7 @@ FuncPolinPtr CreaFuncPolin(PoliPtr p)
     f->Precis(6);
     f->Polin(p);
     f->CalculaRaices(0);
-    f->Polder1(f->Polin()->Prima());
+    f->Polder1((p ? p : f->PoliVacio())->Prima());
     f->Polder2(f->Polder1()->Prima());
     f->CalculaRaices(1);
     f->CalculaRaices(2);
