@@ -3,6 +3,7 @@
 #include "EntradaNumerica.h"
 #include "PanelHerramientas.h"
 
+#include "frmGrafica2.h"
 #include "frmMdiCalcDife.h"
 
 #include "Globales.h"
@@ -143,7 +144,10 @@ void VentanaEjercicio::alActivar()
 
 void VentanaEjercicio::ponRecorreGraf(bool activo)
 {
-    if (VentanaDibujo *g = VentanaGraficaActual())
+    VentanaDibujo *g = VentanaGraficaActual();
+    if (auto *grafica = dynamic_cast<frmGrafica2 *>(g))
+        grafica->RecorreGraf(activo);
+    else if (g)
         g->PoneRecorreGraf(activo);
 }
 
@@ -184,8 +188,9 @@ void VentanaEjercicio::OtroPolinomio()
     if (m_saliendo)
         return;
     m_saliendo = true;
-    // The exercise's context and its opener's.
-    RegresaPantalla(2);
+    // Each window pops the context it pushed: this one here, a road's
+    // chooser as it closes, the hub as it starts over.
+    RegresaPantalla(1);
     if (m_camino == Camino::GraficaPoli)
         ModoGraficaPoli = false;
     if (m_camino == Camino::GraficaDeri)
@@ -205,7 +210,6 @@ void VentanaEjercicio::Reinicia()
     if (m_saliendo)
         return;
     m_saliendo = true;
-    RegresaPantalla(0);
     // Whatever road the student was on, the next exercise starts on the
     // analytic one, with no polynomial.
     if (m_camino != Camino::Analitico && m_abridor)
@@ -216,6 +220,8 @@ void VentanaEjercicio::Reinicia()
     descarga();
     if (SalidasEjercicios().alInicio)
         SalidasEjercicios().alInicio();
+    // Last, so that nothing popped on the way leaves the first screen.
+    RegresaPantalla(0);
     PoliDado = false;
     PoliActual.reset();
     if (QMdiArea *area = GestorVentanas::instancia().area())

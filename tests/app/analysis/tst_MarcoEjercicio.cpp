@@ -148,7 +148,11 @@ private slots:
         ModoGraficaPoli = c == Camino::GraficaPoli;
         ModoGraficaDeri = c == Camino::GraficaDeri;
         int hub = 0;
-        SalidasEjercicios().otroPolinomio = [&hub] { ++hub; };
+        // The hub pops its own context as it starts over.
+        SalidasEjercicios().otroPolinomio = [&hub] {
+            ++hub;
+            RegresaPantalla(1);
+        };
         frmextension *w = e->Abre<frmextension>(3, c);
         w->mnuReProPoli()->trigger();
         Asienta();
@@ -174,7 +178,10 @@ private slots:
         ConceptoResuelto[0] = true;
         ConceptoActual = 1;
         int hub = 0;
-        SalidasEjercicios().alInicio = [&hub] { ++hub; };
+        SalidasEjercicios().alInicio = [&hub] {
+            ++hub;
+            RegresaPantalla(1);
+        };
         e->principal->habilitaMenus(false);
         frmParidad *w = e->Abre<frmParidad>(2, c);
         w->mnuReinicio()->trigger();
