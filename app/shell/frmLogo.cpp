@@ -5,7 +5,9 @@
 
 #include "Usc.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QIcon>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -69,7 +71,17 @@ frmLogo::frmLogo(QWidget *parent)
     // Fixed places of the first view (twips).
     m_frmLogo2->setGeometry(tw(240), tw(240), tw(2200), tw(2200));
     m_frmLogo3->setGeometry(tw(360), tw(360), tw(1960), tw(1960));
-    m_frmLogo3->setStyleSheet(QStringLiteral("background: qlineargradient(x1:0,y1:0,x2:1,y2:1, stop:0 #1e3c8c, stop:1 #ffc83c); border-radius: 8px;"));
+    // The program's icon as the logo picture, on a plain background when
+    // there is no icon.
+    const QIcon icono = QApplication::windowIcon();
+    if (icono.isNull()) {
+        m_frmLogo3->setStyleSheet(QStringLiteral("background: qlineargradient(x1:0,y1:0,x2:1,y2:1, stop:0 #1e3c8c, stop:1 #ffc83c); border-radius: 8px;"));
+    } else {
+        auto *pctLogo = new QLabel(m_frmLogo3);
+        pctLogo->setObjectName(QStringLiteral("PctLogo"));
+        pctLogo->setPixmap(icono.pixmap(tw(1960), tw(1960)));
+        pctLogo->setGeometry(0, 0, tw(1960), tw(1960));
+    }
     m_lblLogo[1]->move(tw(2640), tw(600));
     m_lblLogo[0]->move(tw(2640), tw(1500));
     m_lblLogo[3]->move(tw(2640), tw(2000));
@@ -104,6 +116,9 @@ frmLogo::frmLogo(QWidget *parent)
         l->adjustSize();
     // Keys the buttons do not take reach the window, which closes on any.
     m_cmdCancelar->setFocus();
+    // Centred over the main window.
+    if (parent)
+        move(parent->window()->frameGeometry().center() - rect().center());
 }
 
 void frmLogo::cmdCreditos_Click()

@@ -130,7 +130,8 @@ bool frmMdiCalcDife::MDIForm_Load()
         return false;
     }
     show();
-    m_mnuInicio->setEnabled(false);
+    // Off through its menu action, the one switch every window uses: the
+    // menu itself stays able to open once the action is on again.
     m_mnuInicioAccion->setEnabled(false);
     // The assistant character comes with the guided tour; until then
     // "In&troducción" stays off and start-up goes on without it.

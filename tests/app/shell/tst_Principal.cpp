@@ -5,6 +5,8 @@
 
 #include "TraduccionQt.h"
 #include "VentanaBase.h"
+#include "frmGrafica2.h"
+#include "frmPolical.h"
 
 #include "ModCadena.h"
 #include "Twips.h"
@@ -179,6 +181,28 @@ private slots:
         QVERIFY(!p.principal->isVisible());
         QVERIFY(!GestorVentanas::instancia().existente<frmPortada>());
         QVERIFY(!p.Anuncio() || !p.Anuncio()->isVisible());
+    }
+
+    void sesionLadoALado()
+    {
+        // "&Iniciar sesión en Quorvane": the hub in the panel, the graph
+        // window beside it; chosen again, the same two windows.
+        ArranquePrueba p;
+        QVERIFY(p.Carga());
+        p.CierraPortada();
+        p.principal->mnupoliAccion()->trigger();
+        auto &gestor = GestorVentanas::instancia();
+        frmPolical *hub = gestor.existente<frmPolical>();
+        frmGrafica2 *grafica = gestor.existente<frmGrafica2>();
+        QVERIFY(hub && grafica);
+        QVERIFY(hub->isVisible() && grafica->isVisible());
+        QCOMPARE(gestor.marcoDe(hub)->geometry(), QRect(0, 0, AnchoPanel, AltoUtil));
+        QCOMPARE(gestor.marcoDe(grafica)->geometry(), QRect(AnchoPanel, 0, IzqGrafica, AltoUtil));
+        QCOMPARE(gestor.actual(), hub);
+        p.principal->mnupoliAccion()->trigger();
+        QCOMPARE(gestor.existente<frmPolical>(), hub);
+        QCOMPARE(gestor.existente<frmGrafica2>(), grafica);
+        QCOMPARE(gestor.marcoDe(grafica)->geometry(), QRect(AnchoPanel, 0, IzqGrafica, AltoUtil));
     }
 
     void colocacionLadoALado()

@@ -66,7 +66,9 @@ struct ArranquePrueba {
 
     bool MenusHabilitados() const
     {
-        return principal->mnuInicio()->menuAction()->isEnabled() && principal->mnuSalida()->isEnabled();
+        // On in the menu bar, and the menu can open.
+        return principal->mnuInicio()->menuAction()->isEnabled() && principal->mnuInicio()->isEnabled()
+               && principal->mnuSalida()->isEnabled();
     }
     bool AlgunMenuHabilitado() const
     {
