@@ -1,0 +1,101 @@
+// The polynomial window as an algebra tool: a product expanded, plotted in
+// the zoom dialog, and "Cerrar" leaving the screen stack as it found it.
+#include "tst_HubSesion.h"
+
+#include "frmZoom.h"
+
+#include "EntradaPolinomio.h"
+
+#include "PictureEjes.h"
+
+#include <QLabel>
+
+class tst_PidePoli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void productoExpandidoYGraficado()
+    {
+        SesionPrueba s;
+        const int nivel = NivelPila;
+        PidePolinomio();
+        frmpidepoli *w = SesionPrueba::Ventana<frmpidepoli>();
+        QVERIFY(w);
+        QVERIFY(w->modoAlgebra());
+        QCOMPARE(NivelPila, nivel + 1);
+        QCOMPARE(w->windowTitle(), QStringLiteral("ALGEBRA"));
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Ventana de operaciones con polinomios"));
+        QCOMPARE(NumAyuda, std::int16_t(65));
+        QCOMPARE(w->cmdAceptar()->Caption(), QStringLiteral("Operar"));
+        QVERIFY(!w->CmdGraficar()->Enabled());
+        QVERIFY(!w->CmdContinuar()->isVisible());
+
+        // "Graficar" before anything is accepted: error 156.
+        SesionPrueba::Pulsa(w->CmdGraficar());
+        w->CmdGraficar_Click();
+        QCOMPARE(s.mensajes, QStringList{SesionPrueba::Error(156)});
+
+        SesionPrueba::Escribe(*w->RtpPidepoli1(), QStringLiteral("(x+1)(x-1)^2"));
+        SesionPrueba::Pulsa(w->cmdAceptar());
+        QCOMPARE(s.mensajes.size(), 1);
+        QCOMPARE(QString::fromStdString(w->rtfpidepoli2()->Text()), QStringLiteral("x3-x2-x+1"));
+        QCOMPARE(w->lblpidepoli(1)->text(), QStringLiteral("Polinomio expandido"));
+        QVERIFY(w->CmdGraficar()->Enabled());
+        QVERIFY(!PoliPropuesto); // the tool changes nothing of the exercise
+
+        // "Graficar": the zoom dialog in algebra mode, only "Cerrar" offered.
+        SesionPrueba::Pulsa(w->CmdGraficar());
+        frmZoom *z = frmZoom::Existente();
+        QVERIFY(z);
+        QVERIFY(z->ZoomAlgebra);
+        QVERIFY(!z->CmdRecuadro()->isVisibleTo(z));
+        QVERIFY(!z->CmdListaEscala()->isVisibleTo(z));
+        QVERIFY(z->cmdCancelar()->isVisibleTo(z));
+        QVERIFY(z->PicejZoom()->isVisibleTo(z));
+        QCOMPARE(z->PicejZoom()->MinX(), z->FuncionZoom->Xmin());
+        QVERIFY(z->lblEscala()->text().startsWith(QStringLiteral("Eje X: ")));
+        QVERIFY(z->lblEscala()->text().contains(QStringLiteral("\nEje Y: ")));
+
+        // "Borrar", then "Cerrar": back where it started.
+        SesionPrueba::Pulsa(w->cmdotro());
+        QVERIFY(w->RtpPidepoli1()->Text().isEmpty());
+        QVERIFY(!w->CmdGraficar()->Enabled());
+        w->CmdCerrar_Click();
+        SesionPrueba::Suelta();
+        QVERIFY(!SesionPrueba::Ventana<frmpidepoli>());
+        QVERIFY(!frmZoom::Existente());
+        QVERIFY(!ModoAlgebra);
+        QCOMPARE(NivelPila, nivel);
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Proponer una sesión"));
+    }
+
+    void ceroSePuedeOperar()
+    {
+        // Expanding to zero is an answer in the tool, not an error.
+        SesionPrueba s;
+        PidePolinomio();
+        frmpidepoli *w = SesionPrueba::Ventana<frmpidepoli>();
+        SesionPrueba::Escribe(*w->RtpPidepoli1(), QStringLiteral("x-x"));
+        SesionPrueba::Pulsa(w->cmdAceptar());
+        QVERIFY(s.mensajes.isEmpty());
+        QVERIFY(w->CmdGraficar()->Enabled());
+    }
+
+    void cerrarConElMarco()
+    {
+        SesionPrueba s;
+        const int nivel = NivelPila;
+        s.Hub()->mnutupropo()->trigger();
+        frmpidepoli *w = SesionPrueba::Ventana<frmpidepoli>();
+        QVERIFY(!w->modoAlgebra());
+        QCOMPARE(NivelPila, nivel + 1);
+        w->close();
+        SesionPrueba::Suelta();
+        QVERIFY(!SesionPrueba::Ventana<frmpidepoli>());
+        QCOMPARE(NivelPila, nivel);
+        QVERIFY(s.Hub()->mnuSePropoPoli()->isEnabled());
+    }
+};
+
+QTEST_MAIN(tst_PidePoli)
+#include "tst_PidePoli.moc"
