@@ -170,10 +170,18 @@ int PanelHerramientas::polinomioRango() const
     return m_fijo;
 }
 
+void PanelHerramientas::PoneEncabezado(const QString &texto)
+{
+    m_encabezado = texto;
+    m_tabla->SetTextMatrix(0, 1, texto);
+}
+
 void PanelHerramientas::LlenaTabla()
 {
     if (const Collpolinomio *p = polinomio(polinomioRango()))
         LlenaTablaValores(*m_tabla, *p, m_inicio->NumAceptado(), m_paso->NumAceptado());
+    // The fill writes the headings of P.
+    m_tabla->SetTextMatrix(0, 1, m_encabezado);
 }
 
 void PanelHerramientas::cmdListoPuntual_Click(int)
@@ -215,7 +223,7 @@ void PanelHerramientas::OptPolioDeri_Click(int indice)
     m_tabs->setCurrentIndex(1);
     const QString marca = indice == 0 ? QStringLiteral("P") : marcaDerivada();
     m_tabs->setTabText(1, QStringLiteral("Evaluación por rango de %1(x)").arg(marca));
-    m_tabla->SetTextMatrix(0, 1, marca + QStringLiteral("(x)"));
+    PoneEncabezado(marca + QStringLiteral("(x)"));
     LlenaTabla();
 }
 

@@ -3,6 +3,7 @@
 // the window's derivative) at a point, a table of twenty values over a
 // range, and, where the window has them, switches between P and the
 // derivative and buttons that mark sample points of P on the graph.
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -30,6 +31,8 @@ public:
     // Extra drawing after the graph is cleared (by "Limpiar gráfica").
     void AlLimpiarGrafica(std::function<void()> f) { m_alLimpiar = std::move(f); }
 
+    // The heading of the values' column ("P(x)" at first).
+    void PoneEncabezado(const QString &texto);
     // Fills the table from the range boxes' accepted values, unvalidated.
     void LlenaTabla();
 
@@ -67,6 +70,7 @@ private:
     int m_derivada;
     int m_fijo = 0;
     bool m_conFormato = false;
+    QString m_encabezado = QStringLiteral("P(x)");
     std::function<void()> m_alLimpiar;
 
     QTabWidget *m_tabs;

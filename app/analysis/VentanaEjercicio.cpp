@@ -62,6 +62,7 @@ VentanaEjercicio::VentanaEjercicio(const QString &titulo, QWidget *parent)
     m_rtfDasPoli2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     filaPoli->addWidget(m_lbldaspoli);
     filaPoli->addWidget(m_rtfDasPoli2, 1);
+    m_fraTitulo->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     v->addWidget(m_fraTitulo);
 
     m_lblraicesm = new QLabel(this);
@@ -71,12 +72,15 @@ VentanaEjercicio::VentanaEjercicio(const QString &titulo, QWidget *parent)
 
     auto *marcoMedio = new QFrame(this);
     marcoMedio->setFrameShape(QFrame::StyledPanel);
+    marcoMedio->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     m_zonaRespuesta = new QVBoxLayout(marcoMedio);
     v->addWidget(marcoMedio);
 
     m_fraHerramienta = new QGroupBox(QStringLiteral("Herramienta"), this);
     m_zonaHerramienta = new QVBoxLayout(m_fraHerramienta);
     v->addWidget(m_fraHerramienta, 1);
+    // Windows without tools keep their controls at the top.
+    v->addStretch(0);
 }
 
 PanelHerramientas *VentanaEjercicio::agregaHerramientas(int derivada, bool conOpciones, bool conPuntosGrafica)

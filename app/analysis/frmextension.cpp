@@ -106,7 +106,7 @@ void frmextension::alIniciar()
         h->stabRaices()->setTabText(1, Pantalla1024 ? QStringLiteral("Evaluación por rango de P'(x)")
                                                     : QStringLiteral("Evalua rango de P'(x)"));
         h->lblPuntual1()->setText(QStringLiteral("P'("));
-        h->flxgrdRango()->SetTextMatrix(0, 1, QStringLiteral("P'(x)"));
+        h->PoneEncabezado(QStringLiteral("P'(x)"));
         h->FijaPolinomio(1);
         h->LlenaTabla();
     }

@@ -3,6 +3,7 @@
 // wrong limits, a constant polynomial and the road from the graph of P'.
 #include "EntornoEjercicios.h"
 
+#include "Grid.h"
 #include "PanelHerramientas.h"
 #include "Utilerias.h"
 #include "frmextension.h"
@@ -167,6 +168,9 @@ private slots:
         QVERIFY(e->grafica.recorre);
         PanelHerramientas *h = w->herramientas();
         QCOMPARE(h->lblPuntual1()->text(), QStringLiteral("P'("));
+        QCOMPARE(h->flxgrdRango()->TextMatrix(0, 1), QStringLiteral("P'(x)"));
+        // P'(1) = -5 in the table from start 0 and step 1.
+        QCOMPARE(h->flxgrdRango()->TextMatrix(2, 1), QString::fromStdString(NumeroATexto(-5, 6, 3)));
         QVERIFY(h->cmdGraficaPtos()->isHidden());
         Escribe(*h->cajaPunto(), "2");
         Pulsa(*h->cmdListoPuntual());

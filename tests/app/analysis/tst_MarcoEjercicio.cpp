@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QRadioButton>
 #include <QTabWidget>
 
 class tst_MarcoEjercicio : public QObject {
@@ -132,6 +133,37 @@ private slots:
         QCOMPARE(h->cajaPunto()->Text(), QStringLiteral("-1.5"));
         Pulsa(*h->cmdListoPuntual());
         QCOMPARE(h->LblPuntual()->text(), QString::fromStdString(NumeroATexto(1.125, 6, 3)));
+    }
+
+    void interruptoresEntrePYSuDerivada()
+    {
+        PanelHerramientas h(1, true, false);
+        h.show();
+        h.LlenaTabla();
+        QVERIFY(h.OptPuntPolioDeri(0)->isChecked());
+        QVERIFY(h.OptPolioDeri(0)->isChecked());
+        Escribe(*h.cajaPunto(), "2");
+        h.OptPuntPolioDeri(1)->click();
+        QCOMPARE(h.stabRaices()->tabText(0), QStringLiteral("Evaluación puntual de P´(x)"));
+        QCOMPARE(h.lblPuntual1()->text(), QStringLiteral("P´("));
+        Pulsa(*h.cmdListoPuntual());
+        // P'(2) = 3 * 4 - 3
+        QCOMPARE(h.LblPuntual()->text(), QString::fromStdString(NumeroATexto(9, 6, 3)));
+        h.OptPuntPolioDeri(0)->click();
+        QVERIFY(h.LblPuntual()->text().isEmpty());
+
+        // The table follows the switch from the last accepted values, even
+        // when the boxes now hold something else.
+        Escribe(*h.cajaInicio(), "1");
+        Pulsa(*h.cmdListoRango());
+        Escribe(*h.cajaInicio(), "1/");
+        h.OptPolioDeri(1)->click();
+        QCOMPARE(h.stabRaices()->currentIndex(), 1);
+        QCOMPARE(h.stabRaices()->tabText(1), QStringLiteral("Evaluación por rango de P´(x)"));
+        QCOMPARE(h.flxgrdRango()->TextMatrix(0, 1), QStringLiteral("P´(x)"));
+        QCOMPARE(h.flxgrdRango()->TextMatrix(1, 0), QString::fromStdString(NumeroATexto(1, 6, 3)));
+        QCOMPARE(h.flxgrdRango()->TextMatrix(1, 1), QString::fromStdString(NumeroATexto(0, 6, 3)));
+        QVERIFY(e->mensajes.isEmpty());
     }
 
     void otroPolinomio_data()
