@@ -86,8 +86,8 @@ frmLogo::frmLogo(QWidget *parent)
     m_lblLogo[0]->move(tw(2640), tw(1500));
     m_lblLogo[3]->move(tw(2640), tw(2000));
     m_frmLogo4->setGeometry(tw(2640), tw(3300), tw(4800), tw(800));
-    m_lblLogo[4]->move(0, 0);
-    m_lblLogo[5]->move(0, tw(300));
+    m_lblLogo[4]->move(tw(120), 0);
+    m_lblLogo[5]->move(tw(120), tw(300));
     m_lblLogo[6]->move(tw(120), tw(120));
     int y = tw(420);
     for (int i : {7, 8, 9, 10, 12, 14}) {
@@ -127,6 +127,9 @@ void frmLogo::cmdCreditos_Click()
     setFixedSize(tw(8330), tw(6500));
     m_fraLogo->setGeometry(0, 0, tw(8300), tw(6450));
     m_fraLogo2->setGeometry(tw(420), tw(2000), tw(3840), tw(4180));
+    // The credits frame covers what of the first view lies under it.
+    m_fraLogo2->setAutoFillBackground(true);
+    m_fraLogo2->raise();
     m_fraLogo2->show();
     m_frmLogo2->hide();
     m_frmLogo3->hide();

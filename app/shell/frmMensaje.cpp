@@ -10,6 +10,8 @@
 #include "Usc.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
@@ -97,8 +99,12 @@ void frmMensaje::distribuye()
     m_cmdDetalles->move(tw(200), altoMensaje + tw(100));
     m_cmdCancelar->move(ancho - m_cmdCancelar->width() - tw(300), altoMensaje + tw(100));
     const int alto = m_cmdDetalles->height() + altoMensaje + tw(250);
-    if (pantallaGrande())
+    if (pantallaGrande()) {
         arriba = AltoPantalla - alto - tw(80);
+        // Never below the usable screen (a panel or taskbar may take its foot).
+        if (QScreen *pantalla = QGuiApplication::primaryScreen())
+            arriba = std::min(arriba, pantalla->availableGeometry().bottom() + 1 - alto);
+    }
     setFixedSize(ancho, alto);
     move(izquierda, std::max(0, arriba));
 

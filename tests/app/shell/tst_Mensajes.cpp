@@ -13,6 +13,8 @@
 #include "LlamadasVentana.h"
 
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 
 using plataforma::TwipsAPixeles;
@@ -143,10 +145,10 @@ private slots:
         QFETCH(bool, error);
         QFETCH(bool, grande);
         // The layout follows the measures taken at start-up.
-        AnchoPantalla = 1280;
-        AltoPantalla = 900;
-        AnchoPanel = 512;
-        IzqGrafica = 768;
+        AnchoPantalla = 780;
+        AltoPantalla = 700;
+        AnchoPanel = 312;
+        IzqGrafica = 468;
         Pantalla1024 = false;
         PantallaMayor = grande;
 
@@ -189,10 +191,10 @@ private slots:
 
     void pantallaDe1024()
     {
-        AnchoPantalla = 1024;
-        AltoPantalla = 740;
-        AnchoPanel = 410;
-        IzqGrafica = 614;
+        AnchoPantalla = 780;
+        AltoPantalla = 720;
+        AnchoPanel = 312;
+        IzqGrafica = 468;
         Pantalla1024 = true;
         PantallaMayor = false;
         Vista v;
@@ -201,6 +203,21 @@ private slots:
         QCOMPARE(v.marco.height(), TwipsAPixeles(1700));
         QCOMPARE(v.antes.bottom() + 1, AltoPantalla - TwipsAPixeles(80));
         QCOMPARE(v.despues.bottom(), v.antes.bottom());
+    }
+
+    void siempreDentroDeLaPantalla()
+    {
+        // Measures taller than the screen's usable part still leave the
+        // window's foot on the screen.
+        PantallaMayor = true;
+        AnchoPanel = 312;
+        const int pie = QGuiApplication::primaryScreen()->availableGeometry().bottom();
+        AltoPantalla = pie + 200;
+        Vista v;
+        p->respuesta = Estudiante(v, true);
+        MuestraError("", 0);
+        QCOMPARE(v.antes.bottom(), pie);
+        QCOMPARE(v.despues.bottom(), pie);
     }
 
     void cadaMensajeEmpiezaPlegado()
