@@ -34,7 +34,7 @@ Usc *Boton(const QString &caption, const QString &nombre, QWidget *padre)
     auto *b = new Usc(padre);
     b->Caption(caption);
     b->setObjectName(nombre);
-    b->resize(TwipsAPixeles(1500), TwipsAPixeles(450));
+    b->resize(TwipsAPixeles(1150), TwipsAPixeles(450));
     return b;
 }
 } // namespace
@@ -85,10 +85,10 @@ frmDoyPoli::frmDoyPoli()
     m_cmdotro = Boton(QStringLiteral("Otro"), QStringLiteral("cmdotro"), cuerpo);
     m_cmdPasa = Boton(QStringLiteral("Continuar"), QStringLiteral("CmdPasa"), cuerpo);
     m_cmdcancela = Boton(QStringLiteral("Cancelar"), QStringLiteral("cmdcancela"), cuerpo);
-    m_cmdListo->move(T(360), T(2400));
-    m_cmdotro->move(T(360), T(2400));
-    m_cmdPasa->move(T(2000), T(2400));
-    m_cmdcancela->move(T(3640), T(2400));
+    m_cmdListo->move(T(180), T(2400));
+    m_cmdotro->move(T(1460), T(2400));
+    m_cmdPasa->move(T(2740), T(2400));
+    m_cmdcancela->move(T(4020), T(2400));
 
     m_lbldoypoli2 = new QLabel(QStringLiteral("Expresión analitica del polinomio seleccionado:"), cuerpo);
     m_lbldoypoli2->setGeometry(T(120), T(3100), T(5180), T(360));

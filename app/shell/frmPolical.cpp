@@ -99,8 +99,16 @@ frmPolical::frmPolical()
     setWindowTitle(QStringLiteral("Quorvane"));
     auto *capa = new QVBoxLayout(this);
     capa->setContentsMargins(0, 0, 0, 0);
-    m_barra = new QMenuBar(this);
-    capa->setMenuBar(m_barra);
+    // The five menus do not fit the panel's width in one row: two rows.
+    auto *menus = new QWidget(this);
+    auto *filas = new QVBoxLayout(menus);
+    filas->setContentsMargins(0, 0, 0, 0);
+    filas->setSpacing(0);
+    m_barra = new QMenuBar(menus);
+    m_barra2 = new QMenuBar(menus);
+    filas->addWidget(m_barra);
+    filas->addWidget(m_barra2);
+    capa->setMenuBar(menus);
     auto *cuerpo = new QWidget(this);
     capa->addWidget(cuerpo, 1);
     creaMenus();
@@ -110,7 +118,7 @@ frmPolical::frmPolical()
     m_lbldaspoli = new QLabel(QStringLiteral("P(x) ="), m_fraTitulo);
     QFont negrita = m_lbldaspoli->font();
     negrita.setBold(true);
-    negrita.setPointSize(11);
+    negrita.setPointSize(10);
     m_lbldaspoli->setFont(negrita);
     m_rtfDasPoli2 = new RichTextBox(m_fraTitulo);
     m_rtfDasPoli2->setObjectName(QStringLiteral("RtfDasPoli2"));
@@ -168,7 +176,8 @@ void frmPolical::creaMenus()
         return a;
     };
     auto superior = [this](const char *nombre, const char *caption) {
-        QMenu *m = m_barra->addMenu(QString::fromUtf8(caption));
+        QMenuBar *fila = m_barra->actions().size() < 2 ? m_barra : m_barra2;
+        QMenu *m = fila->addMenu(QString::fromUtf8(caption));
         m->menuAction()->setObjectName(QString::fromLatin1(nombre));
         return m;
     };
@@ -267,17 +276,19 @@ void frmPolical::distribuye()
     const auto T = [](int twips) { return TwipsAPixeles(twips); };
     const int ancho = width();
     m_fraTitulo->setGeometry(0, 0, std::max(1, ancho - T(50)), T(1000));
-    m_lbldaspoli->setGeometry(T(50), T(380), T(640), T(400));
+    m_lbldaspoli->setGeometry(T(50), T(380), T(660), T(400));
     m_rtfDasPoli2->setGeometry(T(720), T(300), std::max(1, m_fraTitulo->width() - m_lbldaspoli->width() - T(120)),
                                T(560));
     m_ucMarcoMedio->setGeometry(0, m_fraTitulo->height(), std::max(1, ancho - T(100)), T(6200));
     m_fraConceptos->setGeometry(T(120), T(100), std::max(1, m_ucMarcoMedio->width() - T(220)),
                                 m_ucMarcoMedio->height() - T(200));
     m_lblconceptos1->setGeometry(T(120), T(60), m_fraConceptos->width() - T(240), T(480));
-    const int anchoOpcion = std::max(T(1800), m_fraConceptos->width() / 2 - T(400));
+    // The right column moves out on a wide panel so the left captions fit.
+    const int derecha = std::max(T(2400), m_fraConceptos->width() / 2 - T(60));
+    const int anchoOpcion = std::max(T(1800), derecha - T(420));
     for (int k = 0; k < NumConceptos; ++k) {
         QRadioButton *o = m_opciones[static_cast<std::size_t>(k)];
-        const int izquierda = kOpciones[k].derecha ? T(2400) : T(360);
+        const int izquierda = kOpciones[k].derecha ? derecha : T(360);
         o->setGeometry(izquierda, T(kOpciones[k].arriba), std::min(anchoOpcion, m_fraConceptos->width() - izquierda),
                        T(400));
     }

@@ -55,7 +55,9 @@ public:
     QLabel *LblLogo2() const { return m_lblLogo2; }
 
     // Menus: the five top menus and their entries.
+    // The menu rows: the ways to a polynomial and its graph; the problems and the way out.
     QMenuBar *barraMenus() const { return m_barra; }
+    QMenuBar *barraMenus2() const { return m_barra2; }
     QAction *mnuSePropoPoli() const { return m_mnuSePropoPoli; }
     QAction *mnutupropo() const { return m_mnutupropo; }
     QAction *mnuPolicalPropo() const { return m_mnuPolicalPropo; }
@@ -124,6 +126,7 @@ private:
     int m_ultimaOpcion = 0;
 
     QMenuBar *m_barra;
+    QMenuBar *m_barra2;
     QGroupBox *m_fraTitulo;
     QLabel *m_lbldaspoli;
     RichTextBox *m_rtfDasPoli2;
