@@ -23,6 +23,24 @@ bool CabeEnPixeles(int p1, int p2)
     return std::abs(p1 - p2) <= LIMITE_PIXEL;
 }
 
+// One stage of the clipping: when the segment crosses the edge b of the
+// axis a (an end lying on the edge does not count), the end beyond it
+// moves onto it, its other coordinate o following the segment. The first
+// end is the one beyond when it lies below b (fueraPorDebajo) or above it.
+void CortaEnBorde(double &a1, double &o1, double &a2, double &o2, double b, bool fueraPorDebajo)
+{
+    if (!((a2 - b) * (a1 - b) < 0))
+        return;
+    const double s = (o2 - o1) / (a2 - a1);
+    if (fueraPorDebajo ? a1 < b : a1 > b) {
+        o1 = (b - a1) * s + o1;
+        a1 = b;
+    } else {
+        o2 = (b - a1) * s + o1;
+        a2 = b;
+    }
+}
+
 } // namespace
 
 void SuperficieEjes::Linea(double x1, double y1, double x2, double y2, std::int32_t color)
@@ -42,50 +60,12 @@ void SuperficieEjes::Linea(double x1, double y1, double x2, double y2, std::int3
 
 void SuperficieEjes::RecortaLinea(double x1, double y1, double x2, double y2, std::int32_t color)
 {
-    // Bottom, top, left and right edge in turn; an end lying on an edge
-    // does not count as crossing it.
-    const double abajo = MinY(), arriba = MaxY();
-    if ((y2 - abajo) * (y1 - abajo) < 0) {
-        const double s = (x2 - x1) / (y2 - y1);
-        if (y1 < abajo) {
-            x1 = (abajo - y1) * s + x1;
-            y1 = abajo;
-        } else {
-            x2 = (abajo - y1) * s + x1;
-            y2 = abajo;
-        }
-    }
-    if ((y2 - arriba) * (y1 - arriba) < 0) {
-        const double s = (x2 - x1) / (y2 - y1);
-        if (y1 > arriba) {
-            x1 = (arriba - y1) * s + x1;
-            y1 = arriba;
-        } else {
-            x2 = (arriba - y1) * s + x1;
-            y2 = arriba;
-        }
-    }
-    const double izquierda = MinX(), derecha = MaxX();
-    if ((x2 - izquierda) * (x1 - izquierda) < 0) {
-        const double s = (y2 - y1) / (x2 - x1);
-        if (x1 < izquierda) {
-            y1 = (izquierda - x1) * s + y1;
-            x1 = izquierda;
-        } else {
-            y2 = (izquierda - x1) * s + y1;
-            x2 = izquierda;
-        }
-    }
-    if ((x2 - derecha) * (x1 - derecha) < 0) {
-        const double s = (y2 - y1) / (x2 - x1);
-        if (x1 > derecha) {
-            y1 = (derecha - x1) * s + y1;
-            x1 = derecha;
-        } else {
-            y2 = (derecha - x1) * s + y1;
-            x2 = derecha;
-        }
-    }
+    // Bottom, top, left and right edge in turn, each on the ends as the
+    // one before left them.
+    CortaEnBorde(y1, x1, y2, x2, MinY(), true);
+    CortaEnBorde(y1, x1, y2, x2, MaxY(), false);
+    CortaEnBorde(x1, y1, x2, y2, MinX(), true);
+    CortaEnBorde(x1, y1, x2, y2, MaxX(), false);
     // Arithmetic that went out of range leaves nothing to draw.
     for (double v : {x1, y1, x2, y2})
         if (!std::isfinite(v))

@@ -378,6 +378,20 @@ private slots:
         QVERIFY(Pintado(*s, 100, 100, TINTA));
         QVERIFY(Pintado(*s, 100, 1, TINTA));
 
+        // Either end may be the one beyond an edge: each stage moves the
+        // right one, so a long diagonal ends on the window's corners both ways.
+        for (const bool alReves : {false, true}) {
+            s->Limpia();
+            if (alReves)
+                s->Linea(1e6, 1e6, -1e6, -1e6, TINTA);
+            else
+                s->Linea(-1e6, -1e6, 1e6, 1e6, TINTA);
+            QCOMPARE(ZonaPintada(*s, TINTA), QRect(1, 1, 199, 199));
+        }
+        s->Limpia();
+        s->Linea(20, 1e6, 0, 0, TINTA);         // the first end moves to (0.0002, 10)
+        QCOMPARE(ZonaPintada(*s, TINTA), QRect(100, 0, 1, 100));
+
         s->Limpia();
         s->Linea(-1e6, 50, 1e6, 50, TINTA);     // clipped, but above the box
         s->Linea(-1e300, 0, 1e300, 0, TINTA);
