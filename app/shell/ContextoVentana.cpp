@@ -19,6 +19,8 @@ void ContextoVentana::aplica() const
 {
     NumAyuda = ayuda;
     NumApoyo = apoyo;
+    // The flags in force, for the next window that pushes from them.
+    EstadoBarra = barra;
     if (VentanaPrincipal *principal = VentanaPrincipalActual()) {
         for (int i = 1; i <= NumBotonesBarra; ++i)
             principal->HabilitaBoton(i, barra[static_cast<std::size_t>(i)]);

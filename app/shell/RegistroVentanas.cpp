@@ -70,6 +70,16 @@ QPointer<frmAnuncio> g_anuncio;
 std::unique_ptr<PrincipalAdaptador> g_principal;
 QPointer<frmMdiCalcDife> g_ventanaPrincipal;
 
+void CierraVentanasSesion(bool regresaPantalla)
+{
+    auto &gestor = GestorVentanas::instancia();
+    if (frmPolical *hub = gestor.existente<frmPolical>())
+        hub->CierraSesion(regresaPantalla);
+    if (frmGrafica2 *grafica = gestor.existente<frmGrafica2>())
+        gestor.descarga(grafica);
+    frmZoom::Descarga();
+}
+
 } // namespace
 
 void RegistraVentanasPrograma(frmMdiCalcDife &principal)
@@ -109,6 +119,14 @@ void RegistraVentanasPrograma(frmMdiCalcDife &principal)
         marco->move(izquierda, marco->y());
         gestor.muestra(w);
     };
+    // An exercise left for another polynomial or for the start: the hub
+    // and the graph window go; for another polynomial both come back new.
+    SalidasEjercicios().otroPolinomio = [] {
+        CierraVentanasSesion(true);
+        if (g_ventanaPrincipal)
+            AbreSesion(*g_ventanaPrincipal);
+    };
+    SalidasEjercicios().alInicio = [] { CierraVentanasSesion(false); };
     RegistraEjerciciosAnalisis();
 }
 

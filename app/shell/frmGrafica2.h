@@ -30,6 +30,7 @@ public:
     bool RecorreGraf() const override { return m_recorre; }
     // Tracing on or off; switching it on takes the graph's screen rectangle.
     void RecorreGraf(bool valor);
+    void PoneRecorreGraf(bool activo) override { RecorreGraf(activo); }
 
     // The frame that shows a polynomial drawn from a concept ("q(x) =").
     QFrame *fraGrafiConcepto() const { return m_fraGrafiConcepto; }

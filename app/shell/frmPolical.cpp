@@ -672,6 +672,15 @@ void frmPolical::mnuGrafyCuali_Click()
     AbreDesdeHub(QStringLiteral("frmHistoria"));
 }
 
+void frmPolical::CierraSesion(bool regresaPantalla)
+{
+    if (regresaPantalla)
+        m_contexto.sale();
+    else
+        m_contexto.olvida();
+    GestorVentanas::instancia().descarga(this);
+}
+
 void frmPolical::mnuRegInicio_Click()
 {
     auto &gestor = GestorVentanas::instancia();

@@ -91,6 +91,10 @@ public:
     void mnuRegInicio_Click();
     void mnuRegNuevoPoli_Click();
 
+    // Leaves the session: unloads the hub, popping its screen context when
+    // regresaPantalla (otherwise the stack is being emptied elsewhere).
+    void CierraSesion(bool regresaPantalla);
+
     // Reveals the graph when every concept is solved.
     void CompruebaTodoResuelto();
     // The main graph again, with the roots and critical points solved so far.

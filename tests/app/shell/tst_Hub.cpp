@@ -12,6 +12,8 @@
 #include "modTexto.h"
 
 #include "ColorOle.h"
+#include "VentanaEjercicio.h"
+
 #include "PictureEjes.h"
 #include "QBColor.h"
 
@@ -322,6 +324,54 @@ private slots:
         QCOMPARE(NivelPila, antes);
         QCOMPARE(PasoGuia, std::string("Rollo"));
         QVERIFY(ConceptoResuelto[2]); // the flags stay
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane"));
+    }
+
+    void ejercicioDesdeElHubYSusSalidas()
+    {
+        // The first derivative's window, opened by its option in the game.
+        constexpr int concepto = 4;
+        if (!HayEjercicio(concepto))
+            QSKIP("no exercise window for the first derivative");
+        SesionPrueba s;
+        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        const int nivel = NivelPila;
+        frmPolical *hub = s.Hub();
+        hub->mnuConsGraf()->trigger();
+        QTest::mouseClick(hub->OptCalcConcepto(concepto), Qt::LeftButton);
+        auto *ejercicio = qobject_cast<VentanaEjercicio *>(GestorVentanas::instancia().actual());
+        QVERIFY(ejercicio);
+        QCOMPARE(NivelPila, nivel + 1);
+        ejercicio->Cancela();
+        SesionPrueba::Suelta();
+        QCOMPARE(NivelPila, nivel);
+        QVERIFY(!hub->OptCalcConcepto(concepto)->isChecked());
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Construye gráfica"));
+
+        // Another polynomial from the exercise: a new hub and graph window,
+        // waiting for a polynomial, the stack where it was.
+        QTest::mouseClick(hub->OptCalcConcepto(concepto), Qt::LeftButton);
+        ejercicio = qobject_cast<VentanaEjercicio *>(GestorVentanas::instancia().actual());
+        QVERIFY(ejercicio);
+        ejercicio->OtroPolinomio();
+        SesionPrueba::Suelta();
+        QVERIFY(s.Hub() && s.Hub() != hub);
+        QCOMPARE(NivelPila, nivel);
+        QVERIFY(s.Grafica()->fraAnuncio()->isVisible());
+        QVERIFY(s.Hub()->mnuSePropoPoli()->isEnabled());
+        QVERIFY(!s.Hub()->fraTitulo()->isVisible());
+
+        // Start again from an exercise: no hub, no graph window, the first screen.
+        s.DaPolinomio(QStringLiteral("x^2-1"));
+        s.Hub()->mnuConsGraf()->trigger();
+        QTest::mouseClick(s.Hub()->OptCalcConcepto(concepto), Qt::LeftButton);
+        ejercicio = qobject_cast<VentanaEjercicio *>(GestorVentanas::instancia().actual());
+        QVERIFY(ejercicio);
+        ejercicio->Reinicia();
+        SesionPrueba::Suelta();
+        QVERIFY(!s.Hub());
+        QVERIFY(!s.Grafica());
+        QCOMPARE(NivelPila, 1);
         QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane"));
     }
 };
