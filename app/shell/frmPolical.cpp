@@ -7,6 +7,7 @@
 #include "VentanaMadre.h"
 #include "frmDoyPoli.h"
 #include "frmGrafica2.h"
+#include "frmZoom.h"
 #include "frmpidepoli.h"
 
 #include "Globales.h"
@@ -690,6 +691,7 @@ void frmPolical::mnuRegInicio_Click()
     HabilitaMenusMadre(true);
     PasoGuia = "Rollo";
     ConceptoActual = 0;
+    frmZoom::Descarga(); // it would zoom on a polynomial that is gone
     gestor.descarga(this);
     if (frmGrafica2 *g = Grafica())
         gestor.descarga(g);
@@ -701,6 +703,7 @@ void frmPolical::mnuRegNuevoPoli_Click()
     m_contexto.sale();
     PoliDado = false;
     PoliActual.reset();
+    frmZoom::Descarga();
     gestor.descarga(this);
 
     frmPolical *nuevo = gestor.ventana<frmPolical>();
