@@ -56,8 +56,15 @@ protected:
             return;
         }
         const QString texto = e->text();
+        const Qt::KeyboardModifiers mando = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+        if (mando == Qt::AltModifier) {
+            // Alt with a key belongs to the window's menus and buttons: it
+            // is never text.
+            e->ignore();
+            return;
+        }
         const bool caracter = texto.size() == 1 && tecla != Qt::Key_Delete && texto.at(0).unicode() != 127
-                              && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+                              && mando != Qt::ControlModifier;
         if (!caracter) {
             QTextEdit::keyPressEvent(e);
             return;

@@ -127,6 +127,12 @@ protected:
             e->accept();
             return;
         }
+        if ((e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::AltModifier) {
+            // Alt with a key belongs to the window's menus and buttons: it
+            // is never text.
+            e->ignore();
+            return;
+        }
         QChar ch;
         if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
             ch = QChar(Retorno);

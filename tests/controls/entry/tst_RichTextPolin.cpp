@@ -24,6 +24,7 @@ private slots:
     void pegadoFiltrado();
     void textoDelAnfitrion();
     void textoDemasiadoLargo();
+    void teclasConModificador();
 
 private:
     // Types a script: "^" stands for the Up arrow, "_" for the Down arrow.
@@ -188,6 +189,17 @@ void TstRichTextPolin::textoDemasiadoLargo()
     m_caja->Locked(false);
     QTest::keyClick(m_caja->Caja(), Qt::Key_Return);
     QCOMPARE(m_caja->CadPol(), QString());
+}
+
+void TstRichTextPolin::teclasConModificador()
+{
+    // Alt with a key is a menu or button key, never text; Ctrl keys are
+    // the box's own commands and insert nothing either.
+    escribe(*m_caja, "2x");
+    QTest::keyClick(m_caja->Caja(), Qt::Key_A, Qt::AltModifier);
+    QTest::keyClick(m_caja->Caja(), Qt::Key_3, Qt::AltModifier);
+    QTest::keyClick(m_caja->Caja(), Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(m_caja->Text(), QStringLiteral("2x"));
 }
 
 QTEST_MAIN(TstRichTextPolin)

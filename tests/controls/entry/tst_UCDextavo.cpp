@@ -144,6 +144,9 @@ void TstUCDextavo::enterNoInserta()
     caja.Text(QStringLiteral("4\r5"));
     QCOMPARE(enter.count(), 2);
     QCOMPARE(caja.Text(), QStringLiteral("45"));
+    // Alt with a key is a menu or button key: nothing is typed.
+    QTest::keyClick(caja.Caja(), Qt::Key_7, Qt::AltModifier);
+    QCOMPARE(caja.Text(), QStringLiteral("45"));
 }
 
 void TstUCDextavo::textoAsignado_data()
