@@ -140,6 +140,21 @@ private slots:
         QVERIFY(!frmZoom::Existente());
     }
 
+    void sinPolinomiosSoloLaEscala()
+    {
+        SesionPrueba s;
+        s.DaPolinomio(QStringLiteral("x^2-1"));
+        frmZoom *z = frmZoom::AbrePolinomios({});
+        Limites(*z, {"-4", "4", "-1", "1"});
+        SesionPrueba::Pulsa(z->CmdRecuadro());
+        QCOMPARE(z->PicejZoom()->MaxX(), 4.0);
+        SesionPrueba::Pulsa(z->CmdNuevaEscala());
+        SesionPrueba::Pulsa(z->CmdListaEscala());
+        QVERIFY(s.mensajes.isEmpty());
+        QCOMPARE(s.Grafica()->picejGraf().MaxX(), 4.0);
+        QCOMPARE(s.Grafica()->picejGraf().MinY(), -1.0);
+    }
+
     void indiceDeColorDaLaVuelta()
     {
         SesionPrueba s;
