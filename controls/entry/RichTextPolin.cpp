@@ -6,6 +6,7 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextDocument>
@@ -92,10 +93,24 @@ protected:
     // Pasted or dropped text is taken character by character, as if typed.
     void insertFromMimeData(const QMimeData *fuente) override
     {
-        if (!fuente->hasText() || isReadOnly())
+        if (fuente->hasText())
+            insertaFiltrado(fuente->text());
+    }
+
+    // So is what a dead key or an input method composes.
+    void inputMethodEvent(QInputMethodEvent *e) override
+    {
+        insertaFiltrado(e->commitString());
+        e->accept();
+    }
+
+private:
+    void insertaFiltrado(const QString &texto)
+    {
+        if (isReadOnly())
             return;
         bool rechazo = false;
-        for (QChar c : fuente->text()) {
+        for (QChar c : texto) {
             if (c.unicode() != 8 && m_duenio->FiltraTecla(c)) {
                 QTextCursor cursor = textCursor();
                 cursor.insertText(QString(c));
@@ -108,7 +123,6 @@ protected:
             QApplication::beep();
     }
 
-private:
     RichTextPolin *m_duenio;
 };
 

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
@@ -217,6 +218,15 @@ protected:
         emit m_duenio->DragDrop(e->source(), e->mimeData()->text(),
                                 float(plataforma::PixelesATwips(int(p.x()))),
                                 float(plataforma::PixelesATwips(int(p.y()))));
+    }
+
+    // What a dead key or an input method composes passes the filter as
+    // typed characters do.
+    void inputMethodEvent(QInputMethodEvent *e) override
+    {
+        if (!isReadOnly())
+            pegaFiltrado(e->commitString());
+        e->accept();
     }
 
 private:

@@ -6,6 +6,7 @@
 #include "RichTextPolin.h"
 
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -200,6 +201,11 @@ void TstRichTextPolin::teclasConModificador()
     QTest::keyClick(m_caja->Caja(), Qt::Key_3, Qt::AltModifier);
     QTest::keyClick(m_caja->Caja(), Qt::Key_B, Qt::ControlModifier);
     QCOMPARE(m_caja->Text(), QStringLiteral("2x"));
+    // Characters composed by a dead key or an input method pass the filter.
+    QInputMethodEvent compuesto(QString(), {});
+    compuesto.setCommitString(QStringLiteral("\u00E1+3"));
+    QCoreApplication::sendEvent(m_caja->Caja(), &compuesto);
+    QCOMPARE(m_caja->Text(), QStringLiteral("2x+3"));
 }
 
 QTEST_MAIN(TstRichTextPolin)

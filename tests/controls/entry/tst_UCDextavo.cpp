@@ -4,6 +4,7 @@
 #include "UCDextavo.h"
 
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -147,6 +148,11 @@ void TstUCDextavo::enterNoInserta()
     // Alt with a key is a menu or button key: nothing is typed.
     QTest::keyClick(caja.Caja(), Qt::Key_7, Qt::AltModifier);
     QCOMPARE(caja.Text(), QStringLiteral("45"));
+    // Characters composed by a dead key or an input method pass the filter.
+    QInputMethodEvent compuesto(QString(), {});
+    compuesto.setCommitString(QStringLiteral("\u00E9.5"));
+    QCoreApplication::sendEvent(caja.Caja(), &compuesto);
+    QCOMPARE(caja.Text(), QStringLiteral("45.5"));
 }
 
 void TstUCDextavo::textoAsignado_data()
