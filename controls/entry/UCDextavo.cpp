@@ -171,7 +171,13 @@ protected:
     }
     void mouseReleaseEvent(QMouseEvent *e) override
     {
-        QLineEdit::mouseReleaseEvent(e);
+        if (e->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+            // The middle button pastes the selected text: through the filter.
+            if (!isReadOnly())
+                pegaFiltrado(QApplication::clipboard()->text(QClipboard::Selection));
+        } else {
+            QLineEdit::mouseReleaseEvent(e);
+        }
         informa(e, &UCDextavo::MouseUp);
         if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
             emit m_duenio->Click();

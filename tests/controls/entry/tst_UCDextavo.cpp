@@ -223,6 +223,14 @@ void TstUCDextavo::pegadoFiltrado()
     QGuiApplication::clipboard()->setText(QStringLiteral("x1.5.2y"));
     QTest::keyClick(caja.Caja(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(caja.Text(), QStringLiteral("1.52"));
+
+    // On desktops with a selection clipboard the middle button pastes it.
+    if (!QGuiApplication::clipboard()->supportsSelection())
+        return;
+    caja.Text(QString());
+    QGuiApplication::clipboard()->setText(QStringLiteral("-ab7"), QClipboard::Selection);
+    QTest::mouseClick(caja.Caja(), Qt::MiddleButton);
+    QCOMPARE(caja.Text(), QStringLiteral("-7"));
 }
 
 void TstUCDextavo::validacionAlSalir()
