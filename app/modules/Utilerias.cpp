@@ -53,8 +53,11 @@ void ExponenteATexto(std::string &mantisa, std::string &exponente, std::int16_t 
     if (p == std::string::npos)
         return;
     const auto d = static_cast<std::size_t>(std::max<int>(digitos, 1));
-    if (mantisa.size() < d + 1)
-        mantisa.append(d + 1 - mantisa.size(), '0');
+    // Enough digits after the separator to move it; a leading "-" is not
+    // one of them (else a negative value would come out ten times smaller).
+    const std::size_t largo = d + 1 + (mantisa[0] == '-' ? 1 : 0);
+    if (mantisa.size() < largo)
+        mantisa.append(largo - mantisa.size(), '0');
     const std::string movidos = mantisa.substr(p + 1, d - 1);
     const std::string resto = p + d < mantisa.size() ? mantisa.substr(p + d) : std::string();
     mantisa = mantisa.substr(0, p) + movidos + sep + resto;
