@@ -260,6 +260,9 @@ void RichTextPolin::resizeEvent(QResizeEvent *evento)
 {
     QWidget::resizeEvent(evento);
     m_caja->setGeometry(0, 0, width(), height());
-    // One line: the wrap margin lies beyond the box's right edge.
+    // One line: the wrap margin lies beyond the box's right edge, and a
+    // polynomial longer than the box scrolls along with the caret instead
+    // of wrapping onto a line that the box is too low to show.
     m_caja->SetRightMargin(plataforma::PixelesATwips(m_caja->width()) + 20);
+    m_caja->setLineWrapMode(QTextEdit::NoWrap);
 }

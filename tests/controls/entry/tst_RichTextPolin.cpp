@@ -8,6 +8,8 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTest>
 
 class TstRichTextPolin : public QObject {
@@ -26,6 +28,7 @@ private slots:
     void textoDelAnfitrion();
     void textoDemasiadoLargo();
     void teclasConModificador();
+    void unaSolaLinea();
 
 private:
     // Types a script: "^" stands for the Up arrow, "_" for the Down arrow.
@@ -206,6 +209,18 @@ void TstRichTextPolin::teclasConModificador()
     compuesto.setCommitString(QStringLiteral("\u00E1+3"));
     QCoreApplication::sendEvent(m_caja->Caja(), &compuesto);
     QCOMPARE(m_caja->Text(), QStringLiteral("2x+3"));
+}
+
+void TstRichTextPolin::unaSolaLinea()
+{
+    // A polynomial longer than the box stays on one line, and the box
+    // follows the caret so that what is typed can be seen.
+    m_caja->resize(200, 34);
+    escribe(*m_caja, "3x^2_+7x^11_+7x^12_+7x^13_+7x^14_+7x^15_-2/3x");
+    const QTextBlock bloque = m_caja->Caja()->document()->firstBlock();
+    QCOMPARE(bloque.layout()->lineCount(), 1);
+    const QRect caret = m_caja->Caja()->cursorRect();
+    QVERIFY(m_caja->Caja()->viewport()->rect().contains(caret.center()));
 }
 
 QTEST_MAIN(TstRichTextPolin)
