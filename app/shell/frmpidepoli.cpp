@@ -157,6 +157,13 @@ void frmpidepoli::alActivar()
     m_rtpPidepoli1->setFocus();
 }
 
+void frmpidepoli::showEvent(QShowEvent *evento)
+{
+    VentanaBase::showEvent(evento);
+    if (!m_rtpPidepoli1->Locked())
+        m_rtpPidepoli1->setFocus();
+}
+
 void frmpidepoli::cmdAceptar_Click()
 {
     m_rtpPidepoli1->Acepta();

@@ -55,6 +55,9 @@ public:
     void CmdGraficar_Click();
     void CmdCerrar_Click();
 
+protected:
+    void showEvent(QShowEvent *evento) override;
+
 private:
     void coloca(Usc *boton, int izquierdaTwips, int arribaTwips);
     void sale();
