@@ -65,7 +65,9 @@ std::int16_t FilaErrorParser(int codigo)
 int PosicionCursorError(const std::string &lineal, int posError)
 {
     int exponentes = 0;
-    for (int i = 0; i < posError && i < static_cast<int>(lineal.size()); ++i)
+    // posError is an offset; a "^" counts when its position, counted from
+    // 1, lies below it.
+    for (int i = 0; i + 1 < posError && i < static_cast<int>(lineal.size()); ++i)
         if (lineal[static_cast<std::size_t>(i)] == '^')
             ++exponentes;
     return std::max(0, posError - 3 * exponentes);

@@ -57,6 +57,11 @@ private slots:
         QCOMPARE(PosicionCursorError("x^(12)+3x^(2)+1", 14), 8);
         QCOMPARE(PosicionCursorError("3x+x^(2)", 2), 2); // before the first "^"
         QCOMPARE(PosicionCursorError("", 0), 0);
+        // The error reported on the end of that text.
+        QCOMPARE(PosicionCursorError("x^(12)+3x^(2)+1", 15), 9);
+        // A "^" just ahead of the error is not counted.
+        QCOMPARE(PosicionCursorError("3x^(", 3), 3);
+        QCOMPARE(PosicionCursorError("3x^(", 4), 1);
     }
 
     void filasDelParser()
