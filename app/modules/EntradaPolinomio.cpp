@@ -149,9 +149,9 @@ void LlenaTablaValores(plataforma::Grid &tabla, const Collpolinomio &p, double d
         tabla.SetRows(Filas + 1);
     if (tabla.Cols() < 2)
         tabla.SetCols(2);
-    tabla.SetTextMatrix(0, 0, QStringLiteral("x"));
-    tabla.SetTextMatrix(0, 1, QStringLiteral("P(x)"));
-    int largoX = 1, largoY = 4;
+    // Row 0 holds the window's headings; each column is wide enough for them too.
+    int largoX = static_cast<int>(tabla.TextMatrix(0, 0).size());
+    int largoY = static_cast<int>(tabla.TextMatrix(0, 1).size());
     for (int i = 1; i <= Filas; ++i) {
         const double x = (i - 1) * paso + desde;
         const QString textoX = QString::fromStdString(NumeroATexto(x, 6, d));

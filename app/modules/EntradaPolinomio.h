@@ -43,10 +43,10 @@ void CajaVacia(RichTextBox &caja, bool &vacia);
 // the box unlocked and focused.
 void PoliIgualError(const Collpolinomio &p, const Collpolinomio &q, RichTextPolin &caja, bool &igual);
 
-// The table of values: row 0 the headings "x" and "P(x)", rows 1 to 20
-// x = desde + (i - 1) * paso in column 0 and P(x) in column 1, with 3
-// decimals, more when desde or paso is small (at most 15). Each column is
-// as wide as its longest text (120 twips a character, plus 100).
+// The table of values: rows 1 to 20 x = desde + (i - 1) * paso in column 0
+// and P(x) in column 1, with 3 decimals, more when desde or paso is small
+// (at most 15); row 0 keeps the window's headings. Each column is as wide
+// as its longest text (120 twips a character, plus 100).
 void LlenaTablaValores(plataforma::Grid &tabla, const Collpolinomio &p, double desde, double paso);
 // The number of decimals the table uses for desde and paso.
 std::int16_t DecimalesTabla(double desde, double paso);

@@ -202,13 +202,18 @@ private slots:
     {
         plataforma::Grid tabla;
         tabla.SetFontBold(true);
+        // The headings are the window's: a table of P' keeps its own.
+        tabla.SetRows(21);
+        tabla.SetCols(2);
+        tabla.SetTextMatrix(0, 0, QStringLiteral("x"));
+        tabla.SetTextMatrix(0, 1, QStringLiteral("P'(x)"));
         const PoliPtr p = Poli({{1, 2}}); // x^2
         LlenaTablaValores(tabla, *p, -2, 0.25);
         QVERIFY(!tabla.FontBold());
         QCOMPARE(tabla.FontSize(), 9.0);
         QCOMPARE(tabla.Rows(), 21);
         QCOMPARE(tabla.TextMatrix(0, 0), QString("x"));
-        QCOMPARE(tabla.TextMatrix(0, 1), QString("P(x)"));
+        QCOMPARE(tabla.TextMatrix(0, 1), QString("P'(x)"));
         QCOMPARE(tabla.TextMatrix(1, 0), QString("-2"));
         QCOMPARE(tabla.TextMatrix(1, 1), QString("4"));
         QCOMPARE(tabla.TextMatrix(20, 0), QString("2.75"));
