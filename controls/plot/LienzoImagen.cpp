@@ -1,6 +1,7 @@
 #include "LienzoImagen.h"
 
 #include "ColorOle.h"
+#include "Fuentes.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -149,11 +150,13 @@ void LienzoImagen::NegritaFuente(bool negrita) { m_negrita = negrita; }
 
 QFont LienzoImagen::FuenteDibujo() const
 {
-    // The program names desktop fonts of another system; fall back on one
-    // that is always installed.
+    // The program names desktop fonts of another system: the program's
+    // own mapping first, then a font that is always installed.
     if (m_familia.isEmpty() || m_familiaDe != m_nombreFuente) {
         m_familiaDe = m_nombreFuente;
-        m_familia = QFontDatabase::hasFamily(m_nombreFuente) ? m_nombreFuente : QStringLiteral("DejaVu Sans");
+        m_familia = plataforma::FamiliaInstalada(m_nombreFuente);
+        if (!QFontDatabase::hasFamily(m_familia))
+            m_familia = QStringLiteral("DejaVu Sans");
     }
     QFont fuente(m_familia);
     fuente.setPointSizeF(m_puntos);

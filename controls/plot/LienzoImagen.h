@@ -43,9 +43,10 @@ public:
     bool AutoRedraw() const { return m_persistente; }
     void AutoRedraw(bool persistente) { m_persistente = persistente; }
 
-    // The font as the host named it; text is drawn with an installed
-    // family (DejaVu Sans when the named one is missing), without smoothing
-    // so that text printed again in the back colour leaves no trace.
+    // The font as the host named it; text is drawn with the installed
+    // family that the program's font mapping gives (DejaVu Sans when
+    // missing), without smoothing so that text printed again in the back
+    // colour leaves no trace.
     QFont Fuente() const;
     void Fuente(const QFont &fuente);
     QString NombreFuente() const { return m_nombreFuente; }
