@@ -80,6 +80,10 @@ void frmMdiCalcDife::creaBarra()
     m_tlbpoli = addToolBar(QStringLiteral("Tlbpoli"));
     m_tlbpoli->setObjectName(QStringLiteral("Tlbpoli"));
     m_tlbpoli->setMovable(false);
+    m_tlbpoli->setFloatable(false);
+    // The toolbar is always there: no menu to hide it.
+    m_tlbpoli->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
     m_tlbpoli->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_tlbpoli->setIconSize(QSize(24, 24));
     for (const BotonBarra &b : kBotones) {
