@@ -6,8 +6,6 @@
 #include "frmderivada1.h"
 #include "frmextension.h"
 
-#include "frmPolical.h"
-
 namespace {
 template <class T> void registra(int concepto)
 {
@@ -21,15 +19,4 @@ void RegistraEjerciciosAnalisis()
     registra<frmextension>(3);
     registra<frmderivada1>(4);
     registra<frmDerivada2>(8);
-
-    // The hub starts over without a polynomial, or goes away for the first
-    // screen, popping its own context either way.
-    SalidasEjercicios().otroPolinomio = [] {
-        if (frmPolical *hub = GestorVentanas::instancia().existente<frmPolical>())
-            hub->mnuRegNuevoPoli_Click();
-    };
-    SalidasEjercicios().alInicio = [] {
-        if (frmPolical *hub = GestorVentanas::instancia().existente<frmPolical>())
-            hub->mnuRegInicio_Click();
-    };
 }

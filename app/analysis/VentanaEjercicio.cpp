@@ -3,7 +3,6 @@
 #include "EntradaNumerica.h"
 #include "PanelHerramientas.h"
 
-#include "frmGrafica2.h"
 #include "frmMdiCalcDife.h"
 
 #include "Globales.h"
@@ -134,7 +133,8 @@ void VentanaEjercicio::inicia(Camino camino, AbridorEjercicio &abridor)
 
     alIniciar();
 
-    ponRecorreGraf(m_datos.recorre);
+    if (m_datos.recorre)
+        ponRecorreGraf(*m_datos.recorre);
     for (const auto &[boton, valor] : m_datos.barra)
         EstadoBarra.at(static_cast<std::size_t>(boton)) = valor;
     EntraPantalla(m_datos.ayuda, m_datos.apoyo, EstadoBarra, m_datos.titulo);
@@ -148,10 +148,7 @@ void VentanaEjercicio::alActivar()
 
 void VentanaEjercicio::ponRecorreGraf(bool activo)
 {
-    VentanaDibujo *g = VentanaGraficaActual();
-    if (auto *grafica = dynamic_cast<frmGrafica2 *>(g))
-        grafica->RecorreGraf(activo);
-    else if (g)
+    if (VentanaDibujo *g = VentanaGraficaActual())
         g->PoneRecorreGraf(activo);
 }
 
@@ -169,7 +166,7 @@ void VentanaEjercicio::Termina(std::int16_t exito, int concepto, std::int16_t ac
     ConceptoActual = actual;
     if (m_abridor && m_datos.opcion >= 0)
         m_abridor->DeshabilitaOpcion(m_datos.opcion);
-    if (m_camino == Camino::GraficaPoli && m_datos.recorre)
+    if (m_camino == Camino::GraficaPoli && m_datos.recorre.value_or(false))
         ponRecorreGraf(false);
     alSalir(true);
     sale();

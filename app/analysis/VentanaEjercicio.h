@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,7 +32,8 @@ struct DatosCamino {
     std::int16_t ayuda = 0;       // help topic
     std::int16_t apoyo = 0;       // support row
     std::string titulo;           // caption of the main window
-    bool recorre = false;         // cursor read-out on the graph window
+    // The cursor read-out on the graph window; unset leaves it as it is.
+    std::optional<bool> recorre;
     // Toolbar flags set before the push (index 1..8 and value).
     std::vector<std::pair<int, bool>> barra;
     int opcion = -1;              // the opener's option of the concept; -1 none

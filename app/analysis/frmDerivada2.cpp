@@ -40,6 +40,7 @@ DatosCamino frmDerivada2::datosCamino(Camino) const
     d.apoyo = 15;
     d.titulo = "Quorvane:Del concepto a su visualización gráfica: Calculando la segunda derivada.";
     d.barra = {{4, true}};
+    d.recorre = false;
     d.opcion = 8;
     return d;
 }

@@ -21,6 +21,7 @@ DatosCamino frmderivada1::datosCamino(Camino) const
     d.titulo = "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
                "Calculando la primer derivada";
     d.barra = {{4, true}};
+    d.recorre = false;
     d.opcion = 4;
     return d;
 }

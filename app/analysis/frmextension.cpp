@@ -70,6 +70,7 @@ DatosCamino frmextension::datosCamino(Camino camino) const
     case Camino::Analitico:
         d.instruccion = 10;
         d.apoyo = 10;
+        d.recorre = false;
         d.titulo = "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
                    "Calculando la extensión de la función";
         d.opcion = 3;

@@ -62,6 +62,17 @@ private slots:
         QVERIFY(graf.Imagen() != antes);
     }
 
+    void laDerivadaApagaLaLecturaDelCursor()
+    {
+        SesionPrueba s;
+        s.DaPolinomio(QStringLiteral("x^3-x"));
+        frmGrafica2 *g = s.Grafica();
+        QVERIFY(g->RecorreGraf());
+        s.Hub()->OptCalcConcepto(4)->click();
+        QVERIFY(SesionPrueba::Ventana<frmderivada1>());
+        QVERIFY(!g->RecorreGraf());
+    }
+
     void otroPolinomioYAlInicio()
     {
         SesionPrueba s;
