@@ -1,5 +1,6 @@
 #include "RegistroVentanas.h"
 
+#include "AyudaLibro.h"
 #include "CatalogoEjercicios.h"
 #include "GestorVentanas.h"
 #include "frmAnuncio.h"
@@ -153,6 +154,11 @@ void AccionBarra(frmMdiCalcDife &, const QString &clave)
         if (!PoliActual || !PoliActual->Polin())
             return;
         frmZoom::AbrePolinomios({PoliActual->Polin()});
+    } else if (clave == QLatin1String("texto")) {
+        // The reference book opens at its first topic.
+        ArchivoAyuda = LibroAyudaPrograma();
+        PoneArchivoAyuda(ArchivoAyuda);
+        MuestraAyuda(1);
     }
 }
 
