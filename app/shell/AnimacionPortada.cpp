@@ -46,13 +46,14 @@ void AnimacionPortada::pintaCurva(QPainter &p)
 {
     const QRectF r = rect();
     p.fillRect(r, QColor(16, 32, 72));
-    // World window [-2.5, 2.5] x [-4, 4] mapped onto the widget.
+    // World window [-2.5, 2.5] x [-5, 5] mapped onto the widget: the traced
+    // arc and its point stay inside it.
     auto px = [&](double x) { return r.left() + (x + 2.5) / 5.0 * r.width(); };
-    auto py = [&](double y) { return r.top() + (4.0 - y) / 8.0 * r.height(); };
+    auto py = [&](double y) { return r.top() + (5.0 - y) / 10.0 * r.height(); };
 
     p.setPen(QPen(QColor(90, 110, 160), 1));
     p.drawLine(QPointF(px(-2.5), py(0)), QPointF(px(2.5), py(0)));
-    p.drawLine(QPointF(px(0), py(-4)), QPointF(px(0), py(4)));
+    p.drawLine(QPointF(px(0), py(-5)), QPointF(px(0), py(5)));
 
     const double t = static_cast<double>(m_cuadro) / kCuadrosPorCiclo;
     const double xFin = -2.2 + 4.4 * std::min(1.0, t * 1.6);
