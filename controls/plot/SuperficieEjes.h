@@ -95,6 +95,9 @@ private:
     void ValidaEscala(double nuevo, const QString &nombre);
     void Notifica(const QString &nombre);
     void RecortaLinea(double x1, double y1, double x2, double y2, std::int32_t color);
+    // The pixel ends (x, y, x, y) of a segment or box; false when they lie
+    // too far apart on either axis to be drawn at once.
+    bool ExtremosEnPixeles(double x1, double y1, double x2, double y2, int p[4]) const;
     void TrazaMarcas(double &escx, double &escy, std::int32_t color);
     void TrazaNumeros(double escx, double escy);
     void TrazaReticula(double escx, double escy, std::int32_t color);

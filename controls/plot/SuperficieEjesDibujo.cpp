@@ -43,17 +43,26 @@ void CortaEnBorde(double &a1, double &o1, double &a2, double &o2, double b, bool
 
 } // namespace
 
+bool SuperficieEjes::ExtremosEnPixeles(double x1, double y1, double x2, double y2, int p[4]) const
+{
+    p[0] = EscalaX(x1);
+    p[1] = EscalaY(y1);
+    p[2] = EscalaX(x2);
+    p[3] = EscalaY(y2);
+    return CabeEnPixeles(p[0], p[2]) && CabeEnPixeles(p[1], p[3]);
+}
+
 void SuperficieEjes::Linea(double x1, double y1, double x2, double y2, std::int32_t color)
 {
     // A segment through an undefined value has nothing to show.
     if (AlgunoNoNumero({x1, y1, x2, y2}))
         return;
-    const int px1 = EscalaX(x1), px2 = EscalaX(x2);
-    const int py1 = EscalaY(y1), py2 = EscalaY(y2);
+    int p[4];
+    const bool cabe = ExtremosEnPixeles(x1, y1, x2, y2, p);
     if (color == -1)
         color = m_caja.ForeColor();
-    if (CabeEnPixeles(px1, px2) && CabeEnPixeles(py1, py2))
-        m_caja.Recta(px1, py1, px2, py2, color);
+    if (cabe)
+        m_caja.Recta(p[0], p[1], p[2], p[3], color);
     else
         RecortaLinea(x1, y1, x2, y2, color);
 }
@@ -70,22 +79,22 @@ void SuperficieEjes::RecortaLinea(double x1, double y1, double x2, double y2, st
     for (double v : {x1, y1, x2, y2})
         if (!std::isfinite(v))
             return;
-    const int px1 = EscalaX(x1), px2 = EscalaX(x2);
-    const int py1 = EscalaY(y1), py2 = EscalaY(y2);
-    if (CabeEnPixeles(px1, px2) && CabeEnPixeles(py1, py2))
-        m_caja.Recta(px1, py1, px2, py2, color);
+    int p[4];
+    if (ExtremosEnPixeles(x1, y1, x2, y2, p))
+        m_caja.Recta(p[0], p[1], p[2], p[3], color);
 }
 
 void SuperficieEjes::Rectangulo(double x1, double y1, double x2, double y2, std::int32_t color)
 {
     if (AlgunoNoNumero({x1, y1, x2, y2}))
         return;
-    const int px1 = EscalaX(x1), px2 = EscalaX(x2);
-    const int py1 = EscalaY(y1), py2 = EscalaY(y2);
+    int p[4];
+    const bool cabe = ExtremosEnPixeles(x1, y1, x2, y2, p);
     if (color == -1)
         color = m_caja.ForeColor();
-    if (CabeEnPixeles(px1, px2) && CabeEnPixeles(py1, py2))
-        m_caja.Caja(px1, py1, px2, py2, color);
+    // A box is never clipped: one too long is not drawn.
+    if (cabe)
+        m_caja.Caja(p[0], p[1], p[2], p[3], color);
 }
 
 void SuperficieEjes::Punto(double x, double y, std::int32_t color)
