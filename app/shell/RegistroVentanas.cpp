@@ -47,13 +47,10 @@ public:
         if (QAction *a = m_v ? m_v->boton(boton) : nullptr)
             a->setEnabled(habilitado);
     }
-    // The usable height below the toolbar is the work area's; the routines
-    // take it as the window's height less 1.9 toolbar heights.
-    int Ancho() const override { return m_v ? m_v->area()->width() : 0; }
-    int Alto() const override
-    {
-        return m_v ? m_v->area()->height() + static_cast<int>(std::lround(1.9 * AltoBarra())) : 0;
-    }
+    // The window's inner size (menu bar, toolbar and work area); the
+    // routines take the usable height as this less 1.9 toolbar heights.
+    int Ancho() const override { return m_v ? m_v->width() : 0; }
+    int Alto() const override { return m_v ? m_v->height() : 0; }
     int AltoBarra() const override { return m_v ? m_v->Tlbpoli()->height() : 0; }
     int AnchoEscritorio() const override
     {
