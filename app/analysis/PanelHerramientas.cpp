@@ -180,8 +180,6 @@ void PanelHerramientas::LlenaTabla()
 {
     if (const Collpolinomio *p = polinomio(polinomioRango()))
         LlenaTablaValores(*m_tabla, *p, m_inicio->NumAceptado(), m_paso->NumAceptado());
-    // The fill writes the headings of P.
-    m_tabla->SetTextMatrix(0, 1, m_encabezado);
 }
 
 void PanelHerramientas::cmdListoPuntual_Click(int)
