@@ -14,6 +14,10 @@ namespace {
 // far below it, a value that is not a root does not.
 constexpr double kResiduoCandidato = 1e-9;
 
+// How far the search may have put a root that a candidate stands for: a
+// multiple root is found where a derivative has a simple one, far closer.
+constexpr double kCercaniaCandidato = 1e-6;
+
 // A non-negative discriminant this small next to the size of its terms is
 // rounding of a double root.
 constexpr double kRuidoDiscriminante = 1e-12;
@@ -104,33 +108,40 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
         if (w->Cuenta() == 0)
             continue;
 
-        // Roots of the typed factors, tried first and taken out exactly.
+        // Every remaining real root at once, with its multiplicity, found on
+        // W itself: a quotient by even an exact root is rounded, and that
+        // can split or lose a multiple root still in it.
+        std::vector<RaizMultiple> halladas = RaicesReales::Calcula(w->A_Arreglo(), &m_memoriaRaices);
+
+        // A root of a typed factor keeps the value typed: a candidate where W
+        // vanishes, next to the size of its terms, takes the place of the
+        // root found next to it.
+        std::vector<bool> tipeada(halladas.size(), false);
         const std::vector<double> candidatos = w->coefind();
         const double limite = std::min(tol, kResiduoCandidato);
-        bool tomados = false;
         for (std::size_t i = 1; i < candidatos.size(); ++i) {
             const double c = candidatos[i];
-            while (w->Grado() >= 1 && std::fabs(w->Eval(c)) <= limite * SumaModulos(*w, c)) {
-                Agrega(c, t);
-                double copia = c;
-                w = w->DivideconResiduo(copia);
-                tomados = true;
+            if (!(std::fabs(w->Eval(c)) <= limite * SumaModulos(*w, c)))
+                continue;
+            std::size_t cercana = halladas.size();
+            for (std::size_t j = 0; j < halladas.size(); ++j)
+                if (!tipeada[j]
+                    && (cercana == halladas.size()
+                        || std::fabs(halladas[j].valor - c) < std::fabs(halladas[cercana].valor - c)))
+                    cercana = j;
+            if (cercana < halladas.size()
+                && std::fabs(halladas[cercana].valor - c) <= kCercaniaCandidato * std::max(1.0, std::fabs(c))) {
+                halladas[cercana].valor = c;
+                tipeada[cercana] = true;
             }
-            if (w->Grado() < 1)
-                return;
         }
-        // What is left may be an exact case now.
-        if (tomados)
-            continue;
 
-        // Every remaining real root at once, with its multiplicity. A root
-        // next to an integer where W vanishes is that integer, unless the
-        // integer is another of the roots.
-        std::vector<RaizMultiple> halladas = RaicesReales::Calcula(w->A_Arreglo(), &m_memoriaRaices);
+        // A root next to an integer where W vanishes is that integer, unless
+        // the integer is another of the roots.
         for (std::size_t i = 0; i < halladas.size(); ++i) {
             const double x = halladas[i].valor;
             const double entero = std::floor(x + 0.5);
-            if (std::fabs(x - entero) < 0.01 && std::fabs(w->Eval(entero)) < 1e-30 && x != entero) {
+            if (!tipeada[i] && std::fabs(x - entero) < 0.01 && std::fabs(w->Eval(entero)) < 1e-30 && x != entero) {
                 bool deOtra = false;
                 for (std::size_t j = 0; j < halladas.size(); ++j)
                     if (j != i && std::fabs(halladas[j].valor - entero) <= std::fabs(x - entero))

@@ -213,6 +213,25 @@ TEST(CalculaRaices, CandidateRootsOfTypedFactors)
     const auto r = RaicesDe(q);
     EsperaRaices(r, {-4, 1.0 / 3, 1.0 / 3, 1.0 / 3}, 1e-14, "triple third");
     EXPECT_EQ(r[1], 1.0 / 3);
+
+    // Taking out the typed roots one by one must not cost the others:
+    // the quotients of a division by 14 no longer hold the fourfold 0.1.
+    const struct {
+        std::vector<double> raices;
+        std::vector<double> candidatos;
+        std::vector<double> esperadas;
+    } tipeados[] = {
+        {{14, 14, 14, 0.1, 0.1, 0.1, 0.1}, {0, 14, 0.1}, {0.1, 0.1, 0.1, 0.1, 14, 14, 14}},
+        {{-17, 1, -0.2, -0.2, -0.2, -0.2}, {0, -17, 1, -0.2, -1}, {-17, -0.2, -0.2, -0.2, -0.2, 1}},
+        {{-9.5, -9.5, 0.5, 0.5, 0.5, 13.5, 13.5, 13.5, -1.8, -1.8, -1.8}, {0, -0.5, -9.5, 0.5, 13.5, -1.8},
+         {-9.5, -9.5, -1.8, -1.8, -1.8, 0.5, 0.5, 0.5, 13.5, 13.5, 13.5}},
+    };
+    for (const auto &c : tipeados) {
+        auto t = DesdeRaices(c.raices);
+        t->coefind(c.candidatos);
+        const auto halladas = RaicesDe(t);
+        EsperaRaices(halladas, c.esperadas, 0.0, "typed factors " + std::to_string(c.raices.size()));
+    }
 }
 
 TEST(CalculaRaices, CalledTwiceStoresEveryRootTwice)
