@@ -1,6 +1,7 @@
 // Real roots of P, P' and P'' stored in the function record: order,
 // multiplicity as repeated identical values, and accuracy.
 #include "Avisos.h"
+#include "ClsParserPoli.h"
 #include "CollFuncPolin.h"
 
 #include <gtest/gtest.h>
@@ -231,6 +232,18 @@ TEST(CalculaRaices, CandidateRootsOfTypedFactors)
         t->coefind(c.candidatos);
         const auto halladas = RaicesDe(t);
         EsperaRaices(halladas, c.esperadas, 0.0, "typed factors " + std::to_string(c.raices.size()));
+    }
+
+    // The same as the entry box hands them over.
+    const std::pair<const char *, std::vector<double>> textos[] = {
+        {"(x-14)^(3)(x-0.1)^(4)", {0.1, 0.1, 0.1, 0.1, 14, 14, 14}},
+        {"(x+17)(x-1)(x+0.2)^(4)(x^(2)+1)", {-17, -0.2, -0.2, -0.2, -0.2, 1}},
+    };
+    for (const auto &[texto, esperadas] : textos) {
+        PoliPtr leido;
+        int ut = 0;
+        ASSERT_EQ(ParserPoli().Polinomio(texto, leido, ut), 0) << texto;
+        EsperaRaices(RaicesDe(leido), esperadas, 0.0, texto);
     }
 }
 
