@@ -39,6 +39,35 @@ double SumaModulos(const Collpolinomio &pol, double x)
     return s;
 }
 
+// W / (x - c) when the synthetic division makes no rounding at all (every
+// product and sum exact, remainder exactly 0); empty otherwise. A rounded
+// quotient can split or lose a multiple root still in it.
+PoliPtr CocienteExacto(const Collpolinomio &w, double c)
+{
+    const std::vector<double> a = w.A_Arreglo();
+    std::vector<double> b(a.size() - 1, 0.0);
+    double acc = 0.0;
+    for (std::size_t k = a.size(); k-- > 0;) {
+        const double producto = acc * c;
+        if (!std::isfinite(producto) || std::fma(acc, c, -producto) != 0.0)
+            return nullptr;
+        const double suma = producto + a[k];
+        const double z = suma - producto;
+        if (!std::isfinite(suma) || (producto - (suma - z)) + (a[k] - z) != 0.0)
+            return nullptr;
+        acc = suma;
+        if (k > 0)
+            b[k - 1] = acc;
+    }
+    if (acc != 0.0)
+        return nullptr;
+    auto q = Collpolinomio::Nuevo();
+    for (std::size_t k = b.size(); k-- > 0;)
+        q->Agrega(b[k], static_cast<std::int16_t>(k));
+    q->coefind(w.coefind());
+    return q;
+}
+
 } // namespace
 
 void CollFuncPolin::CalculaRaices(std::int16_t t)
@@ -108,6 +137,26 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
         if (w->Cuenta() == 0)
             continue;
 
+        // Roots of the typed factors, taken out while that is exact.
+        const std::vector<double> candidatos = w->coefind();
+        bool tomados = false;
+        for (std::size_t i = 1; i < candidatos.size(); ++i) {
+            const double c = candidatos[i];
+            while (w->Grado() >= 1) {
+                PoliPtr cociente = CocienteExacto(*w, c);
+                if (!cociente)
+                    break;
+                Agrega(c, t);
+                w = cociente;
+                tomados = true;
+            }
+            if (w->Grado() < 1)
+                return;
+        }
+        // What is left may be an exact case now.
+        if (tomados)
+            continue;
+
         // Every remaining real root at once, with its multiplicity, found on
         // W itself: a quotient by even an exact root is rounded, and that
         // can split or lose a multiple root still in it.
@@ -117,7 +166,6 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
         // vanishes, next to the size of its terms, takes the place of the
         // root found next to it.
         std::vector<bool> tipeada(halladas.size(), false);
-        const std::vector<double> candidatos = w->coefind();
         const double limite = std::min(tol, kResiduoCandidato);
         for (std::size_t i = 1; i < candidatos.size(); ++i) {
             const double c = candidatos[i];

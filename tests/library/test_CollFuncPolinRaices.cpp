@@ -238,6 +238,9 @@ TEST(CalculaRaices, CandidateRootsOfTypedFactors)
     const std::pair<const char *, std::vector<double>> textos[] = {
         {"(x-14)^(3)(x-0.1)^(4)", {0.1, 0.1, 0.1, 0.1, 14, 14, 14}},
         {"(x+17)(x-1)(x+0.2)^(4)(x^(2)+1)", {-17, -0.2, -0.2, -0.2, -0.2, 1}},
+        // Too close for the search on the whole, but every typed root
+        // divides out exactly.
+        {"(x+8)^(3)(x+15/2)^(4)(x+26/2)^(3)(x^(2)+1)", {-13, -13, -13, -8, -8, -8, -7.5, -7.5, -7.5, -7.5}},
     };
     for (const auto &[texto, esperadas] : textos) {
         PoliPtr leido;
