@@ -157,9 +157,8 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
         if (tomados)
             continue;
 
-        // Every remaining real root at once, with its multiplicity, found on
-        // W itself: a quotient by even an exact root is rounded, and that
-        // can split or lose a multiple root still in it.
+        // Every remaining real root at once, with its multiplicity. Typed
+        // roots that do not divide out exactly stay in W and are found here.
         std::vector<RaizMultiple> halladas = RaicesReales::Calcula(w->A_Arreglo(), &m_memoriaRaices);
 
         // A root of a typed factor keeps the value typed: a candidate where W
