@@ -99,11 +99,17 @@ void frmpidepoli::alCargar()
     m_fraPidePoli->setGeometry(0, 0, ancho, std::max(T(5000), alto));
     m_lblpidepoli[1]->hide();
     m_lblpidepoli[0]->setGeometry(T(120), T(200), ancho - T(240), T(600));
-    m_lblAsignaPx->setGeometry(T(120), T(1080), T(700), T(360));
-    m_rtpPidepoli1->setGeometry(m_lblAsignaPx->x() + m_lblAsignaPx->width() + T(10), T(960),
-                                std::max(T(600), ancho - m_lblAsignaPx->width() - T(130) - T(120)), T(560));
+    // Both "P(x) =" labels on one line, the boxes beside the wider one.
+    int anchoPx = T(700);
+    for (QLabel *l : {m_lblAsignaPx, m_lblSimplificaPx}) {
+        l->setWordWrap(false);
+        anchoPx = std::max(anchoPx, l->fontMetrics().horizontalAdvance(l->text()) + 2 * l->margin() + 4);
+    }
+    m_lblAsignaPx->setGeometry(T(120), T(1080), anchoPx, T(360));
+    m_rtpPidepoli1->setGeometry(m_lblAsignaPx->x() + anchoPx + T(10), T(960),
+                                std::max(T(600), ancho - anchoPx - T(130) - T(120)), T(560));
     m_lblpidepoli[1]->setGeometry(T(120), T(1700), ancho - T(240), T(360));
-    m_lblSimplificaPx->setGeometry(T(120), T(2280), T(700), T(360));
+    m_lblSimplificaPx->setGeometry(T(120), T(2280), anchoPx, T(360));
     m_rtfpidepoli2->setGeometry(m_rtpPidepoli1->x(), T(2160), m_rtpPidepoli1->width(), T(560));
     m_rtfpidepoli2->hide();
     m_lblSimplificaPx->hide();

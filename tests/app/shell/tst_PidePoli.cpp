@@ -95,6 +95,32 @@ private slots:
         QCOMPARE(NivelPila, nivel);
         QVERIFY(s.Hub()->mnuSePropoPoli()->isEnabled());
     }
+
+    void rotulosCabenEnUnaLinea()
+    {
+        // The "P(x) =" labels read on one line in both modes, beside their
+        // boxes rather than under them.
+        for (bool algebra : {false, true}) {
+            SesionPrueba s;
+            if (algebra)
+                PidePolinomio();
+            else
+                s.Hub()->mnutupropo()->trigger();
+            frmpidepoli *w = SesionPrueba::Ventana<frmpidepoli>();
+            SesionPrueba::Escribe(*w->RtpPidepoli1(), QStringLiteral("x+1"));
+            SesionPrueba::Pulsa(w->cmdAceptar());
+            for (QLabel *l : {w->lblAsignaPx(), w->lblSimplificaPx()}) {
+                const int texto = l->fontMetrics().horizontalAdvance(l->text());
+                QVERIFY2(texto <= l->contentsRect().width(), qPrintable(l->text()));
+                QVERIFY(l->geometry().right() < w->RtpPidepoli1()->geometry().left());
+            }
+            if (algebra)
+                w->CmdCerrar_Click();
+            else
+                w->cmdCancelar_Click();
+            SesionPrueba::Suelta();
+        }
+    }
 };
 
 QTEST_MAIN(tst_PidePoli)
