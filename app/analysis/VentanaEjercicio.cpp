@@ -146,6 +146,16 @@ void VentanaEjercicio::alActivar()
         w->setFocus();
 }
 
+bool VentanaEjercicio::alPedirDescarga()
+{
+    // The context pushed at load must go with the window, and the opener's
+    // option must be free again.
+    if (m_saliendo)
+        return true;
+    Cancela();
+    return false;
+}
+
 void VentanaEjercicio::ponRecorreGraf(bool activo)
 {
     if (VentanaDibujo *g = VentanaGraficaActual())

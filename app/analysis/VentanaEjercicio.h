@@ -79,6 +79,8 @@ public:
     void Reinicia();
 
     void alActivar() override;
+    // Closing by the window's frame leaves as Cancelar does.
+    bool alPedirDescarga() override;
 
 protected:
     explicit VentanaEjercicio(const QString &titulo, QWidget *parent = nullptr);

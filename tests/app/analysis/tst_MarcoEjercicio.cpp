@@ -232,6 +232,24 @@ private slots:
         QVERIFY(e->principal->mnuInicio()->menuAction()->isEnabled());
     }
 
+    // The window's own close box leaves as Cancelar does: its context goes
+    // with it and the opener's option can be chosen again.
+    void cerrarElMarcoEsCancelar_data() { otroPolinomio_data(); }
+    void cerrarElMarcoEsCancelar()
+    {
+        QFETCH(int, camino);
+        const auto c = static_cast<Camino>(camino);
+        frmextension *w = e->Abre<frmextension>(3, c);
+        GestorVentanas::instancia().marcoDe(w)->close();
+        Asienta();
+        QVERIFY(!EntornoEjercicios::Abierta<frmextension>());
+        QCOMPARE(NivelPila, e->nivelOpener);
+        QCOMPARE(VentanaPrincipalActual()->Titulo(), std::string("Quorvane: hub"));
+        QCOMPARE(e->abridor.desmarcadas, c == Camino::Analitico ? QList<int>{} : QList<int>{c == Camino::GraficaPoli ? 3 : 1});
+        QVERIFY(e->abridor.deshabilitadas.isEmpty());
+        QVERIFY(e->mensajes.isEmpty());
+    }
+
     void otraCaracteristicaEsCancelar()
     {
         ModoGraficaPoli = true;
