@@ -19,6 +19,8 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,6 +38,20 @@ Usc *Boton(const QString &caption, const QString &nombre, QWidget *padre)
     b->setObjectName(nombre);
     b->resize(TwipsAPixeles(1150), TwipsAPixeles(450));
     return b;
+}
+
+// Width of the quality box that shows the longest line of any degree whole.
+int AnchoCualidades(QComboBox *c)
+{
+    QStyleOptionComboBox opcion;
+    opcion.initFrom(c);
+    const int campo = c->style()->subControlRect(QStyle::CC_ComboBox, &opcion, QStyle::SC_ComboBoxEditField, c).width();
+    int texto = 0;
+    for (int g = 1; g <= 12; ++g)
+        for (bool sin : {false, true})
+            for (const QString &linea : ListaCualidades(g, sin))
+                texto = std::max(texto, c->fontMetrics().horizontalAdvance(linea));
+    return std::max(c->width(), texto + c->width() - campo + 4);
 }
 } // namespace
 
@@ -121,7 +137,14 @@ QLineEdit *frmDoyPoli::Txtgrado() const
 
 void frmDoyPoli::alCargar()
 {
-    coloca(0, 0, TwipsAPixeles(5490), std::min(AltoUtil, TwipsAPixeles(7305)));
+    // The quality frame grows with its box when the font is wider than designed.
+    const auto T = [](int twips) { return TwipsAPixeles(twips); };
+    const int anchoLista = AnchoCualidades(m_cmbCualidades);
+    m_cmbCualidades->resize(anchoLista, m_cmbCualidades->height());
+    m_fraraices->resize(anchoLista + T(240), m_fraraices->height());
+    m_rtfdoypoli->resize(m_fraraices->x() + m_fraraices->width() - m_rtfdoypoli->x(), m_rtfdoypoli->height());
+    const int ancho = std::max(T(5490), m_fraraices->x() + m_fraraices->width() + T(190));
+    coloca(0, 0, ancho, std::min(AltoUtil, T(7305)));
     if (frmPolical *hub = Hub()) {
         hub->mnuMenuConPoli()->setEnabled(false);
         hub->mnuSePropoPoli()->setEnabled(false);

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 class tst_DoyPoli : public QObject {
     Q_OBJECT
@@ -147,6 +149,23 @@ private slots:
         SesionPrueba::Suelta();
         QVERIFY(!SesionPrueba::Ventana<frmDoyPoli>());
         QCOMPARE(NivelPila, nivel);
+    }
+
+    void cadaLineaSeLeeEntera()
+    {
+        // The chosen line stays on view once the list closes: the longest
+        // line of any degree fits the box, and the box fits the window.
+        SesionPrueba s;
+        frmDoyPoli *w = Abre(s);
+        QComboBox *c = w->CmbCualidades();
+        QStyleOptionComboBox opcion;
+        opcion.initFrom(c);
+        const int campo = c->style()->subControlRect(QStyle::CC_ComboBox, &opcion, QStyle::SC_ComboBoxEditField, c).width();
+        for (int g = 1; g <= 12; ++g)
+            for (bool sin : {false, true})
+                for (const QString &linea : ListaCualidades(g, sin))
+                    QVERIFY2(c->fontMetrics().horizontalAdvance(linea) <= campo, qPrintable(linea));
+        QVERIFY(c->mapTo(w, QPoint(c->width(), 0)).x() <= w->width());
     }
 };
 
