@@ -284,14 +284,36 @@ void frmPolical::distribuye()
     m_fraConceptos->setGeometry(T(120), T(100), std::max(1, m_ucMarcoMedio->width() - T(220)),
                                 m_ucMarcoMedio->height() - T(200));
     m_lblconceptos1->setGeometry(T(120), T(60), m_fraConceptos->width() - T(240), T(480));
-    // The right column moves out on a wide panel so the left captions fit.
-    const int derecha = std::max(T(2400), m_fraConceptos->width() / 2 - T(60));
-    const int anchoOpcion = std::max(T(1800), derecha - T(420));
+    // Every caption on one line: the right column moves out on a wide panel
+    // and in on a narrow one, and the font shrinks when even that is short.
+    const int panel = m_fraConceptos->width();
+    const int izquierda = T(360);
+    const int hueco = T(120);
+    QFont fuente = m_fraConceptos->font();
+    QRadioButton *muestra = m_opciones[0];
+    const int marca = muestra->sizeHint().width() - muestra->fontMetrics().horizontalAdvance(muestra->text()) + 2;
+    int derecha = 0;
+    int anchoDerecha = 0;
+    for (;;) {
+        const QFontMetrics medida(fuente);
+        int anchoIzquierda = 0;
+        anchoDerecha = 0;
+        for (int k = 0; k < NumConceptos; ++k) {
+            const int ancho = medida.horizontalAdvance(m_opciones[static_cast<std::size_t>(k)]->text()) + marca;
+            int &columna = kOpciones[k].derecha ? anchoDerecha : anchoIzquierda;
+            columna = std::max(columna, ancho);
+        }
+        derecha = std::min(std::max(T(2400), panel / 2 - T(60)), panel - anchoDerecha - T(60));
+        if (izquierda + anchoIzquierda + hueco <= derecha || fuente.pointSizeF() <= 7)
+            break;
+        fuente.setPointSizeF(fuente.pointSizeF() - 0.5);
+    }
     for (int k = 0; k < NumConceptos; ++k) {
         QRadioButton *o = m_opciones[static_cast<std::size_t>(k)];
-        const int izquierda = kOpciones[k].derecha ? derecha : T(360);
-        o->setGeometry(izquierda, T(kOpciones[k].arriba), std::min(anchoOpcion, m_fraConceptos->width() - izquierda),
-                       T(400));
+        o->setFont(fuente);
+        const int x = kOpciones[k].derecha ? derecha : izquierda;
+        const int ancho = kOpciones[k].derecha ? panel - derecha - T(60) : derecha - hueco - izquierda;
+        o->setGeometry(x, T(kOpciones[k].arriba), std::max(1, ancho), T(400));
     }
     m_cmdCancelar->setGeometry(T(600), T(5000), T(1300), T(450));
     m_cmdGraficar->setGeometry(T(2600), T(5000), T(1300), T(450));

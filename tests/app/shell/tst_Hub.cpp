@@ -287,6 +287,33 @@ private slots:
         QCOMPARE(NivelPila, nivel);
     }
 
+    void conceptosSeLeenEnterosEnPanelAngosto()
+    {
+        // On a 1024-pixel screen the panel is about 410 pixels wide: every
+        // concept still reads whole, and the two columns do not overlap.
+        SesionPrueba s;
+        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        frmPolical *hub = s.Hub();
+        hub->mnuConsGraf()->trigger();
+        for (int ancho : {410, 560}) {
+            GestorVentanas::instancia().marcoDe(hub)->resize(ancho, hub->height());
+            QCoreApplication::processEvents();
+            const int panel = hub->FraConceptos()->contentsRect().width();
+            int finIzquierda = 0;
+            int inicioDerecha = panel;
+            for (int k = 0; k < NumConceptos; ++k) {
+                QRadioButton *o = hub->OptCalcConcepto(k);
+                QVERIFY2(o->sizeHint().width() <= o->width(), qPrintable(o->text()));
+                QVERIFY2(o->geometry().right() < panel, qPrintable(o->text()));
+                if (k < 7)
+                    finIzquierda = std::max(finIzquierda, o->geometry().left() + o->sizeHint().width());
+                else
+                    inicioDerecha = std::min(inicioDerecha, o->geometry().left());
+            }
+            QVERIFY(finIzquierda < inicioDerecha);
+        }
+    }
+
     void accionPendienteDelRecorrido()
     {
         SesionPrueba s;
