@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -180,11 +181,14 @@ void frmextension::DibujaLimites(bool menos, bool mas)
     if (!g || !PoliActual || !PoliActual->Polin() || PoliActual->Polin()->Grado() < 1)
         return;
     PictureEjes &graf = g->picejGraf();
+    graf.FontName(QStringLiteral("Arial"));
     auto leyenda = [&graf](double x, double limite) {
-        graf.Xactual(x);
+        const QString texto = limite >= 0 ? QStringLiteral("y → + ∞") : QStringLiteral("y → - ∞");
+        // The right legend is drawn wider than its 45 pixels: keep its end
+        // on the graph.
+        graf.Xactual(std::min(x, graf.muevepixel(0, graf.MaxX(), -5) - graf.AnchoTexto(texto)));
         graf.Yactual(limite >= 0 ? graf.muevepixel(1, graf.MaxY(), 1) : graf.muevepixel(1, graf.MinY(), -18));
-        graf.FontName(QStringLiteral("Arial"));
-        graf.imprime(limite >= 0 ? QStringLiteral("y → + ∞") : QStringLiteral("y → - ∞"));
+        graf.imprime(texto);
     };
     if (menos)
         leyenda(graf.muevepixel(0, graf.MinX(), 5), m_limMenos);

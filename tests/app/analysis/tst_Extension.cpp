@@ -78,6 +78,20 @@ private slots:
         QVERIFY(!EntornoEjercicios::Abierta<frmextension>());
     }
 
+    // The right legend ends inside the graph, whatever its width.
+    void leyendaDerechaCompleta()
+    {
+        EntornoEjercicios::Polinomio({{1, 3}});
+        frmextension *w = abre();
+        e->grafica.graf.Limpia();
+        const QImage antes = e->grafica.graf.Imagen().copy();
+        responde(*w, {}, "+i");
+        QVERIFY(w->LimResuelto(1));
+        const QImage despues = e->grafica.graf.Imagen();
+        QVERIFY(cambios(antes, despues, QRect(450, 0, 146, 30)) > 0);
+        QCOMPARE(cambios(antes, despues, QRect(597, 0, 3, 30)), 0);
+    }
+
     void ambosEnUnClicSoloElOcho()
     {
         frmextension *w = abre();
