@@ -24,24 +24,16 @@ VentanaDerivada::VentanaDerivada(const QString &titulo, const QString &rotulo, R
     fila->addWidget(m_caja, 1);
     zonaRespuesta()->addLayout(fila);
 
-    m_botones = new QHBoxLayout;
-    m_listo = new Usc(this);
-    m_listo->Caption(QStringLiteral("Listo"));
+    m_botones = agregaListoCancelar(m_listo, m_cancelar);
     m_otro = new Usc(this);
     m_otro->Caption(QStringLiteral("Borrar"));
-    m_cancelar = new Usc(this);
-    m_cancelar->Caption(QStringLiteral("Cancelar"));
-    m_botones->addWidget(m_listo);
-    m_botones->addWidget(m_otro);
-    m_botones->addWidget(m_cancelar);
-    zonaRespuesta()->addLayout(m_botones);
+    m_botones->insertWidget(1, m_otro);
     // No evaluation tools here: the tool frame stays empty.
     fraHerramienta()->hide();
 
     connect(m_caja, &RichTextPolin::TeclaEnter, this, &VentanaDerivada::RtpPidePoliR_TeclaEnter);
     connect(m_listo, &Usc::Click, this, [this](int) { m_caja->Acepta(); });
     connect(m_otro, &Usc::Click, this, &VentanaDerivada::cmdotro_Click);
-    connect(m_cancelar, &Usc::Click, this, [this](int) { Cancela(); });
 }
 
 QWidget *VentanaDerivada::controlRespuesta() const

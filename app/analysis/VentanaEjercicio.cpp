@@ -93,6 +93,20 @@ PanelHerramientas *VentanaEjercicio::agregaHerramientas(int derivada, bool conOp
     return h;
 }
 
+QHBoxLayout *VentanaEjercicio::agregaListoCancelar(Usc *&listo, Usc *&cancelar)
+{
+    auto *fila = new QHBoxLayout;
+    listo = new Usc(this);
+    listo->Caption(QStringLiteral("Listo"));
+    cancelar = new Usc(this);
+    cancelar->Caption(QStringLiteral("Cancelar"));
+    fila->addWidget(listo);
+    fila->addWidget(cancelar);
+    m_zonaRespuesta->addLayout(fila);
+    connect(cancelar, &Usc::Click, this, [this](int) { Cancela(); });
+    return fila;
+}
+
 void VentanaEjercicio::conectaCaja(UCDextavo &caja, std::function<void()> accion)
 {
     UCDextavo *c = &caja;

@@ -20,11 +20,13 @@
 class PanelHerramientas;
 class QAction;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QVBoxLayout;
 class RichTextBox;
 class UCDextavo;
+class Usc;
 
 // What an exercise is on one road.
 struct DatosCamino {
@@ -101,6 +103,9 @@ protected:
     QVBoxLayout *zonaHerramienta() const { return m_zonaHerramienta; }
     QGroupBox *fraHerramienta() const { return m_fraHerramienta; }
 
+    // The answer's "Listo" and "Cancelar" side by side, under the answer;
+    // "Cancelar" leaves the exercise. Returns their row.
+    QHBoxLayout *agregaListoCancelar(Usc *&listo, Usc *&cancelar);
     // Enter validates the box and, on a valid entry, runs accion; leaving
     // a box with a bad entry is refused; a dropped number becomes its text.
     void conectaCaja(UCDextavo &caja, std::function<void()> accion);

@@ -11,7 +11,6 @@
 #include "Usc.h"
 
 #include <QButtonGroup>
-#include <QHBoxLayout>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -35,16 +34,8 @@ frmParidad::frmParidad()
         zonaRespuesta()->addWidget(o);
         connect(o, &QRadioButton::clicked, this, [this, i] { OptParidad_Click(i); });
     }
-    auto *botones = new QHBoxLayout;
-    m_listo = new Usc(this);
-    m_listo->Caption(QStringLiteral("Listo"));
-    m_cancelar = new Usc(this);
-    m_cancelar->Caption(QStringLiteral("Cancelar"));
-    botones->addWidget(m_listo);
-    botones->addWidget(m_cancelar);
-    zonaRespuesta()->addLayout(botones);
+    agregaListoCancelar(m_listo, m_cancelar);
     connect(m_listo, &Usc::Click, this, &frmParidad::cmdListo_Click);
-    connect(m_cancelar, &Usc::Click, this, [this](int) { Cancela(); });
 
     PanelHerramientas *h = agregaHerramientas(1, false, true);
     h->PuntoConFormato(true);

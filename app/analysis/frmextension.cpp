@@ -44,16 +44,8 @@ frmextension::frmextension()
         conectaCaja(*caja, [this] { CmdExtensaListo_Click(1); });
     }
     zonaRespuesta()->addWidget(m_fraExtensa, 0, Qt::AlignHCenter);
-    auto *botones = new QHBoxLayout;
-    m_listo = new Usc(this);
-    m_listo->Caption(QStringLiteral("Listo"));
-    m_cancelar = new Usc(this);
-    m_cancelar->Caption(QStringLiteral("Cancelar"));
-    botones->addWidget(m_listo);
-    botones->addWidget(m_cancelar);
-    zonaRespuesta()->addLayout(botones);
+    agregaListoCancelar(m_listo, m_cancelar);
     connect(m_listo, &Usc::Click, this, &frmextension::CmdExtensaListo_Click);
-    connect(m_cancelar, &Usc::Click, this, [this](int) { Cancela(); });
 
     PanelHerramientas *h = agregaHerramientas(1, false, true);
     h->stabRaices()->setTabText(0, QStringLiteral("Evaluación Puntual"));
