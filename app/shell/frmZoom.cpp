@@ -26,6 +26,8 @@
 #include <QMdiArea>
 #include <QPointer>
 
+#include <utility>
+
 namespace {
 using plataforma::TwipsAPixeles;
 
@@ -93,7 +95,11 @@ frmZoom::frmZoom(QWidget *padre)
         caja->setObjectName(QStringLiteral("UCCZoomExt%1").arg(i));
         caja->setGeometry(izquierda + T(60), arriba + T(300), T(1400), T(400));
         connect(caja, &UCDextavo::TeclaEnter, this, [this, i] { UCCZoomExt_TeclaEnter(i); });
-        connect(caja, &UCDextavo::Validate, this, [this, i](bool &cancelar) { UCCZoomExt_Validate(i, cancelar); });
+        connect(caja, &UCDextavo::Validate, this, [this, i](bool &cancelar) {
+            UCCZoomExt_Validate(i, cancelar);
+            // The button press that took the focus stops there: the box is already reported.
+            m_cajaRechazada = cancelar;
+        });
         m_limites[static_cast<std::size_t>(i)] = caja;
     }
 
@@ -293,6 +299,8 @@ void frmZoom::grafica(PictureEjes &superficie)
 
 void frmZoom::CmdRecuadro_Click()
 {
+    if (std::exchange(m_cajaRechazada, false))
+        return;
     revisaLimites(*m_picejZoom);
     if (!m_rechazados) {
         ValidaNuevaEscala = true;
@@ -314,6 +322,8 @@ void frmZoom::CmdNuevaEscala_Click()
 
 void frmZoom::CmdListaEscala_Click()
 {
+    if (std::exchange(m_cajaRechazada, false))
+        return;
     frmGrafica2 *g = GestorVentanas::instancia().existente<frmGrafica2>();
     if (!g)
         return;

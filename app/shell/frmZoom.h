@@ -78,6 +78,8 @@ private:
     bool m_rechazados = false;
     int m_indiceColor = 0;
     bool m_revisando = false;
+    // A box refused as the focus left it, not yet followed by a button press.
+    bool m_cajaRechazada = false;
 
     QLabel *m_lblZoom1;
     QFrame *m_fraZoom;

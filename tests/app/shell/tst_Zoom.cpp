@@ -93,6 +93,34 @@ private slots:
         QCOMPARE(frmZoom::Existente(), z);
     }
 
+    void cajaMalaSeAvisaUnaVez()
+    {
+        // A wrong box is reported as the focus leaves it for a button; the
+        // press then stops there instead of reporting the same box again.
+        SesionPrueba s;
+        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        frmZoom *z = AbreZoom(s);
+        z->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(z));
+        for (Usc *boton : {z->CmdRecuadro(), z->CmdListaEscala()}) {
+            s.mensajes.clear();
+            z->UCCZoomExt(1)->Text(QString());
+            z->UCCZoomExt(1)->setFocus();
+            QTRY_VERIFY(z->UCCZoomExt(1)->isAncestorOf(QApplication::focusWidget()));
+            SesionPrueba::Pulsa(boton);
+            QCoreApplication::processEvents();
+            QCOMPARE(s.mensajes, QStringList{SesionPrueba::Error(149 + 5)});
+            QVERIFY(!z->ValidaNuevaEscala);
+            QCOMPARE(frmZoom::Existente(), z);
+        }
+        // Put right, the box lets the press through.
+        z->UCCZoomExt(1)->Text(QStringLiteral("2"));
+        s.mensajes.clear();
+        SesionPrueba::Pulsa(z->CmdRecuadro());
+        QVERIFY(s.mensajes.isEmpty());
+        QVERIFY(z->ValidaNuevaEscala);
+    }
+
     void recuadroModificaYSustituye()
     {
         SesionPrueba s;
