@@ -28,6 +28,7 @@ VentanaDerivada::VentanaDerivada(const QString &titulo, const QString &rotulo, R
     m_otro = new Usc(this);
     m_otro->Caption(QStringLiteral("Borrar"));
     m_botones->insertWidget(1, m_otro);
+    fraTitulo()->setTitle(QStringLiteral("Función por analizar:"));
     // No evaluation tools here: the tool frame stays empty.
     fraHerramienta()->hide();
 

@@ -69,6 +69,7 @@ public:
     QAction *mnuReinicio() const { return m_mnuReinicio; }
 
     QLabel *lbltitulo() const { return m_lbltitulo; }
+    QGroupBox *fraTitulo() const { return m_fraTitulo; }
     RichTextBox *RtfDasPoli2() const { return m_rtfDasPoli2; }
     QLabel *lblraicesm() const { return m_lblraicesm; }
     PanelHerramientas *herramientas() const { return m_herramientas; }

@@ -8,6 +8,8 @@
 #include "frmDerivada2.h"
 #include "frmderivada1.h"
 
+#include <QGroupBox>
+
 class tst_Derivadas : public QObject {
     Q_OBJECT
 
@@ -32,6 +34,7 @@ private slots:
                  std::string("Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
                              "Calculando la primer derivada"));
         QCOMPARE(w->lbltitulo()->text(), QStringLiteral("PRIMER DERIVADA"));
+        QCOMPARE(w->fraTitulo()->title(), QStringLiteral("Función por analizar:"));
         QCOMPARE(QString::fromStdString(w->RtfDasPoli2()->Text()), QStringLiteral("x3-3x"));
 
         EscribePoli(*w->RtpPidePoliR(), "3x^2_-3");
@@ -57,6 +60,8 @@ private slots:
         QTest::newRow("grado menor") << "3x" << Error(14);
         QTest::newRow("dos coeficientes") << "2x^2_-2" << Error(15, "2");
         QTest::newRow("uno fuera de tolerancia") << "3.004x^2_-3" << Error(16, "2");
+        // Against a zero coefficient the error is absolute.
+        QTest::newRow("término que no va") << "3x^2_+0.002x-3" << Error(16, "1");
     }
     void primeraRespuestasErroneas()
     {
