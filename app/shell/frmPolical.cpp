@@ -89,7 +89,9 @@ PoliPtr Termino(double coef, int expon)
 void PintaOpcion(QRadioButton *opcion, std::int32_t color)
 {
     QPalette paleta = opcion->palette();
-    paleta.setColor(QPalette::Window, ColorDeOle(color));
+    paleta.setColor(opcion->backgroundRole(), ColorDeOle(color));
+    // The disabled caption darker than usual, so it still reads on the grey.
+    paleta.setColor(QPalette::Disabled, opcion->foregroundRole(), ColorDeOle(rt::QBColor(8)));
     opcion->setPalette(paleta);
     opcion->setAutoFillBackground(true);
 }

@@ -246,6 +246,16 @@ private slots:
         ConceptoActual = 5;
         hub->DeshabilitaOpcion(4);
         QVERIFY(!hub->OptCalcConcepto(4)->isEnabled());
+        {
+            // Greyed: light grey behind the finished concept's caption.
+            QRadioButton *o = hub->OptCalcConcepto(4);
+            const QImage imagen = o->grab().toImage();
+            QCOMPARE(imagen.pixelColor(imagen.width() - 2, imagen.height() - 2), QColor(192, 192, 192));
+            // and the caption still reads on it.
+            const QPalette p = o->palette();
+            QVERIFY(qAbs(p.color(QPalette::Disabled, o->foregroundRole()).lightness()
+                         - p.color(QPalette::Disabled, o->backgroundRole()).lightness()) > 60);
+        }
         hub->CmdGraficar()->Enabled(true);
         bool marcoVisto = false;
         QString qEscrito;
