@@ -250,6 +250,9 @@ void PanelHerramientas::cmdGraficaPtos_Click(int)
     const double paso = h == 0 ? 1 : h;
     cmdLimpiaGraf_Click(1);
     // A loop over a Double counter: the last point may fall out by rounding.
-    for (double x = a; paso > 0 ? x <= ultimo : x >= ultimo; x += paso)
+    // Never more than the 21 points asked: a step too small to move x
+    // would otherwise never end the loop.
+    int puntos = 0;
+    for (double x = a; (paso > 0 ? x <= ultimo : x >= ultimo) && puntos < 21; x += paso, ++puntos)
         MarcaAbscisas(x, p->Eval(x), 2, false, ColorPuntoMuestra);
 }

@@ -92,6 +92,58 @@ private slots:
         QCOMPARE(cambios(antes, despues, QRect(597, 0, 3, 30)), 0);
     }
 
+    // "Graficar puntos" marks x = start, start + step, ... twenty steps on,
+    // those within the graph's x range; a step of 0 marks the start alone.
+    void graficarPuntos_data()
+    {
+        QTest::addColumn<QString>("paso");
+        QTest::addColumn<int>("marcas");
+        QTest::newRow("paso 0") << "0" << 1;
+        QTest::newRow("hacia la izquierda") << "-1" << 21;
+        QTest::newRow("sólo los que caben") << "1" << 6;
+    }
+    void graficarPuntos()
+    {
+        QFETCH(QString, paso);
+        QFETCH(int, marcas);
+        EntornoEjercicios::Polinomio({{1, 0}});
+        frmextension *w = abre();
+        PanelHerramientas *h = w->herramientas();
+        Escribe(*h->cajaInicio(), "0");
+        Escribe(*h->cajaPaso(), paso);
+        Pulsa(*h->cmdListoRango());
+        // 20 pixels a unit: each mark stands apart from the next.
+        e->grafica.graf.EscalaVentana(-25, -10, 5, 10);
+        e->grafica.graf.Limpia();
+        const QImage antes = e->grafica.graf.Imagen().copy();
+        Pulsa(*h->cmdGraficaPtos());
+        const QImage despues = e->grafica.graf.Imagen();
+        int grupos = 0;
+        bool enGrupo = false;
+        for (int x = 0; x < despues.width(); ++x) {
+            const bool marcada = cambios(antes, despues, QRect(x, 0, 1, despues.height())) > 0;
+            grupos += marcada && !enGrupo;
+            enGrupo = marcada;
+        }
+        QCOMPARE(grupos, marcas);
+    }
+
+    // A step too small to move x still marks its points and returns.
+    void puntosConPasoDiminuto()
+    {
+        frmextension *w = abre();
+        PanelHerramientas *h = w->herramientas();
+        Escribe(*h->cajaInicio(), "1");
+        Escribe(*h->cajaPaso(), "1E-20");
+        Pulsa(*h->cmdListoRango());
+        QCOMPARE(h->cajaPaso()->NumAceptado(), 1e-20);
+        e->grafica.graf.Limpia();
+        const QImage antes = e->grafica.graf.Imagen().copy();
+        Pulsa(*h->cmdGraficaPtos());
+        QVERIFY(cambios(antes, e->grafica.graf.Imagen(), QRect(0, 0, 600, 400)) > 0);
+        QVERIFY(e->mensajes.isEmpty());
+    }
+
     void ambosEnUnClicSoloElOcho()
     {
         frmextension *w = abre();
