@@ -1,5 +1,6 @@
 #include "frmDoyPoli.h"
 
+#include "BotonVentana.h"
 #include "GestorVentanas.h"
 #include "ListasCualidades.h"
 #include "SesionPolinomio.h"
@@ -33,11 +34,7 @@ frmPolical *Hub()
 
 Usc *Boton(const QString &caption, const QString &nombre, QWidget *padre)
 {
-    auto *b = new Usc(padre);
-    b->Caption(caption);
-    b->setObjectName(nombre);
-    b->resize(TwipsAPixeles(1150), TwipsAPixeles(450));
-    return b;
+    return BotonVentana(caption, nombre, padre, 1150, 450);
 }
 
 // Width of the quality box that shows the longest line of any degree whole.

@@ -1,5 +1,6 @@
 #include "frmZoom.h"
 
+#include "BotonVentana.h"
 #include "ColorRgb.h"
 #include "GestorVentanas.h"
 #include "VentanaMadre.h"
@@ -47,11 +48,7 @@ std::string Unidad(double paso)
 
 Usc *Boton(const QString &caption, const QString &nombre, QWidget *padre)
 {
-    auto *b = new Usc(padre);
-    b->Caption(caption);
-    b->setObjectName(nombre);
-    b->resize(TwipsAPixeles(1500), TwipsAPixeles(420));
-    return b;
+    return BotonVentana(caption, nombre, padre, 1500, 420);
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "frmpidepoli.h"
 
+#include "BotonVentana.h"
 #include "GestorVentanas.h"
 #include "SesionPolinomio.h"
 #include "frmPolical.h"
@@ -38,11 +39,7 @@ QLabel *Rotulo(const QString &texto, QWidget *padre, bool negrita)
 
 Usc *Boton(const QString &caption, const QString &nombre, QWidget *padre)
 {
-    auto *b = new Usc(padre);
-    b->Caption(caption);
-    b->setObjectName(nombre);
-    b->resize(TwipsAPixeles(1700), TwipsAPixeles(450));
-    return b;
+    return BotonVentana(caption, nombre, padre, 1700, 450);
 }
 } // namespace
 
