@@ -7,7 +7,7 @@ QUORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QUORVANE_BUILD=${QUORVANE_BUILD:-$QUORVANE_ROOT/build}
 
 paquetes=(
-  cmake ninja-build g++ clang pkg-config
+  cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-speech-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgsl-dev
