@@ -167,24 +167,25 @@ void frmMdiCalcDife::Tlbpoli_ButtonClick(const QString &clave)
 
 void frmMdiCalcDife::mnuSalida_Click()
 {
-    if (m_terminando)
-        return;
-    m_terminando = true;
-    GestorVentanas::instancia().descargaTodas();
-    CierraVentanasSueltas();
-    emit programaTerminado();
-    close();
-    QCoreApplication::quit();
+    if (termina())
+        close();
 }
 
 void frmMdiCalcDife::closeEvent(QCloseEvent *event)
 {
-    if (!m_terminando) {
-        m_terminando = true;
-        GestorVentanas::instancia().descargaTodas();
-        CierraVentanasSueltas();
-        emit programaTerminado();
-        QCoreApplication::quit();
-    }
+    termina();
     event->accept();
+}
+
+bool frmMdiCalcDife::termina()
+{
+    // Every way out unloads every window once, then ends the program.
+    if (m_terminando)
+        return false;
+    m_terminando = true;
+    GestorVentanas::instancia().descargaTodas();
+    CierraVentanasSueltas();
+    emit programaTerminado();
+    QCoreApplication::quit();
+    return true;
 }

@@ -46,6 +46,8 @@ protected:
 private:
     void creaMenus();
     void creaBarra();
+    // Unloads every window and ends the program; false when already ending.
+    bool termina();
 
     QMdiArea *m_area = nullptr;
     QMenu *m_mnuInicio = nullptr;
