@@ -52,11 +52,7 @@ void GestorVentanas::oculta(VentanaBase *ventana)
     marcoDe(ventana)->hide();
     m_pila.removeAll(ventana);
     if (eraActual)
-        if (VentanaBase *nueva = actual()) {
-            muestra(nueva);
-            nueva->alActivar();
-            emit ventanaActivada(nueva);
-        }
+        activaActual();
 }
 
 bool GestorVentanas::descarga(VentanaBase *ventana, bool preguntar)
@@ -82,11 +78,7 @@ bool GestorVentanas::descarga(VentanaBase *ventana, bool preguntar)
     }
     ventana->deleteLater();
     if (eraActual)
-        if (VentanaBase *nueva = actual()) {
-            muestra(nueva);
-            nueva->alActivar();
-            emit ventanaActivada(nueva);
-        }
+        activaActual();
     return true;
 }
 
@@ -118,4 +110,14 @@ VentanaBase *GestorVentanas::actual() const
         if (*it && !marcoDe(*it)->isHidden())
             return *it;
     return nullptr;
+}
+
+void GestorVentanas::activaActual()
+{
+    // The window below the one that left becomes current, and is told so.
+    if (VentanaBase *nueva = actual()) {
+        muestra(nueva);
+        nueva->alActivar();
+        emit ventanaActivada(nueva);
+    }
 }

@@ -62,6 +62,7 @@ signals:
 private:
     GestorVentanas() = default;
     void registra(std::type_index tipo, VentanaBase *ventana);
+    void activaActual();
 
     QPointer<QMdiArea> m_area;
     std::map<std::type_index, QPointer<VentanaBase>> m_ventanas;
