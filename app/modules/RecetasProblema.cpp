@@ -5,7 +5,10 @@
 #include "generapoli.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <initializer_list>
+#include <numeric>
+#include <vector>
 
 int SignoAzar()
 {
@@ -29,6 +32,22 @@ void Integra(std::initializer_list<std::pair<int, double>> derivada)
 {
     for (const auto &[j, c] : derivada)
         Pon(j + 1, c / (j + 1));
+}
+
+// P' = sum of derivada[j] x^j, whole numbers, integrated from 0 and
+// multiplied by the least factor that keeps every coefficient whole, then
+// by escala.
+void IntegraEntera(const std::vector<double> &derivada, double escala)
+{
+    long long factor = 1;
+    for (std::size_t j = 0; j < derivada.size(); ++j) {
+        const auto c = static_cast<long long>(std::llabs(static_cast<long long>(derivada[j])));
+        const auto divisor = static_cast<long long>(j + 1);
+        if (c != 0)
+            factor = std::lcm(factor, divisor / std::gcd(c, divisor));
+    }
+    for (std::size_t j = 0; j < derivada.size(); ++j)
+        Pon(static_cast<int>(j + 1), escala * static_cast<double>(factor) * derivada[j] / static_cast<double>(j + 1));
 }
 
 // The root or critical point c moved by paso until it meets none of the
@@ -137,13 +156,19 @@ void Grado4(int s, int paridad, int q)
         if (q == 0 || q == 1) {
             const double a = s * U(6);
             const double c = q == 0 ? -s * U(6) : -s * Z(6);
-            const double d = q == 0 ? -Z(7) : U(6);
+            double d = q == 0 ? -Z(7) : U(6);
+            // One critical point: P' = 2x (2a x^2 + a d + c) must not vanish
+            // off 0, so a d + c may not oppose a.
+            if (q == 1)
+                d = std::fmax(d, std::ceil(std::fabs(c / a)));
             Pon(4, a);
             Pon(2, a * d + c);
             Pon(0, c * d);
         } else if (q == 2) {
+            // The constant takes the sign of the leading term: a fourfold
+            // root at 0 or none at all, never two simple ones.
             Pon(4, s * U(9));
-            Pon(0, SZ(9));
+            Pon(0, s * Z(9));
         }
         return;
     }
@@ -172,7 +197,8 @@ void Grado5(int s, int paridad, int q)
     if (paridad == 0) {
         switch (q) {
         case 0: {
-            const double A = 5 * s * U(3), b = -3 * Z(5);
+            // b is never 0, or P'' = 4A x^3 would leave one inflection point.
+            const double A = 5 * s * U(3), b = -3 * U(4);
             Integra({{4, A}, {2, 2 * A * b}, {0, A * (b * b + 1)}});
             break;
         }
@@ -183,14 +209,20 @@ void Grado5(int s, int paridad, int q)
             Pon(5, s * U(6));
             Pon(3, -s * U(5));
             break;
-        case 3:
+        case 3: {
+            // Five real roots need the outer critical points more than
+            // sqrt(5) times as far from 0 as the inner ones: c/b is 6 to 9.
+            const double A = 15 * s * U(3), b = -U(2);
+            const double c = b * (5 + U(4));
+            Integra({{4, A}, {2, A * (b + c)}, {0, A * b * c}});
+            break;
+        }
         case 5: {
+            // |b| > c, so that P'' = 2Ax (2x^2 + b + c) vanishes three times.
             const double A = 15 * s * U(3);
             double b = -U(10);
-            const double c = q == 3 ? -U(10) : U(10);
-            if (q == 3 && b == c)
-                b = c - 1;
-            if (q == 5 && std::fabs(b) < c)
+            const double c = U(10);
+            if (std::fabs(b) <= c)
                 b = -c - 1;
             Integra({{4, A}, {2, A * (b + c)}, {0, A * b * c}});
             break;
@@ -234,6 +266,45 @@ void Grado5(int s, int paridad, int q)
     default:
         break;
     }
+}
+
+// Degree 10 or 12 with a sixfold root at 0 and no other real root, the
+// critical points 0 and -B, and two inflection points:
+// P' = A x^5 (x + B)^2 (x^m + B^m), m = n - 8. P' keeps the sign of A x^5,
+// so 0 is P's only root; -B is a horizontal inflection and P' has one
+// extremum between 0 and -B.
+void RaizSextuple(int n, int s)
+{
+    const int m = n - 8;
+    // B stays 1 at degree 12, whose whole coefficients already run into
+    // the thousands.
+    const double B = SU(n == 10 ? 2 : 1);
+    std::vector<double> derivada(static_cast<std::size_t>(n), 0.0);
+    auto suma = [&derivada](int k, double v) { derivada[static_cast<std::size_t>(k)] += v; };
+    suma(5 + m + 2, 1);
+    suma(5 + m + 1, 2 * B);
+    suma(5 + m, B * B);
+    suma(7, std::pow(B, m));
+    suma(6, 2 * std::pow(B, m + 1));
+    suma(5, std::pow(B, m + 2));
+    IntegraEntera(derivada, s * U(2));
+}
+
+// Degree 9 or 11 with a fivefold root at 0 and no other real root, one
+// critical point and three inflection points:
+// P = a x^5 (x^k + b x^(k-1) + c), k = n - 5. c is the first whole number
+// above the bound that keeps P'/x^4 = n x^k + (n-1) b x^(k-1) + 5c without
+// real roots (which keeps P/x^5 without them too); with |b| 2 or 3 it stays
+// near enough to that bound for P''/x^3 to cross 0 twice.
+void RaizQuintuple(int n, int s)
+{
+    const int k = n - 5;
+    const double a = s * U(3), b = SignoAzar() * (U(2) + 1);
+    const double cota = std::pow(k - 1, k - 1) * std::pow((n - 1) * std::fabs(b), k)
+                        / (5 * std::pow(k, k) * std::pow(n, k - 1));
+    Pon(n, a);
+    Pon(n - 1, a * b);
+    Pon(5, a * (rt::Int(cota) + 1));
 }
 
 void GradoPar(int n, int s, int paridad, int q)
@@ -284,12 +355,20 @@ void GradoPar(int n, int s, int paridad, int q)
         break;
     }
     case 2: {
-        const double A = n * s * U(3), B = (n - 1) * SU(3), C = ((n - 1) * (n - 2) / 2) * SU(3);
+        const double A = n * s * U(3), B = (n - 1) * SU(3);
+        double C = ((n - 1) * (n - 2) / 2) * SU(3);
+        // Three different critical points: 0, -B and -C.
+        if (C == B)
+            C = -C;
         Integra({{n - 1, A}, {n - 2, A * (B + C)}, {n - 3, A * B * C}});
         break;
     }
     case 3: {
-        const int k = n == 6 ? 12 : n == 8 ? 24 : n == 10 ? 40 : n == 12 ? 60 : 98;
+        if (n == 10 || n == 12) {
+            RaizSextuple(n, s);
+            break;
+        }
+        const int k = n == 6 ? 12 : n == 8 ? 24 : 98;
         const double A = k * s * U(4), B = (n - 1) * SU(3);
         Integra({{n - 1, A}, {n - 2, 2 * A * B}, {n - 3, A * B * B}});
         break;
@@ -309,7 +388,9 @@ void GradoImpar(int n, int s, int paridad, int q)
             break;
         case 1:
             Pon(n, s * U(10));
-            Pon(n == 13 ? 9 : n - 2, s * Z(10));
+            // At degree 11 the second term never vanishes: a ninefold root,
+            // never an elevenfold one.
+            Pon(n == 13 ? 9 : n - 2, s * (n == 11 ? U(9) : Z(10)));
             break;
         case 2:
             Pon(n, s * U(10));
@@ -341,6 +422,10 @@ void GradoImpar(int n, int s, int paridad, int q)
         return;
     switch (q) {
     case 0: {
+        if (n == 9 || n == 11) {
+            RaizQuintuple(n, s);
+            break;
+        }
         // Only the critical point 0: the quadratic factor of P' is kept
         // without real roots by raising its constant.
         const double A = n * s * U(6), B = ((n - 1) / 2) * SU(4);
@@ -411,7 +496,7 @@ std::string NombreCualidad(std::int16_t grado, std::int16_t paridad, std::int16_
         {2, 1, 1, "2 raíces reales distintas"},
         {3, 1, 1, "Un punto crítico, una raíz triple"},
         {4, 0, 0, "Cuatro raíces reales, 3 puntos críticos"},
-        {5, 0, 3, "4 puntos de inflexión, 4 puntos críticos, 5 raíces reales"},
+        {5, 0, 3, "3 puntos de inflexión, 4 puntos críticos, 5 raíces reales"},
         {7, 0, 2, "3 puntos de inflexión, 3 puntos críticos, 7 raíces reales"},
         {7, 0, 4, "5 puntos de inflexión, 5 puntos críticos, 7  raíces reales"},
         {7, 1, 0, "3 puntos de inflexión, 1 punto crítico, 1 raíz quintuple"},

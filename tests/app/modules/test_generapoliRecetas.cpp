@@ -155,27 +155,36 @@ TEST(GeneraCoeficientes, CoincidenceRules)
     const auto f = CreaFuncPolin(PoliAzar);
     EXPECT_EQ(Mide(f).criticos, 3);
 
-    // (5,0,3): b = c = -4: b becomes -5.
-    rt::ProgramaAzar({0.04f, 0.0f, 0.35f, 0.35f});
-    DamePolinomioProblema(5, 0, 3);
+    // (6,1,2): B = C = 10 would leave two critical points: C becomes -10.
+    rt::ProgramaAzar({0.04f, 0.0f, 0.04f, 0.4f, 0.04f, 0.0f});
+    DamePolinomioProblema(6, 1, 2);
     rt::OlvidaAzarProgramado();
-    // P' = 15 (x^2 - 5)(x^2 - 4) = 15x^4 - 135x^2 + 300
-    EXPECT_EQ(PoliAzar->A_Arreglo(), (std::vector<double>{0, 300, 0, -45, 0, 3}));
+    // P' = 6x^3 (x + 10)(x - 10)
+    EXPECT_EQ(PoliAzar->A_Arreglo(), (std::vector<double>{0, 0, 0, 0, -150, 0, 1}));
 
-    // (5,0,5): b = -3, c = 3: |b| = c is left as drawn.
+    // (5,0,5): b = -3, c = 3: b + c = 0 would leave P'' = 12x^3 a single
+    // inflection point, so b becomes -4.
     rt::ProgramaAzar({0.04f, 0.0f, 0.25f, 0.25f});
     DamePolinomioProblema(5, 0, 5);
     rt::OlvidaAzarProgramado();
-    EXPECT_EQ(PoliAzar->A_Arreglo(), (std::vector<double>{0, -135, 0, 0, 0, 3}));
+    // P' = 15 (x^2 - 4)(x^2 + 3) = 15x^4 - 15x^2 - 180
+    EXPECT_EQ(PoliAzar->A_Arreglo(), (std::vector<double>{0, -180, 0, -5, 0, 3}));
 }
 
 TEST(GeneraCoeficientes, TellingMembers)
 {
-    // (9,1,0) with A = 9, B = 4: the x^7 coefficient is Int(144/7) + 1.
+    // (7,1,0) with A = 7, B = 3: the x^5 coefficient is Int(63/5) + 1.
+    rt::ProgramaAzar({0.04f, 0.0f, 0.04f, 0.0f});
+    DamePolinomioProblema(7, 1, 0);
+    rt::OlvidaAzarProgramado();
+    EXPECT_EQ(PoliAzar->A_Arreglo(), (std::vector<double>{0, 0, 0, 0, 0, 13, 7, 1}));
+
+    // (9,1,0) with a = 1, b = 2: x^5 (x^4 + 2x^3 + 2), the 2 being the
+    // first whole number above 1.896, where P'/x^4 would touch 0.
     rt::ProgramaAzar({0.04f, 0.0f, 0.04f, 0.0f});
     DamePolinomioProblema(9, 1, 0);
     rt::OlvidaAzarProgramado();
-    EXPECT_EQ(PoliAzar->A_Arreglo(), (std::vector<double>{0, 0, 0, 0, 0, 0, 0, 21, 9, 1}));
+    EXPECT_EQ(PoliAzar->A_Arreglo(), (std::vector<double>{0, 0, 0, 0, 0, 2, 0, 0, 2, 1}));
 
     // (3,1,1): x0 = 0, C = 0, B = 2, A = 3: P = (x + 2)^3.
     rt::ProgramaAzar({0.04f, 0.0f, 0.04f, 0.0f, 0.04f, 0.0f, 0.04f, 0.0f});

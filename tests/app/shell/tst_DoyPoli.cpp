@@ -35,7 +35,7 @@ private slots:
     {
         QCOMPARE(ListaCualidades(1, false), QStringList{QStringLiteral("Una raíz")});
         QCOMPARE(ListaCualidades(1, true), QStringList{QStringLiteral("Una raíz")});
-        QCOMPARE(ListaCualidades(4, true).value(2), QStringLiteral("1 ó 3 raíces reales, 3 puntos críticos"));
+        QCOMPARE(ListaCualidades(4, true).value(2), QStringLiteral("2 ó 4 raíces reales, 3 puntos críticos"));
         QCOMPARE(ListaCualidades(5, false).size(), 6);
         QCOMPARE(ListaCualidades(5, true).size(), 5);
         // The texts keep their double blanks.
