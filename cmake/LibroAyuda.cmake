@@ -1,0 +1,33 @@
+# Makes the help book out of the help pages, so that each topic is written
+# once: in every page of the book's folder the mark <!-- tema NAME --> becomes
+# the body of the topic page ayuda/NAME.html, under the anchor NAME, its
+# headings one level down. Run on the copied data folder:
+#   cmake -D DATOS=<data folder> -P LibroAyuda.cmake
+file(GLOB capitulos ${DATOS}/texto/*.html)
+foreach(capitulo IN LISTS capitulos)
+  file(READ ${capitulo} html)
+  string(REGEX MATCHALL "<!-- tema [A-Za-z0-9-]+ -->" marcas "${html}")
+  foreach(marca IN LISTS marcas)
+    string(REGEX REPLACE "<!-- tema ([A-Za-z0-9-]+) -->" "\\1" nombre "${marca}")
+    set(pagina ${DATOS}/ayuda/${nombre}.html)
+    if(NOT EXISTS ${pagina})
+      message(FATAL_ERROR "${capitulo}: the topic page ${pagina} does not exist")
+    endif()
+    file(READ ${pagina} tema)
+    string(FIND "${tema}" "<body>" inicio)
+    string(FIND "${tema}" "</body>" fin)
+    if(inicio EQUAL -1 OR fin EQUAL -1)
+      message(FATAL_ERROR "${pagina}: no <body>")
+    endif()
+    math(EXPR inicio "${inicio} + 6")
+    math(EXPR largo "${fin} - ${inicio}")
+    string(SUBSTRING "${tema}" ${inicio} ${largo} cuerpo)
+    foreach(nivel IN ITEMS 4 3 2)
+      math(EXPR abajo "${nivel} + 1")
+      string(REPLACE "<h${nivel}>" "<h${abajo}>" cuerpo "${cuerpo}")
+      string(REPLACE "</h${nivel}>" "</h${abajo}>" cuerpo "${cuerpo}")
+    endforeach()
+    string(REPLACE "${marca}" "<a name=\"${nombre}\"></a>${cuerpo}" html "${html}")
+  endforeach()
+  file(WRITE ${capitulo} "${html}")
+endforeach()
