@@ -16,6 +16,8 @@ public:
         MuestraImagen, // heading = the jump's title, picture preview of its file
         Cierra,        // previews hidden, heading back to the page's word
     };
+    // What to do: the new heading for every action but Nada, the file to
+    // load for the two previews.
     struct Cambio {
         Accion accion = Accion::Nada;
         std::string encabezado;
