@@ -22,10 +22,10 @@ protected:
         carpeta.Escribe("Apoyo/ListaApoyos.txt",
                         "4\n\"signo\",\"\\signo.html\"\n\"raíz real\",\"\\falta.html\"\n\"vacía\",\"\"\n"
                         "\"raíces\",\"\\RAICES.html\"\n");
-        // Jumps: 1 text, 2 picture, 3 missing file, 4 no file, 5 text.
+        // Jumps: 1 and 3 text, 2 picture, 4 no file, 5 missing file.
         carpeta.Escribe("Apoyo/listaSaltos.txt",
                         "5\n\"Signo\",\"apoyo\\signo.html\"\n\"Bandas\",\"apoyo\\figuras\\bandas.png\"\n"
-                        "\"Falta\",\"apoyo\\nada.png\"\n\"Sin archivo\",\"\"\n\"Raíces\",\"apoyo\\raices.html\"\n");
+                        "\"Raíces\",\"apoyo\\raices.html\"\n\"Sin archivo\",\"\"\n\"Falta\",\"apoyo\\nada.png\"\n");
         ASSERT_TRUE(LeeTablaPares("\\apoyo\\ListaApoyos.txt", apoyos));
         ASSERT_TRUE(LeeTablaPares("\\apoyo\\listaSaltos.txt", saltos));
     }
@@ -72,7 +72,7 @@ TEST_F(ApoyoDatos, UnSaltoEsTextoSiTerminaEnHtmlYSiNoImagen)
     ASSERT_TRUE(imagen);
     EXPECT_FALSE(imagen->esTexto);
     EXPECT_EQ(imagen->archivo, carpeta.Ruta() / "Apoyo" / "figuras" / "bandas.png");
-    for (int salto : {0, 3, 4, 6, -2})
+    for (int salto : {0, 4, 5, 6, -2})
         EXPECT_FALSE(DestinoDeSalto(saltos, salto)) << salto;
 }
 
@@ -94,17 +94,17 @@ TEST_F(ApoyoDatos, LasPulsacionesAbrenCambianYCierranLaVista)
     EXPECT_EQ(estado.Encabezado(), "signo");
     EXPECT_EQ(estado.Pulsa(0).accion, A::Nada) << "plain text before any link";
 
-    const auto primero = estado.Pulsa(5);
+    const auto primero = estado.Pulsa(3);
     EXPECT_EQ(primero.accion, A::MuestraTexto);
     EXPECT_EQ(primero.encabezado, "Raíces");
     EXPECT_EQ(primero.archivo, carpeta.Ruta() / "Apoyo" / "raices.html");
-    EXPECT_EQ(estado.Pulsa(5).accion, A::Nada) << "the same link keeps the preview, no reload";
+    EXPECT_EQ(estado.Pulsa(3).accion, A::Nada) << "the same link keeps the preview, no reload";
     EXPECT_EQ(estado.Encabezado(), "Raíces");
 
     // Links that lead nowhere change nothing.
-    for (int salto : {3, 4, 99}) {
+    for (int salto : {4, 5, 99}) {
         EXPECT_EQ(estado.Pulsa(salto).accion, A::Nada) << salto;
-        EXPECT_EQ(estado.UltimoSalto(), 5);
+        EXPECT_EQ(estado.UltimoSalto(), 3);
         EXPECT_EQ(estado.Encabezado(), "Raíces");
     }
 
@@ -119,7 +119,7 @@ TEST_F(ApoyoDatos, LasPulsacionesAbrenCambianYCierranLaVista)
     EXPECT_EQ(estado.UltimoSalto(), 0);
     EXPECT_EQ(estado.Pulsa(0).accion, A::Nada);
     // After closing, the same link opens again.
-    EXPECT_EQ(estado.Pulsa(5).accion, A::MuestraTexto);
+    EXPECT_EQ(estado.Pulsa(3).accion, A::MuestraTexto);
 }
 
 } // namespace
