@@ -5,10 +5,12 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpLink>
+#include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStyle>
@@ -18,6 +20,8 @@ VisorAyuda::VisorAyuda(const QString &libro, QWidget *parent) : QMainWindow(pare
 {
     setWindowTitle(QStringLiteral("Ayuda de Quorvane"));
     resize(960, 640);
+    if (QScreen *pantalla = QGuiApplication::primaryScreen())
+        resize(size().boundedTo(pantalla->availableGeometry().size() * 0.9));
     m_abierto = Abre(libro);
     if (m_abierto)
         creaVentana();
