@@ -1,20 +1,15 @@
-#include "TraduccionQt.h"
+#include "PreparaAplicacion.h"
 #include "frmMdiCalcDife.h"
 
 #include "CajaMensaje.h"
 #include "Regional.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
-    QApplication::setDesktopFileName(QStringLiteral("org.quorvane.Quorvane"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvane/quorvane.svg")));
-    InstalaTraduccionQt();
+    PreparaAplicacion();
 
     rt::FijaSeparadorLocal(rt::SeparadorDelSistema());
     plataforma::EnviaAvisosACajaMensaje();

@@ -1,20 +1,104 @@
 #include "VisorAyuda.h"
 
+#include "NavegadorAyuda.h"
+
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QHelpEngineCore>
+#include <QGuiApplication>
+#include <QHelpContentModel>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
 #include <QHelpLink>
+#include <QScreen>
+#include <QSplitter>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QToolBar>
 
-VisorAyuda::VisorAyuda(const QString &libro, QWidget *parent) : QTextBrowser(parent)
+VisorAyuda::VisorAyuda(const QString &libro, QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Ayuda de Quorvane"));
-    setOpenExternalLinks(true);
-    resize(760, 600);
+    resize(960, 640);
+    if (QScreen *pantalla = QGuiApplication::primaryScreen())
+        resize(size().boundedTo(pantalla->availableGeometry().size() * 0.9));
     m_abierto = Abre(libro);
+    if (m_abierto)
+        creaVentana();
 }
 
-VisorAyuda::~VisorAyuda() = default;
+VisorAyuda::~VisorAyuda()
+{
+    // The panes read the book's engine: they go before it.
+    delete takeCentralWidget();
+}
+
+void VisorAyuda::creaVentana()
+{
+    m_navegador = new NavegadorAyuda(*m_motor);
+    m_contenido = m_motor->contentWidget();
+    m_contenido->setObjectName(QStringLiteral("contenido"));
+    m_contenido->setHeaderHidden(true);
+    auto *panel = new QSplitter(Qt::Horizontal);
+    panel->addWidget(m_contenido);
+    panel->addWidget(m_navegador);
+    panel->setStretchFactor(1, 1);
+    panel->setSizes({260, 700});
+    setCentralWidget(panel);
+
+    QToolBar *barra = addToolBar(QStringLiteral("Navegación"));
+    barra->setObjectName(QStringLiteral("navegacion"));
+    barra->setMovable(false);
+    barra->toggleViewAction()->setVisible(false);
+    barra->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_atras = barra->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Atrás"));
+    m_atras->setShortcut(QKeySequence::Back);
+    m_atras->setEnabled(false);
+    m_adelante = barra->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Adelante"));
+    m_adelante->setShortcut(QKeySequence::Forward);
+    m_adelante->setEnabled(false);
+    connect(m_atras, &QAction::triggered, m_navegador, &QTextBrowser::backward);
+    connect(m_adelante, &QAction::triggered, m_navegador, &QTextBrowser::forward);
+    connect(m_navegador, &QTextBrowser::backwardAvailable, m_atras, &QAction::setEnabled);
+    connect(m_navegador, &QTextBrowser::forwardAvailable, m_adelante, &QAction::setEnabled);
+
+    // One click on an entry opens its page, whatever the style's rule for
+    // activating items.
+    connect(m_contenido, &QAbstractItemView::clicked, this, [this](const QModelIndex &indice) {
+        if (const QHelpContentItem *entrada = m_motor->contentModel()->contentItemAt(indice))
+            abre(entrada->url());
+    });
+    connect(m_contenido, &QHelpContentWidget::linkActivated, this, &VisorAyuda::abre);
+    connect(m_navegador, &QTextBrowser::sourceChanged, this, &VisorAyuda::marcaEnContenido);
+    // The list is built apart once the book is read: its chapters open.
+    connect(m_motor->contentModel(), &QHelpContentModel::contentsCreated, this, [this] {
+        m_contenido->expandToDepth(0);
+        marcaEnContenido(Pagina());
+    });
+}
+
+void VisorAyuda::abre(const QUrl &pagina)
+{
+    if (pagina != m_navegador->source())
+        m_navegador->setSource(pagina);
+}
+
+void VisorAyuda::marcaEnContenido(const QUrl &pagina)
+{
+    const QModelIndex indice = m_contenido->indexOf(pagina);
+    if (indice.isValid())
+        m_contenido->setCurrentIndex(indice);
+}
+
+QTextBrowser *VisorAyuda::navegador() const
+{
+    return m_navegador;
+}
+
+QUrl VisorAyuda::Pagina() const
+{
+    return m_navegador ? m_navegador->source() : QUrl();
+}
 
 bool VisorAyuda::Abre(const QString &libro)
 {
@@ -28,7 +112,7 @@ bool VisorAyuda::Abre(const QString &libro)
     const QString junto = archivo.absolutePath() + QLatin1Char('/') + archivo.completeBaseName()
                           + QStringLiteral(".qhc");
     if (QFileInfo::exists(junto)) {
-        m_motor = std::make_unique<QHelpEngineCore>(junto);
+        m_motor = std::make_unique<QHelpEngine>(junto);
         m_motor->setReadOnly(true);
         if (m_motor->setupData()
             && !m_motor->documentationFileName(QHelpEngineCore::namespaceName(libro)).isEmpty())
@@ -38,7 +122,7 @@ bool VisorAyuda::Abre(const QString &libro)
     if (carpeta.isEmpty())
         carpeta = QDir::tempPath() + QStringLiteral("/quorvane");
     QDir().mkpath(carpeta);
-    m_motor = std::make_unique<QHelpEngineCore>(carpeta + QStringLiteral("/ayuda.qhc"));
+    m_motor = std::make_unique<QHelpEngine>(carpeta + QStringLiteral("/ayuda.qhc"));
     m_motor->setReadOnly(false);
     if (!m_motor->setupData()) {
         m_error = QStringLiteral("No se pudo abrir el libro de ayuda: %1").arg(m_motor->error());
@@ -73,16 +157,9 @@ bool VisorAyuda::MuestraTema(int tema)
     const QUrl pagina = PaginaDeTema(tema);
     if (pagina.isEmpty())
         return false;
-    setSource(pagina);
+    m_navegador->setSource(pagina);
     show();
     raise();
     activateWindow();
     return true;
-}
-
-QVariant VisorAyuda::loadResource(int tipo, const QUrl &nombre)
-{
-    if (m_abierto && nombre.scheme() == QLatin1String("qthelp"))
-        return m_motor->fileData(nombre);
-    return QTextBrowser::loadResource(tipo, nombre);
 }

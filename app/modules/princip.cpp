@@ -54,6 +54,14 @@ ContextoPantalla ContextoEnVigor()
     return c;
 }
 
+struct TablaInicial {
+    bool (*lector)(std::string_view, TablaTextos &);
+    const char *archivo;
+    TablaTextos *tabla;
+    const char *mensaje;
+};
+} // namespace
+
 void TomaMedidas()
 {
     const VentanaPrincipal *v = VentanaPrincipalActual();
@@ -69,14 +77,6 @@ void TomaMedidas()
     if (anchoEscritorio > 1024)
         PantallaMayor = true;
 }
-
-struct TablaInicial {
-    bool (*lector)(std::string_view, TablaTextos &);
-    const char *archivo;
-    TablaTextos *tabla;
-    const char *mensaje;
-};
-} // namespace
 
 bool Inicia()
 {

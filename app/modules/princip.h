@@ -19,6 +19,9 @@ class QWidget;
 // table that cannot be read it shows that table's message, titled
 // "ERRor Fatal", and returns false without reading the others.
 bool Inicia();
+// The screen and layout measures from the main window as it stands (Inicia
+// takes them too); the main window takes them again once its frame is on.
+void TomaMedidas();
 
 // The main window's start-up: Inicia, then the start context (notice
 // window shown, context pushed, concept flags cleared) and a random seed

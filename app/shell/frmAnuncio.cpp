@@ -2,6 +2,8 @@
 
 #include "Globales.h"
 
+#include "Twips.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -50,12 +52,18 @@ frmAnuncio::frmAnuncio(QWidget *area)
     capa->addStretch(2);
 }
 
-void frmAnuncio::muestra()
+void frmAnuncio::ajusta()
 {
-    // Width of the screen less 50, the usable height, at the top left.
-    const int ancho = AnchoPantalla > 50 ? AnchoPantalla - 50 : parentWidget()->width();
+    // Width of the screen less 50 twips, the usable height, at the top left.
+    const int margen = plataforma::TwipsAPixeles(50);
+    const int ancho = AnchoPantalla > margen ? AnchoPantalla - margen : parentWidget()->width();
     const int alto = AltoUtil > 0 ? AltoUtil : parentWidget()->height();
     setGeometry(0, 0, ancho, alto);
+}
+
+void frmAnuncio::muestra()
+{
+    ajusta();
     m_lblLogo2->setVisible(true);
     m_lblProductName->setVisible(true);
     show();

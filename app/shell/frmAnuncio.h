@@ -12,6 +12,8 @@ public:
 
     // Fills the work area and shows, behind everything else.
     void muestra();
+    // Takes the work area's measures again, shown or not.
+    void ajusta();
 
     QLabel *lblProductName() const { return m_lblProductName; }
     QLabel *LblLogo2() const { return m_lblLogo2; }

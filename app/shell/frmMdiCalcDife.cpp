@@ -13,6 +13,7 @@
 #include "LlamadasVentana.h"
 #include "princip.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -41,6 +42,20 @@ const BotonBarra kBotones[] = {
     {"pasado", "Historia", "Historia", QStyle::SP_FileDialogDetailedView},
     {"zoom", "Zoom", "Zoom", QStyle::SP_FileDialogListView},
 };
+
+// Keys whose windows the program does not have yet: a student never meets
+// a dead key. A key leaves this list when its window arrives.
+const char *const kClavesSinVentana[] = {"ayuda", "apoyo", "calculadora", "pasado"};
+
+// The frame's borders round the window's inside (all 0 while the window
+// has no frame).
+QMargins BordesDelMarco(const QWidget &w)
+{
+    const QRect marco = w.frameGeometry();
+    const QRect dentro = w.geometry();
+    return {dentro.left() - marco.left(), dentro.top() - marco.top(), marco.right() - dentro.right(),
+            marco.bottom() - dentro.bottom()};
+}
 } // namespace
 
 frmMdiCalcDife::frmMdiCalcDife(QWidget *parent)
@@ -96,6 +111,15 @@ void frmMdiCalcDife::creaBarra()
         m_botones.append(a);
     }
     botonPorClave(QStringLiteral("ayuda"))->setShortcut(QKeySequence::HelpContents);
+
+    // The screen contexts switch keys through the actions themselves; an
+    // action of a disabled group stays off, and takes the state last asked
+    // for once it leaves the group.
+    m_sinVentana = new QActionGroup(this);
+    m_sinVentana->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (const char *clave : kClavesSinVentana)
+        m_sinVentana->addAction(botonPorClave(QString::fromLatin1(clave)));
+    m_sinVentana->setEnabled(false);
 }
 
 QAction *frmMdiCalcDife::boton(int indice) const
@@ -117,14 +141,58 @@ void frmMdiCalcDife::habilitaMenus(bool si)
     m_mnuSalida->setEnabled(si);
 }
 
+QRect frmMdiCalcDife::lugarDelMarco() const
+{
+    QScreen *pantalla = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!pantalla)
+        return frameGeometry();
+    const QRect util = pantalla->availableGeometry();
+    const int alto = std::min(util.height(), pantalla->geometry().height() - plataforma::TwipsAPixeles(420));
+    return {util.topLeft(), QSize(util.width(), alto)};
+}
+
+void frmMdiCalcDife::colocaMarco()
+{
+    m_bordes = BordesDelMarco(*this);
+    const QRect marco = lugarDelMarco();
+    resize(marco.size().shrunkBy(m_bordes));
+    // A window's position is its frame's.
+    move(marco.topLeft());
+}
+
+void frmMdiCalcDife::sigueAlMarco()
+{
+    if (m_marcoEnSuSitio || !isVisible() || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    const QMargins bordes = BordesDelMarco(*this);
+    if (bordes == m_bordes)
+        return;
+    m_marcoEnSuSitio = !bordes.isNull();
+    colocaMarco();
+    if (layout())
+        layout()->activate();
+    // The work area has shrunk by the frame: the panels, the graph window
+    // and the notice are placed from the new measures.
+    TomaMedidas();
+    if (auto *anuncio = m_area->viewport()->findChild<frmAnuncio *>(QString(), Qt::FindDirectChildrenOnly))
+        anuncio->ajusta();
+}
+
+void frmMdiCalcDife::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    sigueAlMarco();
+}
+
+void frmMdiCalcDife::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    sigueAlMarco();
+}
+
 bool frmMdiCalcDife::MDIForm_Load()
 {
-    // Full width, the screen's height less 420 twips, at the top left.
-    if (QScreen *pantalla = QGuiApplication::primaryScreen()) {
-        const QRect util = pantalla->availableGeometry();
-        const int alto = std::min(util.height(), pantalla->geometry().height() - plataforma::TwipsAPixeles(420));
-        setGeometry(util.x(), util.y(), util.width(), alto);
-    }
+    colocaMarco();
     // The start-up routine measures the work area and the toolbar before
     // the window is shown: a failed start shows nothing but its message.
     if (layout())
@@ -134,6 +202,7 @@ bool frmMdiCalcDife::MDIForm_Load()
         return false;
     }
     show();
+    sigueAlMarco();
     // Off through its menu action, the one switch every window uses: the
     // menu itself stays able to open once the action is on again.
     m_mnuInicioAccion->setEnabled(false);

@@ -2,9 +2,11 @@
 // The program's frame window: menus, the main toolbar and the work area in
 // which the panel windows and the graph window stand.
 #include <QMainWindow>
+#include <QMargins>
 #include <QString>
 
 class QAction;
+class QActionGroup;
 class QMdiArea;
 class QMenu;
 class QToolBar;
@@ -42,10 +44,22 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void creaMenus();
     void creaBarra();
+    // The screen's rectangle for the whole window, title bar and borders
+    // included: the available width, the screen's height less 420 twips
+    // (never more than the available height), at the top left.
+    QRect lugarDelMarco() const;
+    // Puts the frame on that rectangle with the borders known so far.
+    void colocaMarco();
+    // Most window managers put their frame round the window only once it
+    // shows: the first time its borders are known, the window is placed
+    // again and the layout measures are taken again from it.
+    void sigueAlMarco();
     // Unloads every window and ends the program; false when already ending.
     bool termina();
 
@@ -57,5 +71,9 @@ private:
     QAction *m_mnuSalida = nullptr;
     QToolBar *m_tlbpoli = nullptr;
     QList<QAction *> m_botones;
+    // Keys whose windows are still to come: off whatever a screen asks.
+    QActionGroup *m_sinVentana = nullptr;
+    QMargins m_bordes;
+    bool m_marcoEnSuSitio = false;
     bool m_terminando = false;
 };

@@ -27,6 +27,7 @@
 #include <QMdiArea>
 #include <QPointer>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -294,17 +295,36 @@ void frmZoom::grafica(PictureEjes &superficie)
             GraficaPolinomio(*p, superficie, color, 13);
 }
 
+void frmZoom::escribeClave(PictureEjes &franja)
+{
+    // The strip under the graph names the curves drawn on it. The graph now
+    // holds the zoom's curves alone, all in one colour: the strip names the
+    // current polynomial when it is one of them, and nothing else.
+    franja.Limpia();
+    const PoliPtr p = PoliActual ? PoliActual->Polin() : nullptr;
+    if (!p || std::find(PolinomiosZoom.begin(), PolinomiosZoom.end(), p) == PolinomiosZoom.end())
+        return;
+    const std::int32_t tinta = franja.ForeColor();
+    const bool negrita = franja.FontBold();
+    franja.ForeColor(ColoresZoom()[static_cast<std::size_t>(m_indiceColor)]);
+    franja.FontBold(true);
+    franja.ImprimeEnCoor(QStringLiteral("P(x)"), franja.MinX() + 0.05 * (franja.MaxX() - franja.MinX()), 2);
+    franja.FontBold(negrita);
+    franja.ForeColor(tinta);
+}
+
 void frmZoom::CmdRecuadro_Click()
 {
-    if (std::exchange(m_cajaRechazada, false))
-        return;
-    revisaLimites(*m_picejZoom);
-    if (!m_rechazados) {
-        ValidaNuevaEscala = true;
-        grafica(*m_picejZoom);
-        m_cmdNuevaEscala->show();
-        m_cmdListaEscala->hide();
-        m_cmdRecuadro->hide();
+    // Every press moves the colour on, a press stopped by a refused box too.
+    if (!std::exchange(m_cajaRechazada, false)) {
+        revisaLimites(*m_picejZoom);
+        if (!m_rechazados) {
+            ValidaNuevaEscala = true;
+            grafica(*m_picejZoom);
+            m_cmdNuevaEscala->show();
+            m_cmdListaEscala->hide();
+            m_cmdRecuadro->hide();
+        }
     }
     m_indiceColor = m_indiceColor == 15 ? 0 : m_indiceColor + 1;
 }
@@ -329,6 +349,7 @@ void frmZoom::CmdListaEscala_Click()
         return;
     ValidaNuevaEscala = false;
     grafica(g->picejGraf());
+    escribeClave(g->Picejegraf2());
     m_cmdNuevaEscala->show();
     m_cmdListaEscala->hide();
     Descarga();

@@ -73,6 +73,8 @@ private:
     // The four boxes, then the bounds; the surface shows when they hold.
     void revisaLimites(PictureEjes &superficie);
     void grafica(PictureEjes &superficie);
+    // After the bounds went to the main graph: the key strip under it.
+    void escribeClave(PictureEjes &franja);
 
     std::array<double, 4> m_limitesZoom{};
     bool m_rechazados = false;

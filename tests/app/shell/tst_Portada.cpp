@@ -3,6 +3,7 @@
 #include "tst_PrincipalArranque.h"
 
 #include "AnimacionPortada.h"
+#include "Twips.h"
 #include "Usc.h"
 
 #include <QLabel>
@@ -60,16 +61,17 @@ private slots:
         QVERIFY(!portada);
         QCOMPARE(NivelPila, 1);
         QCOMPARE(p.principal->windowTitle(), QStringLiteral("Quorvane"));
-        QCOMPARE(p.BotonesHabilitados(), (QStringList{"ayuda", "logo", "adios"}));
+        QCOMPARE(p.BotonesHabilitados(), (QStringList{"logo", "adios"}));
         QVERIFY(p.MenusHabilitados());
         QVERIFY(p.principal->mnupoliAccion()->isEnabled());
         QVERIFY(!p.principal->mnuAyudante()->isEnabled());
         QCOMPARE(NumAyuda, std::int16_t(0));
         QCOMPARE(NumApoyo, std::int16_t(1));
-        // The splash stands behind, filling the work area from its corner.
+        // The splash stands behind, filling the work area from its corner
+        // but for 50 twips at the right.
         frmAnuncio *anuncio = p.Anuncio();
         QVERIFY(anuncio && anuncio->isVisible());
-        QCOMPARE(anuncio->geometry(), QRect(0, 0, AnchoPantalla - 50, AltoUtil));
+        QCOMPARE(anuncio->geometry(), QRect(0, 0, AnchoPantalla - plataforma::TwipsAPixeles(50), AltoUtil));
         QCOMPARE(anuncio->lblProductName()->text(), QStringLiteral("Quorvane"));
         QVERIFY(anuncio->LblLogo2()->isVisible());
         QVERIFY(p.principal->area()->subWindowList().isEmpty());

@@ -3,12 +3,14 @@
 // Spanish.
 #include "tst_PrincipalArranque.h"
 
+#include "PreparaAplicacion.h"
 #include "TraduccionQt.h"
 #include "VentanaBase.h"
 #include "frmGrafica2.h"
 #include "frmPolical.h"
 
 #include "ModCadena.h"
+#include "princip.h"
 #include "Twips.h"
 
 #include <QDialogButtonBox>
@@ -61,10 +63,6 @@ private slots:
         QCOMPARE(p.cajas.Cuenta(), 0);
         QVERIFY(w.isVisible());
         QCOMPARE(w.windowTitle(), QStringLiteral("Quorvane"));
-        // As wide as the screen, 420 twips less high, at the top left.
-        const QRect pantalla = w.screen()->geometry();
-        QCOMPARE(w.frameGeometry().topLeft(), QPoint(0, 0));
-        QCOMPARE(w.size(), QSize(pantalla.width(), pantalla.height() - plataforma::TwipsAPixeles(420)));
 
         // The eight keys in their order, with their tips.
         const QStringList claves{"ayuda", "apoyo", "texto", "calculadora", "logo", "adios", "pasado", "zoom"};
@@ -99,7 +97,7 @@ private slots:
         // Once the cover is gone: help, credits and exit, caption and help
         // numbers of the start screen, the tables loaded.
         p.CierraPortada();
-        QCOMPARE(p.BotonesHabilitados(), (QStringList{"ayuda", "logo", "adios"}));
+        QCOMPARE(p.BotonesHabilitados(), (QStringList{"logo", "adios"}));
         QVERIFY(p.MenusHabilitados());
         QVERIFY(!w.mnuAyudante()->isEnabled()); // no assistant character yet
         QCOMPARE(w.windowTitle(), QStringLiteral("Quorvane"));
@@ -108,6 +106,46 @@ private slots:
         QCOMPARE(NivelPila, 1);
         QVERIFY(Errores.UltimaFila() >= ErrorGenerico);
         QVERIFY(Exitos.UltimaFila() >= ExitoGenerico);
+    }
+
+    void marcoEnLaPantalla()
+    {
+        // The whole frame, title bar and borders included, stands on the
+        // screen's available area: as wide as it, 420 twips less high than
+        // the screen (never more than the area), at its top left corner.
+        ArranquePrueba p;
+        QVERIFY(p.Carga());
+        frmMdiCalcDife &w = *p.principal;
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QRect util = w.screen()->availableGeometry();
+        const QRect marco = w.frameGeometry();
+        QVERIFY2(marco != w.geometry(), "the test platform draws no frame");
+        QVERIFY(util.contains(marco));
+        QCOMPARE(marco.topLeft(), util.topLeft());
+        QCOMPARE(marco.width(), util.width());
+        const int alto = w.screen()->geometry().height() - plataforma::TwipsAPixeles(420);
+        QCOMPARE(marco.height(), std::min(util.height(), alto));
+        // The measures are taken from the window inside that frame, and the
+        // notice follows them.
+        QCOMPARE(AnchoPantalla, w.width());
+        QCOMPARE(AltoPantalla, w.height());
+        QCOMPARE(p.Anuncio()->width(), AnchoPantalla - plataforma::TwipsAPixeles(50));
+    }
+
+    void teclasSinVentanaApagadas()
+    {
+        // "ayuda", "apoyo", "calculadora" and "pasado" have no window yet:
+        // no screen turns them on, and going back leaves them off too.
+        ArranquePrueba p;
+        QVERIFY(p.Carga());
+        p.CierraPortada();
+        std::array<bool, 10> todas;
+        todas.fill(true);
+        EntraPantalla(3, 1, todas, "Quorvane: todas");
+        QCOMPARE(p.BotonesHabilitados(), (QStringList{"texto", "logo", "adios", "zoom"}));
+        QCOMPARE(p.principal->windowTitle(), QStringLiteral("Quorvane: todas"));
+        RegresaPantalla(1);
+        QCOMPARE(p.BotonesHabilitados(), (QStringList{"logo", "adios"}));
     }
 
     void medidasDelArea()
@@ -273,6 +311,19 @@ private slots:
         gestor.marcoDe(abajo)->close();
         QVERIFY(!gestor.existente<VentanaGrafica>());
         QCOMPARE(vigilada ? vigilada->descargas : 1, 1);
+    }
+
+    void titulosTalComoSeEscriben()
+    {
+        // Once an application sets a display name, the window system adds it
+        // to every caption that does not end with it ("Quorvane: Error —
+        // Quorvane"). The program sets none: the display name is just the
+        // program's name, whatever that is.
+        PreparaAplicacion();
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Quorvane"));
+        QCoreApplication::setApplicationName(QStringLiteral("otro"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("otro"));
+        QCoreApplication::setApplicationName(QStringLiteral("Quorvane"));
     }
 
     void textosDeQtEnEspanol()

@@ -7,7 +7,9 @@
 #include "Ventanas.h"
 #include "dibujo.h"
 
+#include "ColorOle.h"
 #include "PictureEjes.h"
+#include "QBColor.h"
 #include "TextoNumero.h"
 #include "UCDextavo.h"
 
@@ -26,6 +28,17 @@ private:
     {
         for (int i = 0; i < 4; ++i)
             z.UCCZoomExt(i)->Text(textos[i]);
+    }
+    // Pixels of a colour on a surface.
+    static int Pixeles(const PictureEjes &superficie, std::int32_t color)
+    {
+        const QImage &imagen = superficie.Imagen();
+        const std::uint32_t buscado = PixelDeOle(color);
+        int cuenta = 0;
+        for (int y = 0; y < imagen.height(); ++y)
+            for (int x = 0; x < imagen.width(); ++x)
+                cuenta += (imagen.pixel(x, y) | 0xff000000u) == buscado;
+        return cuenta;
     }
 
 private slots:
@@ -107,11 +120,14 @@ private slots:
             z->UCCZoomExt(1)->Text(QString());
             z->UCCZoomExt(1)->setFocus();
             QTRY_VERIFY(z->UCCZoomExt(1)->isAncestorOf(QApplication::focusWidget()));
+            const int color = z->IndiceColor();
             SesionPrueba::Pulsa(boton);
             QCoreApplication::processEvents();
             QCOMPARE(s.mensajes, QStringList{SesionPrueba::Error(149 + 5)});
             QVERIFY(!z->ValidaNuevaEscala);
             QCOMPARE(frmZoom::Existente(), z);
+            // A "Recuadro" press moves the colour on all the same.
+            QCOMPARE(z->IndiceColor(), boton == z->CmdRecuadro() ? color + 1 : color);
         }
         // Put right, the box lets the press through.
         z->UCCZoomExt(1)->Text(QStringLiteral("2"));
@@ -166,6 +182,30 @@ private slots:
         SesionPrueba::Pulsa(z->cmdCancelar());
         SesionPrueba::Suelta();
         QVERIFY(!frmZoom::Existente());
+    }
+
+    void laClaveNombraLoQueHayEnLaGrafica()
+    {
+        // " Subs. Gráfica" leaves P alone on the graph, in the zoom's colour
+        // of the moment: the strip under it names P in that colour, and no
+        // other curve in any other.
+        SesionPrueba s;
+        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        const PictureEjes &franja = s.Grafica()->Picejegraf2();
+        frmZoom *z = AbreZoom(s);
+        Limites(*z, {"-2", "2", "-3", "3"});
+        SesionPrueba::Pulsa(z->CmdRecuadro());
+        SesionPrueba::Pulsa(z->CmdNuevaEscala());
+        const std::int32_t color = frmZoom::ColoresZoom()[static_cast<std::size_t>(z->IndiceColor())];
+        QCOMPARE(z->IndiceColor(), 1);
+        SesionPrueba::Pulsa(z->CmdListaEscala());
+        SesionPrueba::Suelta();
+        QVERIFY(s.mensajes.isEmpty());
+        QVERIFY(!frmZoom::Existente());
+        QVERIFY(Pixeles(s.Grafica()->picejGraf(), color) > 0);
+        QVERIFY(Pixeles(franja, color) > 0);
+        for (int otro : {1, 2, 4}) // the hub's colours of P, P'' and P'
+            QCOMPARE(Pixeles(franja, rt::QBColor(otro)), 0);
     }
 
     void sinPolinomiosSoloLaEscala()
