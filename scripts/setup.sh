@@ -13,6 +13,7 @@ paquetes=(
   libgtest-dev libgmock-dev libbenchmark-dev libgsl-dev
   fonts-dejavu-core desktop-file-utils appstream
   xvfb xauth xdotool
+  python3 hunspell hunspell-es
 )
 
 faltan=()
