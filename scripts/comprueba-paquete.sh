@@ -58,8 +58,12 @@ dentro() {
   fi
 
   paso "Tools of the run (not the package's dependencies): Xvfb, a window manager, xdotool, xwd"
-  chroot "$r" sh -c 'DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends xvfb xauth xdotool x11-apps openbox' \
-    | grep -E '^(Setting up|[0-9]+ upgraded)' | tail -n 1
+  if ! chroot "$r" sh -c 'DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends xvfb xauth xdotool x11-apps openbox' \
+       >"$SALIDA/herramientas.txt" 2>&1; then
+    cat "$SALIDA/herramientas.txt"
+    falla "the tools of the run did not install"
+  fi
+  grep 'newly installed' "$SALIDA/herramientas.txt"
 
   paso "Running zeltrano in the fresh root as a plain user, under Xvfb"
   chroot "$r" useradd -m alumno
@@ -114,19 +118,10 @@ if [ "${1:-}" = "--dentro" ]; then
   exit 0
 fi
 
-# ---------------------------------------------------------------- tools
-herramientas=(dpkg-dev lintian mmdebstrap imagemagick)
-faltan=()
-for p in "${herramientas[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || faltan+=("$p")
-done
-if [ ${#faltan[@]} -gt 0 ]; then
-  paso "Installing the tools of the check: ${faltan[*]}"
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${faltan[@]}"
-fi
-
 # ---------------------------------------------------------------- package
 paso "Building the program and the package"
+# setup.sh installs what the build needs and, with them, the check's own tools.
+export QUORVANE_PAQUETES_EXTRA="dpkg-dev lintian mmdebstrap imagemagick"
 # shellcheck source=setup.sh
 source "$raiz_fuente/scripts/setup.sh"
 # The package takes the data folder from the build's copy, which keeps a file

@@ -5,7 +5,7 @@ Checked, found afresh on every run:
   - every .html page under data/ (text, and the title and alt attributes);
   - every .txt table under data/ (message tables, support lists);
   - the help book's titles and keywords (data/**/*.qhp);
-  - the instruction paragraphs, the string literals of app/modules/modTexto.cpp.
+  - the instruction paragraphs: the string literals of app/modules/modTexto.cpp.
 
 Skipped by rule, not word by word:
   - mathematical notation: any word with a digit (2x, x2, 3ª), a single letter
@@ -16,8 +16,8 @@ Skipped by rule, not word by word:
     program and its libraries (read from the CMakeLists.txt files), and code
     identifiers written in the text (frmPolical, PoliActual, tema_1): a word
     with a capital after a small letter, or with an underscore;
-  - file names and paths: a word joined by a dot, a slash or a backslash to
-    another word (polinomio.html, apoyo\\signo.html).
+  - file names, paths and addresses: a word joined by a dot, a slash or a
+    backslash to another word (polinomio.html, apoyo\\signo.html, http://).
 
 Words that the program keeps verbatim although a dictionary rejects them are
 listed once, each with the place it comes from, in ortografia-permitidas.txt
@@ -99,27 +99,18 @@ def piezas_tabla(ruta):
     return list(enumerate(texto.split("\n"), start=1))
 
 
-LITERAL = re.compile(r'"((?:[^"\\\n]|\\.)*)"')
+# A comment, a character literal or a string literal (group 1 its text).
+FICHA_CPP = re.compile(r'//[^\n]*|/\*.*?\*/|' + r"'(?:[^'\\\n]|\\.)*'" + r'|"((?:[^"\\\n]|\\.)*)"', re.S)
 
 
 def piezas_cpp(ruta):
-    """String literals, adjacent ones joined (a paragraph split over lines)."""
-    piezas = []
-    actual, inicio, fin_anterior = None, 0, -1
+    """String literals, each with the line it is on (comments are not shown to anyone)."""
     texto = ruta.read_text(encoding="utf-8")
-    # Comments are not shown to anyone.
-    texto = re.sub(r"//[^\n]*", lambda m: " " * len(m.group(0)), texto)
-    for m in LITERAL.finditer(texto):
-        valor = m.group(1).replace("\\n", "\n").replace('\\"', '"').replace("\\\\", "\\")
-        if actual is not None and texto[fin_anterior:m.start()].strip() == "":
-            actual += valor
-        else:
-            if actual is not None:
-                piezas.append((inicio, actual))
-            actual, inicio = valor, texto.count("\n", 0, m.start()) + 1
-        fin_anterior = m.end()
-    if actual is not None:
-        piezas.append((inicio, actual))
+    piezas = []
+    for m in FICHA_CPP.finditer(texto):
+        if m.group(1) is not None:
+            valor = m.group(1).replace("\\n", "\n").replace('\\"', '"').replace("\\\\", "\\")
+            piezas.append((texto.count("\n", 0, m.start()) + 1, valor))
     return piezas
 
 
@@ -154,6 +145,8 @@ def es_notacion_o_nombre(palabra, antes, despues, nombres):
     if a1 in "/\\" or d1 in "/\\":
         return True
     if (a1 == "." and a2.isalnum()) or (d1 == "." and d2.isalnum()):
+        return True
+    if d1 == ":" and d2 == "/":  # http://
         return True
     # Code identifiers: a capital after a small letter (frmPolical, PoliActual).
     if re.search(r"[a-záéíóúñ][A-ZÁÉÍÓÚÑ]", palabra):
