@@ -48,16 +48,13 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# Runtime libraries are found from the binaries; the private libraries are
-# resolved from the build tree. What no binary links is named here: the fonts
-# the program draws with, the SVG icon engine (the icon), the X11 platform
-# plugin (without it no window opens), the SQLite driver (the help book is a
-# SQLite file) and Qt's Spanish translations (the texts of standard dialogs).
+# Runtime libraries are found from the binaries (dpkg-shlibdeps reaches the
+# private libraries through the program's RPATH). What no binary links is
+# named here: the fonts the program draws with, the SVG icon engine (the
+# icon), the X11 platform plugin (without it no window opens), the SQLite
+# driver (the help book is a SQLite file) and Qt's Spanish translations (the
+# texts of standard dialogs).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
-  ${CMAKE_BINARY_DIR}/library ${CMAKE_BINARY_DIR}/platform/runtime
-  ${CMAKE_BINARY_DIR}/platform/widgets ${CMAKE_BINARY_DIR}/controls/plot
-  ${CMAKE_BINARY_DIR}/controls/entry)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "fonts-dejavu-core, libqt6svg6, qt6-qpa-plugins, libqt6sql6-sqlite, qt6-translations-l10n")
 
