@@ -9,7 +9,8 @@ Checked, found afresh on every run:
 
 Skipped by rule, not word by word:
   - mathematical notation: any word with a digit (2x, x2, 3ª), a single letter
-    (x, P, n), a word written right against ( ' ′ ″ ^ _ (f(x), P'(x), x^n),
+    (x, P, n), a word written right against ( ^ _ or a prime (f(x), P'(x),
+    x^n),
     and the text inside <sup>, <sub>, <code>, <kbd>, <var>, <samp>, <tt>,
     <style> and <script>;
   - the program's own names: the project and the names the build gives to the
@@ -37,8 +38,7 @@ import unicodedata
 from pathlib import Path
 
 DICCIONARIO = os.environ.get("QUORVANE_DICCIONARIO", "es_MX")
-HERE = Path(__file__).resolve().parent
-PERMITIDAS = HERE / "ortografia-permitidas.txt"
+PERMITIDAS = Path(__file__).resolve().parent / "ortografia-permitidas.txt"
 
 # Tags whose content is notation or code, not prose.
 ETIQUETAS_NOTACION = {"sup", "sub", "code", "kbd", "var", "samp", "tt", "style", "script"}
@@ -118,10 +118,13 @@ def nombres_programa(fuente):
     """The project's name and the names of the program and its libraries."""
     nombres = set()
     patron = re.compile(r"\b(?:project|add_executable|add_library)\s*\(\s*([A-Za-z][\w-]*)", re.I)
-    for cm in fuente.rglob("CMakeLists.txt"):
-        if any(p in ("build", ".git") or p.startswith("build-") for p in cm.relative_to(fuente).parts):
+    for carpeta, subcarpetas, archivos in os.walk(fuente):
+        # Build folders and hidden ones hold no names of our own.
+        subcarpetas[:] = [c for c in subcarpetas if not c.startswith(("build", "."))]
+        if "CMakeLists.txt" not in archivos:
             continue
-        for m in patron.finditer(cm.read_text(encoding="utf-8", errors="replace")):
+        texto = Path(carpeta, "CMakeLists.txt").read_text(encoding="utf-8", errors="replace")
+        for m in patron.finditer(texto):
             for parte in re.split(r"[_-]", m.group(1)):
                 if len(parte) > 2:
                     nombres.add(parte.lower())
@@ -136,7 +139,10 @@ def es_notacion_o_nombre(palabra, antes, despues, nombres):
         return True
     if len(palabra) == 1:
         return True
-    if d1 in "('′″^_" or a1 in "^_'′":
+    if d1 in "(^_" or a1 in "^_":
+        return True
+    # Primes (P'(x), f''(x)); a word between single quotes is still checked.
+    if (d1 in "'′″" and d2 in "('′″") or (a1 in "'′″" and a2.isalnum()):
         return True
     # A sign written against a word: +inf, -inf (a hyphen between words is not).
     if a1 in "+-−±" and not a2.isalnum():
@@ -184,13 +190,16 @@ def hunspell(unicas):
     """The words of unicas that the dictionary does not know."""
     if not unicas:
         return set()
-    proceso = subprocess.run(
-        ["hunspell", "-d", DICCIONARIO, "-i", "utf-8", "-l"],
-        input="\n".join(unicas) + "\n",
-        capture_output=True,
-        text=True,
-        encoding="utf-8",
-    )
+    try:
+        proceso = subprocess.run(
+            ["hunspell", "-d", DICCIONARIO, "-i", "utf-8", "-l"],
+            input="\n".join(unicas) + "\n",
+            capture_output=True,
+            text=True,
+            encoding="utf-8",
+        )
+    except FileNotFoundError:
+        sys.exit("hunspell is not installed (scripts/setup.sh installs it with hunspell-es)")
     if proceso.returncode != 0 or "Can't open affix or dic" in proceso.stderr:
         sys.exit(f"hunspell -d {DICCIONARIO} failed: {proceso.stderr.strip()}")
     return set(proceso.stdout.split())
