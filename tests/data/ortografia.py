@@ -268,10 +268,14 @@ def main(argv):
     for ruta in archivos:
         for linea, palabra in palabras(piezas_de(ruta), nombres):
             hallazgos.append((ruta, linea, palabra))
-    malas = desconocidas(p for _, _, p in hallazgos if p not in permitidas)
+    # As in a dictionary, a word listed in small letters may also start with a
+    # capital or be all capitals; one listed with capitals is taken as written.
+    def permitida(p):
+        return p in permitidas or p.lower() in permitidas
 
+    malas = desconocidas(p for _, _, p in hallazgos if not permitida(p))
     fallas = [(r, l, p) for r, l, p in hallazgos if p in malas]
-    usadas = {p for _, _, p in hallazgos}
+    usadas = {p for _, _, p in hallazgos if permitida(p)}
     for ruta, linea, palabra in fallas:
         try:
             nombre = ruta.relative_to(fuente)
@@ -280,7 +284,7 @@ def main(argv):
         print(f"{nombre}:{linea}: {palabra}")
     paginas = sum(1 for r in archivos if r.suffix.lower() in (".html", ".htm"))
     print(f"{len(archivos)} files ({paginas} pages), {len(hallazgos)} words, "
-          f"{len(usadas & set(permitidas))} on the allow-list, {len(fallas)} unknown "
+          f"{len(usadas)} on the allow-list, {len(fallas)} unknown "
           f"(dictionary {DICCIONARIO})")
     return 1 if fallas else 0
 
