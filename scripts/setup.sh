@@ -13,7 +13,11 @@ paquetes=(
   libgtest-dev libgmock-dev libbenchmark-dev libgsl-dev
   fonts-dejavu-core desktop-file-utils appstream
   xvfb xauth xdotool
+  python3 hunspell hunspell-es
 )
+# Callers with needs of their own (the package check) add them here.
+read -r -a extra <<< "${QUORVANE_PAQUETES_EXTRA:-}"
+paquetes+=("${extra[@]}")
 
 faltan=()
 for p in "${paquetes[@]}"; do
