@@ -3,11 +3,10 @@
 #include "EntradaNumerica.h"
 #include "PanelHerramientas.h"
 
-#include "frmMdiCalcDife.h"
-
 #include "Globales.h"
 #include "ModCadena.h"
 #include "VentanaDibujo.h"
+#include "VentanaPrincipal.h"
 #include "Ventanas.h"
 #include "modTexto.h"
 #include "princip.h"
@@ -249,7 +248,6 @@ void VentanaEjercicio::Reinicia()
     RegresaPantalla(0);
     PoliDado = false;
     PoliActual.reset();
-    if (QMdiArea *area = GestorVentanas::instancia().area())
-        if (auto *principal = qobject_cast<frmMdiCalcDife *>(area->window()))
-            principal->habilitaMenus(true);
+    if (VentanaPrincipal *principal = VentanaPrincipalActual())
+        principal->HabilitaMenus(true);
 }

@@ -57,6 +57,11 @@ public:
         QScreen *s = QGuiApplication::primaryScreen();
         return s ? s->geometry().width() : 0;
     }
+    void HabilitaMenus(bool si) override
+    {
+        if (m_v)
+            m_v->habilitaMenus(si);
+    }
 
 private:
     QPointer<frmMdiCalcDife> m_v;
