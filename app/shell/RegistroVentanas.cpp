@@ -1,7 +1,9 @@
 #include "RegistroVentanas.h"
 
+#include "AbridoresHub.h"
 #include "AyudaLibro.h"
 #include "CatalogoEjercicios.h"
+#include "LlamadorPolinomio.h"
 #include "GestorVentanas.h"
 #include "frmAnuncio.h"
 #include "frmGrafica2.h"
@@ -73,16 +75,6 @@ QPointer<frmAnuncio> g_anuncio;
 std::unique_ptr<PrincipalAdaptador> g_principal;
 QPointer<frmMdiCalcDife> g_ventanaPrincipal;
 
-void CierraVentanasSesion(bool regresaPantalla)
-{
-    auto &gestor = GestorVentanas::instancia();
-    if (frmPolical *hub = gestor.existente<frmPolical>())
-        hub->CierraSesion(regresaPantalla);
-    if (frmGrafica2 *grafica = gestor.existente<frmGrafica2>())
-        gestor.descarga(grafica);
-    frmZoom::Descarga();
-}
-
 } // namespace
 
 void RegistraVentanasPrograma(frmMdiCalcDife &principal)
@@ -122,20 +114,28 @@ void RegistraVentanasPrograma(frmMdiCalcDife &principal)
         marco->move(izquierda, marco->y());
         gestor.muestra(w);
     };
-    // An exercise left for another polynomial or for the start: the hub
-    // and the graph window go; for another polynomial both come back new.
-    SalidasEjercicios().otroPolinomio = [] {
-        CierraVentanasSesion(true);
-        if (g_ventanaPrincipal)
-            AbreSesion(*g_ventanaPrincipal);
-    };
-    SalidasEjercicios().alInicio = [] { CierraVentanasSesion(false); };
+    // An exercise left for another polynomial: the hub and the graph
+    // window come back new, the hub waiting for a polynomial.
+    RegistraOlvido("ejercicios", OlvidaEjercicios);
+    RegistraOlvido("pidePoli", [] { AbrePidePoli() = {}; });
+    RegistraOlvido("abridoresHub", OlvidaAbridoresHub);
+    SalidasEjercicios().otroPolinomio = [] { frmPolical::OtroPolinomio(); };
+    AbrePidePoli() = [](LlamadorPolinomio &llamador) { frmpidepoli::AbrePara(llamador); };
     RegistraEjerciciosAnalisis();
 }
 
 void AbreSesion(frmMdiCalcDife &)
 {
     auto &gestor = GestorVentanas::instancia();
+    // One session at a time: while one is open it comes to the front as
+    // it stands (the window in front stays in front).
+    if (frmPolical *abierto = gestor.existente<frmPolical>()) {
+        if (frmGrafica2 *g = gestor.existente<frmGrafica2>())
+            gestor.marcoDe(g)->show();
+        VentanaBase *frente = gestor.actual();
+        gestor.muestra(frente ? frente : abierto);
+        return;
+    }
     const bool graficaNueva = !gestor.existente<frmGrafica2>();
     frmGrafica2 *grafica = gestor.ventana<frmGrafica2>();
     if (!graficaNueva)

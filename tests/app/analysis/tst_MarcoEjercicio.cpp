@@ -137,7 +137,9 @@ private slots:
 
     void interruptoresEntrePYSuDerivada()
     {
-        PanelHerramientas h(1, true, false);
+        OpcionesHerramientas opciones;
+        opciones.polinomios = OpcionesHerramientas::Polinomios::PYDerivada;
+        PanelHerramientas h(opciones);
         h.show();
         h.LlenaTabla();
         QVERIFY(h.OptPuntPolioDeri(0)->isChecked());
@@ -177,8 +179,6 @@ private slots:
     {
         QFETCH(int, camino);
         const auto c = static_cast<Camino>(camino);
-        ModoGraficaPoli = c == Camino::GraficaPoli;
-        ModoGraficaDeri = c == Camino::GraficaDeri;
         int hub = 0;
         // The hub pops its own context as it starts over.
         SalidasEjercicios().otroPolinomio = [&hub] {
@@ -191,8 +191,6 @@ private slots:
         // The exercise's context and its opener's are gone.
         QCOMPARE(NivelPila, e->nivelOpener - 1);
         QVERIFY(!EntornoEjercicios::Abierta<frmextension>());
-        QVERIFY(!ModoGraficaPoli);
-        QVERIFY(!ModoGraficaDeri);
         QCOMPARE(e->abridor.caminosCerrados, c == Camino::Analitico ? 0 : 1);
         QCOMPARE(hub, 1);
         QVERIFY(!PoliActual);
@@ -205,15 +203,10 @@ private slots:
     {
         QFETCH(int, camino);
         const auto c = static_cast<Camino>(camino);
-        ModoGraficaPoli = c == Camino::GraficaPoli;
-        ModoGraficaDeri = c == Camino::GraficaDeri;
         ConceptoResuelto[0] = true;
         ConceptoActual = 1;
-        int hub = 0;
-        SalidasEjercicios().alInicio = [&hub] {
-            ++hub;
-            RegresaPantalla(1);
-        };
+        PidePoliDesdeEjercicio = true;
+        PasoGuia = "paridad";
         e->principal->habilitaMenus(false);
         frmParidad *w = e->Abre<frmParidad>(2, c);
         w->mnuReinicio()->trigger();
@@ -221,14 +214,14 @@ private slots:
         // Only the start context is left.
         QCOMPARE(NivelPila, 1);
         QCOMPARE(VentanaPrincipalActual()->Titulo(), std::string("Quorvane"));
-        QVERIFY(!EntornoEjercicios::Abierta<frmParidad>());
-        QVERIFY(!ModoGraficaPoli);
-        QVERIFY(!ModoGraficaDeri);
+        QVERIFY(GestorVentanas::instancia().cargadas().isEmpty());
         QCOMPARE(e->abridor.caminosCerrados, c == Camino::Analitico ? 0 : 1);
-        QCOMPARE(hub, 1);
         QVERIFY(!PoliActual);
         QVERIFY(!PoliDado);
+        QVERIFY(!PidePoliDesdeEjercicio);
         QVERIFY(!ConceptoResuelto[0]);
+        QCOMPARE(ConceptoActual, std::int16_t(0));
+        QCOMPARE(PasoGuia, std::string("Rollo"));
         QVERIFY(e->principal->mnuInicio()->menuAction()->isEnabled());
     }
 
@@ -252,7 +245,6 @@ private slots:
 
     void otraCaracteristicaEsCancelar()
     {
-        ModoGraficaPoli = true;
         frmParidad *w = e->Abre<frmParidad>(2, Camino::GraficaPoli);
         QCOMPARE(w->mnuSalida()->title(), QStringLiteral("&Regresar"));
         w->mnuReConceptos()->trigger();
@@ -260,7 +252,6 @@ private slots:
         QVERIFY(!EntornoEjercicios::Abierta<frmParidad>());
         QCOMPARE(e->abridor.desmarcadas, QList<int>{2});
         QCOMPARE(NivelPila, e->nivelOpener);
-        QVERIFY(ModoGraficaPoli);
     }
 };
 

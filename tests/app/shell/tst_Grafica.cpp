@@ -3,6 +3,7 @@
 #include "tst_HubSesion.h"
 
 #include "Utilerias.h"
+#include "dibujo.h"
 
 #include "PictureEjes.h"
 
@@ -66,7 +67,10 @@ private slots:
         SesionPrueba s;
         s.DaPolinomio(QStringLiteral("x^2-4"));
         frmGrafica2 *g = s.Grafica();
-        QVERIFY(g->RecorreGraf());
+        // As an exercise that traces leaves it: P's window on the graph, tracing on.
+        g->MuestraGrafica();
+        MuestraEscalaEjes(*PoliActual);
+        g->RecorreGraf(true);
         PictureEjes &graf = g->picejGraf();
 
         emit graf.MouseMove(0, 0, 0.5, 2.25);
