@@ -5,6 +5,9 @@
 #include "tst_HubSesion.h"
 
 #include "Reinicio.h"
+#include "Ventanas.h"
+#include "dibujo.h"
+#include "generapoli.h"
 #include "frmParidad.h"
 #include "frmDoyPoli.h"
 #include "frmZoom.h"
@@ -312,6 +315,30 @@ private slots:
         QCOMPARE(gestor.actual(), static_cast<VentanaBase *>(s.Hub()));
         QCOMPARE(activadas.count(), 1);
         QCOMPARE(activadas.first().first().value<VentanaBase *>(), static_cast<VentanaBase *>(s.Hub()));
+    }
+
+    // A fresh start forgets every piece of shared state a test can touch:
+    // the registries of windows, the providers, the legends, the last
+    // random polynomial.
+    void reiniciaGlobalesOlvidaTodo()
+    {
+        SesionPrueba s;
+        s.Hub()->mnuPolicalElige()->trigger();
+        s.Hub()->mnuConsGraf()->trigger();
+        QVERIFY(HayEjercicio(2));
+        QVERIFY(AbrePidePoli());
+        QVERIFY(SalidasEjercicios().otroPolinomio);
+        QVERIFY(VentanaGraficaActual());
+        QVERIFY(!LeyendaX.empty());
+        QVERIFY(PoliAzar);
+        ReiniciaGlobales();
+        QVERIFY(!HayEjercicio(2));
+        QVERIFY(!AbrePidePoli());
+        QVERIFY(!SalidasEjercicios().otroPolinomio);
+        QVERIFY(!VentanaGraficaActual());
+        QVERIFY(LeyendaX.empty());
+        QVERIFY(!PoliAzar);
+        QVERIFY(!PoliActual);
     }
 };
 
