@@ -3,6 +3,7 @@
 #include "AbridoresHub.h"
 #include "AyudaLibro.h"
 #include "CatalogoEjercicios.h"
+#include "HubSesion.h"
 #include "LlamadorPolinomio.h"
 #include "GestorVentanas.h"
 #include "frmAnuncio.h"
@@ -119,8 +120,10 @@ void RegistraVentanasPrograma(frmMdiCalcDife &principal)
     RegistraOlvido("ejercicios", OlvidaEjercicios);
     RegistraOlvido("pidePoli", [] { AbrePidePoli() = {}; });
     RegistraOlvido("abridoresHub", OlvidaAbridoresHub);
+    RegistraOlvido("hub", [] { ProveedorHub() = {}; });
     SalidasEjercicios().otroPolinomio = [] { frmPolical::OtroPolinomio(); };
     AbrePidePoli() = [](LlamadorPolinomio &llamador) { frmpidepoli::AbrePara(llamador); };
+    ProveedorHub() = []() -> HubSesion * { return GestorVentanas::instancia().existente<frmPolical>(); };
     RegistraEjerciciosAnalisis();
 }
 

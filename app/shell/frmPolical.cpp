@@ -308,6 +308,11 @@ void frmPolical::MuestraLogos()
     m_lblLogo2->show();
 }
 
+void frmPolical::AlFrente()
+{
+    GestorVentanas::instancia().muestra(this);
+}
+
 void frmPolical::PoneAyuda(std::int16_t ayuda, std::int16_t apoyo)
 {
     m_contexto.ayuda = ayuda;

@@ -5,6 +5,7 @@
 // graph construction in which solving concepts reveals the graph step by
 // step, and the menus to the other problems.
 #include "ContextoVentana.h"
+#include "HubSesion.h"
 #include "ListaOpciones.h"
 #include "LlamadorPolinomio.h"
 #include "VentanaBase.h"
@@ -25,17 +26,7 @@ class QRadioButton;
 class RichTextBox;
 class Usc;
 
-// The states of the hub's menus.
-enum class EstadoHub {
-    Eligiendo,     // no polynomial: the three ways to one, the problems, the way out
-    Elegido,       // a polynomial given: its graph menu and the way back to choosing
-    Construccion,  // the graph construction under way
-    CaminoAbierto, // a road, line or construction window works over the hub
-    Proponiendo,   // the entry window is open
-    AOrden,        // the to-order window is open
-};
-
-class frmPolical : public VentanaBase, public LlamadorPolinomio {
+class frmPolical : public VentanaBase, public HubSesion, public LlamadorPolinomio {
     Q_OBJECT
 public:
     frmPolical();
@@ -43,13 +34,12 @@ public:
     // An action the guided tour leaves for the next activation: 0 none,
     // 2 polynomial to order, 3 graph construction, 4 graph and qualities.
     std::uint8_t AccionPendiente = 0;
-    // The tour asks for action n: at once when the hub is the window in
-    // front, otherwise at its next activation (once).
-    void PideAccion(std::uint8_t n);
-
-    // Every switch of the hub's menus for a state; other windows call this
-    // instead of setting the hub's menus one by one.
-    void PoneEstadoMenus(EstadoHub estado);
+    // HubSesion: what other windows ask of the hub instead of setting its
+    // widgets one by one.
+    void PideAccion(std::uint8_t n) override;
+    void PoneEstadoMenus(EstadoHub estado) override;
+    void MuestraLogos() override;
+    void AlFrente() override;
 
     void alCargar() override;
     void alActivar() override;
@@ -129,8 +119,6 @@ public:
     // The polynomial just given, shown in the title frame (nothing is
     // drawn: the graph is the construction game's secret); the graph menu on.
     void MuestraPolinomio();
-    // The product labels at their places, as when no polynomial is chosen.
-    void MuestraLogos();
     // Help topic and support row while the hub is in front (a polynomial
     // given changes them).
     void PoneAyuda(std::int16_t ayuda, std::int16_t apoyo);

@@ -254,7 +254,9 @@ private slots:
         SesionPrueba s;
         s.Hub()->mnuPolicalElige()->trigger();
         frmPolical *hub = s.Hub();
-        hub->PideAccion(3);
+        // As the tour asks it, through the hub's surface for other windows.
+        QCOMPARE(HubAbierto(), static_cast<HubSesion *>(hub));
+        HubAbierto()->PideAccion(3);
         QVERIFY(hub->UCMarcoMedio()->isVisible());
         QCOMPARE(int(hub->AccionPendiente), 0);
 
@@ -263,7 +265,7 @@ private slots:
         hub->mnuTuEliges()->trigger();
         auto *aOrden = SesionPrueba::Ventana<frmDoyPoli>();
         QVERIFY(aOrden);
-        hub->PideAccion(3);
+        HubAbierto()->PideAccion(3);
         QVERIFY(!hub->UCMarcoMedio()->isVisible());
         QCOMPARE(int(hub->AccionPendiente), 3);
         SesionPrueba::Pulsa(aOrden->cmdcancela());
@@ -331,7 +333,9 @@ private slots:
         QVERIFY(VentanaGraficaActual());
         QVERIFY(!LeyendaX.empty());
         QVERIFY(PoliAzar);
+        QVERIFY(HubAbierto());
         ReiniciaGlobales();
+        QVERIFY(!HubAbierto());
         QVERIFY(!HayEjercicio(2));
         QVERIFY(!AbrePidePoli());
         QVERIFY(!SalidasEjercicios().otroPolinomio);
