@@ -33,6 +33,9 @@ public:
         zonaRespuesta()->addWidget(sinEnter);
         conectaCaja(*sinDrop, [this] { ++acciones; }, {true, true, false});
         conectaCaja(*sinEnter, [this] { ++acciones; }, {false, true, true});
+        // Tools whose table waits for the student's first range.
+        agregaHerramientas({});
+        sinTablaAlCargar();
     }
     void termina() { Termina(5); }
 
@@ -359,6 +362,9 @@ private slots:
         QCOMPARE(w->acciones, 0);
         QTest::keyClick(w->sinDrop->Caja(), Qt::Key_Return);
         QCOMPARE(w->acciones, 1);
+
+        // The table was not filled at load.
+        QVERIFY(w->herramientas()->flxgrdRango()->TextMatrix(1, 0).isEmpty());
     }
 
     // The exercise that outlives its opener finds the link empty, and
