@@ -2,19 +2,18 @@
 
 #include "AbridoresHub.h"
 #include "CatalogoEjercicios.h"
-#include "GraficaConcepto.h"
-#include "Reinicio.h"
 #include "ColorRgb.h"
 #include "GestorVentanas.h"
+#include "Reinicio.h"
 #include "SesionPolinomio.h"
 #include "VentanaMadre.h"
 #include "frmDoyPoli.h"
 #include "frmGrafica2.h"
 #include "frmZoom.h"
-#include "frmpidepoli.h"
 
 #include "Globales.h"
 #include "ModCadena.h"
+#include "GraficaConcepto.h"
 #include "ModCalculos.h"
 #include "dibujo.h"
 #include "generapoli.h"
@@ -24,7 +23,6 @@
 #include "Azar.h"
 #include "QBColor.h"
 
-#include "ColorOle.h"
 #include "PictureEjes.h"
 #include "RichTextBox.h"
 #include "Twips.h"
@@ -39,7 +37,6 @@
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
-#include <cmath>
 
 namespace {
 using plataforma::TwipsAPixeles;
