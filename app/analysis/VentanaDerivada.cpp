@@ -70,7 +70,7 @@ void VentanaDerivada::RtpPidePoliR_TeclaEnter()
     }
     if (LiberaAlTerminar())
         respuesta.reset();
-    Termina(m_reglas.exito, m_reglas.concepto, m_reglas.actual);
+    Termina(m_reglas.concepto);
 }
 
 void VentanaDerivada::cmdotro_Click(int)

@@ -32,9 +32,7 @@ protected:
         std::int16_t errorMenor;       // too low
         std::int16_t errorUnTermino;   // one coefficient wrong
         std::int16_t errorVarios;      // several
-        std::int16_t exito;
-        int concepto;
-        std::int16_t actual;           // ConceptoActual
+        int concepto;                  // the success row and ConceptoActual: datosCamino
         bool borrarSeDeshabilita;      // "Borrar" waits for the next wrong answer
     };
     VentanaDerivada(const QString &titulo, const QString &rotulo, Reglas reglas);

@@ -3,11 +3,10 @@
 #include "EntradaNumerica.h"
 #include "PanelHerramientas.h"
 
-#include "frmMdiCalcDife.h"
-
 #include "Globales.h"
 #include "ModCadena.h"
 #include "VentanaDibujo.h"
+#include "Reinicio.h"
 #include "Ventanas.h"
 #include "modTexto.h"
 #include "princip.h"
@@ -22,10 +21,12 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiArea>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
+
+#include <utility>
 
 VentanaEjercicio::VentanaEjercicio(const QString &titulo, QWidget *parent)
     : VentanaBase(parent)
@@ -82,15 +83,22 @@ VentanaEjercicio::VentanaEjercicio(const QString &titulo, QWidget *parent)
     v->addStretch(0);
 }
 
-PanelHerramientas *VentanaEjercicio::agregaHerramientas(int derivada, bool conOpciones, bool conPuntosGrafica)
+PanelHerramientas *VentanaEjercicio::agregaHerramientas(const OpcionesHerramientas &opciones)
 {
-    m_herramientas = new PanelHerramientas(derivada, conOpciones, conPuntosGrafica, m_fraHerramienta);
+    m_herramientas = new PanelHerramientas(opciones, m_fraHerramienta);
     m_zonaHerramienta->addWidget(m_herramientas);
     PanelHerramientas *h = m_herramientas;
     conectaCaja(*h->cajaPunto(), [h] { h->cmdListoPuntual_Click(1); });
-    conectaCaja(*h->cajaInicio(), [h] { h->cmdListoRango_Click(1); });
-    conectaCaja(*h->cajaPaso(), [h] { h->cmdListoRango_Click(1); });
+    for (UCDextavo *caja : {h->cajaInicio(), h->cajaPaso()})
+        if (caja)
+            conectaCaja(*caja, [h] { h->cmdListoRango_Click(1); });
     return h;
+}
+
+void VentanaEjercicio::entraContexto(std::int16_t ayuda, std::int16_t apoyo, const std::string &titulo)
+{
+    EntraPantalla(ayuda, apoyo, EstadoBarra, titulo);
+    ++m_niveles;
 }
 
 QHBoxLayout *VentanaEjercicio::agregaListoCancelar(Usc *&listo, Usc *&cancelar)
@@ -107,14 +115,21 @@ QHBoxLayout *VentanaEjercicio::agregaListoCancelar(Usc *&listo, Usc *&cancelar)
     return fila;
 }
 
-void VentanaEjercicio::conectaCaja(UCDextavo &caja, std::function<void()> accion)
+void VentanaEjercicio::conectaCaja(UCDextavo &caja, std::function<void()> accion, OpcionesCaja opciones)
 {
     UCDextavo *c = &caja;
-    connect(c, &UCDextavo::TeclaEnter, this, [c, accion] {
-        if (ValidaCajaNumerica(*c) >= 1)
-            return;
-        accion();
-    });
+    if (opciones.enter)
+        connect(c, &UCDextavo::TeclaEnter, this, [c, accion] {
+            if (ValidaCajaNumerica(*c) >= 1)
+                return;
+            accion();
+        });
+    c->Caja()->setAcceptDrops(opciones.soltar);
+    if (opciones.soltar)
+        connect(c, &UCDextavo::DragDrop, this,
+                [c](QObject *, const QString &valor, float, float) { c->Text(valor); });
+    if (!opciones.salida)
+        return;
     // A box still empty may be left: its action reports it when it runs.
     // A button takes the focus to run its own action, which validates the
     // box itself: the entry is reported once, by that action.
@@ -124,13 +139,12 @@ void VentanaEjercicio::conectaCaja(UCDextavo &caja, std::function<void()> accion
         if (ValidaCajaNumerica(*c) >= 1)
             cancel = true;
     });
-    connect(c, &UCDextavo::DragDrop, this, [c](QObject *, const QString &valor, float, float) { c->Text(valor); });
 }
 
 void VentanaEjercicio::inicia(Camino camino, AbridorEjercicio &abridor)
 {
     m_camino = camino;
-    m_abridor = &abridor;
+    m_abridor = Enlace<AbridorEjercicio>(&abridor);
     m_datos = datosCamino(camino);
 
     if (AnchoPanel > 0 && AltoUtil > 0)
@@ -142,7 +156,7 @@ void VentanaEjercicio::inicia(Camino camino, AbridorEjercicio &abridor)
         m_rtfDasPoli2->SetText("¿...?");
     m_lblraicesm->setText(QString::fromStdString(TextoInstrucciones(m_datos.instruccion, "")));
 
-    if (m_herramientas)
+    if (m_herramientas && m_tablaAlCargar)
         m_herramientas->LlenaTabla();
 
     alIniciar();
@@ -151,7 +165,7 @@ void VentanaEjercicio::inicia(Camino camino, AbridorEjercicio &abridor)
         ponRecorreGraf(*m_datos.recorre);
     for (const auto &[boton, valor] : m_datos.barra)
         EstadoBarra.at(static_cast<std::size_t>(boton)) = valor;
-    EntraPantalla(m_datos.ayuda, m_datos.apoyo, EstadoBarra, m_datos.titulo);
+    entraContexto(m_datos.ayuda, m_datos.apoyo, m_datos.titulo);
 }
 
 void VentanaEjercicio::alActivar()
@@ -179,17 +193,26 @@ void VentanaEjercicio::ponRecorreGraf(bool activo)
 void VentanaEjercicio::sale()
 {
     m_saliendo = true;
-    RegresaPantalla(1);
+    RegresaPantalla(std::exchange(m_niveles, 0));
     descarga();
 }
 
-void VentanaEjercicio::Termina(std::int16_t exito, int concepto, std::int16_t actual)
+void VentanaEjercicio::Termina(int concepto)
 {
-    MuestraExito(exito);
+    Termina(concepto, m_datos.exito);
+}
+
+void VentanaEjercicio::Termina(int concepto, std::int16_t exito)
+{
+    if (m_saliendo)
+        return;
+    if (exito > 0)
+        MuestraExito(exito);
     ConceptoResuelto.at(static_cast<std::size_t>(concepto)) = true;
-    ConceptoActual = actual;
-    if (m_abridor && m_datos.opcion >= 0)
-        m_abridor->DeshabilitaOpcion(m_datos.opcion);
+    if (m_datos.actual)
+        ConceptoActual = *m_datos.actual;
+    if (AbridorEjercicio *a = abridor(); a && m_datos.opcion >= 0)
+        a->DeshabilitaOpcion(m_datos.opcion);
     if (m_camino == Camino::GraficaPoli && m_datos.recorre.value_or(false))
         ponRecorreGraf(false);
     alSalir(true);
@@ -200,8 +223,8 @@ void VentanaEjercicio::Cancela()
 {
     if (m_saliendo)
         return;
-    if (m_camino != Camino::Analitico && m_abridor && m_datos.opcion >= 0)
-        m_abridor->DesmarcaOpcion(m_datos.opcion);
+    if (AbridorEjercicio *a = abridor(); a && m_camino != Camino::Analitico && m_datos.opcion >= 0)
+        a->DesmarcaOpcion(m_datos.opcion);
     if (m_camino == Camino::GraficaPoli)
         ponRecorreGraf(false);
     alSalir(false);
@@ -213,16 +236,12 @@ void VentanaEjercicio::OtroPolinomio()
     if (m_saliendo)
         return;
     m_saliendo = true;
-    // Each window pops the context it pushed: this one here, a road's
+    // Each window pops the contexts it pushed: this one here, a road's
     // chooser as it closes, the hub as it starts over.
-    RegresaPantalla(1);
-    if (m_camino == Camino::GraficaPoli)
-        ModoGraficaPoli = false;
-    if (m_camino == Camino::GraficaDeri)
-        ModoGraficaDeri = false;
-    if (m_camino != Camino::Analitico && m_abridor)
-        m_abridor->CierraCamino();
-    m_abridor = nullptr;
+    RegresaPantalla(std::exchange(m_niveles, 0));
+    if (AbridorEjercicio *a = abridor(); a && m_camino != Camino::Analitico)
+        a->CierraCamino();
+    m_abridor.reset();
     descarga();
     PoliDado = false;
     PoliActual.reset();
@@ -234,22 +253,8 @@ void VentanaEjercicio::Reinicia()
 {
     if (m_saliendo)
         return;
-    m_saliendo = true;
-    // Whatever road the student was on, the next exercise starts on the
-    // analytic one, with no polynomial.
-    if (m_camino != Camino::Analitico && m_abridor)
-        m_abridor->CierraCamino();
-    m_abridor = nullptr;
-    ModoGraficaPoli = false;
-    ModoGraficaDeri = false;
-    descarga();
-    if (SalidasEjercicios().alInicio)
-        SalidasEjercicios().alInicio();
-    // Last, so that nothing popped on the way leaves the first screen.
-    RegresaPantalla(0);
-    PoliDado = false;
-    PoliActual.reset();
-    if (QMdiArea *area = GestorVentanas::instancia().area())
-        if (auto *principal = qobject_cast<frmMdiCalcDife *>(area->window()))
-            principal->habilitaMenus(true);
+    // The road's chooser goes first, so that nothing is left on the road.
+    if (AbridorEjercicio *a = abridor(); a && m_camino != Camino::Analitico)
+        a->CierraCamino();
+    RegresaAlInicio();
 }

@@ -12,7 +12,7 @@
 
 frmDerivada2::frmDerivada2()
     : VentanaDerivada(QStringLiteral("SEGUNDA DERIVADA"), QStringLiteral("P''(x) ="),
-                      Reglas{2, 26, 27, 24, 23, 11, 8, 9, false})
+                      Reglas{2, 26, 27, 24, 23, 8, false})
 {
     m_despliega = new Usc(this);
     m_despliega->Caption(QStringLiteral(" Derivada"));
@@ -42,6 +42,8 @@ DatosCamino frmDerivada2::datosCamino(Camino) const
     d.barra = {{4, true}};
     d.recorre = false;
     d.opcion = 8;
+    d.exito = 11;
+    d.actual = 9;
     return d;
 }
 

@@ -37,7 +37,9 @@ frmParidad::frmParidad()
     agregaListoCancelar(m_listo, m_cancelar);
     connect(m_listo, &Usc::Click, this, &frmParidad::cmdListo_Click);
 
-    PanelHerramientas *h = agregaHerramientas(1, false, true);
+    OpcionesHerramientas opciones;
+    opciones.puntosGrafica = true;
+    PanelHerramientas *h = agregaHerramientas(opciones);
     h->PuntoConFormato(true);
     m_rtbraices = new RichTextBox(h->stabRaices());
     m_rtbraices->SetLocked(true);
@@ -48,6 +50,7 @@ DatosCamino frmParidad::datosCamino(Camino camino) const
 {
     DatosCamino d;
     d.ayuda = 11;
+    d.actual = 3;
     if (camino == Camino::GraficaPoli) {
         d.instruccion = 8;
         d.apoyo = 61;
@@ -155,7 +158,7 @@ void frmParidad::cmdListo_Click(int)
         m_listo->Enabled(false);
         return;
     }
-    Termina(static_cast<std::int16_t>(4 + elegida), 2, 3);
+    Termina(2, static_cast<std::int16_t>(4 + elegida));
 }
 
 void frmParidad::alSalir(bool)

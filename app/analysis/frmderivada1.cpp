@@ -8,7 +8,7 @@
 
 frmderivada1::frmderivada1()
     : VentanaDerivada(QStringLiteral("PRIMER DERIVADA"), QStringLiteral("p'(x) ="),
-                      Reglas{1, 13, 14, 16, 15, 3, 4, 5, true})
+                      Reglas{1, 13, 14, 16, 15, 4, true})
 {
 }
 
@@ -23,6 +23,8 @@ DatosCamino frmderivada1::datosCamino(Camino) const
     d.barra = {{4, true}};
     d.recorre = false;
     d.opcion = 4;
+    d.exito = 3;
+    d.actual = 5;
     return d;
 }
 

@@ -47,9 +47,11 @@ frmextension::frmextension()
     agregaListoCancelar(m_listo, m_cancelar);
     connect(m_listo, &Usc::Click, this, &frmextension::CmdExtensaListo_Click);
 
-    PanelHerramientas *h = agregaHerramientas(1, false, true);
-    h->stabRaices()->setTabText(0, QStringLiteral("Evaluación Puntual"));
-    h->stabRaices()->setTabText(1, QStringLiteral("Evaluación por Rango"));
+    OpcionesHerramientas opciones;
+    opciones.puntosGrafica = true;
+    opciones.tituloPunto = QStringLiteral("Evaluación Puntual");
+    opciones.tituloRango = QStringLiteral("Evaluación por Rango");
+    PanelHerramientas *h = agregaHerramientas(opciones);
     h->lblrango1()->setText(QStringLiteral("Valor inicial     Incremento"));
     h->AlLimpiarGrafica([this] { DibujaLimites(m_resuelto[0], m_resuelto[1]); });
 }
@@ -58,6 +60,8 @@ DatosCamino frmextension::datosCamino(Camino camino) const
 {
     DatosCamino d;
     d.ayuda = 9;
+    d.exito = 8;
+    d.actual = 4;
     d.barra = {{4, true}};
     switch (camino) {
     case Camino::Analitico:
@@ -163,7 +167,7 @@ void frmextension::CmdExtensaListo_Click(int)
     if (revisarMas && !revisa(1, revisarMenos))
         return;
     if (m_resuelto[0] && m_resuelto[1])
-        Termina(8, 3, 4);
+        Termina(3);
 }
 
 void frmextension::DibujaLimites(bool menos, bool mas)

@@ -56,10 +56,10 @@ void PoneInfinitoRtf(rt::CajaRtf &caja)
 
 void EscribeExpresionRtf(rt::CajaRtf &rtf, const std::string &texto, std::int16_t modo)
 {
-    // The lines written so far, kept between calls until a call with modo
-    // other than 0 starts a new list.
-    static std::string acumulado;
-    static std::int16_t contador = 0;
+    // The box's lines written so far, kept between calls until a call with
+    // modo other than 0 starts a new list.
+    std::string &acumulado = rtf.listaNumerada.lineas;
+    std::int16_t &contador = rtf.listaNumerada.cuenta;
     if (modo != 0) {
         acumulado.clear();
         contador = 0;

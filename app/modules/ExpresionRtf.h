@@ -16,9 +16,9 @@ class RichTextBox;
 void PoneInfinitoRtf(rt::CajaRtf &caja);
 
 // modo 0: appends the line "x<k>= texto" (k the next line number, written
-// as a lowered small index) and writes all lines so far into the box.
-// Any other modo: forgets the stored lines and the counter; the box is not
-// touched. The texts must not contain "%".
+// as a lowered small index) and writes all the box's lines so far into it.
+// Any other modo: forgets the box's stored lines and counter; its text is
+// not touched. Each box keeps its own list. The texts must not contain "%".
 void EscribeExpresionRtf(rt::CajaRtf &rtf, const std::string &texto, std::int16_t modo);
 
 // Shows the box, writes p into it typeset and locks it.

@@ -1,5 +1,11 @@
 #include "Globales.h"
 
+#include "Ventanas.h"
+#include "dibujo.h"
+#include "generapoli.h"
+
+#include <map>
+
 FuncPolinPtr PoliActual;
 PoliPtr PoliPropuesto;
 PoliPtr PoliRespuesta1;
@@ -9,8 +15,6 @@ std::array<bool, NumConceptos> ConceptoResuelto{};
 std::int16_t ConceptoActual = 0;
 bool PoliDado = false;
 
-bool ModoGraficaPoli = false;
-bool ModoGraficaDeri = false;
 bool ModoAlgebra = false;
 bool ModoGrafCualidades = false;
 bool PidePoliDesdeEjercicio = false;
@@ -45,6 +49,14 @@ TablaTextos ListaSaltos;
 std::string ArchivoApoyo;
 std::string ArchivoAyuda;
 
+namespace {
+std::map<std::string, std::function<void()>> &Olvidos()
+{
+    static std::map<std::string, std::function<void()>> olvidos;
+    return olvidos;
+}
+} // namespace
+
 void ReiniciaGlobales()
 {
     PoliActual.reset();
@@ -54,7 +66,7 @@ void ReiniciaGlobales()
     ConceptoResuelto.fill(false);
     ConceptoActual = 0;
     PoliDado = false;
-    ModoGraficaPoli = ModoGraficaDeri = ModoAlgebra = false;
+    ModoAlgebra = false;
     ModoGrafCualidades = PidePoliDesdeEjercicio = HistoriaAbierta = ErrorPoli = false;
     NumAyuda = NumApoyo = 0;
     EstadoBarra.fill(true);
@@ -72,4 +84,14 @@ void ReiniciaGlobales()
     ListaSaltos.Limpia();
     ArchivoApoyo.clear();
     ArchivoAyuda.clear();
+    PoliAzar.reset();
+    Ventanas() = {};
+    OlvidaLeyendas();
+    for (const auto &[nombre, olvida] : Olvidos())
+        olvida();
+}
+
+void RegistraOlvido(const std::string &nombre, std::function<void()> olvida)
+{
+    Olvidos()[nombre] = std::move(olvida);
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,15 +30,12 @@ extern std::int16_t ConceptoActual;
 // A polynomial has just been given in the hub.
 extern bool PoliDado;
 
-// Roads: from the graph of the polynomial, from the graph of its derivative;
-// neither set is the analytic road.
-extern bool ModoGraficaPoli;
-extern bool ModoGraficaDeri;
 // The polynomial window expands products instead of taking a polynomial.
 extern bool ModoAlgebra;
 // The report was opened from the hub's graph-and-qualities view.
 extern bool ModoGrafCualidades;
-// The polynomial window was opened by an exercise window.
+// The polynomial window was opened by a road or line window (set by that
+// window while it is open).
 extern bool PidePoliDesdeEjercicio;
 // The report window is open.
 extern bool HistoriaAbierta;
@@ -89,5 +87,11 @@ extern std::string ArchivoApoyo;
 extern std::string ArchivoAyuda;
 
 // Start-of-run state of everything above (tables emptied, flags cleared,
-// EstadoBarra all true).
+// EstadoBarra all true), of the window providers, the drawing legends and
+// the last random polynomial, and of whatever registered with RegistraOlvido.
 void ReiniciaGlobales();
+
+// Shared state kept by the layers above this one (the exercise catalogue,
+// the hub's openers...) registers here, once under a name, how it forgets
+// itself; ReiniciaGlobales runs every such step.
+void RegistraOlvido(const std::string &nombre, std::function<void()> olvida);

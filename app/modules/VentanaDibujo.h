@@ -15,4 +15,9 @@ public:
     virtual bool RecorreGraf() const = 0;
     // Switches the cursor read-out on or off (exercises on a graph road).
     virtual void PoneRecorreGraf(bool activo) { (void)activo; }
+    // Back to the look the window has just after loading: surfaces
+    // cleared, the band strip at 0..3 in y, the main graph hidden behind
+    // the notice (at 1500, 1500 twips), read-out off. Windows that are
+    // left (hub, roads, constructions) put it back this way.
+    virtual void RestauraDiseno() {}
 };

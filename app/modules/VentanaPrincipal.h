@@ -1,7 +1,7 @@
 #pragma once
 // What the shared routines read and write of the main window: its caption,
-// the enabled state of its eight toolbar buttons, and the measures taken at
-// start-up. The shell's main window implements it.
+// the enabled state of its eight toolbar buttons and of its two top menus,
+// and the measures taken at start-up. The shell's main window implements it.
 #include <string>
 
 class VentanaPrincipal {
@@ -21,4 +21,7 @@ public:
     virtual int Alto() const = 0;
     virtual int AltoBarra() const = 0;
     virtual int AnchoEscritorio() const = 0;
+
+    // Switches the two top menus ("&Inicio", "&Salida") on or off together.
+    virtual void HabilitaMenus(bool si) { (void)si; }
 };

@@ -9,6 +9,7 @@
 #include "PictureEjes.h"
 
 #include "Entero16.h"
+#include "QBColor.h"
 
 #include <cmath>
 #include <cstdio>
@@ -229,4 +230,35 @@ void DibujaBandaSigno(double xini, double y, double xfin, const std::string &mar
         if (ahora > xfin || ahora > borde || !(ahora > antes))
             break;
     }
+}
+
+void DibujaLeyendaCurvas()
+{
+    VentanaDibujo *ventana = VentanaGraficaActual();
+    if (!ventana)
+        return;
+    PictureEjes &banda = ventana->Picejegraf2();
+    const PictureEjes &graf = ventana->picejGraf();
+    banda.ForeColor(rt::QBColor(2));
+    banda.FontBold(true);
+    banda.MinY(0);
+    banda.MaxY(3);
+    banda.MinX(graf.MinX());
+    banda.MaxX(graf.MaxX());
+    const char *curvas[3] = {"f", "f'", "f''"};
+    for (int nivel = 3; nivel >= 1; --nivel) {
+        banda.Linea(banda.MinX(), nivel, banda.MaxX(), nivel, rt::QBColor(2));
+        banda.Xactual(banda.MinX());
+        banda.Yactual(nivel);
+        banda.imprime(QString::fromLatin1(curvas[3 - nivel]));
+    }
+    banda.ForeColor(rt::QBColor(3));
+}
+
+void OlvidaLeyendas()
+{
+    LeyendaX.clear();
+    LeyendaY.clear();
+    PosLeyendaX = {};
+    PosLeyendaY = {};
 }

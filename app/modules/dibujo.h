@@ -51,6 +51,14 @@ void ColorRgbMarca(const std::vector<double> &xs, const std::vector<double> &ys,
 // further than the strip's right edge). An empty mark writes nothing.
 void DibujaBandaSigno(double xini, double y, double xfin, const std::string &marca, const std::string &rotulo);
 
+// The key of the curves on the band strip: the strip takes the main
+// graph's x range and 0..3 in y; green lines at 3, 2 and 1 labelled "f",
+// "f'" and "f''" in bold; the strip's text colour is left at QBColor(3).
+void DibujaLeyendaCurvas();
+
+// Forgets the legends kept above (a fresh start).
+void OlvidaLeyendas();
+
 // Colours used here (0x00BBGGRR).
 constexpr std::int32_t ColorRotuloBanda = 0x808000; // dark cyan
 constexpr std::int32_t ColorLineaMarca = 0x000080;  // dark red

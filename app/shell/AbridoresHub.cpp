@@ -32,3 +32,8 @@ bool AbreDesdeHub(const QString &menu)
     abre();
     return true;
 }
+
+void OlvidaAbridoresHub()
+{
+    Abridores().clear();
+}

@@ -11,3 +11,5 @@ void RegistraAbridorHub(const QString &menu, std::function<void()> abre);
 bool HayAbridorHub(const QString &menu);
 // False when nothing is registered under that entry.
 bool AbreDesdeHub(const QString &menu);
+// Forgets every opener (a fresh start).
+void OlvidaAbridoresHub();

@@ -1,7 +1,10 @@
 #include "RegistroVentanas.h"
 
+#include "AbridoresHub.h"
 #include "AyudaLibro.h"
 #include "CatalogoEjercicios.h"
+#include "HubSesion.h"
+#include "LlamadorPolinomio.h"
 #include "GestorVentanas.h"
 #include "frmAnuncio.h"
 #include "frmGrafica2.h"
@@ -57,6 +60,11 @@ public:
         QScreen *s = QGuiApplication::primaryScreen();
         return s ? s->geometry().width() : 0;
     }
+    void HabilitaMenus(bool si) override
+    {
+        if (m_v)
+            m_v->habilitaMenus(si);
+    }
 
 private:
     QPointer<frmMdiCalcDife> m_v;
@@ -67,16 +75,6 @@ QPointer<frmMensaje> g_exito;
 QPointer<frmAnuncio> g_anuncio;
 std::unique_ptr<PrincipalAdaptador> g_principal;
 QPointer<frmMdiCalcDife> g_ventanaPrincipal;
-
-void CierraVentanasSesion(bool regresaPantalla)
-{
-    auto &gestor = GestorVentanas::instancia();
-    if (frmPolical *hub = gestor.existente<frmPolical>())
-        hub->CierraSesion(regresaPantalla);
-    if (frmGrafica2 *grafica = gestor.existente<frmGrafica2>())
-        gestor.descarga(grafica);
-    frmZoom::Descarga();
-}
 
 } // namespace
 
@@ -117,20 +115,30 @@ void RegistraVentanasPrograma(frmMdiCalcDife &principal)
         marco->move(izquierda, marco->y());
         gestor.muestra(w);
     };
-    // An exercise left for another polynomial or for the start: the hub
-    // and the graph window go; for another polynomial both come back new.
-    SalidasEjercicios().otroPolinomio = [] {
-        CierraVentanasSesion(true);
-        if (g_ventanaPrincipal)
-            AbreSesion(*g_ventanaPrincipal);
-    };
-    SalidasEjercicios().alInicio = [] { CierraVentanasSesion(false); };
+    // An exercise left for another polynomial: the hub and the graph
+    // window come back new, the hub waiting for a polynomial.
+    RegistraOlvido("ejercicios", OlvidaEjercicios);
+    RegistraOlvido("pidePoli", [] { AbrePidePoli() = {}; });
+    RegistraOlvido("abridoresHub", OlvidaAbridoresHub);
+    RegistraOlvido("hub", [] { ProveedorHub() = {}; });
+    SalidasEjercicios().otroPolinomio = [] { frmPolical::OtroPolinomio(); };
+    AbrePidePoli() = [](LlamadorPolinomio &llamador) { frmpidepoli::AbrePara(llamador); };
+    ProveedorHub() = []() -> HubSesion * { return GestorVentanas::instancia().existente<frmPolical>(); };
     RegistraEjerciciosAnalisis();
 }
 
 void AbreSesion(frmMdiCalcDife &)
 {
     auto &gestor = GestorVentanas::instancia();
+    // One session at a time: while one is open it comes to the front as
+    // it stands (the window in front stays in front).
+    if (frmPolical *abierto = gestor.existente<frmPolical>()) {
+        if (frmGrafica2 *g = gestor.existente<frmGrafica2>())
+            gestor.marcoDe(g)->show();
+        VentanaBase *frente = gestor.actual();
+        gestor.muestra(frente ? frente : abierto);
+        return;
+    }
     const bool graficaNueva = !gestor.existente<frmGrafica2>();
     frmGrafica2 *grafica = gestor.ventana<frmGrafica2>();
     if (!graficaNueva)

@@ -142,12 +142,8 @@ void frmDoyPoli::alCargar()
     m_rtfdoypoli->resize(m_fraraices->x() + m_fraraices->width() - m_rtfdoypoli->x(), m_rtfdoypoli->height());
     const int ancho = std::max(T(5490), m_fraraices->x() + m_fraraices->width() + T(190));
     coloca(0, 0, ancho, std::min(AltoUtil, T(7305)));
-    if (frmPolical *hub = Hub()) {
-        hub->mnuMenuConPoli()->setEnabled(false);
-        hub->mnuSePropoPoli()->setEnabled(false);
-        hub->mnuProbDiver()->setEnabled(false);
-        hub->mnupoliadios()->setEnabled(false);
-    }
+    if (frmPolical *hub = Hub())
+        hub->PoneEstadoMenus(EstadoHub::AOrden);
     setWindowTitle(QStringLiteral("Elegir grado y cualidades del polinomio por analizar"));
     m_fragradoi->setTitle(QStringLiteral("Elegir Grado"));
     m_fraParidad->setTitle(QStringLiteral("Elegir Paridad"));
@@ -247,12 +243,7 @@ void frmDoyPoli::CmdPasa_Click()
         return;
     TomaPoliActual(PoliAzar);
     if (frmPolical *hub = Hub()) {
-        hub->mnuMenuConPoli()->setEnabled(true);
-        hub->mnupoliadios()->setEnabled(true);
-        hub->mnuSePropoPoli()->setEnabled(false);
-        hub->mnuSinPoli()->setEnabled(false);
-        hub->mnuProbDiver()->setEnabled(false);
-        hub->mnuRegNuevoPoli()->setEnabled(true);
+        hub->PoneEstadoMenus(EstadoHub::Elegido);
         hub->MuestraPolinomio();
     }
     m_contexto.sale();
@@ -265,12 +256,8 @@ void frmDoyPoli::CmdPasa_Click()
 
 void frmDoyPoli::cmdcancela_Click()
 {
-    if (frmPolical *hub = Hub()) {
-        hub->mnuMenuConPoli()->setEnabled(false);
-        hub->mnuSePropoPoli()->setEnabled(true);
-        hub->mnuProbDiver()->setEnabled(true);
-        hub->mnupoliadios()->setEnabled(true);
-    }
+    if (frmPolical *hub = Hub())
+        hub->PoneEstadoMenus(EstadoHub::Eligiendo);
     m_contexto.sale();
     m_saliendo = true;
     descarga();

@@ -1,6 +1,7 @@
 #include "frmGrafica2.h"
 
 #include "ColorRgb.h"
+#include "GestorVentanas.h"
 
 #include "Globales.h"
 #include "Utilerias.h"
@@ -121,8 +122,27 @@ frmGrafica2::frmGrafica2()
 void frmGrafica2::alCargar()
 {
     coloca(AnchoPanel, 0, IzqGrafica, AltoUtil);
+    // Not closed by itself (see alPedirDescarga): its frame shows no close box.
+    QWidget *marco = GestorVentanas::instancia().marcoDe(this);
+    if (marco != this)
+        marco->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     distribuye();
     m_recorre = false;
+}
+
+void frmGrafica2::RestauraDiseno()
+{
+    m_picejGraf->Limpia();
+    m_picejegraf2->Limpia();
+    m_picejegraf2->MinY(0);
+    m_picejegraf2->MaxY(3);
+    m_picejeGraf3->Limpia();
+    m_fraGrafiConcepto->hide();
+    m_hayMarca = false;
+    m_lecturaCursor.clear();
+    m_lecturaPunto.clear();
+    RecorreGraf(false);
+    MuestraAnuncio();
 }
 
 void frmGrafica2::resizeEvent(QResizeEvent *evento)

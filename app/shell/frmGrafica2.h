@@ -22,6 +22,8 @@ public:
     frmGrafica2();
 
     void alCargar() override;
+    // The graph window lives and dies with the hub: no close box of its own.
+    bool alPedirDescarga() override { return false; }
 
     // VentanaDibujo
     PictureEjes &picejGraf() override { return *m_picejGraf; }
@@ -31,6 +33,7 @@ public:
     // Tracing on or off; switching it on takes the graph's screen rectangle.
     void RecorreGraf(bool valor);
     void PoneRecorreGraf(bool activo) override { RecorreGraf(activo); }
+    void RestauraDiseno() override;
 
     // The frame that shows a polynomial drawn from a concept ("q(x) =").
     QFrame *fraGrafiConcepto() const { return m_fraGrafiConcepto; }

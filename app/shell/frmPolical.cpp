@@ -1,17 +1,19 @@
 #include "frmPolical.h"
 
 #include "AbridoresHub.h"
+#include "CatalogoEjercicios.h"
 #include "ColorRgb.h"
 #include "GestorVentanas.h"
+#include "Reinicio.h"
 #include "SesionPolinomio.h"
 #include "VentanaMadre.h"
 #include "frmDoyPoli.h"
 #include "frmGrafica2.h"
 #include "frmZoom.h"
-#include "frmpidepoli.h"
 
 #include "Globales.h"
 #include "ModCadena.h"
+#include "GraficaConcepto.h"
 #include "ModCalculos.h"
 #include "dibujo.h"
 #include "generapoli.h"
@@ -21,7 +23,6 @@
 #include "Azar.h"
 #include "QBColor.h"
 
-#include "ColorOle.h"
 #include "PictureEjes.h"
 #include "RichTextBox.h"
 #include "Twips.h"
@@ -36,7 +37,6 @@
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
-#include <cmath>
 
 namespace {
 using plataforma::TwipsAPixeles;
@@ -63,9 +63,6 @@ const OpcionConcepto kOpciones[NumConceptos] = {
     {"Máximos y Mínimos Absolutos", true, 3400},
 };
 
-// Explanations after "Graficar", by finished concept 1..13.
-constexpr std::int16_t kMensajes[13] = {61, 62, 63, 64, 65, 142, 143, 144, 201, 202, 203, 204, 205};
-
 // The hub's toolbar: help, support, book, about and exit.
 const std::array<bool, 10> kBarraHub = ContextoVentana::Barra({true, true, true, false, true, true, false, false});
 
@@ -74,27 +71,6 @@ frmGrafica2 *Grafica()
     return GestorVentanas::instancia().existente<frmGrafica2>();
 }
 
-int Azar1a5()
-{
-    return static_cast<int>(rt::Int(5 * rt::Rnd() + 1));
-}
-
-PoliPtr Termino(double coef, int expon)
-{
-    PoliPtr q = Collpolinomio::Nuevo();
-    q->Agrega(coef, static_cast<std::int16_t>(expon));
-    return q;
-}
-
-void PintaOpcion(QRadioButton *opcion, std::int32_t color)
-{
-    QPalette paleta = opcion->palette();
-    paleta.setColor(opcion->backgroundRole(), ColorDeOle(color));
-    // The disabled caption darker than usual, so it still reads on the grey.
-    paleta.setColor(QPalette::Disabled, opcion->foregroundRole(), ColorDeOle(rt::QBColor(8)));
-    opcion->setPalette(paleta);
-    opcion->setAutoFillBackground(true);
-}
 } // namespace
 
 frmPolical::frmPolical()
@@ -144,7 +120,7 @@ frmPolical::frmPolical()
         // Unselecting is the program's doing, so the options are not exclusive by themselves.
         opcion->setAutoExclusive(false);
         connect(opcion, &QRadioButton::clicked, this, [this, k] { OptCalcConcepto_Click(k); });
-        m_opciones[static_cast<std::size_t>(k)] = opcion;
+        m_lista.agrega(k, opcion);
     }
     m_cmdCancelar = new Usc(m_fraConceptos);
     m_cmdCancelar->Caption(QStringLiteral("Cancelar"));
@@ -243,7 +219,7 @@ void frmPolical::creaMenus()
 
 QRadioButton *frmPolical::OptCalcConcepto(int k) const
 {
-    return k >= 0 && k < NumConceptos ? m_opciones[static_cast<std::size_t>(k)] : nullptr;
+    return m_lista.opcion(k);
 }
 
 void frmPolical::interruptor(QAction *menu, bool encendido)
@@ -292,7 +268,7 @@ void frmPolical::distribuye()
     const int izquierda = T(360);
     const int hueco = T(120);
     QFont fuente = m_fraConceptos->font();
-    QRadioButton *muestra = m_opciones[0];
+    QRadioButton *muestra = OptCalcConcepto(0);
     const int marca = muestra->sizeHint().width() - muestra->fontMetrics().horizontalAdvance(muestra->text()) + 2;
     int derecha = 0;
     int anchoDerecha = 0;
@@ -301,7 +277,7 @@ void frmPolical::distribuye()
         int anchoIzquierda = 0;
         anchoDerecha = 0;
         for (int k = 0; k < NumConceptos; ++k) {
-            const int ancho = medida.horizontalAdvance(m_opciones[static_cast<std::size_t>(k)]->text()) + marca;
+            const int ancho = medida.horizontalAdvance(OptCalcConcepto(k)->text()) + marca;
             int &columna = kOpciones[k].derecha ? anchoDerecha : anchoIzquierda;
             columna = std::max(columna, ancho);
         }
@@ -311,7 +287,7 @@ void frmPolical::distribuye()
         fuente.setPointSizeF(fuente.pointSizeF() - 0.5);
     }
     for (int k = 0; k < NumConceptos; ++k) {
-        QRadioButton *o = m_opciones[static_cast<std::size_t>(k)];
+        QRadioButton *o = OptCalcConcepto(k);
         o->setFont(fuente);
         const int x = kOpciones[k].derecha ? derecha : izquierda;
         const int ancho = kOpciones[k].derecha ? panel - derecha - T(60) : derecha - hueco - izquierda;
@@ -327,6 +303,11 @@ void frmPolical::MuestraLogos()
     m_lblLogo2->move(TwipsAPixeles(150), TwipsAPixeles(3800));
     m_lblProductName->show();
     m_lblLogo2->show();
+}
+
+void frmPolical::AlFrente()
+{
+    GestorVentanas::instancia().muestra(this);
 }
 
 void frmPolical::PoneAyuda(std::int16_t ayuda, std::int16_t apoyo)
@@ -371,13 +352,62 @@ void frmPolical::alActivar()
     const std::uint8_t accion = AccionPendiente;
     if (accion == 2 || accion == 3 || accion == 4) {
         AccionPendiente = 0;
-        if (accion == 2)
-            mnuTuEliges_Click();
-        else if (accion == 3)
-            mnuConsGraf_Click();
-        else
-            mnuGrafyCuali_Click();
+        ejecutaAccion(accion);
     }
+}
+
+void frmPolical::PideAccion(std::uint8_t n)
+{
+    if (GestorVentanas::instancia().actual() == this)
+        ejecutaAccion(n);
+    else
+        AccionPendiente = n;
+}
+
+void frmPolical::ejecutaAccion(std::uint8_t n)
+{
+    if (n == 2)
+        mnuTuEliges_Click();
+    else if (n == 3)
+        mnuConsGraf_Click();
+    else if (n == 4)
+        mnuGrafyCuali_Click();
+}
+
+void frmPolical::PoneEstadoMenus(EstadoHub estado)
+{
+    struct Menus {
+        bool sePropoPoli, menuConPoli, sinPoli, probDiver, poliadios, regNuevoPoli;
+    };
+    Menus m{};
+    switch (estado) {
+    case EstadoHub::Eligiendo:
+        m = {true, false, true, true, true, false};
+        break;
+    case EstadoHub::Elegido:
+        m = {false, true, false, false, true, true};
+        break;
+    case EstadoHub::Construccion:
+        m = {false, false, false, false, true, true};
+        break;
+    case EstadoHub::CaminoAbierto:
+        m = {false, false, false, false, true, m_mnuRegNuevoPoli->isEnabled()};
+        break;
+    case EstadoHub::Proponiendo:
+        m = {false, false, false, false, true, true};
+        break;
+    case EstadoHub::AOrden:
+        m = {false, false, m_mnuSinPoli->isEnabled(), false, false, m_mnuRegNuevoPoli->isEnabled()};
+        break;
+    }
+    interruptor(m_mnuSePropoPoli, m.sePropoPoli);
+    interruptor(m_mnuMenuConPoli, m.menuConPoli);
+    interruptor(m_mnuSinPoli, m.sinPoli);
+    interruptor(m_mnuProbDiver, m.probDiver);
+    interruptor(m_mnupoliadios, m.poliadios);
+    interruptor(m_mnuRegNuevoPoli, m.regNuevoPoli);
+    // "Regresar a &Inicio" is always there while the hub is.
+    interruptor(m_mnuRegInicio, true);
 }
 
 void frmPolical::MuestraPolinomio()
@@ -394,60 +424,14 @@ void frmPolical::MuestraPolinomio()
     m_contexto.ayuda = 7;
     m_contexto.apoyo = 5;
     m_contexto.barra[8] = true;
-
-    // The graph window shows P, P' and P'' in the window fitted to their roots.
-    frmGrafica2 *g = Grafica();
-    if (!g)
-        return;
-    g->MuestraGrafica();
-    g->fraGrafiConcepto()->hide();
-    g->picejGraf().Limpia();
-    g->Picejegraf2().Limpia();
-    g->PicejeGraf3().Limpia();
-    g->RecorreGraf(true);
-    MuestraEscalaEjes(*PoliActual);
-    const std::int32_t colores[3] = {rt::QBColor(1), rt::QBColor(4), rt::QBColor(2)};
-    const PoliPtr curvas[3] = {PoliActual->Polin(), PoliActual->Polder1(), PoliActual->Polder2()};
-    const char *nombres[3] = {"P(x)", "P'(x)", "P''(x)"};
-    PictureEjes &clave = g->Picejegraf2();
-    clave.FontBold(true);
-    for (int i = 0; i < 3; ++i) {
-        if (curvas[i])
-            GraficaPolinomio(*curvas[i], g->picejGraf(), colores[i], 13);
-        clave.ForeColor(colores[i]);
-        const double x = clave.MinX() + (clave.MaxX() - clave.MinX()) * (0.05 + 0.3 * i);
-        clave.ImprimeEnCoor(QString::fromLatin1(nombres[i]), x, 2);
-    }
-}
-
-void frmPolical::DeshabilitaOpcion(int opcion)
-{
-    if (QRadioButton *o = OptCalcConcepto(opcion)) {
-        o->setEnabled(false);
-        PintaOpcion(o, rt::QBColor(7));
-    }
-}
-
-void frmPolical::DesmarcaOpcion(int opcion)
-{
-    if (QRadioButton *o = OptCalcConcepto(opcion))
-        o->setChecked(false);
-}
-
-void frmPolical::DesmarcaOpciones()
-{
-    for (QRadioButton *o : m_opciones)
-        o->setChecked(false);
 }
 
 void frmPolical::OptCalcConcepto_Click(int k)
 {
-    for (int i = 0; i < NumConceptos; ++i)
-        if (i != k)
-            m_opciones[static_cast<std::size_t>(i)]->setChecked(false);
+    m_lista.DesmarcaOpciones();
     if (QRadioButton *o = OptCalcConcepto(k))
         o->setChecked(true);
-    AbreEjercicio(k, Camino::Analitico, *this);
+    AbreEjercicio(k, Camino::Analitico, m_lista);
     m_ultimaOpcion = k;
 }
 
@@ -479,55 +463,6 @@ void frmPolical::MarcaConceptosResueltos()
         for (double x : criticos.raices)
             MarcaAbscisas(x, PoliActual->Polin()->Eval(x), 5, false, Rgb(0, 0, 255));
     }
-}
-
-PoliPtr frmPolical::PoliConcepto(int concepto, const Collpolinomio &p, const Collpolinomio &p1)
-{
-    switch (concepto) {
-    case 1:
-    case 3: {
-        PoliPtr f = Termino(-1, 2);
-        f->Agrega(-1, 0);
-        return f->Producto(p);
-    }
-    case 2:
-    case 4: {
-        PoliPtr f = Termino(1, 2);
-        f->Agrega(1, 0);
-        return f->Producto(p);
-    }
-    case 5:
-    case 6:
-        return p.Suma(*Termino(Azar1a5(), 0));
-    case 7:
-    case 8: {
-        PoliPtr f = Termino(1, 2);
-        f->Agrega(Azar1a5(), 0);
-        return f->Producto(p1)->Integral(0);
-    }
-    case 9:
-    case 10:
-    case 11: {
-        const int k1 = Azar1a5();
-        const int k2 = Azar1a5();
-        PoliPtr f = Termino(k2, 1);
-        f->Agrega(k1, 0);
-        return p.Suma(*f);
-    }
-    case 12:
-    case 13: {
-        // The factor as the student reads it: three decimals.
-        const double c = std::round((rt::Rnd() + 0.1) * 1000.0) / 1000.0;
-        return Termino(c, 0)->Producto(p1)->Integral(0);
-    }
-    default:
-        return Collpolinomio::Nuevo();
-    }
-}
-
-std::int16_t frmPolical::MensajeConcepto(int concepto)
-{
-    return concepto >= 1 && concepto <= 13 ? kMensajes[concepto - 1] : 0;
 }
 
 void frmPolical::CmdGraficar_Click()
@@ -571,15 +506,20 @@ void frmPolical::abreOtraVentana(const QString &menu)
 
 void frmPolical::mnutupropo_Click()
 {
-    interruptor(m_mnuMenuConPoli, false);
-    interruptor(m_mnuSinPoli, false);
-    interruptor(m_mnuSePropoPoli, false);
-    interruptor(m_mnuProbDiver, false);
-    interruptor(m_mnuRegNuevoPoli, true);
+    PoneEstadoMenus(EstadoHub::Proponiendo);
     HabilitaMenusMadre(false);
-    ModoAlgebra = false;
-    auto &gestor = GestorVentanas::instancia();
-    gestor.muestra(gestor.ventana<frmpidepoli>());
+    AbrePidePoli()(*this);
+}
+
+void frmPolical::recibePolinomio(const PoliPtr &p)
+{
+    // Shown, with its menus, when the hub is in front again.
+    TomaPoliActual(p);
+}
+
+void frmPolical::sinPolinomio()
+{
+    PoneEstadoMenus(EstadoHub::Eligiendo);
 }
 
 void frmPolical::mnuTuEliges_Click()
@@ -602,11 +542,7 @@ void frmPolical::mnuPolicalElige_Click()
     m_lblLogo2->hide();
     TomaPoliActual(PoliAzar);
     MuestraPolinomio();
-    interruptor(m_mnuMenuConPoli, true);
-    interruptor(m_mnuSinPoli, false);
-    interruptor(m_mnuSePropoPoli, false);
-    interruptor(m_mnuProbDiver, false);
-    interruptor(m_mnuRegNuevoPoli, true);
+    PoneEstadoMenus(EstadoHub::Elegido);
     PoneAyuda(7, 5);
     PoneTitulo("Quorvane: Construir gráfica");
 }
@@ -615,9 +551,8 @@ void frmPolical::mnuConsGraf_Click()
 {
     if (!PoliActual)
         return;
-    interruptor(m_mnuMenuConPoli, false);
+    PoneEstadoMenus(EstadoHub::Construccion);
     m_cmdGraficar->Enabled(false);
-    interruptor(m_mnuRegInicio, true);
     m_fraConceptos->show();
     m_ucMarcoMedio->show();
     m_lblProductName->hide();
@@ -633,32 +568,12 @@ void frmPolical::mnuConsGraf_Click()
         g->PicejeGraf3().Limpia();
         MuestraEscalaEjes(*PoliActual);
 
-        PictureEjes &banda = g->Picejegraf2();
-        banda.ForeColor(rt::QBColor(2));
-        banda.FontBold(true);
-        banda.MinY(0);
-        banda.MaxY(3);
-        banda.MinX(g->picejGraf().MinX());
-        banda.MaxX(g->picejGraf().MaxX());
-        const char *pistas[3] = {"f", "f'", "f''"};
-        for (int nivel = 3; nivel >= 1; --nivel) {
-            banda.Linea(banda.MinX(), nivel, banda.MaxX(), nivel, rt::QBColor(2));
-            banda.Xactual(banda.MinX());
-            banda.Yactual(nivel);
-            banda.imprime(QString::fromLatin1(pistas[3 - nivel]));
-        }
-        banda.ForeColor(rt::QBColor(3));
+        DibujaLeyendaCurvas();
     }
 
     m_lblconceptos1->setText(QStringLiteral("Elige el concepto que deseas resolver:"));
-    for (int i = 0; i < NumConceptos; ++i) {
-        ConceptoResuelto[static_cast<std::size_t>(i)] = false;
-        QRadioButton *o = m_opciones[static_cast<std::size_t>(i)];
-        o->setEnabled(HayEjercicio(i));
-        o->setChecked(false);
-        o->setAutoFillBackground(false);
-        o->setPalette(QPalette());
-    }
+    ConceptoResuelto.fill(false);
+    m_lista.restablece([](int k) { return HayEjercicio(k); });
     // No curve to look at closer while the graph is being built.
     m_contexto.barra[8] = false;
     PoneTitulo("Quorvane: Construye gráfica");
@@ -669,14 +584,9 @@ void frmPolical::cmdCancelar_Click()
     m_fraConceptos->hide();
     MuestraLogos();
     m_ucMarcoMedio->hide();
-    interruptor(m_mnuMenuConPoli, true);
-    interruptor(m_mnuSePropoPoli, false);
-    interruptor(m_mnuSinPoli, false);
-    interruptor(m_mnuProbDiver, false);
-    if (frmGrafica2 *g = Grafica()) {
-        g->picejGraf().Limpia();
-        g->MuestraAnuncio();
-    }
+    PoneEstadoMenus(EstadoHub::Elegido);
+    if (frmGrafica2 *g = Grafica())
+        g->RestauraDiseno();
     ConceptoResuelto.fill(false);
     ConceptoActual = 0;
 }
@@ -697,38 +607,30 @@ void frmPolical::mnuGrafyCuali_Click()
     AbreDesdeHub(QStringLiteral("frmHistoria"));
 }
 
-void frmPolical::CierraSesion(bool regresaPantalla)
+bool frmPolical::alPedirDescarga()
 {
-    if (regresaPantalla)
-        m_contexto.sale();
-    else
-        m_contexto.olvida();
-    GestorVentanas::instancia().descarga(this);
+    mnuRegInicio_Click();
+    return false;
+}
+
+void frmPolical::alDescargar()
+{
+    CierraEjerciciosDe(m_lista);
+    m_contexto.sale();
 }
 
 void frmPolical::mnuRegInicio_Click()
 {
-    auto &gestor = GestorVentanas::instancia();
-    m_contexto.sale();
-    PoliDado = false;
-    PoliActual.reset();
-    HabilitaMenusMadre(true);
-    PasoGuia = "Rollo";
-    ConceptoActual = 0;
-    frmZoom::Descarga(); // it would zoom on a polynomial that is gone
-    gestor.descarga(this);
-    if (frmGrafica2 *g = Grafica())
-        gestor.descarga(g);
+    RegresaAlInicio(true);
 }
 
 void frmPolical::mnuRegNuevoPoli_Click()
 {
     auto &gestor = GestorVentanas::instancia();
-    m_contexto.sale();
+    frmZoom::Descarga(); // it would zoom on a polynomial that is gone
+    gestor.descarga(this);
     PoliDado = false;
     PoliActual.reset();
-    frmZoom::Descarga();
-    gestor.descarga(this);
 
     frmPolical *nuevo = gestor.ventana<frmPolical>();
     gestor.muestra(nuevo);
@@ -738,11 +640,31 @@ void frmPolical::mnuRegNuevoPoli_Click()
     interruptor(nuevo->m_mnuMenuConPoli, false);
     interruptor(nuevo->m_mnuRegNuevoPoli, false);
     nuevo->MuestraLogos();
-    if (frmGrafica2 *g = Grafica()) {
-        g->RecorreGraf(false);
-        g->MuestraAnuncio();
-        g->Picejegraf2().Limpia();
-        g->PicejeGraf3().Limpia();
-    }
+    if (frmGrafica2 *g = Grafica())
+        g->RestauraDiseno();
     ConceptoActual = 0;
+}
+
+void frmPolical::OtroPolinomio()
+{
+    auto &gestor = GestorVentanas::instancia();
+    frmZoom::Descarga();
+    gestor.descarga<frmPolical>();
+    gestor.descarga<frmGrafica2>();
+    PoliDado = false;
+    PoliActual.reset();
+
+    frmGrafica2 *grafica = gestor.ventana<frmGrafica2>();
+    gestor.muestra(grafica);
+    grafica->RestauraDiseno();
+    frmPolical *hub = gestor.ventana<frmPolical>();
+    gestor.muestra(hub);
+    hub->alActivar();
+    hub->m_fraTitulo->hide();
+    hub->m_rtfDasPoli2->clear();
+    hub->m_fraConceptos->hide();
+    hub->MuestraLogos();
+    // Waiting for a polynomial, with the way back to proposing one on.
+    interruptor(hub->m_mnuMenuConPoli, false);
+    interruptor(hub->m_mnuRegNuevoPoli, true);
 }

@@ -4,8 +4,10 @@
 // at random), the thirteen concepts that open the analysis exercises, the
 // graph construction in which solving concepts reveals the graph step by
 // step, and the menus to the other problems.
-#include "CatalogoEjercicios.h"
 #include "ContextoVentana.h"
+#include "HubSesion.h"
+#include "ListaOpciones.h"
+#include "LlamadorPolinomio.h"
 #include "VentanaBase.h"
 
 #include "Collpolinomio.h"
@@ -24,7 +26,7 @@ class QRadioButton;
 class RichTextBox;
 class Usc;
 
-class frmPolical : public VentanaBase, public AbridorEjercicio {
+class frmPolical : public VentanaBase, public HubSesion, public LlamadorPolinomio {
     Q_OBJECT
 public:
     frmPolical();
@@ -32,14 +34,28 @@ public:
     // An action the guided tour leaves for the next activation: 0 none,
     // 2 polynomial to order, 3 graph construction, 4 graph and qualities.
     std::uint8_t AccionPendiente = 0;
+    // HubSesion: what other windows ask of the hub instead of setting its
+    // widgets one by one.
+    void PideAccion(std::uint8_t n) override;
+    void PoneEstadoMenus(EstadoHub estado) override;
+    void MuestraLogos() override;
+    void AlFrente() override;
 
     void alCargar() override;
     void alActivar() override;
+    // Closing the hub by its frame is its "Regresar a &Inicio".
+    bool alPedirDescarga() override;
+    // Leaving, whatever the way: the exercises it opened leave first (as
+    // their "Cancelar"), then the hub pops its own context.
+    void alDescargar() override;
 
-    // AbridorEjercicio
-    void DeshabilitaOpcion(int opcion) override;
-    void DesmarcaOpcion(int opcion) override;
-    void DesmarcaOpciones() override;
+    // The concept options as the opener of the exercises.
+    ListaOpciones &opciones() { return m_lista; }
+
+    // LlamadorPolinomio: "Continuar" in the entry window makes the typed
+    // polynomial current; "Cancelar" goes back to choosing.
+    void recibePolinomio(const PoliPtr &p) override;
+    void sinPolinomio() override;
 
     // Controls.
     QGroupBox *fraTitulo() const { return m_fraTitulo; }
@@ -91,31 +107,23 @@ public:
     void mnuRegInicio_Click();
     void mnuRegNuevoPoli_Click();
 
-    // Leaves the session: unloads the hub, popping its screen context when
-    // regresaPantalla (otherwise the stack is being emptied elsewhere).
-    void CierraSesion(bool regresaPantalla);
+    // An exercise left for another polynomial: the hub and the graph
+    // window start over, the hub waiting for a polynomial.
+    static void OtroPolinomio();
 
     // Reveals the graph when every concept is solved.
     void CompruebaTodoResuelto();
     // The main graph again, with the roots and critical points solved so far.
     void MarcaConceptosResueltos();
 
-    // The polynomial just given, shown in the title frame; the menus of a
-    // chosen polynomial.
+    // The polynomial just given, shown in the title frame (nothing is
+    // drawn: the graph is the construction game's secret); the graph menu on.
     void MuestraPolinomio();
-    // The product labels at their places, as when no polynomial is chosen.
-    void MuestraLogos();
     // Help topic and support row while the hub is in front (a polynomial
     // given changes them).
     void PoneAyuda(std::int16_t ayuda, std::int16_t apoyo);
     void PoneTitulo(const std::string &titulo);
     const ContextoVentana &contexto() const { return m_contexto; }
-
-    // The polynomial "Graficar" builds from P for a finished concept (1 to
-    // 13); the empty polynomial for any other number.
-    static PoliPtr PoliConcepto(int concepto, const Collpolinomio &p, const Collpolinomio &p1);
-    // The explanation shown after "Graficar" for a finished concept (0: none).
-    static std::int16_t MensajeConcepto(int concepto);
 
 protected:
     void resizeEvent(QResizeEvent *evento) override;
@@ -124,9 +132,11 @@ private:
     void creaMenus();
     void distribuye();
     void abreOtraVentana(const QString &menu);
+    void ejecutaAccion(std::uint8_t n);
     static void interruptor(QAction *menu, bool encendido);
 
     ContextoVentana m_contexto;
+    ListaOpciones m_lista;
     int m_ultimaOpcion = 0;
 
     QMenuBar *m_barra;
@@ -137,7 +147,6 @@ private:
     QFrame *m_ucMarcoMedio;
     QFrame *m_fraConceptos;
     QLabel *m_lblconceptos1;
-    std::array<QRadioButton *, 13> m_opciones{};
     Usc *m_cmdCancelar;
     Usc *m_cmdGraficar;
     QLabel *m_lblProductName;

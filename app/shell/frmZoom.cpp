@@ -33,7 +33,6 @@
 namespace {
 using plataforma::TwipsAPixeles;
 
-QPointer<frmZoom> g_zoom;
 
 // Error rows of the bounds check.
 constexpr std::int16_t ErrorXIguales = 103;
@@ -65,9 +64,9 @@ std::array<std::int32_t, 16> frmZoom::ColoresZoom()
     return colores;
 }
 
-frmZoom::frmZoom(QWidget *padre)
-    : QDialog(padre, Qt::Dialog | Qt::WindowStaysOnTopHint)
+frmZoom::frmZoom()
 {
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("Quorvane: Zoom"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     const auto T = [](int twips) { return TwipsAPixeles(twips); };
@@ -130,7 +129,7 @@ frmZoom::frmZoom(QWidget *padre)
 
 frmZoom *frmZoom::Existente()
 {
-    return g_zoom.data();
+    return GestorVentanas::instancia().existente<frmZoom>();
 }
 
 void frmZoom::carga()
@@ -173,40 +172,31 @@ void frmZoom::carga()
 
 frmZoom *frmZoom::AbrePolinomios(std::vector<PoliPtr> polinomios)
 {
-    if (!g_zoom) {
-        g_zoom = new frmZoom(VentanaMadre());
-        g_zoom->carga();
-    }
-    g_zoom->PolinomiosZoom = std::move(polinomios);
-    g_zoom->show();
-    g_zoom->raise();
-    g_zoom->activateWindow();
-    return g_zoom;
+    auto &gestor = GestorVentanas::instancia();
+    frmZoom *zoom = gestor.ventana<frmZoom>();
+    zoom->PolinomiosZoom = std::move(polinomios);
+    gestor.muestra(zoom);
+    return zoom;
 }
 
 void frmZoom::AbreAlgebra(FuncPolinPtr funcion)
 {
     Descarga();
-    g_zoom = new frmZoom(VentanaMadre());
-    g_zoom->FuncionZoom = std::move(funcion);
-    g_zoom->ZoomAlgebra = true;
-    g_zoom->carga();
-    QPointer<frmZoom> zoom = g_zoom;
+    QPointer<frmZoom> zoom = GestorVentanas::instancia().ventana<frmZoom>([&funcion](frmZoom &z) {
+        z.FuncionZoom = std::move(funcion);
+        z.ZoomAlgebra = true;
+    });
     plataforma::EsperaModal(*zoom);
 }
 
 void frmZoom::Descarga()
 {
-    if (frmZoom *zoom = g_zoom.data()) {
-        g_zoom = nullptr;
-        zoom->hide();
-        zoom->deleteLater();
-    }
+    GestorVentanas::instancia().descarga<frmZoom>();
 }
 
 void frmZoom::showEvent(QShowEvent *evento)
 {
-    QDialog::showEvent(evento);
+    VentanaBase::showEvent(evento);
     if (m_limites[0]->isVisible())
         m_limites[0]->setFocus();
 }

@@ -3,11 +3,12 @@
 // (minimum and maximum of x and of y), previews the polynomials there
 // ("Recuadro") or puts the bounds on the main graph (" Subs. Gráfica").
 // In algebra mode it only plots one expanded polynomial in its own
-// surface. One instance at a time, on top of the other windows.
+// surface. One instance at a time, on top of the main window: the window
+// manager keeps it as it keeps the work-area windows.
 #include "CollFuncPolin.h"
 #include "Collpolinomio.h"
 
-#include <QDialog>
+#include "VentanaBase.h"
 
 #include <array>
 #include <cstdint>
@@ -19,7 +20,7 @@ class QLabel;
 class UCDextavo;
 class Usc;
 
-class frmZoom : public QDialog {
+class frmZoom : public VentanaBase {
     Q_OBJECT
 public:
     // The open dialog, or nullptr.
@@ -30,6 +31,10 @@ public:
     static void AbreAlgebra(FuncPolinPtr funcion);
     // Unloads the dialog if it is open.
     static void Descarga();
+
+    frmZoom();
+    Lugar lugar() const override { return Lugar::Encima; }
+    void alCargar() override { carga(); }
 
     // Set before the dialog loads.
     bool ZoomAlgebra = false;
@@ -67,7 +72,6 @@ protected:
     void closeEvent(QCloseEvent *evento) override;
 
 private:
-    explicit frmZoom(QWidget *padre);
     void carga();
     void llenaLimites();
     // The four boxes, then the bounds; the surface shows when they hold.

@@ -3,7 +3,6 @@
 #include "BotonVentana.h"
 #include "GestorVentanas.h"
 #include "SesionPolinomio.h"
-#include "frmPolical.h"
 #include "frmZoom.h"
 
 #include "EntradaPolinomio.h"
@@ -238,10 +237,25 @@ void frmpidepoli::cmdotro_Click()
     m_conservaTexto = false;
 }
 
+frmpidepoli *frmpidepoli::AbrePara(LlamadorPolinomio &llamador)
+{
+    auto &gestor = GestorVentanas::instancia();
+    ModoAlgebra = false;
+    frmpidepoli *w = gestor.ventana<frmpidepoli>();
+    w->m_llamador = Enlace<LlamadorPolinomio>(&llamador);
+    gestor.muestra(w);
+    return w;
+}
+
 void frmpidepoli::CmdContinuar_Click()
 {
-    if (m_poliAceptado && !m_algebra && PoliPropuesto)
-        TomaPoliActual(PoliPropuesto);
+    if (m_poliAceptado && !m_algebra && PoliPropuesto) {
+        // The caller makes it its own; without one it simply becomes current.
+        if (LlamadorPolinomio *l = m_llamador.get())
+            l->recibePolinomio(PoliPropuesto);
+        else
+            TomaPoliActual(PoliPropuesto);
+    }
     m_contexto.sale();
     if (!PidePoliDesdeEjercicio) {
         NumAyuda = 7;
@@ -252,13 +266,8 @@ void frmpidepoli::CmdContinuar_Click()
 
 void frmpidepoli::cmdCancelar_Click()
 {
-    if (frmPolical *hub = GestorVentanas::instancia().existente<frmPolical>()) {
-        hub->mnuMenuConPoli()->setEnabled(false);
-        hub->mnuSinPoli()->setEnabled(true);
-        hub->mnuSePropoPoli()->setEnabled(true);
-        hub->mnuProbDiver()->setEnabled(true);
-        hub->mnuRegNuevoPoli()->setEnabled(false);
-    }
+    if (LlamadorPolinomio *l = m_llamador.get())
+        l->sinPolinomio();
     m_contexto.sale();
     m_poliAceptado = false;
     PoliPropuesto.reset();

@@ -5,6 +5,7 @@
 // plot the result in the zoom dialog. The mode is ModoAlgebra when the
 // window loads.
 #include "ContextoVentana.h"
+#include "LlamadorPolinomio.h"
 #include "VentanaBase.h"
 
 #include "Collpolinomio.h"
@@ -21,6 +22,11 @@ class frmpidepoli : public VentanaBase {
     Q_OBJECT
 public:
     frmpidepoli();
+
+    // Opens the window in propose mode for a caller, who decides what
+    // "Continuar" and "Cancelar" do (LlamadorPolinomio).
+    static frmpidepoli *AbrePara(LlamadorPolinomio &llamador);
+    LlamadorPolinomio *llamador() const { return m_llamador.get(); }
 
     void alCargar() override;
     void alActivar() override;
@@ -63,6 +69,7 @@ private:
     void sale();
 
     ContextoVentana m_contexto;
+    Enlace<LlamadorPolinomio> m_llamador;
     bool m_algebra = false;
     bool m_poliAceptado = false;
     bool m_conservaTexto = false;

@@ -6,6 +6,7 @@
 //
 // Positions and lengths count characters (Unicode code points), not bytes;
 // texts are UTF-8.
+#include <cstdint>
 #include <string>
 
 namespace rt {
@@ -30,6 +31,15 @@ public:
     virtual void SetSelFontSize(double puntos) = 0;
     virtual int SelCharOffset() const = 0;      // twips; positive raises
     virtual void SetSelCharOffset(int twips) = 0;
+
+    // The numbered list EscribeExpresionRtf is writing in this box: its
+    // lines so far and their count. Each box keeps its own, so two lists
+    // on screen at once never mix.
+    struct ListaNumerada {
+        std::string lineas;
+        std::int16_t cuenta = 0;
+    };
+    ListaNumerada listaNumerada;
 };
 
 } // namespace rt

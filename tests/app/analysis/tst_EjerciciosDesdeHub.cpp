@@ -67,7 +67,7 @@ private slots:
         SesionPrueba s;
         s.DaPolinomio(QStringLiteral("x^3-x"));
         frmGrafica2 *g = s.Grafica();
-        QVERIFY(g->RecorreGraf());
+        g->RecorreGraf(true);
         s.Hub()->OptCalcConcepto(4)->click();
         QVERIFY(SesionPrueba::Ventana<frmderivada1>());
         QVERIFY(!g->RecorreGraf());

@@ -225,7 +225,6 @@ private slots:
 
     void caminoDeLaDerivadaEvaluaPPrima()
     {
-        ModoGraficaDeri = true;
         frmextension *w = abre(Camino::GraficaDeri);
         QCOMPARE(w->RtfDasPoli2()->Text(), std::string("¿...?"));
         QCOMPARE(VentanaPrincipalActual()->Titulo(),

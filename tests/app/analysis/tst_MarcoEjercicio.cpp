@@ -11,10 +11,53 @@
 #include "frmextension.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QVBoxLayout>
+
+// A bare exercise on the frame: it pushes a second context of its own at
+// load, finishes concept 5 with the road's success row, and has two boxes
+// of its own, one that takes no drops and one that ignores Enter.
+class EjercicioPrueba : public VentanaEjercicio {
+public:
+    EjercicioPrueba()
+        : VentanaEjercicio(QStringLiteral("PRUEBA"))
+    {
+        sinDrop = new UCDextavo(this);
+        sinEnter = new UCDextavo(this);
+        zonaRespuesta()->addWidget(sinDrop);
+        zonaRespuesta()->addWidget(sinEnter);
+        conectaCaja(*sinDrop, [this] { ++acciones; }, {true, true, false});
+        conectaCaja(*sinEnter, [this] { ++acciones; }, {false, true, true});
+        // Tools whose table waits for the student's first range.
+        agregaHerramientas({});
+        sinTablaAlCargar();
+    }
+    void termina() { Termina(5); }
+
+    UCDextavo *sinDrop;
+    UCDextavo *sinEnter;
+    int acciones = 0;
+
+protected:
+    DatosCamino datosCamino(Camino camino) const override
+    {
+        DatosCamino d;
+        d.titulo = "Quorvane: prueba";
+        d.opcion = 5;
+        // A success row and ConceptoActual on the analytic road only.
+        if (camino == Camino::Analitico) {
+            d.exito = 3;
+            d.actual = 6;
+        }
+        return d;
+    }
+    void alIniciar() override { entraContexto(40, 2, "Quorvane: prueba, segunda fase"); }
+};
 
 class tst_MarcoEjercicio : public QObject {
     Q_OBJECT
@@ -137,7 +180,9 @@ private slots:
 
     void interruptoresEntrePYSuDerivada()
     {
-        PanelHerramientas h(1, true, false);
+        OpcionesHerramientas opciones;
+        opciones.polinomios = OpcionesHerramientas::Polinomios::PYDerivada;
+        PanelHerramientas h(opciones);
         h.show();
         h.LlenaTabla();
         QVERIFY(h.OptPuntPolioDeri(0)->isChecked());
@@ -177,8 +222,6 @@ private slots:
     {
         QFETCH(int, camino);
         const auto c = static_cast<Camino>(camino);
-        ModoGraficaPoli = c == Camino::GraficaPoli;
-        ModoGraficaDeri = c == Camino::GraficaDeri;
         int hub = 0;
         // The hub pops its own context as it starts over.
         SalidasEjercicios().otroPolinomio = [&hub] {
@@ -191,8 +234,6 @@ private slots:
         // The exercise's context and its opener's are gone.
         QCOMPARE(NivelPila, e->nivelOpener - 1);
         QVERIFY(!EntornoEjercicios::Abierta<frmextension>());
-        QVERIFY(!ModoGraficaPoli);
-        QVERIFY(!ModoGraficaDeri);
         QCOMPARE(e->abridor.caminosCerrados, c == Camino::Analitico ? 0 : 1);
         QCOMPARE(hub, 1);
         QVERIFY(!PoliActual);
@@ -205,15 +246,10 @@ private slots:
     {
         QFETCH(int, camino);
         const auto c = static_cast<Camino>(camino);
-        ModoGraficaPoli = c == Camino::GraficaPoli;
-        ModoGraficaDeri = c == Camino::GraficaDeri;
         ConceptoResuelto[0] = true;
         ConceptoActual = 1;
-        int hub = 0;
-        SalidasEjercicios().alInicio = [&hub] {
-            ++hub;
-            RegresaPantalla(1);
-        };
+        PidePoliDesdeEjercicio = true;
+        PasoGuia = "paridad";
         e->principal->habilitaMenus(false);
         frmParidad *w = e->Abre<frmParidad>(2, c);
         w->mnuReinicio()->trigger();
@@ -221,14 +257,14 @@ private slots:
         // Only the start context is left.
         QCOMPARE(NivelPila, 1);
         QCOMPARE(VentanaPrincipalActual()->Titulo(), std::string("Quorvane"));
-        QVERIFY(!EntornoEjercicios::Abierta<frmParidad>());
-        QVERIFY(!ModoGraficaPoli);
-        QVERIFY(!ModoGraficaDeri);
+        QVERIFY(GestorVentanas::instancia().cargadas().isEmpty());
         QCOMPARE(e->abridor.caminosCerrados, c == Camino::Analitico ? 0 : 1);
-        QCOMPARE(hub, 1);
         QVERIFY(!PoliActual);
         QVERIFY(!PoliDado);
+        QVERIFY(!PidePoliDesdeEjercicio);
         QVERIFY(!ConceptoResuelto[0]);
+        QCOMPARE(ConceptoActual, std::int16_t(0));
+        QCOMPARE(PasoGuia, std::string("Rollo"));
         QVERIFY(e->principal->mnuInicio()->menuAction()->isEnabled());
     }
 
@@ -250,9 +286,177 @@ private slots:
         QVERIFY(e->mensajes.isEmpty());
     }
 
+    // Each way out pops all and only the levels the window pushed (here two).
+    void dosContextosSalenPorCadaSalida_data()
+    {
+        QTest::addColumn<QString>("salida");
+        QTest::addColumn<int>("bajoElAbridor"); // levels left below the opener's
+        QTest::newRow("finish") << "termina" << 0;
+        QTest::newRow("cancel") << "cancela" << 0;
+        QTest::newRow("close box") << "marco" << 0;
+        // The opener (the hub) pops its own as it starts over.
+        QTest::newRow("another polynomial") << "otro" << 1;
+        QTest::newRow("start again") << "inicio" << -1;
+    }
+    void dosContextosSalenPorCadaSalida()
+    {
+        QFETCH(QString, salida);
+        QFETCH(int, bajoElAbridor);
+        SalidasEjercicios().otroPolinomio = [] { RegresaPantalla(1); };
+        EjercicioPrueba *w = VentanaEjercicio::Abre<EjercicioPrueba>(Camino::GraficaPoli, e->abridor);
+        QCOMPARE(NivelPila, e->nivelOpener + 2);
+        QCOMPARE(w->nivelesPropios(), 2);
+        if (salida == QLatin1String("termina"))
+            w->termina();
+        else if (salida == QLatin1String("cancela"))
+            w->Cancela();
+        else if (salida == QLatin1String("marco"))
+            GestorVentanas::instancia().marcoDe(w)->close();
+        else if (salida == QLatin1String("otro"))
+            w->mnuReProPoli()->trigger();
+        else
+            w->mnuReinicio()->trigger();
+        Asienta();
+        QVERIFY(!EntornoEjercicios::Abierta<EjercicioPrueba>());
+        QCOMPARE(NivelPila, bajoElAbridor < 0 ? 1 : e->nivelOpener - bajoElAbridor);
+    }
+
+    // The finish by road: the success row and ConceptoActual where the
+    // road gives them, none and left alone where it does not.
+    void terminaSegunElCamino_data()
+    {
+        QTest::addColumn<int>("camino");
+        QTest::addColumn<bool>("conMensaje");
+        QTest::addColumn<int>("actual");
+        QTest::newRow("analítico") << int(Camino::Analitico) << true << 6;
+        QTest::newRow("gráfica de P") << int(Camino::GraficaPoli) << false << 9;
+    }
+    void terminaSegunElCamino()
+    {
+        QFETCH(int, camino);
+        QFETCH(bool, conMensaje);
+        QFETCH(int, actual);
+        ConceptoActual = 9;
+        EjercicioPrueba *w = VentanaEjercicio::Abre<EjercicioPrueba>(static_cast<Camino>(camino), e->abridor);
+        w->termina();
+        Asienta();
+        QCOMPARE(e->mensajes, conMensaje ? QStringList{Exito(3)} : QStringList{});
+        QCOMPARE(int(ConceptoActual), actual);
+        QVERIFY(ConceptoResuelto[5]);
+        QCOMPARE(e->abridor.deshabilitadas, QList<int>{5});
+    }
+
+    // A box without drop refuses drops; a box without Enter ignores it.
+    void opcionesDeLasCajas()
+    {
+        EjercicioPrueba *w = VentanaEjercicio::Abre<EjercicioPrueba>(Camino::Analitico, e->abridor);
+        QVERIFY(!w->sinDrop->Caja()->acceptDrops());
+        QVERIFY(w->sinEnter->Caja()->acceptDrops());
+        Escribe(*w->sinDrop, "2");
+        emit w->sinDrop->DragDrop(nullptr, QStringLiteral("7"), 0, 0);
+        QCOMPARE(w->sinDrop->Text(), QStringLiteral("2"));
+        emit w->sinEnter->DragDrop(nullptr, QStringLiteral("7"), 0, 0);
+        QCOMPARE(w->sinEnter->Text(), QStringLiteral("7"));
+
+        QTest::keyClick(w->sinEnter->Caja(), Qt::Key_Return);
+        QCOMPARE(w->acciones, 0);
+        QTest::keyClick(w->sinDrop->Caja(), Qt::Key_Return);
+        QCOMPARE(w->acciones, 1);
+
+        // The table was not filled at load.
+        QVERIFY(w->herramientas()->flxgrdRango()->TextMatrix(1, 0).isEmpty());
+    }
+
+    // The exercise that outlives its opener finds the link empty, and
+    // leaves without touching it.
+    void abridorQueSeVaAntes()
+    {
+        auto abridor = std::make_unique<AbridorPrueba>();
+        EjercicioPrueba *w = VentanaEjercicio::Abre<EjercicioPrueba>(Camino::GraficaPoli, *abridor);
+        QCOMPARE(w->abridor(), static_cast<AbridorEjercicio *>(abridor.get()));
+        abridor.reset();
+        QVERIFY(!w->abridor());
+        w->termina();
+        Asienta();
+        QVERIFY(!EntornoEjercicios::Abierta<EjercicioPrueba>());
+        QCOMPARE(NivelPila, e->nivelOpener);
+    }
+
+    // After an invalid number the focus is back in the box, its text
+    // selected, whichever way the entry was checked.
+    void focoVuelveALaCaja_data()
+    {
+        QTest::addColumn<QString>("caja");
+        QTest::addColumn<bool>("conBoton");
+        QTest::newRow("point, Listo") << "punto" << true;
+        QTest::newRow("point, Enter") << "punto" << false;
+        QTest::newRow("start, Listo") << "inicio" << true;
+        QTest::newRow("step, Enter") << "paso" << false;
+        QTest::newRow("limit, Listo") << "limite" << true;
+    }
+    void focoVuelveALaCaja()
+    {
+        QFETCH(QString, caja);
+        QFETCH(bool, conBoton);
+        frmextension *w = e->Abre<frmextension>(3);
+        QVERIFY(QTest::qWaitForWindowActive(e->principal.get()));
+        PanelHerramientas *h = w->herramientas();
+        UCDextavo *c = caja == QLatin1String("punto")    ? h->cajaPunto()
+                       : caja == QLatin1String("inicio") ? h->cajaInicio()
+                       : caja == QLatin1String("paso")   ? h->cajaPaso()
+                                                          : w->txtLimite(0);
+        Usc *boton = caja == QLatin1String("punto")    ? h->cmdListoPuntual()
+                     : caja == QLatin1String("limite") ? w->CmdExtensaListo()
+                                                        : h->cmdListoRango();
+        if (caja != QLatin1String("punto") && caja != QLatin1String("limite"))
+            h->stabRaices()->setCurrentIndex(1);
+        Escribe(*c, "1/");
+        if (conBoton)
+            Pulsa(*boton);
+        else
+            QTest::keyClick(c->Caja(), Qt::Key_Return);
+        QCOMPARE(e->mensajes, QStringList{Error(151)});
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(c->Caja()));
+        QCOMPARE(c->Caja()->selectedText(), QStringLiteral("1/"));
+    }
+
+    // The tools' other modes: P, P' and P'' by name, and the point alone.
+    void herramientasTresPolinomiosYSoloPunto()
+    {
+        OpcionesHerramientas tres;
+        tres.polinomios = OpcionesHerramientas::Polinomios::Tres;
+        PanelHerramientas h(tres);
+        h.show();
+        QCOMPARE(h.OptPuntPolioDeri(0)->text(), QStringLiteral("Polinomio"));
+        QCOMPARE(h.OptPuntPolioDeri(1)->text(), QStringLiteral("1a Derivada"));
+        QCOMPARE(h.OptPolioDeri(2)->text(), QStringLiteral("2a Derivada"));
+        Escribe(*h.cajaPunto(), "2");
+        h.OptPuntPolioDeri(2)->click();
+        QCOMPARE(h.lblPuntual1()->text(), QStringLiteral("P´´("));
+        Pulsa(*h.cmdListoPuntual());
+        // P''(2) = 6 * 2
+        QCOMPARE(h.LblPuntual()->text(), QString::fromStdString(NumeroATexto(12, 6, 3)));
+        h.OptPolioDeri(1)->click();
+        QCOMPARE(h.flxgrdRango()->TextMatrix(0, 1), QStringLiteral("P´(x)"));
+        QCOMPARE(h.flxgrdRango()->TextMatrix(1, 1), QString::fromStdString(NumeroATexto(-3, 6, 3)));
+
+        OpcionesHerramientas punto;
+        punto.soloPunto = true;
+        punto.tituloPunto = QStringLiteral("Valor en un punto");
+        PanelHerramientas p(punto);
+        p.show();
+        QCOMPARE(p.stabRaices()->count(), 1);
+        QCOMPARE(p.stabRaices()->tabText(0), QStringLiteral("Valor en un punto"));
+        QVERIFY(!p.cajaInicio() && !p.cajaPaso() && !p.flxgrdRango() && !p.OptPuntPolioDeri(0));
+        Escribe(*p.cajaPunto(), "-1");
+        Pulsa(*p.cmdListoPuntual());
+        QCOMPARE(p.LblPuntual()->text(), QString::fromStdString(NumeroATexto(2, 6, 3)));
+        p.LlenaTabla(); // nothing to fill, nothing breaks
+        QVERIFY(e->mensajes.isEmpty());
+    }
+
     void otraCaracteristicaEsCancelar()
     {
-        ModoGraficaPoli = true;
         frmParidad *w = e->Abre<frmParidad>(2, Camino::GraficaPoli);
         QCOMPARE(w->mnuSalida()->title(), QStringLiteral("&Regresar"));
         w->mnuReConceptos()->trigger();
@@ -260,7 +464,6 @@ private slots:
         QVERIFY(!EntornoEjercicios::Abierta<frmParidad>());
         QCOMPARE(e->abridor.desmarcadas, QList<int>{2});
         QCOMPARE(NivelPila, e->nivelOpener);
-        QVERIFY(ModoGraficaPoli);
     }
 };
 

@@ -115,7 +115,6 @@ private slots:
 
     void caminoDeLaGraficaDeP()
     {
-        ModoGraficaPoli = true;
         frmParidad *w = abre(Camino::GraficaPoli);
         QCOMPARE(w->RtfDasPoli2()->Text(), std::string("¿...?"));
         QVERIFY(e->grafica.recorre);
@@ -131,7 +130,6 @@ private slots:
         QCOMPARE(e->abridor.desmarcadas, QList<int>{2});
         QVERIFY(e->abridor.deshabilitadas.isEmpty());
         QVERIFY(!e->grafica.recorre);
-        QVERIFY(ModoGraficaPoli);
 
         w = abre(Camino::GraficaPoli);
         elige(*w, 0);
@@ -141,7 +139,6 @@ private slots:
 
     void caminoDeLaDerivadaNoTocaOpcionesQueNoExisten()
     {
-        ModoGraficaDeri = true;
         frmParidad *w = abre(Camino::GraficaDeri);
         elige(*w, 1);
         Pulsa(*w->cmdCancelar());

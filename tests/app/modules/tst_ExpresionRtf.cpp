@@ -46,7 +46,21 @@ private slots:
     void infinitoEnIntervalos();
     void infinitoConservaFormato();
     void lineasConSubindice();
+    void cadaCajaSuLista();
 };
+
+// Two lists on screen at once (the report and an exercise) never mix.
+void TstExpresionRtf::cadaCajaSuLista()
+{
+    RichTextBox informe, ejercicio;
+    EscribeExpresionRtf(informe, "", 1);
+    EscribeExpresionRtf(informe, "-1", 0);
+    EscribeExpresionRtf(ejercicio, "", 1);
+    EscribeExpresionRtf(ejercicio, "2", 0);
+    EscribeExpresionRtf(informe, "3", 0);
+    QCOMPARE(informe.Text(), std::string("x1= -1\nx2= 3\n"));
+    QCOMPARE(ejercicio.Text(), std::string("x1= 2\n"));
+}
 
 void TstExpresionRtf::despliegaPoliCaja()
 {

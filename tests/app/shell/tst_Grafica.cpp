@@ -3,8 +3,12 @@
 #include "tst_HubSesion.h"
 
 #include "Utilerias.h"
+#include "dibujo.h"
 
+#include "ColorOle.h"
 #include "PictureEjes.h"
+#include "QBColor.h"
+#include "Twips.h"
 
 #include <QCursor>
 #include <QFrame>
@@ -22,6 +26,17 @@ private:
     static QImage Zona(const PictureEjes &graf, double x, double y)
     {
         return graf.Imagen().copy(graf.EscalaX(x) - 6, graf.EscalaY(y) - 6, 13, 13);
+    }
+    // x^2 - 4 given, and the graph as an exercise that traces leaves it:
+    // P's window on the main graph, tracing on.
+    static frmGrafica2 *ConTrazado(SesionPrueba &s)
+    {
+        s.DaPolinomio(QStringLiteral("x^2-4"));
+        frmGrafica2 *g = s.Grafica();
+        g->MuestraGrafica();
+        MuestraEscalaEjes(*PoliActual);
+        g->RecorreGraf(true);
+        return g;
     }
 
 private slots:
@@ -64,9 +79,7 @@ private slots:
     void puntoSobreLaCurva()
     {
         SesionPrueba s;
-        s.DaPolinomio(QStringLiteral("x^2-4"));
-        frmGrafica2 *g = s.Grafica();
-        QVERIFY(g->RecorreGraf());
+        frmGrafica2 *g = ConTrazado(s);
         PictureEjes &graf = g->picejGraf();
 
         emit graf.MouseMove(0, 0, 0.5, 2.25);
@@ -95,6 +108,31 @@ private slots:
         QVERIFY(!g->HayMarca());
         QCOMPARE(QCursor::pos().y(), origen.y() - 10);
         QCOMPARE(g->LecturaPunto(), Lectura(2.5, 2.25));
+    }
+
+    // Back to its look after loading, as a window that is left puts it.
+    void diseno()
+    {
+        SesionPrueba s;
+        frmGrafica2 *g = ConTrazado(s);
+        DibujaLeyendaCurvas();
+        g->Picejegraf2().MaxY(7);
+        g->MuestraGrafiConcepto(6600, 0);
+
+        g->RestauraDiseno();
+        QVERIFY(!g->picejGraf().isVisible());
+        QVERIFY(g->fraAnuncio()->isVisible());
+        QCOMPARE(g->fraAnuncio()->pos(), QPoint(plataforma::TwipsAPixeles(1500), plataforma::TwipsAPixeles(1500)));
+        QVERIFY(!g->fraGrafiConcepto()->isVisible());
+        QVERIFY(!g->RecorreGraf());
+        QCOMPARE(g->Picejegraf2().MinY(), 0.0);
+        QCOMPARE(g->Picejegraf2().MaxY(), 3.0);
+        // The key of the curves is gone from the strip.
+        const QImage &franja = g->Picejegraf2().Imagen();
+        const QRgb verde = PixelDeOle(rt::QBColor(2)) | 0xff000000u;
+        for (int y = 0; y < franja.height(); ++y)
+            for (int x = 0; x < franja.width(); ++x)
+                QVERIFY((franja.pixel(x, y) | 0xff000000u) != verde);
     }
 };
 

@@ -102,24 +102,10 @@ private slots:
         QVERIFY(hub->mnuRegNuevoPoli()->isEnabled());
         QVERIFY(!hub->mnuSePropoPoli()->isEnabled());
 
-        // The graph: the window fitted to the roots, the scale legends, and
-        // P, P' and P'' drawn in their colours.
+        // Nothing is drawn yet: the graph is what the construction game reveals.
         frmGrafica2 *g = s.Grafica();
-        QVERIFY(g->picejGraf().isVisible());
-        QVERIFY(!g->fraAnuncio()->isVisible());
-        QCOMPARE(g->picejGraf().MinX(), PoliActual->Xmin());
-        QCOMPARE(g->picejGraf().MaxY(), PoliActual->Ymax());
-        QVERIFY(LeyendaX.rfind("Eje X: ", 0) == 0);
-        QVERIFY(LeyendaY.rfind("Eje Y: ", 0) == 0);
-        const QImage &imagen = g->picejGraf().Imagen();
-        for (int color : {1, 4, 2}) {
-            const QRgb buscado = PixelDeOle(rt::QBColor(color)) | 0xff000000u;
-            bool hallado = false;
-            for (int y = 0; y < imagen.height() && !hallado; ++y)
-                for (int x = 0; x < imagen.width() && !hallado; ++x)
-                    hallado = (imagen.pixel(x, y) | 0xff000000u) == buscado;
-            QVERIFY2(hallado, qPrintable(QStringLiteral("colour %1 not drawn").arg(color)));
-        }
+        QVERIFY(g->fraAnuncio()->isVisible());
+        QVERIFY(!g->picejGraf().isVisible());
     }
 
     void erroresDelTextoYCeroRechazado_data()
@@ -196,34 +182,7 @@ private slots:
         QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Construir gráfica"));
         QVERIFY(!s.Hub()->lblProductName()->isVisible());
         QVERIFY(!s.Hub()->RtfDasPoli2()->Text().empty());
-        QVERIFY(s.Grafica()->picejGraf().isVisible());
-    }
-
-    void poliDeCadaConcepto()
-    {
-        const PoliPtr p = Poli({{1, 3}, {-3, 1}});
-        const PoliPtr p1 = Poli({{3, 2}, {-3, 0}});
-        // 0.5 gives k = Int(5 * 0.5 + 1) = 3; 0.0 gives 1.
-        rt::ProgramaAzar({0.5f});
-        QVERIFY(Iguales(*frmPolical::PoliConcepto(5, *p, *p1), *Poli({{1, 3}, {-3, 1}, {3, 0}})));
-        QVERIFY(Iguales(*frmPolical::PoliConcepto(1, *p, *p1), *Poli({{-1, 5}, {2, 3}, {3, 1}})));
-        QVERIFY(Iguales(*frmPolical::PoliConcepto(4, *p, *p1), *Poli({{1, 5}, {-2, 3}, {-3, 1}})));
-        // Monotonicity: the integral of (x^2 + 1)(3x^2 - 3) = 3x^4 - 3.
-        rt::ProgramaAzar({0.0f});
-        QVERIFY(Iguales(*frmPolical::PoliConcepto(7, *p, *p1), *Poli({{0.6, 5}, {-3, 1}})));
-        // Inflection: k1 drawn first (constant), then k2 (slope).
-        rt::ProgramaAzar({0.0f, 0.9f});
-        QVERIFY(Iguales(*frmPolical::PoliConcepto(10, *p, *p1), *Poli({{1, 3}, {2, 1}, {1, 0}})));
-        // Extrema: c = Rnd + 0.1 rounded to three decimals.
-        rt::ProgramaAzar({0.12345f});
-        QVERIFY(Iguales(*frmPolical::PoliConcepto(12, *p, *p1), *Poli({{0.223, 3}, {-0.669, 1}})));
-        QCOMPARE(frmPolical::PoliConcepto(0, *p, *p1)->Cuenta(), 0L);
-        QCOMPARE(frmPolical::PoliConcepto(14, *p, *p1)->Cuenta(), 0L);
-        rt::OlvidaAzarProgramado();
-
-        const int esperados[] = {0, 61, 62, 63, 64, 65, 142, 143, 144, 201, 202, 203, 204, 205, 0};
-        for (int c = 0; c <= 14; ++c)
-            QCOMPARE(int(frmPolical::MensajeConcepto(c)), esperados[c]);
+        QVERIFY(s.Grafica()->fraAnuncio()->isVisible());
     }
 
     void construccionYGraficar()
@@ -244,7 +203,7 @@ private slots:
         // The first derivative finished: "Graficar" draws P + k and explains it.
         ConceptoResuelto[4] = true;
         ConceptoActual = 5;
-        hub->DeshabilitaOpcion(4);
+        hub->opciones().DeshabilitaOpcion(4);
         QVERIFY(!hub->OptCalcConcepto(4)->isEnabled());
         {
             // Greyed: light grey behind the finished concept's caption.

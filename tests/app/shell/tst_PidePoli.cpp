@@ -10,10 +10,60 @@
 
 #include <QLabel>
 
+// A road or line window as the caller of the entry window.
+struct LlamadorPrueba : LlamadorPolinomio {
+    QList<PoliPtr> recibidos;
+    int cancelados = 0;
+    void recibePolinomio(const PoliPtr &p) override { recibidos << p; }
+    void sinPolinomio() override { ++cancelados; }
+};
+
 class tst_PidePoli : public QObject {
     Q_OBJECT
 
 private slots:
+    // Whoever opened the window decides what "Continuar" and "Cancelar"
+    // do; the hub's menus are left alone, and a caller gone before the
+    // student answers is simply not called.
+    void llamadorDecide()
+    {
+        SesionPrueba s;
+        frmPolical *hub = s.Hub();
+        const bool graficar = hub->mnuMenuConPoli()->isEnabled();
+        const int nivel = NivelPila;
+        LlamadorPrueba llamador;
+        AbrePidePoli()(llamador);
+        frmpidepoli *w = SesionPrueba::Ventana<frmpidepoli>();
+        QVERIFY(w);
+        QCOMPARE(w->llamador(), static_cast<LlamadorPolinomio *>(&llamador));
+        SesionPrueba::Escribe(*w->RtpPidepoli1(), QStringLiteral("3x^2-2"));
+        QTest::keyClick(w->RtpPidepoli1()->Caja(), Qt::Key_Return);
+        SesionPrueba::Pulsa(w->CmdContinuar());
+        SesionPrueba::Suelta();
+        QCOMPARE(llamador.recibidos.size(), 1);
+        QCOMPARE(llamador.recibidos.first(), PoliPropuesto);
+        QVERIFY(!PoliActual); // the caller makes it its own
+        QCOMPARE(NivelPila, nivel);
+        QCOMPARE(hub->mnuMenuConPoli()->isEnabled(), graficar);
+
+        AbrePidePoli()(llamador);
+        SesionPrueba::Pulsa(SesionPrueba::Ventana<frmpidepoli>()->cmdCancelar());
+        SesionPrueba::Suelta();
+        QCOMPARE(llamador.cancelados, 1);
+        QCOMPARE(NivelPila, nivel);
+
+        {
+            LlamadorPrueba breve;
+            AbrePidePoli()(breve);
+        }
+        w = SesionPrueba::Ventana<frmpidepoli>();
+        QVERIFY(!w->llamador());
+        SesionPrueba::Pulsa(w->cmdCancelar());
+        SesionPrueba::Suelta();
+        QVERIFY(!SesionPrueba::Ventana<frmpidepoli>());
+        QCOMPARE(NivelPila, nivel);
+    }
+
     void productoExpandidoYGraficado()
     {
         SesionPrueba s;

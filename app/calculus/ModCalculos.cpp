@@ -66,6 +66,12 @@ bool CasiIgual(double a, double b, double tol)
     return std::fabs(a - referencia) / d < tol;
 }
 
+bool DentroTolerancia(double a, double b, double tol)
+{
+    const double escala = std::fabs(b) > 1 ? std::fabs(b) : 1.0;
+    return std::fabs(a - b) <= tol * escala;
+}
+
 std::int16_t ComparaDerivada(const Collpolinomio &p, const Collpolinomio &q, double tol,
                              std::int16_t &termino)
 {

@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -41,23 +42,11 @@ Usc *boton(const QString &texto, QWidget *padre)
     return b;
 }
 
-std::array<QRadioButton *, 2> opciones(const QString &derivada, QWidget *padre, QBoxLayout *fila)
-{
-    std::array<QRadioButton *, 2> o{new QRadioButton(QStringLiteral("P(x)"), padre),
-                                    new QRadioButton(derivada + QStringLiteral("(x)"), padre)};
-    auto *grupo = new QButtonGroup(padre);
-    for (auto *b : o) {
-        grupo->addButton(b);
-        fila->addWidget(b);
-    }
-    o[0]->setChecked(true);
-    return o;
-}
 } // namespace
 
-PanelHerramientas::PanelHerramientas(int derivada, bool conOpciones, bool conPuntosGrafica, QWidget *parent)
+PanelHerramientas::PanelHerramientas(const OpcionesHerramientas &opciones, QWidget *parent)
     : QWidget(parent)
-    , m_derivada(derivada)
+    , m_opciones(opciones)
 {
     m_tabs = new QTabWidget(this);
     auto *todo = new QVBoxLayout(this);
@@ -83,16 +72,17 @@ PanelHerramientas::PanelHerramientas(int derivada, bool conOpciones, bool conPun
     botonesPunto->addWidget(m_listoPuntual);
     botonesPunto->addWidget(m_limpiaPuntual);
     vPunto->addLayout(botonesPunto);
-    if (conOpciones) {
-        auto *fila = new QHBoxLayout;
-        m_optPunto = opciones(marcaDerivada(), hojaPunto, fila);
-        vPunto->addLayout(fila);
-        for (int i = 0; i < 2; ++i)
-            connect(m_optPunto[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
-                    [this, i] { OptPuntPolioDeri_Click(i); });
-    }
+    auto *filaOpcionesPunto = new QHBoxLayout;
+    m_optPunto = creaOpciones(hojaPunto, filaOpcionesPunto);
+    vPunto->addLayout(filaOpcionesPunto);
+    for (int i = 0; i < int(m_optPunto.size()); ++i)
+        connect(m_optPunto[std::size_t(i)], &QRadioButton::clicked, this, [this, i] { OptPuntPolioDeri_Click(i); });
     vPunto->addStretch(1);
-    m_tabs->addTab(hojaPunto, QStringLiteral("Evaluación puntual"));
+    m_tabs->addTab(hojaPunto, opciones.tituloPunto);
+    connect(m_listoPuntual, &Usc::Click, this, &PanelHerramientas::cmdListoPuntual_Click);
+    connect(m_limpiaPuntual, &Usc::Click, this, &PanelHerramientas::cmdLimpiaPuntual_Click);
+    if (opciones.soloPunto)
+        return;
 
     // Table over a range.
     auto *hojaRango = new QWidget(m_tabs);
@@ -107,21 +97,18 @@ PanelHerramientas::PanelHerramientas(int derivada, bool conOpciones, bool conPun
     filaRango->addWidget(m_paso);
     filaRango->addWidget(m_listoRango);
     vRango->addLayout(filaRango);
-    if (conOpciones) {
-        auto *fila = new QHBoxLayout;
-        m_optRango = opciones(marcaDerivada(), hojaRango, fila);
-        vRango->addLayout(fila);
-        for (int i = 0; i < 2; ++i)
-            connect(m_optRango[static_cast<std::size_t>(i)], &QRadioButton::clicked, this,
-                    [this, i] { OptPolioDeri_Click(i); });
-    }
+    auto *filaOpcionesRango = new QHBoxLayout;
+    m_optRango = creaOpciones(hojaRango, filaOpcionesRango);
+    vRango->addLayout(filaOpcionesRango);
+    for (int i = 0; i < int(m_optRango.size()); ++i)
+        connect(m_optRango[std::size_t(i)], &QRadioButton::clicked, this, [this, i] { OptPolioDeri_Click(i); });
     m_tabla = new plataforma::Grid(hojaRango);
     m_tabla->SetCols(2);
     m_tabla->SetRows(21);
     m_tabla->SetTextMatrix(0, 0, QStringLiteral("x"));
     m_tabla->SetTextMatrix(0, 1, QStringLiteral("P(x)"));
     vRango->addWidget(m_tabla, 1);
-    if (conPuntosGrafica) {
+    if (opciones.puntosGrafica) {
         auto *fila = new QHBoxLayout;
         m_graficaPtos = boton(QStringLiteral("Graficar puntos"), hojaRango);
         m_limpiaGraf = boton(QStringLiteral("Limpiar gráfica"), hojaRango);
@@ -131,10 +118,7 @@ PanelHerramientas::PanelHerramientas(int derivada, bool conOpciones, bool conPun
         connect(m_graficaPtos, &Usc::Click, this, &PanelHerramientas::cmdGraficaPtos_Click);
         connect(m_limpiaGraf, &Usc::Click, this, &PanelHerramientas::cmdLimpiaGraf_Click);
     }
-    m_tabs->addTab(hojaRango, QStringLiteral("Evaluación por rango"));
-
-    connect(m_listoPuntual, &Usc::Click, this, &PanelHerramientas::cmdListoPuntual_Click);
-    connect(m_limpiaPuntual, &Usc::Click, this, &PanelHerramientas::cmdLimpiaPuntual_Click);
+    m_tabs->addTab(hojaRango, opciones.tituloRango);
     connect(m_listoRango, &Usc::Click, this, &PanelHerramientas::cmdListoRango_Click);
 
     // The design-time texts count as accepted, so the first table is for
@@ -143,9 +127,54 @@ PanelHerramientas::PanelHerramientas(int derivada, bool conOpciones, bool conPun
     m_paso->Valida();
 }
 
-QString PanelHerramientas::marcaDerivada() const
+std::vector<QRadioButton *> PanelHerramientas::creaOpciones(QWidget *hoja, QBoxLayout *fila)
 {
-    return m_derivada == 2 ? QStringLiteral("P´´") : QStringLiteral("P´");
+    QStringList textos;
+    switch (m_opciones.polinomios) {
+    case OpcionesHerramientas::Polinomios::Uno:
+        return {};
+    case OpcionesHerramientas::Polinomios::PYDerivada:
+        textos = {QStringLiteral("P(x)"), marca(m_opciones.derivada) + QStringLiteral("(x)")};
+        break;
+    case OpcionesHerramientas::Polinomios::Tres:
+        textos = {QStringLiteral("Polinomio"), QStringLiteral("1a Derivada"), QStringLiteral("2a Derivada")};
+        break;
+    }
+    std::vector<QRadioButton *> o;
+    auto *grupo = new QButtonGroup(hoja);
+    for (const QString &t : textos) {
+        auto *b = new QRadioButton(t, hoja);
+        grupo->addButton(b);
+        fila->addWidget(b);
+        o.push_back(b);
+    }
+    o.front()->setChecked(true);
+    return o;
+}
+
+QString PanelHerramientas::marca(int cual)
+{
+    return cual == 2 ? QStringLiteral("P´´") : cual == 1 ? QStringLiteral("P´") : QStringLiteral("P");
+}
+
+QRadioButton *PanelHerramientas::opcion(const std::vector<QRadioButton *> &lista, int i)
+{
+    return i >= 0 && i < int(lista.size()) ? lista[std::size_t(i)] : nullptr;
+}
+
+int PanelHerramientas::cualDeOpcion(int i) const
+{
+    if (m_opciones.polinomios == OpcionesHerramientas::Polinomios::Tres)
+        return i;
+    return i == 0 ? 0 : m_opciones.derivada;
+}
+
+int PanelHerramientas::elegido(const std::vector<QRadioButton *> &lista) const
+{
+    for (int i = 0; i < int(lista.size()); ++i)
+        if (lista[std::size_t(i)]->isChecked())
+            return cualDeOpcion(i);
+    return m_fijo;
 }
 
 const Collpolinomio *PanelHerramientas::polinomio(int cual) const
@@ -156,28 +185,17 @@ const Collpolinomio *PanelHerramientas::polinomio(int cual) const
     return p.get();
 }
 
-int PanelHerramientas::polinomioPunto() const
-{
-    if (m_optPunto[0])
-        return m_optPunto[0]->isChecked() ? 0 : m_derivada;
-    return m_fijo;
-}
-
-int PanelHerramientas::polinomioRango() const
-{
-    if (m_optRango[0])
-        return m_optRango[0]->isChecked() ? 0 : m_derivada;
-    return m_fijo;
-}
-
 void PanelHerramientas::PoneEncabezado(const QString &texto)
 {
     m_encabezado = texto;
-    m_tabla->SetTextMatrix(0, 1, texto);
+    if (m_tabla)
+        m_tabla->SetTextMatrix(0, 1, texto);
 }
 
 void PanelHerramientas::LlenaTabla()
 {
+    if (!m_tabla)
+        return;
     if (const Collpolinomio *p = polinomio(polinomioRango()))
         LlenaTablaValores(*m_tabla, *p, m_inicio->NumAceptado(), m_paso->NumAceptado());
 }
@@ -191,6 +209,10 @@ void PanelHerramientas::cmdListoPuntual_Click(int)
         return;
     const double valor = p->Eval(m_punto->NumAceptado());
     m_lblPuntual->setText(QString::fromStdString(m_conFormato ? FormateaNumero(valor) : NumeroATexto(valor, 6, 3)));
+    if (m_opciones.focoEnPunto) {
+        m_punto->Caja()->setFocus();
+        m_punto->Caja()->selectAll();
+    }
 }
 
 void PanelHerramientas::cmdLimpiaPuntual_Click(int)
@@ -202,7 +224,7 @@ void PanelHerramientas::cmdLimpiaPuntual_Click(int)
 
 void PanelHerramientas::cmdListoRango_Click(int)
 {
-    if (ValidaCajaNumerica(*m_inicio) >= 1 || ValidaCajaNumerica(*m_paso) >= 1)
+    if (!m_tabla || ValidaCajaNumerica(*m_inicio) >= 1 || ValidaCajaNumerica(*m_paso) >= 1)
         return;
     LlenaTabla();
 }
@@ -210,18 +232,20 @@ void PanelHerramientas::cmdListoRango_Click(int)
 void PanelHerramientas::OptPuntPolioDeri_Click(int indice)
 {
     m_tabs->setCurrentIndex(0);
-    const QString marca = indice == 0 ? QStringLiteral("P") : marcaDerivada();
-    m_tabs->setTabText(0, QStringLiteral("Evaluación puntual de %1(x)").arg(marca));
-    m_lblPuntual1->setText(marca + QStringLiteral("("));
+    const QString m = marca(cualDeOpcion(indice));
+    m_tabs->setTabText(0, m_opciones.tituloPunto + QStringLiteral(" de %1(x)").arg(m));
+    m_lblPuntual1->setText(m + QStringLiteral("("));
     m_lblPuntual->clear();
 }
 
 void PanelHerramientas::OptPolioDeri_Click(int indice)
 {
+    if (!m_tabla)
+        return;
     m_tabs->setCurrentIndex(1);
-    const QString marca = indice == 0 ? QStringLiteral("P") : marcaDerivada();
-    m_tabs->setTabText(1, QStringLiteral("Evaluación por rango de %1(x)").arg(marca));
-    PoneEncabezado(marca + QStringLiteral("(x)"));
+    const QString m = marca(cualDeOpcion(indice));
+    m_tabs->setTabText(1, m_opciones.tituloRango + QStringLiteral(" de %1(x)").arg(m));
+    PoneEncabezado(m + QStringLiteral("(x)"));
     LlenaTabla();
 }
 
@@ -242,7 +266,7 @@ void PanelHerramientas::cmdLimpiaGraf_Click(int)
 void PanelHerramientas::cmdGraficaPtos_Click(int)
 {
     const Collpolinomio *p = polinomio(0);
-    if (!p)
+    if (!p || !m_inicio)
         return;
     const double a = m_inicio->NumAceptado();
     const double h = m_paso->NumAceptado();

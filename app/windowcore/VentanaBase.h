@@ -14,10 +14,18 @@ class VentanaBase : public QWidget {
 public:
     explicit VentanaBase(QWidget *parent = nullptr);
 
+    // Where the window stands: in the main window's work area (panels, the
+    // graph window), or on top of the main window outside it.
+    enum class Lugar { AreaTrabajo, Encima };
+    virtual Lugar lugar() const { return Lugar::AreaTrabajo; }
+
     virtual void alCargar() {}
     virtual void alActivar() {}
     virtual bool alPedirDescarga() { return true; }
     virtual void alDescargar() {}
+    // What "start again" does to this window: unload it. Windows that own
+    // more than a context (exercises) leave as their "Cancelar" instead.
+    virtual void cierraAlReiniciar() { descarga(); }
 
     // Places the window in the main window's work area, in pixels.
     void coloca(int izquierda, int arriba, int ancho, int alto);

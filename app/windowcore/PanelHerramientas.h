@@ -1,15 +1,17 @@
 #pragma once
 // The evaluation tools beside an exercise's answer: the value of P (or of
-// the window's derivative) at a point, a table of twenty values over a
-// range, and, where the window has them, switches between P and the
-// derivative and buttons that mark sample points of P on the graph.
+// a derivative) at a point, a table of twenty values over a range, and,
+// where the window has them, switches between the polynomials and buttons
+// that mark sample points of P on the graph. Any window may host them
+// (exercises, roads, lines); OpcionesHerramientas says which parts it has.
 #include <QString>
 #include <QWidget>
-#include <array>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class Collpolinomio;
+class QBoxLayout;
 class QLabel;
 class QRadioButton;
 class QTabWidget;
@@ -17,11 +19,26 @@ class UCDextavo;
 class Usc;
 namespace plataforma { class Grid; }
 
+struct OpcionesHerramientas {
+    // The polynomials the tools offer: P alone (or FijaPolinomio's), P and
+    // one derivative (switches "P(x)" / "P´(x)"), or P, P' and P'' (switches
+    // "Polinomio", "1a Derivada", "2a Derivada").
+    enum class Polinomios { Uno, PYDerivada, Tres };
+    Polinomios polinomios = Polinomios::Uno;
+    int derivada = 1;          // the derivative of PYDerivada: 1 P', 2 P''
+    bool soloPunto = false;    // the point tool alone, no table
+    bool puntosGrafica = false; // "Graficar puntos" and "Limpiar gráfica"
+    QString tituloPunto = QStringLiteral("Evaluación puntual");
+    QString tituloRango = QStringLiteral("Evaluación por rango");
+    // After a value at a point the focus stays in the point box, its text
+    // selected, for the next point.
+    bool focoEnPunto = false;
+};
+
 class PanelHerramientas : public QWidget {
     Q_OBJECT
 public:
-    // derivada: 1 P', 2 P'' (the switches' second polynomial).
-    PanelHerramientas(int derivada, bool conOpciones, bool conPuntosGrafica, QWidget *parent = nullptr);
+    explicit PanelHerramientas(const OpcionesHerramientas &opciones = {}, QWidget *parent = nullptr);
 
     // The polynomial of the tools when there are no switches: 0 P, 1 P'.
     void FijaPolinomio(int cual) { m_fijo = cual; }
@@ -33,7 +50,8 @@ public:
 
     // The heading of the values' column ("P(x)" at first).
     void PoneEncabezado(const QString &texto);
-    // Fills the table from the range boxes' accepted values, unvalidated.
+    // Fills the table from the range boxes' accepted values, unvalidated
+    // (nothing without a table).
     void LlenaTabla();
 
     void cmdListoPuntual_Click(int razon = 0);
@@ -46,6 +64,7 @@ public:
 
     QTabWidget *stabRaices() const { return m_tabs; }
     UCDextavo *cajaPunto() const { return m_punto; }
+    // The range boxes and the table are nullptr in a point-only panel.
     UCDextavo *cajaInicio() const { return m_inicio; }
     UCDextavo *cajaPaso() const { return m_paso; }
     QLabel *lblPuntual1() const { return m_lblPuntual1; }
@@ -57,17 +76,23 @@ public:
     Usc *cmdListoRango() const { return m_listoRango; }
     Usc *cmdGraficaPtos() const { return m_graficaPtos; }
     Usc *cmdLimpiaGraf() const { return m_limpiaGraf; }
-    QRadioButton *OptPuntPolioDeri(int i) const { return m_optPunto[static_cast<std::size_t>(i)]; }
-    QRadioButton *OptPolioDeri(int i) const { return m_optRango[static_cast<std::size_t>(i)]; }
+    // The switches (nullptr where the panel has none).
+    QRadioButton *OptPuntPolioDeri(int i) const { return opcion(m_optPunto, i); }
+    QRadioButton *OptPolioDeri(int i) const { return opcion(m_optRango, i); }
 
 private:
+    static QRadioButton *opcion(const std::vector<QRadioButton *> &lista, int i);
     // 0 P, 1 P', 2 P'' of the current polynomial.
     const Collpolinomio *polinomio(int cual) const;
-    int polinomioPunto() const;
-    int polinomioRango() const;
-    QString marcaDerivada() const;
+    // The polynomial (0, 1, 2) behind switch i, and the one chosen.
+    int cualDeOpcion(int i) const;
+    int elegido(const std::vector<QRadioButton *> &lista) const;
+    int polinomioPunto() const { return elegido(m_optPunto); }
+    int polinomioRango() const { return elegido(m_optRango); }
+    std::vector<QRadioButton *> creaOpciones(QWidget *hoja, QBoxLayout *fila);
+    static QString marca(int cual);
 
-    int m_derivada;
+    OpcionesHerramientas m_opciones;
     int m_fijo = 0;
     bool m_conFormato = false;
     QString m_encabezado = QStringLiteral("P(x)");
@@ -75,17 +100,17 @@ private:
 
     QTabWidget *m_tabs;
     UCDextavo *m_punto;
-    UCDextavo *m_inicio;
-    UCDextavo *m_paso;
+    UCDextavo *m_inicio = nullptr;
+    UCDextavo *m_paso = nullptr;
     QLabel *m_lblPuntual1;
     QLabel *m_lblPuntual;
-    QLabel *m_lblRango;
-    plataforma::Grid *m_tabla;
+    QLabel *m_lblRango = nullptr;
+    plataforma::Grid *m_tabla = nullptr;
     Usc *m_listoPuntual;
     Usc *m_limpiaPuntual;
-    Usc *m_listoRango;
+    Usc *m_listoRango = nullptr;
     Usc *m_graficaPtos = nullptr;
     Usc *m_limpiaGraf = nullptr;
-    std::array<QRadioButton *, 2> m_optPunto{};
-    std::array<QRadioButton *, 2> m_optRango{};
+    std::vector<QRadioButton *> m_optPunto;
+    std::vector<QRadioButton *> m_optRango;
 };

@@ -134,6 +134,9 @@ Limites ExtensionPolinomio(const Collpolinomio &p);
 // a equals the program's value b within the relative tolerance tol
 // (absolute when b is numerically 0).
 bool CasiIgual(double a, double b, double tol);
+// The lines' and constructions' comparison of a typed value a with the
+// program's b: |a - b| <= tol while |b| <= 1, |a - b| / |b| <= tol above.
+bool DentroTolerancia(double a, double b, double tol);
 
 // Number of exponents 0..degree(q) at which p differs from q beyond tol
 // (relative to q's coefficient, absolute where it is 0); termino gets the

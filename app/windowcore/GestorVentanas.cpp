@@ -18,7 +18,13 @@ void GestorVentanas::registra(std::type_index tipo, VentanaBase *ventana)
 {
     m_ventanas[tipo] = ventana;
     m_orden.append(ventana);
-    if (m_area) {
+    if (ventana->lugar() == VentanaBase::Lugar::Encima) {
+        // On top of the main window, not in it: a window of its own whose
+        // parent is the main window, with the flags the window chose.
+        if (m_area)
+            ventana->setParent(m_area->window(), ventana->windowFlags() | Qt::Window);
+        ventana->hide();
+    } else if (m_area) {
         auto *marco = m_area->addSubWindow(ventana);
         marco->setAttribute(Qt::WA_DeleteOnClose, false);
         marco->setOption(QMdiSubWindow::RubberBandMove, false);
@@ -72,7 +78,7 @@ bool GestorVentanas::descarga(VentanaBase *ventana, bool preguntar)
     m_pila.removeAll(ventana);
     QWidget *marco = marcoDe(ventana);
     marco->hide();
-    if (marco != ventana) {
+    if (marco != ventana && m_area) {
         m_area->removeSubWindow(ventana);
         marco->deleteLater();
     }
@@ -82,16 +88,22 @@ bool GestorVentanas::descarga(VentanaBase *ventana, bool preguntar)
     return true;
 }
 
-void GestorVentanas::descargaTodas()
+void GestorVentanas::descargaTodas(bool comoAlReiniciar)
 {
     while (!m_orden.isEmpty()) {
-        VentanaBase *ultima = m_orden.last();
+        QPointer<VentanaBase> ultima = m_orden.last();
         if (!ultima) {
             m_orden.removeLast();
             continue;
         }
         m_pila.clear(); // nothing is activated while everything goes
-        descarga(ultima);
+        if (comoAlReiniciar)
+            ultima->cierraAlReiniciar();
+        // Whatever its own way out left loaded goes all the same.
+        if (ultima && m_orden.contains(ultima.data())) {
+            m_pila.clear();
+            descarga(ultima);
+        }
     }
 }
 

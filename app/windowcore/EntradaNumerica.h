@@ -1,7 +1,7 @@
 #pragma once
 // The one rule for a bad entry in a numeric box of the exercises: the
-// box's validation code c is reported as error 149 + c, once, and the box
-// keeps its text.
+// box's validation code c is reported as error 149 + c, once, the box
+// keeps its text, and the focus goes back into it with the text selected.
 #include <cstdint>
 
 class UCDextavo;

@@ -1,8 +1,12 @@
 #pragma once
 // Keeps the program's windows: one instance of each window class, created
-// and loaded on first use, shown in the main window's work area, released
-// when it unloads. When a window unloads, the window that becomes current
-// again is told so (VentanaBase::alActivar).
+// and loaded on first use, released when it unloads. Work-area windows
+// (panels, the graph window) stand in the main window's work area; windows
+// whose lugar() is Encima (report, calculator, help viewers, tour browser,
+// assistant, zoom) stand on top of the main window, outside it, with the
+// same bookkeeping: a test finds either kind with existente<T>(). When a
+// window unloads, the window that becomes current again is told so
+// (VentanaBase::alActivar).
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -27,10 +31,17 @@ public:
     // The loaded instance of T, creating and loading it when there is none.
     template <class T> T *ventana()
     {
+        return ventana<T>([](T &) {});
+    }
+    // The same, with prepara(window) run between creation and load when
+    // the window is new (for what a window must know before it loads).
+    template <class T, class F> T *ventana(F &&prepara)
+    {
         if (auto *w = existente<T>())
             return w;
         auto *w = new T();
         registra(std::type_index(typeid(T)), w);
+        prepara(*w);
         w->alCargar();
         return w;
     }
@@ -48,13 +59,17 @@ public:
     // that becomes current is activated. With preguntar, alPedirDescarga may
     // keep it open.
     bool descarga(VentanaBase *ventana, bool preguntar = false);
-    // Unloads every window, the most recently loaded first.
-    void descargaTodas();
+    // Unloads every window, the most recently loaded first; nothing is
+    // activated on the way. comoAlReiniciar: each window leaves by its
+    // cierraAlReiniciar (an exercise as its "Cancelar").
+    void descargaTodas(bool comoAlReiniciar = false);
 
     QList<VentanaBase *> cargadas() const;
     VentanaBase *actual() const;
     // The widget that frames a window in the work area (or the window itself).
     QWidget *marcoDe(VentanaBase *ventana) const;
+    // Unloads the loaded instance of T, if any.
+    template <class T> void descarga() { descarga(existente<T>()); }
 
 signals:
     void ventanaActivada(VentanaBase *ventana);

@@ -366,6 +366,28 @@ TEST(CasiIgual, RelativeToTheProgramValue)
         EXPECT_EQ(CasiIgual(c.a, c.b, c.tol), c.igual) << c.a << " vs " << c.b;
 }
 
+TEST(DentroTolerancia, AbsoluteUpToOneRelativeAbove)
+{
+    struct Caso {
+        double a, b, tol;
+        bool dentro;
+    } casos[] = {
+        {0.000009, 0, 1e-5, true},      // absolute around 0
+        {0.000011, 0, 1e-5, false},
+        {0.5 + 9e-6, 0.5, 1e-5, true},  // still absolute below 1
+        {0.5 + 2e-5, 0.5, 1e-5, false},
+        {-1 - 9e-6, -1, 1e-5, true},    // |b| = 1: absolute
+        {1000.009, 1000, 1e-5, true},   // relative above 1: 1e-2 allowed
+        {1000.02, 1000, 1e-5, false},
+        {-250.002, -250, 1e-5, true},   // the sign does not matter
+        {2 + 1.5e-6, 2, 1e-6, true},    // the constructions' 1e-6
+        {2 + 3e-6, 2, 1e-6, false},
+        {0.25, 0.25, 0, true},          // equal values with no tolerance
+    };
+    for (const auto &c : casos)
+        EXPECT_EQ(DentroTolerancia(c.a, c.b, c.tol), c.dentro) << c.a << " vs " << c.b << " tol " << c.tol;
+}
+
 TEST(ComparaDerivada, CountsDifferingExponentsUpToTheDegreeOfQ)
 {
     struct Caso {

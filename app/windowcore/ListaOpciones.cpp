@@ -1,0 +1,60 @@
+#include "ListaOpciones.h"
+
+#include "ColorOle.h"
+#include "QBColor.h"
+
+void ListaOpciones::agrega(int k, QRadioButton *opcion)
+{
+    m_opciones[k] = opcion;
+}
+
+QRadioButton *ListaOpciones::opcion(int k) const
+{
+    auto it = m_opciones.find(k);
+    return it == m_opciones.end() ? nullptr : it->second.data();
+}
+
+void ListaOpciones::restablece(const std::function<bool(int)> &disponible)
+{
+    for (const auto &[k, o] : m_opciones) {
+        if (!o)
+            continue;
+        o->setEnabled(!disponible || disponible(k));
+        o->setChecked(false);
+        o->setAutoFillBackground(false);
+        o->setPalette(QPalette());
+    }
+}
+
+void ListaOpciones::DeshabilitaOpcion(int k)
+{
+    QRadioButton *o = opcion(k);
+    if (!o)
+        return;
+    o->setEnabled(false);
+    QPalette paleta = o->palette();
+    paleta.setColor(o->backgroundRole(), ColorDeOle(rt::QBColor(7)));
+    // The disabled caption darker than usual, so it still reads on the grey.
+    paleta.setColor(QPalette::Disabled, o->foregroundRole(), ColorDeOle(rt::QBColor(8)));
+    o->setPalette(paleta);
+    o->setAutoFillBackground(true);
+}
+
+void ListaOpciones::DesmarcaOpcion(int k)
+{
+    if (QRadioButton *o = opcion(k))
+        o->setChecked(false);
+}
+
+void ListaOpciones::DesmarcaOpciones()
+{
+    for (const auto &[k, o] : m_opciones)
+        if (o)
+            o->setChecked(false);
+}
+
+void ListaOpciones::CierraCamino()
+{
+    if (m_cierraCamino)
+        m_cierraCamino();
+}

@@ -1,0 +1,10 @@
+# ctest -P script: fails when PROGRAMA needs any Qt library to run.
+execute_process(COMMAND ldd ${PROGRAMA} OUTPUT_VARIABLE bibliotecas RESULT_VARIABLE resultado)
+if(NOT resultado EQUAL 0)
+  message(FATAL_ERROR "ldd could not read ${PROGRAMA}")
+endif()
+string(REGEX MATCHALL "libQt[^ \t\n]*" qt "${bibliotecas}")
+if(qt)
+  message(FATAL_ERROR "${PROGRAMA} loads Qt: ${qt}")
+endif()
+message(STATUS "${PROGRAMA}: no Qt library")
