@@ -3,9 +3,7 @@
 #include "BotonVentana.h"
 #include "ColorRgb.h"
 #include "GestorVentanas.h"
-#include "VentanaMadre.h"
 #include "frmGrafica2.h"
-#include "frmMdiCalcDife.h"
 
 #include "ModCadena.h"
 #include "Utilerias.h"
@@ -24,7 +22,6 @@
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
-#include <QMdiArea>
 #include <QPointer>
 
 #include <algorithm>
@@ -136,10 +133,7 @@ void frmZoom::carga()
 {
     const auto T = [](int twips) { return TwipsAPixeles(twips); };
     ValidaNuevaEscala = false;
-    QPoint lugar(AnchoPanel - T(1000), T(600));
-    if (frmMdiCalcDife *madre = VentanaMadre())
-        lugar = madre->area()->mapToGlobal(lugar);
-    move(lugar);
+    colocaSobreArea(AnchoPanel - T(1000), T(600));
     m_lblZoom1->setText(QStringLiteral("Elige el rango tanto en el eje  X como en el eje  Y, para ver la porción de "
                                        "gráfica o de segmento deseado."));
     m_picejZoom->setGeometry(0, 0, T(3300), T(2600));

@@ -5,6 +5,7 @@
 #include "Globales.h"
 
 #include <QCloseEvent>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 VentanaBase::VentanaBase(QWidget *parent)
@@ -26,6 +27,14 @@ void VentanaBase::colocaEnPanel()
 void VentanaBase::colocaJuntoAlPanel()
 {
     coloca(AnchoPanel, 0, IzqGrafica, AltoUtil);
+}
+
+void VentanaBase::colocaSobreArea(int izquierda, int arriba)
+{
+    QPoint punto(izquierda, arriba);
+    if (QMdiArea *area = GestorVentanas::instancia().area())
+        punto = area->mapToGlobal(punto);
+    move(punto);
 }
 
 void VentanaBase::descarga()

@@ -34,6 +34,9 @@ public:
     // window's place beside it (IzqGrafica wide); both AltoUtil high.
     void colocaEnPanel();
     void colocaJuntoAlPanel();
+    // Moves a window that stands on top of the main window to a point given
+    // in the work area's coordinates (the panel's edge is AnchoPanel there).
+    void colocaSobreArea(int izquierda, int arriba);
     // Unloads this window through the window manager.
     void descarga();
 
