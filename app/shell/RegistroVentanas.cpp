@@ -7,6 +7,8 @@
 #include "LlamadorPolinomio.h"
 #include "GestorVentanas.h"
 #include "frmAnuncio.h"
+#include "frmApoyoRtf.h"
+#include "frmAyuda.h"
 #include "frmGrafica2.h"
 #include "frmPolical.h"
 #include "frmZoom.h"
@@ -159,6 +161,10 @@ void AccionBarra(frmMdiCalcDife &, const QString &clave)
         if (!PoliActual || !PoliActual->Polin())
             return;
         frmZoom::AbrePolinomios({PoliActual->Polin()});
+    } else if (clave == QLatin1String("ayuda")) {
+        frmAyuda::AbreTema(NumAyuda);
+    } else if (clave == QLatin1String("apoyo")) {
+        frmApoyoRtf::Abre(NumApoyo);
     } else if (clave == QLatin1String("texto")) {
         // The reference book opens at its first topic.
         ArchivoAyuda = LibroAyudaPrograma();

@@ -137,7 +137,7 @@ private slots:
         });
         QVERIFY(cerrada);
         // The main window is as it was.
-        QCOMPARE(p->BotonesHabilitados(), (QStringList{"logo", "adios"}));
+        QCOMPARE(p->BotonesHabilitados(), (QStringList{"ayuda", "logo", "adios"}));
         QCOMPARE(NivelPila, 1);
     }
 };

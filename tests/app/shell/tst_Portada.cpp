@@ -61,7 +61,7 @@ private slots:
         QVERIFY(!portada);
         QCOMPARE(NivelPila, 1);
         QCOMPARE(p.principal->windowTitle(), QStringLiteral("Quorvane"));
-        QCOMPARE(p.BotonesHabilitados(), (QStringList{"logo", "adios"}));
+        QCOMPARE(p.BotonesHabilitados(), (QStringList{"ayuda", "logo", "adios"}));
         QVERIFY(p.MenusHabilitados());
         QVERIFY(p.principal->mnupoliAccion()->isEnabled());
         QVERIFY(!p.principal->mnuAyudante()->isEnabled());

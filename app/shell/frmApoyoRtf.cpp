@@ -1,0 +1,193 @@
+#include "frmApoyoRtf.h"
+
+#include "BotonVentana.h"
+#include "CajaPagina.h"
+#include "GestorVentanas.h"
+#include "MarcoVisor.h"
+
+#include "Apoyo.h"
+#include "Globales.h"
+#include "RutaPrograma.h"
+
+#include "EsperaModal.h"
+#include "Twips.h"
+#include "Usc.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+using plataforma::TwipsAPixeles;
+} // namespace
+
+frmApoyoRtf::frmApoyoRtf()
+{
+    setWindowFlags(Qt::Dialog);
+    setWindowTitle(QStringLiteral("Quorvane: Apoyo"));
+    const auto T = [](int twips) { return TwipsAPixeles(twips); };
+
+    m_pctapoyo = new QLabel(this);
+    m_pctapoyo->setObjectName(QStringLiteral("pctapoyo"));
+    m_pctapoyo->setPixmap(style()->standardIcon(QStyle::SP_FileDialogInfoView).pixmap(T(480), T(480)));
+
+    m_lblapoyo1 = new QLabel(this);
+    m_lblapoyo1->setObjectName(QStringLiteral("lblapoyo1"));
+    FuenteEncabezado(*m_lblapoyo1);
+    m_lblapoyo1->setWordWrap(true);
+
+    m_ucMarco1 = new QFrame(this);
+    m_ucMarco1->setObjectName(QStringLiteral("UCMarco1"));
+    m_ucMarco1->setFrameShape(QFrame::StyledPanel);
+
+    m_rchTextoPrinc = new CajaPagina(m_ucMarco1);
+    m_rchTextoPrinc->setObjectName(QStringLiteral("rchTextoPrinc"));
+    // A press anywhere on the page is looked at before the box selects.
+    m_rchTextoPrinc->viewport()->installEventFilter(this);
+    // A link reached with the keyboard (Tab, then Enter) previews as a press.
+    connect(m_rchTextoPrinc, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl &enlace) { pulsa(::NumeroSalto(enlace.toString().toStdString())); });
+
+    // The preview keeps its place beside the page whether shown or not, so
+    // that the page never moves under the student's pointer.
+    auto *vista = new QWidget(m_ucMarco1);
+    m_rtfHyper = new CajaPagina(vista);
+    m_rtfHyper->setObjectName(QStringLiteral("rtfHyper"));
+    // A preview is only read: its own links lead nowhere.
+    m_rtfHyper->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_picHyper = new QLabel(vista);
+    m_picHyper->setObjectName(QStringLiteral("PicHyper"));
+    m_picHyper->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    m_picHyper->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    auto *capas = new QVBoxLayout(vista);
+    capas->setContentsMargins(0, 0, 0, 0);
+    capas->addWidget(m_rtfHyper);
+    capas->addWidget(m_picHyper);
+    m_rtfHyper->hide();
+    m_picHyper->hide();
+
+    auto *marco = new QHBoxLayout(m_ucMarco1);
+    marco->addWidget(m_rchTextoPrinc, 1);
+    marco->addWidget(vista, 1);
+
+    m_cmdCancelar = BotonVentana(QStringLiteral("Cerrar"), QStringLiteral("cmdCancelar"), this, 1500, 420);
+    connect(m_cmdCancelar, &Usc::Click, this, [this](int) { cmdCancelar_Click(); });
+
+    ArmaVisor(*this, *m_pctapoyo, *m_lblapoyo1, {{m_ucMarco1, 1}}, *m_cmdCancelar);
+}
+
+frmApoyoRtf *frmApoyoRtf::Existente()
+{
+    return GestorVentanas::instancia().existente<frmApoyoRtf>();
+}
+
+void frmApoyoRtf::Abre(int numApoyo)
+{
+    const std::optional<PaginaApoyo> pagina = PaginaDeApoyo(ListaApoyos, numApoyo);
+    if (!pagina)
+        return;
+    ArchivoApoyo = "\\apoyo" + ListaApoyos.Texto(1, numApoyo);
+    auto &gestor = GestorVentanas::instancia();
+    gestor.descarga<frmApoyoRtf>();
+    frmApoyoRtf *apoyo = gestor.ventana<frmApoyoRtf>([&pagina](frmApoyoRtf &w) { w.PalSobreRtb = pagina->encabezado; });
+    plataforma::EsperaModal(*apoyo);
+}
+
+void frmApoyoRtf::alCargar()
+{
+    const auto T = [](int twips) { return TwipsAPixeles(twips); };
+    const int arriba = T(350);
+    // On a screen 600 pixels high the window reaches its bottom; otherwise
+    // it ends a little above the usable height.
+    const int alto = AltoPantalla == T(9000) ? AltoPantalla - arriba : AltoUtil - T(400);
+    // As wide as the graph window beside the panel, less a margin each side.
+    const int ancho = std::max(T(6000), IzqGrafica - 2 * T(40));
+    resize(ancho, std::max(T(3000), alto));
+    colocaSobreArea(AnchoPanel + T(40), arriba);
+
+    m_rchTextoPrinc->carga(RutaPrograma(ArchivoApoyo));
+    m_rchTextoPrinc->viewport()->setCursor(Qt::ArrowCursor);
+    m_lblapoyo1->setText(QString::fromStdString(PalSobreRtb));
+    m_estado = std::make_unique<EstadoApoyo>(ListaSaltos, PalSobreRtb);
+    m_cmdCancelar->setFocus();
+}
+
+int frmApoyoRtf::UltimoSalto() const
+{
+    return m_estado ? m_estado->UltimoSalto() : 0;
+}
+
+int frmApoyoRtf::NumeroSalto(const QPoint &punto) const
+{
+    return ::NumeroSalto(m_rchTextoPrinc->anchorAt(punto).toStdString());
+}
+
+void frmApoyoRtf::rchTextoPrinc_MouseDown(const QPoint &punto)
+{
+    pulsa(NumeroSalto(punto));
+}
+
+void frmApoyoRtf::pulsa(int salto)
+{
+    if (!m_estado)
+        return;
+    const EstadoApoyo::Cambio cambio = m_estado->Pulsa(salto);
+    using Accion = EstadoApoyo::Accion;
+    switch (cambio.accion) {
+    case Accion::Nada:
+        return;
+    case Accion::MuestraTexto:
+        m_picHyper->hide();
+        m_picHyper->clear();
+        m_rtfHyper->carga(cambio.archivo);
+        m_rtfHyper->show();
+        break;
+    case Accion::MuestraImagen:
+        m_rtfHyper->hide();
+        m_rtfHyper->clear();
+        muestraImagen(cambio.archivo);
+        break;
+    case Accion::Cierra:
+        m_rtfHyper->hide();
+        m_picHyper->hide();
+        break;
+    }
+    m_lblapoyo1->setText(QString::fromStdString(cambio.encabezado));
+}
+
+void frmApoyoRtf::muestraImagen(const std::filesystem::path &archivo)
+{
+    QPixmap imagen(QString::fromStdString(archivo.string()));
+    // A picture wider or taller than the preview is shown smaller, whole.
+    const QSize lugar = m_picHyper->parentWidget()->contentsRect().size();
+    if (!imagen.isNull() && (imagen.width() > lugar.width() || imagen.height() > lugar.height()))
+        imagen = imagen.scaled(lugar, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    m_picHyper->setPixmap(imagen);
+    m_picHyper->show();
+}
+
+void frmApoyoRtf::cmdCancelar_Click()
+{
+    descarga();
+}
+
+bool frmApoyoRtf::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (objeto == m_rchTextoPrinc->viewport() && evento->type() == QEvent::MouseButtonPress)
+        rchTextoPrinc_MouseDown(static_cast<QMouseEvent *>(evento)->position().toPoint());
+    return VentanaBase::eventFilter(objeto, evento);
+}
+
+void frmApoyoRtf::keyPressEvent(QKeyEvent *evento)
+{
+    if (evento->key() == Qt::Key_Escape)
+        cmdCancelar_Click();
+    else
+        VentanaBase::keyPressEvent(evento);
+}
