@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace {
 using plataforma::TwipsAPixeles;
 
@@ -75,7 +77,11 @@ frmAyuda *frmAyuda::Existente()
 
 void frmAyuda::alCargar()
 {
-    colocaSobreArea(AnchoPanel + TwipsAPixeles(40), TwipsAPixeles(650));
+    const auto T = [](int twips) { return TwipsAPixeles(twips); };
+    const int arriba = T(650);
+    // As tall as the work area leaves room for below its top, within reason.
+    resize(width(), std::clamp(AltoUtil - arriba - T(400), T(4500), T(8400)));
+    colocaSobreArea(AnchoPanel + T(40), arriba);
 }
 
 void frmAyuda::AbreTema(int numAyuda)

@@ -83,10 +83,11 @@ private slots:
         p.CierraPortada();
         QPointer<frmAyuda> primera = PulsaAyuda(*p.principal, 6);
         QVERIFY(primera);
-        // Beside the panel, below the toolbar, whole on the screen.
+        // Beside the panel, below the toolbar, ending above the usable height.
         const QPoint lugar = p.principal->area()->mapToGlobal(
             QPoint(AnchoPanel + TwipsAPixeles(40), TwipsAPixeles(650)));
         QCOMPARE(primera->pos(), lugar);
+        QVERIFY(primera->pos().y() + primera->height() <= p.principal->area()->mapToGlobal(QPoint(0, AltoUtil)).y());
 
         QPointer<frmAyuda> segunda = PulsaAyuda(*p.principal, 11);
         ArranquePrueba::Suelta();
