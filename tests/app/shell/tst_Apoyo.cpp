@@ -5,6 +5,7 @@
 #include "tst_PrincipalArranque.h"
 #include "TextoPagina.h"
 
+#include "Apoyo.h"
 #include "CajaPagina.h"
 #include "RegistroVentanas.h"
 #include "frmApoyoRtf.h"
@@ -174,6 +175,23 @@ private slots:
         // And once more changes nothing.
         Pulsa(*w, Punto(pagina, 0));
         QCOMPARE(w->lblapoyo1()->text(), palabra);
+    }
+
+    void unEnlaceSeAlcanzaConElTeclado()
+    {
+        // Tab walks the page's links, Enter previews the one reached.
+        ApoyoPrueba p;
+        frmApoyoRtf *w = p.Abre(7);
+        QVERIFY(w);
+        QTextBrowser &pagina = *w->rchTextoPrinc();
+        pagina.setFocus();
+        pagina.moveCursor(QTextCursor::Start);
+        QTest::keyClick(&pagina, Qt::Key_Tab);
+        const int salto = NumeroSalto(pagina.textCursor().charFormat().anchorHref().toStdString());
+        QVERIFY(salto > 0);
+        QTest::keyClick(&pagina, Qt::Key_Return);
+        QCOMPARE(w->UltimoSalto(), salto);
+        QCOMPARE(w->lblapoyo1()->text(), Titulo(salto));
     }
 
     void loQueNoLlevaANadaNoAbreNada()
