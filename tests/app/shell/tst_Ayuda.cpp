@@ -102,6 +102,18 @@ private slots:
         QVERIFY(!frmAyuda::Existente());
     }
 
+    void f1EsLaAyuda()
+    {
+        ArranquePrueba p;
+        QVERIFY(p.Carga());
+        p.CierraPortada();
+        p.principal->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(p.principal.get()));
+        QTest::keyClick(p.principal.get(), Qt::Key_F1);
+        QVERIFY(frmAyuda::Existente());
+        QCOMPARE(frmAyuda::Existente()->rtbAyudaDes()->toPlainText(), TextoPagina("\\ayuda\\ayuMnuInicio.html"));
+    }
+
     void textosDeOtraVentanaSinEsperar()
     {
         // The calculator's own help: plain texts, the window modeless, and
