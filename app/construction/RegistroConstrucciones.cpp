@@ -1,7 +1,10 @@
 #include "RegistroConstrucciones.h"
 
 #include "VentanaConstruccion.h"
+#include "frmConExtension.h"
+#include "frmConParidad.h"
 #include "frmConPosi.h"
+#include "frmConRango.h"
 #include "frmConRaices.h"
 
 #include <array>
@@ -22,6 +25,10 @@ const std::array<Abridor, 13> &Construcciones()
     static const std::array<Abridor, 13> tabla = {
         Ventana<frmConRaices>(), // 0 real roots
         Ventana<frmConPosi>(),   // 1 sign
+        Ventana<frmConParidad>(), // 2 parity
+        Ventana<frmConExtension>(), // 3 extension
+        {}, {}, {}, {}, {}, {}, {}, // 4 to 10: the derivative concepts
+        Ventana<frmConRango>(), // 11 range
     };
     return tabla;
 }

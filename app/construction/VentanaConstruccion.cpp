@@ -303,6 +303,20 @@ void VentanaConstruccion::alDescargar()
     m_contexto.sale();
 }
 
+void VentanaConstruccion::dibujaP(const PoliPtr &p)
+{
+    if (m_datos.reajusta) {
+        AjustaVentana(p);
+        remarca();
+    }
+    Dibuja(*p, m_datos.colorP);
+}
+
+void VentanaConstruccion::dibujaQ(const PoliPtr &q)
+{
+    Dibuja(*q, m_datos.colorQ);
+}
+
 void VentanaConstruccion::Dibuja(const Collpolinomio &p, std::int32_t color)
 {
     if (VentanaDibujo *g = VentanaGraficaActual())

@@ -9,7 +9,8 @@
 // (DatosConstruccion) and adds:
 //  - dibujaRequisito: draws its requirement at load and lists it;
 //  - prueba: its test of a polynomial, the first failure as a Rechazo;
-//  - dibujaP / dibujaQ: how an accepted answer is drawn (refit, marks).
+//  - remarca: its marks again once the graph is refitted for p (a window
+//    with another drawing of p or q overrides dibujaP / dibujaQ).
 #include "CatalogoEjercicios.h"
 #include "ContextoVentana.h"
 #include "Enlace.h"
@@ -49,6 +50,8 @@ struct DatosConstruccion {
     std::int16_t ayuda2 = 0, apoyo2 = 1; // after the question
     std::int16_t exitoP = 40, exitoQ = 42;
     std::int16_t errorNo = 80;
+    std::int32_t colorP = 0, colorQ = 0; // accepted curves, copy pen
+    bool reajusta = true;       // p's own window on accepting p
     bool focoEnNo = false;      // after p the focus goes to "No", not "Si"
     bool sinRecorrido = false;  // the graph's cursor read-out off at load
     bool empujaAlActivar = false; // activation puts the window's context back in force
@@ -119,10 +122,12 @@ protected:
 
     virtual void dibujaRequisito() = 0;
     virtual std::optional<Rechazo> prueba(const PoliPtr &p) = 0;
-    // Accepted answers on the graph; by default p and q in their colour
-    // with the copy pen, on the graph as it stands.
-    virtual void dibujaP(const PoliPtr &p) = 0;
-    virtual void dibujaQ(const PoliPtr &q) = 0;
+    // The requirement's marks drawn again on the refitted graph.
+    virtual void remarca() {}
+    // Accepted answers on the graph: p on its own window (reajusta), the
+    // marks again, p in its colour; q in its colour on the graph as it is.
+    virtual void dibujaP(const PoliPtr &p);
+    virtual void dibujaQ(const PoliPtr &q);
 
     // Shared drawing steps of the windows.
     static void Dibuja(const Collpolinomio &p, std::int32_t color);

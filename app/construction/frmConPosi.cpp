@@ -41,6 +41,8 @@ DatosConstruccion Datos()
     d.exitoP = 43;
     d.exitoQ = 64;
     d.focoEnNo = true;
+    d.colorP = rt::QBColor(3);
+    d.colorQ = rt::QBColor(1);
     return d;
 }
 
@@ -112,14 +114,7 @@ std::optional<Rechazo> frmConPosi::prueba(const PoliPtr &a)
     return std::nullopt;
 }
 
-void frmConPosi::dibujaP(const PoliPtr &p)
+void frmConPosi::remarca()
 {
-    AjustaVentana(p);
     MarcaRaices(m_raizPedida, 1, m_numRaicesPedidas);
-    Dibuja(*p, rt::QBColor(3));
-}
-
-void frmConPosi::dibujaQ(const PoliPtr &q)
-{
-    Dibuja(*q, rt::QBColor(1));
 }

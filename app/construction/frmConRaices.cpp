@@ -36,6 +36,8 @@ DatosConstruccion Datos()
     d.exitoP = 40;
     d.exitoQ = 42;
     d.sinRecorrido = true;
+    d.colorP = rt::QBColor(2);
+    d.colorQ = rt::QBColor(3);
     return d;
 }
 
@@ -69,14 +71,7 @@ std::optional<Rechazo> frmConRaices::prueba(const PoliPtr &p)
     return std::nullopt;
 }
 
-void frmConRaices::dibujaP(const PoliPtr &p)
+void frmConRaices::remarca()
 {
-    AjustaVentana(p);
     MarcaRaices(m_raizDada, 1, m_numRaicesDadas);
-    Dibuja(*p, rt::QBColor(2));
-}
-
-void frmConRaices::dibujaQ(const PoliPtr &q)
-{
-    Dibuja(*q, rt::QBColor(3));
 }

@@ -17,8 +17,7 @@ public:
 protected:
     void dibujaRequisito() override;
     std::optional<Rechazo> prueba(const PoliPtr &p) override;
-    void dibujaP(const PoliPtr &p) override;
-    void dibujaQ(const PoliPtr &q) override;
+    void remarca() override;
 
 private:
     int m_numRaicesDadas = 0;
