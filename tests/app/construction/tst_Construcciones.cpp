@@ -75,6 +75,19 @@ private slots:
         QVERIFY(s.principal->mnuSalida()->isEnabled());
     }
 
+    void alInicioDesdeElSelector()
+    {
+        EscenaConstruccion s;
+        frmConceptos *w = s.abreSelector();
+        QVERIFY(w);
+        w->mnuInicio()->trigger();
+        SesionPrueba::Suelta();
+        QVERIFY(!s.Ventana<frmConceptos>());
+        QVERIFY(!s.Hub());
+        QCOMPARE(NivelPila, 1);
+        QVERIFY(s.principal->mnuSalida()->isEnabled());
+    }
+
     void raicesDeLaPrimeraALaUltima()
     {
         EscenaConstruccion s;

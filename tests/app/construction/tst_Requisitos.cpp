@@ -55,6 +55,23 @@ private slots:
         QCOMPARE(s.responde(*w, "x^3-4x"), QStringList{E::Exito(43)});
     }
 
+    void paridadRaizCero()
+    {
+        EscenaConstruccion s;
+        // Even, the single root 0, no cut.
+        auto *w = s.elige<frmConParidad>(2, {0, 0});
+        QVERIFY(w);
+        QCOMPARE(w->TipoParidad(), 2);
+        QCOMPARE(E::Lista(*w->Cmbraices()), QStringList{"0"});
+        QCOMPARE(s.responde(*w, "x^2+1"), QStringList{E::Error(78, "0")});
+        // The zero polynomial is even and vanishes at 0: accepted, and drawn
+        // on the window its record gives it.
+        QCOMPARE(s.responde(*w, "0"), QStringList{E::Exito(43)});
+        const PictureEjes &graf = s.Grafica()->picejGraf();
+        QVERIFY(graf.MaxY() > graf.MinY());
+        QVERIFY(E::HayColor(QColor(0, 0, 128)));
+    }
+
     void extension()
     {
         EscenaConstruccion s;
