@@ -57,12 +57,10 @@ frmConceptos::frmConceptos()
 
     m_fraConceptos = new QGroupBox(this);
     auto *rejilla = new QGridLayout(m_fraConceptos);
-    rejilla->addWidget(new QLabel(QStringLiteral("Elige el concepto que deseas resolver:"), m_fraConceptos), 0, 0, 1, 2);
+    rejilla->addWidget(new QLabel(QStringLiteral("Elige el concepto que deseas resolver:"), m_fraConceptos), 0, 0);
     for (int k = 0; k < 13; ++k) {
         auto *o = new QRadioButton(QString::fromUtf8(kConceptos[static_cast<std::size_t>(k)]), m_fraConceptos);
-        // Four function concepts on the left, the derivative ones beside
-        // them, range and extrema under them.
-        rejilla->addWidget(o, 1 + (k < 4 ? k : k < 11 ? k - 4 : k - 4), k < 4 || k >= 11 ? 0 : 1);
+        rejilla->addWidget(o, 1 + k, 0);
         m_lista.agrega(k, o);
         connect(o, &QRadioButton::clicked, this, [this, k] { OptConcepto_Click(k); });
     }
