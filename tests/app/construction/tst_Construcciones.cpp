@@ -144,6 +144,13 @@ private slots:
         QCOMPARE(NumAyuda, 31);
         QCOMPARE(NumApoyo, 22);
 
+        // Enter in the p box now checks the q box, still empty.
+        s.mensajes.clear();
+        QTest::keyClick(w->RtpPidePoliR(0)->Caja(), Qt::Key_Return);
+        QCOMPARE(s.mensajes.size(), 1);
+        QVERIFY(s.mensajes[0] == EscenaConstruccion::Error(125) || s.mensajes[0] == EscenaConstruccion::Error(224));
+        QCOMPARE(w->IndiceCaja(), 1);
+
         QCOMPARE(s.responde(*w, "x^3-2x^2-5x+6"), QStringList{EscenaConstruccion::Error(79)});
         QCOMPARE(s.responde(*w, "2(x+2)(x-1)(x-3)"), QStringList{EscenaConstruccion::Exito(42)});
         QCOMPARE(w->LblConRai(1)->text(), QStringLiteral("Otro polinomio q(x) que pasa por las mismas raíces"));
