@@ -23,35 +23,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QVBoxLayout>
 
 #include <utility>
 
 VentanaEjercicio::VentanaEjercicio(const QString &titulo, QWidget *parent)
-    : VentanaBase(parent)
+    : VentanaPanel(titulo, parent)
 {
-    setWindowTitle(titulo);
-    auto *v = new QVBoxLayout(this);
-
-    auto *barra = new QMenuBar(this);
-    barra->setNativeMenuBar(false);
-    v->setMenuBar(barra);
-    m_mnuSalida = barra->addMenu(QStringLiteral("&Regresar"));
-    m_mnuReConceptos = m_mnuSalida->addAction(QStringLiteral("a determinar otra &característica"));
-    m_mnuReProPoli = m_mnuSalida->addAction(QStringLiteral("a proponer un &polinomio"));
-    m_mnuReinicio = m_mnuSalida->addAction(QStringLiteral("al &inicio"));
-    connect(m_mnuReConceptos, &QAction::triggered, this, [this] { Cancela(); });
-    connect(m_mnuReProPoli, &QAction::triggered, this, [this] { OtroPolinomio(); });
-    connect(m_mnuReinicio, &QAction::triggered, this, [this] { Reinicia(); });
-
-    m_lbltitulo = new QLabel(titulo, this);
-    m_lbltitulo->setAlignment(Qt::AlignCenter);
-    QFont f = m_lbltitulo->font();
-    f.setBold(true);
-    f.setPointSize(14);
-    m_lbltitulo->setFont(f);
-    v->addWidget(m_lbltitulo);
+    QVBoxLayout *v = columna();
+    m_mnuReConceptos = agregaRegreso(QStringLiteral("a determinar otra &característica"), [this] { Cancela(); });
+    m_mnuReProPoli = agregaRegreso(QStringLiteral("a proponer un &polinomio"), [this] { OtroPolinomio(); });
+    m_mnuReinicio = agregaRegreso(QStringLiteral("al &inicio"), [this] { Reinicia(); });
 
     m_fraTitulo = new QGroupBox(QStringLiteral("Función por analizar"), this);
     auto *filaPoli = new QHBoxLayout(m_fraTitulo);
@@ -103,16 +85,7 @@ void VentanaEjercicio::entraContexto(std::int16_t ayuda, std::int16_t apoyo, con
 
 QHBoxLayout *VentanaEjercicio::agregaListoCancelar(Usc *&listo, Usc *&cancelar)
 {
-    auto *fila = new QHBoxLayout;
-    listo = new Usc(this);
-    listo->Caption(QStringLiteral("Listo"));
-    cancelar = new Usc(this);
-    cancelar->Caption(QStringLiteral("Cancelar"));
-    fila->addWidget(listo);
-    fila->addWidget(cancelar);
-    m_zonaRespuesta->addLayout(fila);
-    connect(cancelar, &Usc::Click, this, [this](int) { Cancela(); });
-    return fila;
+    return filaListoCancelar(*m_zonaRespuesta, listo, cancelar, [this] { Cancela(); });
 }
 
 void VentanaEjercicio::conectaCaja(UCDextavo &caja, std::function<void()> accion, OpcionesCaja opciones)
@@ -147,8 +120,7 @@ void VentanaEjercicio::inicia(Camino camino, AbridorEjercicio &abridor)
     m_abridor = Enlace<AbridorEjercicio>(&abridor);
     m_datos = datosCamino(camino);
 
-    if (AnchoPanel > 0 && AltoUtil > 0)
-        coloca(0, 0, AnchoPanel, AltoUtil);
+    ocupaPanel();
 
     if (camino == Camino::Analitico && PoliActual && PoliActual->Polin())
         PoliActual->Polin()->Despliega(*m_rtfDasPoli2, "");

@@ -12,7 +12,7 @@
 #include "CatalogoEjercicios.h"
 #include "GestorVentanas.h"
 #include "PanelHerramientas.h"
-#include "VentanaBase.h"
+#include "VentanaPanel.h"
 
 #include <QString>
 #include <array>
@@ -57,7 +57,7 @@ struct OpcionesCaja {
     bool soltar = true; // a dropped number becomes the text; off: drops refused
 };
 
-class VentanaEjercicio : public VentanaBase, public EjercicioAbierto {
+class VentanaEjercicio : public VentanaPanel, public EjercicioAbierto {
     Q_OBJECT
 public:
     // Loads the exercise T (when it is not loaded), hands it its road and
@@ -79,12 +79,11 @@ public:
     bool enCaminoGrafico() const { return m_camino != Camino::Analitico; }
 
     // The menu "&Regresar".
-    QMenu *mnuSalida() const { return m_mnuSalida; }
+    QMenu *mnuSalida() const { return mnuRegreso(); }
     QAction *mnuReConceptos() const { return m_mnuReConceptos; }
     QAction *mnuReProPoli() const { return m_mnuReProPoli; }
     QAction *mnuReinicio() const { return m_mnuReinicio; }
 
-    QLabel *lbltitulo() const { return m_lbltitulo; }
     QGroupBox *fraTitulo() const { return m_fraTitulo; }
     RichTextBox *RtfDasPoli2() const { return m_rtfDasPoli2; }
     QLabel *lblraicesm() const { return m_lblraicesm; }
@@ -160,11 +159,9 @@ private:
     bool m_tablaAlCargar = true;
     int m_niveles = 0;
 
-    QMenu *m_mnuSalida = nullptr;
     QAction *m_mnuReConceptos = nullptr;
     QAction *m_mnuReProPoli = nullptr;
     QAction *m_mnuReinicio = nullptr;
-    QLabel *m_lbltitulo = nullptr;
     QGroupBox *m_fraTitulo = nullptr;
     QLabel *m_lbldaspoli = nullptr;
     RichTextBox *m_rtfDasPoli2 = nullptr;

@@ -218,13 +218,19 @@ void DibujaBandaSigno(double xini, double y, double xfin, const std::string &mar
     franja.imprime(QString::fromStdString(rotulo));
     franja.FontBold(false);
 
-    const QString texto = QString::fromStdString(marca);
-    const double borde = franja.MaxX();
     franja.Xactual(xini);
     franja.Yactual(y);
+    RepiteMarca(franja, marca, xfin, 0);
+}
+
+void RepiteMarca(PictureEjes &franja, const std::string &marca, double xfin, double paso)
+{
+    const QString texto = QString::fromStdString(marca);
+    const double borde = franja.MaxX();
     for (;;) {
         const double antes = franja.Xactual();
         franja.imprime(texto);
+        franja.Xactual(franja.Xactual() + paso);
         const double ahora = franja.Xactual();
         // Up to xfin, never past the strip's edge, and only while the pen moves.
         if (ahora > xfin || ahora > borde || !(ahora > antes))

@@ -50,6 +50,10 @@ void ColorRgbMarca(const std::vector<double> &xs, const std::vector<double> &ys,
 // edge, then the mark from xini repeated up to xfin (at least once, and no
 // further than the strip's right edge). An empty mark writes nothing.
 void DibujaBandaSigno(double xini, double y, double xfin, const std::string &marca, const std::string &rotulo);
+// Writes marca at the strip's pen again and again, the pen moved paso
+// further after each, until it passes xfin: at least once, never past the
+// strip's right edge, and only while the pen moves.
+void RepiteMarca(PictureEjes &franja, const std::string &marca, double xfin, double paso);
 
 // The key of the curves on the band strip: the strip takes the main
 // graph's x range and 0..3 in y; green lines at 3, 2 and 1 labelled "f",

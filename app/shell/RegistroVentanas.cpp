@@ -5,6 +5,7 @@
 #include "CatalogoEjercicios.h"
 #include "HubSesion.h"
 #include "LlamadorPolinomio.h"
+#include "SelectorConstruccion.h"
 #include "GestorVentanas.h"
 #include "frmAnuncio.h"
 #include "frmApoyoRtf.h"
@@ -127,6 +128,7 @@ void RegistraVentanasPrograma(frmMdiCalcDife &principal)
     AbrePidePoli() = [](LlamadorPolinomio &llamador) { frmpidepoli::AbrePara(llamador); };
     ProveedorHub() = []() -> HubSesion * { return GestorVentanas::instancia().existente<frmPolical>(); };
     RegistraEjerciciosAnalisis();
+    RegistraAbridorHub(QStringLiteral("mnuConceptos"), AbreSelectorConstruccion);
 }
 
 void AbreSesion(frmMdiCalcDife &)

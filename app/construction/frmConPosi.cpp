@@ -1,0 +1,120 @@
+#include "frmConPosi.h"
+
+#include "VentanaDibujo.h"
+#include "Ventanas.h"
+#include "dibujo.h"
+
+#include "ModCalculos.h"
+#include "generapoli.h"
+
+#include "Azar.h"
+#include "Entero16.h"
+#include "PictureEjes.h"
+#include "QBColor.h"
+
+#include <QComboBox>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+DatosConstruccion Datos()
+{
+    DatosConstruccion d;
+    d.concepto = 1;
+    d.titulo = QStringLiteral("SIGNO  DE  LA  FUNCION");
+    d.nombre = "Signo de función";
+    d.textoGuia = 35;
+    d.rotulos = {QStringLiteral("Escribe un polinomio que tenga los signos indicados:"),
+                 QStringLiteral("Existira otro, distinto al anterior con los mismos signos?"),
+                 QStringLiteral("Polinomio p(x) desarrollado"), QStringLiteral("Polinomio q(x) desarrollado")};
+    d.rotuloAceptado = QStringLiteral("Polinomio p(x) con el signo indicado");
+    d.rotuloSegundo = QStringLiteral("Escribe ahora otro polinomio que tenga el mismo signo:");
+    d.textoLista = QStringLiteral("Raíces  Reales e Intervalos");
+    d.ayuda0 = 32;
+    d.apoyo0 = 23;
+    // After p the load's numbers stay.
+    d.ayuda1 = 32;
+    d.apoyo1 = 23;
+    d.ayuda2 = 33;
+    d.apoyo2 = 25;
+    d.exitoP = 43;
+    d.exitoQ = 64;
+    d.focoEnNo = true;
+    d.colorP = rt::QBColor(3);
+    d.colorQ = rt::QBColor(1);
+    return d;
+}
+
+// Q deflated by every required root as often as it divides: a remainder is
+// nil when it is tiny beside Q's own coefficients, so that an answer is
+// judged like its multiples, and a constant is never divided.
+PoliPtr SinRaicesPedidas(const PoliPtr &a, const std::vector<double> &raices, int k)
+{
+    PoliPtr q = a;
+    for (int j = 1; j <= k; ++j) {
+        while (q->Grado() >= 1) {
+            double escala = 0;
+            for (const auto &t : *q)
+                escala = std::max(escala, std::fabs(t->coef()));
+            double resto = raices[static_cast<std::size_t>(j)];
+            PoliPtr cociente = q->DivideconResiduo(resto);
+            if (!(std::fabs(resto) < 0.001 * escala))
+                break;
+            q = cociente;
+        }
+    }
+    return q;
+}
+
+} // namespace
+
+frmConPosi::frmConPosi()
+    : VentanaConstruccion(Datos())
+{
+}
+
+void frmConPosi::dibujaRequisito()
+{
+    m_numRaicesPedidas = rt::EnteroAzar1(8);
+    GeneraPoliAleatorio1(static_cast<std::int16_t>(m_numRaicesPedidas), 5, m_raizPedida);
+    m_raizPedida[0] = 547;
+    VentanaDibujo *g = VentanaGraficaActual();
+    if (g)
+        MuestraEscalaRecuadro(g->picejGraf(), -10, 10, -4000, 4000);
+    MarcaRaices(m_raizPedida, 1, m_numRaicesPedidas);
+    Cmbraices()->addItem(QStringLiteral("Las raíces reales son:"));
+    for (int i = 1; i <= m_numRaicesPedidas; ++i)
+        Cmbraices()->addItem(QString::fromStdString(Texto(m_raizPedida[static_cast<std::size_t>(i)])));
+    const int primerSigno = rt::CInt(10.0 * rt::Rnd()) % 2 == 0 ? 1 : -1;
+    const double inicio = g ? g->picejGraf().MinX() : -10;
+    m_bandas = PoneBandaConSigno(inicio, 3, m_raizPedida, m_numRaicesPedidas, primerSigno, "p", EstiloSigno,
+                                 *Cmbraices());
+}
+
+std::optional<Rechazo> frmConPosi::prueba(const PoliPtr &a)
+{
+    const int k = m_bandas.numDistintas;
+    std::vector<double> &R = m_bandas.raizDistinta;
+    if (a->Grado() < k)
+        return Rechazo{82, ""};
+    for (int j = 1; j <= k; ++j)
+        if (std::fabs(a->Eval(R[static_cast<std::size_t>(j)])) > 1e-6)
+            return Rechazo{83, Texto(R[static_cast<std::size_t>(j)])};
+    R[static_cast<std::size_t>(k + 1)] = R[static_cast<std::size_t>(k)] + 1;
+    if (CreaFuncPolin(SinRaicesPedidas(a, R, k))->Cuenta(0) > 0)
+        return Rechazo{126, ""};
+    // One point inside each band: half a unit left of each root, and
+    // half a unit right of the last.
+    for (int j = 1; j <= k + 1; ++j) {
+        const double v = a->Eval(R[static_cast<std::size_t>(j)] - 0.5);
+        if (m_bandas.signoBanda[static_cast<std::size_t>(j - 1)] * v < 0)
+            return Rechazo{84, Texto(R[static_cast<std::size_t>(j)])};
+    }
+    return std::nullopt;
+}
+
+void frmConPosi::remarca()
+{
+    MarcaRaices(m_raizPedida, 1, m_numRaicesPedidas);
+}
