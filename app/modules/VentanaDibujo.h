@@ -20,4 +20,6 @@ public:
     // the notice (at 1500, 1500 twips), read-out off. Windows that are
     // left (hub, roads, constructions) put it back this way.
     virtual void RestauraDiseno() {}
+    // The main graph in place of the notice (a window starts drawing).
+    virtual void MuestraGrafica() {}
 };

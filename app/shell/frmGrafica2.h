@@ -46,7 +46,7 @@ public:
     // The notice in the graph's place (at 1500, 1500 twips), graph hidden.
     void MuestraAnuncio();
     // The graph in place of the notice.
-    void MuestraGrafica();
+    void MuestraGrafica() override;
     // Shows the concept frame at a place given in twips.
     void MuestraGrafiConcepto(int arribaTwips, int izquierdaTwips);
 
