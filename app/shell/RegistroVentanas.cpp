@@ -5,6 +5,7 @@
 #include "CatalogoEjercicios.h"
 #include "HubSesion.h"
 #include "LlamadorPolinomio.h"
+#include "VentanasGraficas.h"
 #include "GestorVentanas.h"
 #include "frmAnuncio.h"
 #include "frmGrafica2.h"
@@ -125,6 +126,9 @@ void RegistraVentanasPrograma(frmMdiCalcDife &principal)
     AbrePidePoli() = [](LlamadorPolinomio &llamador) { frmpidepoli::AbrePara(llamador); };
     ProveedorHub() = []() -> HubSesion * { return GestorVentanas::instancia().existente<frmPolical>(); };
     RegistraEjerciciosAnalisis();
+    RegistraAbridorHub(QStringLiteral("mnuIdentificoGrafis"), AbreIdentifica);
+    RegistraAbridorHub(QStringLiteral("mnuRectang"), AbreRectaTangente);
+    RegistraAbridorHub(QStringLiteral("mnuRectaNormal"), AbreRectaNormal);
 }
 
 void AbreSesion(frmMdiCalcDife &)
