@@ -4,6 +4,8 @@
 // sees them.
 #include "../shell/tst_HubSesion.h"
 
+#include "modTexto.h"
+
 #include "ColorOle.h"
 #include "PictureEjes.h"
 #include "QBColor.h"
@@ -27,6 +29,11 @@ inline int PixelesDeColor(const QImage &imagen, int n)
 inline QString Exito(int n)
 {
     return QString::fromStdString(Exitos.Texto(0, n));
+}
+
+inline QString Instruccion(int n)
+{
+    return QString::fromStdString(TextoInstrucciones(static_cast<std::int16_t>(n), ""));
 }
 
 inline void Teclea(UCDextavo &caja, const QString &texto)

@@ -7,7 +7,6 @@
 #include "frmIdentifica.h"
 
 #include "RichTextBox.h"
-#include "modTexto.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -60,7 +59,7 @@ private slots:
         QCOMPARE(s.principal->windowTitle(),
                  QStringLiteral("Quorvane: Identificar función y su primera y segunda derivada."));
         QVERIFY(w->UCMarcoDeri()->isVisible());
-        QCOMPARE(w->LblGrafiCon()->text(), QString::fromStdString(TextoInstrucciones(49, "")));
+        QCOMPARE(w->LblGrafiCon()->text(), Instruccion(49));
         QVERIFY(!w->UCMarcoMedio()->isVisible());
         QVERIFY(!w->cmdListo()->Enabled() && !w->CmdOtroI()->Enabled() && !w->CmdCerrar()->Enabled());
         QVERIFY(!s.Hub()->mnuProbDiver()->isEnabled());
@@ -68,7 +67,7 @@ private slots:
         rt::ProgramaAzar({0.15f, 0.0f, 0.0f, 0.0f, 0.0f, 0.4f, 0.75f, 0.4f});
         w->mnuQuorvaPropone()->trigger();
         QVERIFY(w->UCMarcoMedio()->isVisible() && !w->UCMarcoDeri()->isVisible());
-        QCOMPARE(w->LblIdentifica1()->text(), QString::fromStdString(TextoInstrucciones(50, "")));
+        QCOMPARE(w->LblIdentifica1()->text(), Instruccion(50));
         // k = 5: P, P', P'' in palette entries 5, 6, 0; r = 2: P at the bottom.
         const int colores[3] = {12, 13, 1};
         const int tops[3] = {1920, 1080, 240};
