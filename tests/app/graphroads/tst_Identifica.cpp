@@ -239,6 +239,21 @@ private slots:
         QCOMPARE(QString::fromStdString(w->RtbIdentifica1(1)->Text()), QStringLiteral("3x2-3"));
     }
 
+    // A first-degree problem: P'' is the zero polynomial, drawn on the x axis.
+    void primerGrado()
+    {
+        SesionPrueba s;
+        s.Hub()->mnuIdentificoGrafis()->trigger();
+        auto *w = SesionPrueba::Ventana<frmIdentifica>();
+        QVERIFY(w);
+        rt::ProgramaAzar({0.0f, 0.0f, 0.0f, 0.0f, 0.2f, 0.0f, 0.0f});
+        w->mnuQuorvaPropone()->trigger();
+        Responde(w, {"0", "1", "2"});
+        QCOMPARE(s.mensajes, QStringList{Exito(39)});
+        QCOMPARE(QString::fromStdString(w->RtbIdentifica1(0)->Text()), QStringLiteral("3x"));
+        QCOMPARE(QString::fromStdString(w->RtbIdentifica1(1)->Text()), QStringLiteral("3"));
+    }
+
     // A constant has no curves to tell apart: message 199 and the window
     // leaves, with the main menus on.
     void constanteCierraLaVentana()
