@@ -56,7 +56,7 @@ QString Str(double x)
 VentanaRecta::VentanaRecta(Datos datos)
     : m_datos(std::move(datos))
 {
-    setWindowTitle(QStringLiteral("Quorvane"));
+    setWindowTitle(QString::fromStdString(m_datos.tituloVentana));
     auto *v = new QVBoxLayout(this);
     auto *barra = new QMenuBar(this);
     barra->setNativeMenuBar(false);
