@@ -6,6 +6,7 @@
 #include "HubSesion.h"
 #include "LlamadorPolinomio.h"
 #include "SelectorConstruccion.h"
+#include "VentanasGraficas.h"
 #include "GestorVentanas.h"
 #include "frmAnuncio.h"
 #include "frmApoyoRtf.h"
@@ -129,6 +130,9 @@ void RegistraVentanasPrograma(frmMdiCalcDife &principal)
     ProveedorHub() = []() -> HubSesion * { return GestorVentanas::instancia().existente<frmPolical>(); };
     RegistraEjerciciosAnalisis();
     RegistraAbridorHub(QStringLiteral("mnuConceptos"), AbreSelectorConstruccion);
+    RegistraAbridorHub(QStringLiteral("mnuIdentificoGrafis"), AbreIdentifica);
+    RegistraAbridorHub(QStringLiteral("mnuRectang"), AbreRectaTangente);
+    RegistraAbridorHub(QStringLiteral("mnuRectaNormal"), AbreRectaNormal);
 }
 
 void AbreSesion(frmMdiCalcDife &)

@@ -185,6 +185,12 @@ const Collpolinomio *PanelHerramientas::polinomio(int cual) const
     return p.get();
 }
 
+void PanelHerramientas::PoneRotulosPunto(const QString &titulo, const QString &prefijo)
+{
+    m_tabs->setTabText(0, titulo);
+    m_lblPuntual1->setText(prefijo);
+}
+
 void PanelHerramientas::PoneEncabezado(const QString &texto)
 {
     m_encabezado = texto;

@@ -48,6 +48,9 @@ public:
     // Extra drawing after the graph is cleared (by "Limpiar gráfica").
     void AlLimpiarGrafica(std::function<void()> f) { m_alLimpiar = std::move(f); }
 
+    // The point tool's caption and the prefix before its box, for windows
+    // that name what they evaluate in their own words.
+    void PoneRotulosPunto(const QString &titulo, const QString &prefijo);
     // The heading of the values' column ("P(x)" at first).
     void PoneEncabezado(const QString &texto);
     // Fills the table from the range boxes' accepted values, unvalidated

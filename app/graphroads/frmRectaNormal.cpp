@@ -1,0 +1,88 @@
+#include "frmRectaNormal.h"
+
+#include "Globales.h"
+
+#include "Azar.h"
+#include "PictureEjes.h"
+#include "QBColor.h"
+
+#include <QLabel>
+
+#include <cmath>
+
+namespace {
+constexpr double Tolerancia = 0.00001;
+
+bool Fuera(double a, double b)
+{
+    return std::fabs(a - b) > Tolerancia;
+}
+} // namespace
+
+frmRectaNormal::frmRectaNormal()
+    : VentanaRecta({QStringLiteral("RECTA  NORMAL"), "Quorvane: Cálculo de Recta Normal", 55, 58, 62, 57, 56, 72, 62,
+                    81, 0x000080 /* RGB(128, 0, 0) */, QStringLiteral("Evaluación puntual de y(x)"), true,
+                    {{4, false}, {7, false}, {8, false}}})
+{
+}
+
+void frmRectaNormal::alCargar()
+{
+    rt::Randomize();
+    VentanaRecta::alCargar();
+    LblRecTan(1)->setText(QStringLiteral("Elige una opción del menú"));
+}
+
+bool frmRectaNormal::normalVertical() const
+{
+    return PoliActual && PoliActual->Polder1()->Eval(AbscisaPunto()) == 0;
+}
+
+void frmRectaNormal::rotulaRespuesta()
+{
+    LblRecTan(0)->setText(normalVertical() ? QStringLiteral(" x = ") : QStringLiteral(" y = "));
+}
+
+VentanaRecta::Juicio frmRectaNormal::juzgaRecta(const CollFuncPolin &f, double a) const
+{
+    const Collpolinomio &t = *f.Polin();
+    if (t.Grado() > 1)
+        return {130, false};
+    const double d = PoliActual->Polder1()->Eval(a);
+    // A vertical normal is written as the constant a.
+    const double pendiente = d != 0 ? -1 / d : 0;
+    const double ordenada = d != 0 ? PoliActual->Polin()->Eval(a) - pendiente * a : a;
+    if (Fuera(pendiente, Pendiente(t)))
+        return {128, true};
+    if (Fuera(ordenada, Ordenada(t)))
+        return {129, true};
+    return {};
+}
+
+VentanaRecta::Juicio frmRectaNormal::juzgaPolinomio(const CollFuncPolin &f, double a) const
+{
+    const Collpolinomio &recta = *PoliActual->Polin();
+    const double d = f.Polder1()->Eval(a);
+    const double pendiente = d != 0 ? -1 / d : 0;
+    if (Fuera(pendiente, Pendiente(recta)))
+        return {146, true};
+    if (Fuera(recta.Eval(a), f.Polin()->Eval(a)))
+        return {147, true};
+    return {};
+}
+
+void frmRectaNormal::dibujaAcierto(const Collpolinomio &t)
+{
+    PictureEjes *graf = superficie();
+    if (!RectaDada() && normalVertical() && graf) {
+        rotulaRespuesta();
+        graf->Linea(AbscisaPunto(), graf->MinY(), AbscisaPunto(), graf->MaxY(), rt::QBColor(1));
+        return;
+    }
+    VentanaRecta::dibujaAcierto(t);
+}
+
+void frmRectaNormal::reabre()
+{
+    Abre<frmRectaNormal>();
+}

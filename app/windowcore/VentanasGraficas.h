@@ -1,0 +1,6 @@
+#pragma once
+// The windows of the graph folder that the hub's "&Otros Problemas" opens
+// (defined with them; the shell registers each under its menu entry).
+void AbreIdentifica();
+void AbreRectaTangente();
+void AbreRectaNormal();
