@@ -7,12 +7,32 @@
 namespace {
 
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
+// Unit roundoff: the largest relative error of one rounded operation.
+constexpr double kUnidad = kEpsilon / 2;
 
-// Coefficients of expanded products carry several roundings each (up to
-// about 25 units of rounding of the size of the terms, measured on
-// products of up to 15 factors), so the bound is kept above that: far
-// below the value of P at a critical point between two roots 0.1 % apart.
-constexpr double kHolguraError = 32.0;
+// What a coefficient of a rounded polynomial may be off from the one it
+// stands for, in units of roundoff of the size of the terms: an expanded
+// product of up to 15 factors rounds every coefficient several times over,
+// and cancellation leaves that rounding in small coefficients (about 25
+// units measured on products of up to 12 factors with roots on a 0.1 grid).
+constexpr double kRedondeosPorCoeficiente = 64.0;
+
+// Exact coefficients, as whole numbers, halves and quarters and their
+// products give them, sit on a coarse grid and need few significant bits;
+// rounded ones (decimal fractions, expanded products of them, or what
+// cancellation leaves of them) fill the significand or fall off the grid.
+constexpr int kBitsFraccion = 32;
+constexpr int kBitsSignificativos = 48;
+
+bool EnRejilla(double c)
+{
+    const double fino = std::ldexp(c, kBitsFraccion);
+    if (fino != std::floor(fino))
+        return false;
+    int exponente = 0;
+    const double significando = std::ldexp(std::frexp(c, &exponente), kBitsSignificativos);
+    return significando == std::floor(significando);
+}
 
 int Signo(double v)
 {
@@ -27,16 +47,31 @@ void QuitaCerosAltos(std::vector<double> &coef)
 
 } // namespace
 
+bool RaicesReales::CoeficientesExactos(const std::vector<double> &coef)
+{
+    return std::all_of(coef.begin(), coef.end(), EnRejilla);
+}
+
 RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef, double x)
 {
-    // Horner with the rounding error of every step carried along and added
-    // back at the end, so that what is left of the error is the rounding
-    // of the coefficients themselves.
+    return EvaluaConCota(coef, x, CoeficientesExactos(coef));
+}
+
+RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef, double x, bool exactos)
+{
+    // Compensated Horner: the rounding error of every product and sum is
+    // carried along and added back at the end, so the value is as if
+    // worked in twice the precision. Its error is bounded as it runs (by
+    // the size of those error terms), and to that is added what rounding
+    // of the point and of the coefficients themselves may move the value:
+    // nothing for coefficients that are exact, so that a value that is
+    // provably not zero is never taken for one.
     Valor r;
     if (coef.empty())
         return r;
     double p = coef.back();
     double correccion = 0.0;
+    double errores = 0.0; // |error terms| by Horner in |x|
     double suma = std::fabs(coef.back());
     const double ax = std::fabs(x);
     for (std::size_t i = coef.size() - 1; i-- > 0;) {
@@ -47,10 +82,20 @@ RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef,
         const double errorSuma = (producto - (nuevo - z)) + (coef[i] - z);
         p = nuevo;
         correccion = correccion * x + (errorProducto + errorSuma);
-        suma = suma * ax + std::fabs(coef[i]);
+        errores = errores * ax + (std::fabs(errorProducto) + std::fabs(errorSuma));
+        const double termino = std::fabs(coef[i]);
+        suma = suma * ax + termino;
     }
     r.valor = p + correccion;
-    r.cotaError = kHolguraError * kEpsilon * suma;
+    const double n = static_cast<double>(coef.size() - 1);
+    const double gamma = (4 * n + 2) * kUnidad / (1 - (4 * n + 2) * kUnidad);
+    const double evaluacion = kUnidad * std::fabs(r.valor) + gamma * errores
+                              + 2 * kUnidad * kUnidad * std::fabs(r.valor);
+    // The point is a root of the derivative rounded to a double: P there
+    // differs from P at the root itself by second-order terms.
+    const double punto = 4 * kUnidad * kUnidad * (n * n + 1) * suma;
+    const double datos = exactos ? 0.0 : kRedondeosPorCoeficiente * kUnidad * suma;
+    r.cotaError = (evaluacion + punto + datos) * (1 + 4 * kUnidad);
     return r;
 }
 
@@ -104,13 +149,13 @@ double RaicesReales::RaizEnTramo(const std::vector<double> &coef, const std::vec
     // Newton inside the bracket; where it would leave it, the secant of the
     // bracket ends (Illinois: the end that stays twice in a row has its
     // value halved); bisection when neither lands inside.
-    double fu = EvaluaConCota(coef, u).valor;
-    double fv = EvaluaConCota(coef, v).valor;
+    double fu = EvaluaConCota(coef, u, true).valor;
+    double fv = EvaluaConCota(coef, v, true).valor;
     double x = u + (v - u) / 2;
     double pasoPrevio = v - u;
     int lado = 0;
     for (int iter = 0; iter < 200; ++iter) {
-        const Valor f = EvaluaConCota(coef, x);
+        const Valor f = EvaluaConCota(coef, x, true);
         if (f.valor == 0.0 || std::fabs(f.valor) <= kEpsilon * f.cotaError)
             return x;
         if (Signo(f.valor) == Signo(fu)) {
@@ -216,14 +261,15 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> co
         double valor;
         bool esRaiz;
     };
+    const bool exactos = CoeficientesExactos(coef);
     std::vector<Punto> puntos;
-    puntos.push_back({cneg, EvaluaConCota(coef, cneg).valor, false});
+    puntos.push_back({cneg, EvaluaConCota(coef, cneg, exactos).valor, false});
     for (const RaizMultiple &c : criticos) {
-        const Valor v = EvaluaConCota(coef, c.valor);
+        const Valor v = EvaluaConCota(coef, c.valor, exactos);
         const bool esRaiz = std::fabs(v.valor) <= v.cotaError;
         puntos.push_back({c.valor, v.valor, esRaiz});
     }
-    puntos.push_back({cpos, EvaluaConCota(coef, cpos).valor, false});
+    puntos.push_back({cpos, EvaluaConCota(coef, cpos, exactos).valor, false});
     std::stable_sort(puntos.begin(), puntos.end(), [](const Punto &a, const Punto &b) { return a.x < b.x; });
 
     // Multiplicity in P' of each critical point, found by value.

@@ -34,13 +34,19 @@ public:
     // a coefficient; the same on P(-x) for cneg. 0 where no root can lie.
     static void Cotas(const std::vector<double> &coef, double &cpos, double &cneg);
 
-    // P(x) by Horner together with a bound of the error that rounding of
-    // the coefficients and of the evaluation may carry.
+    // P(x) by compensated Horner together with a bound, worked out as it
+    // runs, of how far it may be from P at the point it stands for: the
+    // error of the evaluation, of rounding the point, and of the
+    // coefficients themselves unless they are exact.
     struct Valor {
         double valor = 0.0;
         double cotaError = 0.0;
     };
     static Valor EvaluaConCota(const std::vector<double> &coef, double x);
+    static Valor EvaluaConCota(const std::vector<double> &coef, double x, bool exactos);
+    // Whether the coefficients are exact as they stand (whole numbers,
+    // halves, quarters...), not the rounded result of some arithmetic.
+    static bool CoeficientesExactos(const std::vector<double> &coef);
 
 private:
     static std::vector<RaizMultiple> CalculaSinMemoria(std::vector<double> coef, Memoria *memoria);

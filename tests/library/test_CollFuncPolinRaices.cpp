@@ -336,3 +336,58 @@ TEST(CalculaRaices, RandomClassroomProductsKeepEveryRoot)
             return;
     }
 }
+
+namespace {
+
+// The record of p as the program makes it: P, P', P'' and their roots.
+FuncPolinPtr Registro(const PoliPtr &p)
+{
+    auto f = CollFuncPolin::Nuevo();
+    f->Precis(6);
+    f->Polin(p);
+    f->CalculaRaices(0);
+    f->Polder1(p->Prima());
+    f->Polder2(f->Polder1()->Prima());
+    f->CalculaRaices(1);
+    f->CalculaRaices(2);
+    return f;
+}
+
+} // namespace
+
+TEST(CalculaRaices, TightClusterOfExactCoefficientsIsNotMerged)
+{
+    // P' = 8400000 (x-1)^3 (x-1.04) (x-1.05)^3, P(1) = 0: P rises from 1 to
+    // 1.04 and stays above zero by about 7e-7, nine units of rounding of the
+    // size of its terms, and every coefficient is exact.
+    const auto p = DesdeCoeficientes({{1050000, 8},
+                                      {-8628000, 7},
+                                      {31014900, 6},
+                                      {-63702114, 5},
+                                      {163534161.0 / 2, 4},
+                                      {-67165182, 3},
+                                      {34478703, 2},
+                                      {-10113012, 1},
+                                      {2595249.0 / 2, 0}});
+    const auto f = Registro(p);
+    struct Caso {
+        std::int16_t tipo;
+        std::vector<double> raices;
+    };
+    const Caso casos[] = {
+        {0, {1, 1, 1, 1}},
+        {1, {1, 1, 1, 1.04, 1.05, 1.05, 1.05}},
+    };
+    for (const auto &c : casos)
+        EsperaRaices(Raices(f, c.tipo), c.raices, 1e-9, "type " + std::to_string(c.tipo));
+    const auto segunda = Raices(f, 2);
+    ASSERT_EQ(segunda.size(), 6u);
+    EXPECT_EQ(segunda[0], 1);
+    EXPECT_EQ(segunda[1], 1);
+    EXPECT_GT(segunda[2], 1);
+    EXPECT_LT(segunda[2], 1.04);
+    EXPECT_GT(segunda[3], 1.04);
+    EXPECT_LT(segunda[3], 1.05);
+    EXPECT_NEAR(segunda[4], 1.05, 1e-9);
+    EXPECT_EQ(segunda[4], segunda[5]);
+}
