@@ -10,14 +10,27 @@ CollFuncPolin::CollFuncPolin()
 {
 }
 
+double CollFuncPolin::Tolerancia() const
+{
+    // Powers of ten up to 10^22 are exact doubles, so one division gives
+    // the correctly rounded value without the cost of pow.
+    const int e = m_precis < 0 ? -m_precis : m_precis;
+    if (e > 22)
+        return std::pow(10.0, -m_precis);
+    double potencia = 1.0;
+    for (int i = 0; i < e; ++i)
+        potencia *= 10.0;
+    return m_precis < 0 ? potencia : 1.0 / potencia;
+}
+
 RaizPtr CollFuncPolin::Agrega(double raiz, std::int16_t tpol)
 {
     auto nueva = std::make_shared<ClsRaices>();
     nueva->Raiz(raiz);
     nueva->tipopol(tpol);
+    const double tolerancia = Tolerancia();
     for (auto it = m_raices.begin(); it != m_raices.end(); ++it) {
         const ClsRaices &r = **it;
-        const double tolerancia = std::pow(10.0, -m_precis);
         if (r.tipopol() == tpol && std::fabs(r.Raiz() - raiz) < tolerancia) {
             nueva->Raiz(r.Raiz());
             m_raices.insert(it, nueva);

@@ -63,6 +63,9 @@ public:
     // The record's own empty polynomial.
     PoliPtr PoliVacio() const { return m_poliVacio; }
 
+    // Every tolerance of the record: 10 raised to -Precis.
+    double Tolerancia() const;
+
 private:
     std::vector<RaizPtr> m_raices;
     std::int16_t m_precis = 0;

@@ -57,23 +57,54 @@ RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef,
     return EvaluaConCota(coef, x, CoeficientesExactos(coef));
 }
 
+namespace {
+
+// What rounding of the point and of the coefficients may move P's value
+// at a point where the terms add up to suma in magnitude.
+double CotaPuntoYDatos(double suma, double n, bool exactos)
+{
+    // The point is a root of the derivative rounded to a double: P there
+    // differs from P at the root itself by second-order terms.
+    const double punto = 4 * kUnidad * kUnidad * (n * n + 1) * suma;
+    const double datos = exactos ? 0.0 : kRedondeosPorCoeficiente * kUnidad * suma;
+    return punto + datos;
+}
+
+} // namespace
+
 RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef, double x, bool exactos)
 {
-    // Compensated Horner: the rounding error of every product and sum is
-    // carried along and added back at the end, so the value is as if
-    // worked in twice the precision. Its error is bounded as it runs (by
-    // the size of those error terms), and to that is added what rounding
-    // of the point and of the coefficients themselves may move the value:
-    // nothing for coefficients that are exact, so that a value that is
-    // provably not zero is never taken for one.
+    // Plain Horner first, with its running error bound: where P is clearly
+    // away from zero that is all it takes.
     Valor r;
     if (coef.empty())
         return r;
+    const double n = static_cast<double>(coef.size() - 1);
+    const double ax = std::fabs(x);
     double p = coef.back();
+    double mu = std::fabs(p) / 2;
+    double suma = std::fabs(p);
+    for (std::size_t i = coef.size() - 1; i-- > 0;) {
+        p = p * x + coef[i];
+        mu = mu * ax + std::fabs(p);
+        suma = suma * ax + std::fabs(coef[i]);
+    }
+    const double resto = CotaPuntoYDatos(suma, n, exactos);
+    const double simple = (kUnidad * (2 * mu - std::fabs(p)) + resto) * (1 + 4 * kUnidad);
+    if (std::fabs(p) > simple) {
+        r.valor = p;
+        r.cotaError = simple;
+        return r;
+    }
+
+    // Compensated Horner: the rounding error of every product and sum is
+    // carried along and added back at the end, so the value is as if
+    // worked in twice the precision, and its error is bounded as it runs
+    // by the size of those error terms. With nothing added for exact
+    // coefficients, a value that is provably not zero is never taken for one.
+    p = coef.back();
     double correccion = 0.0;
     double errores = 0.0; // |error terms| by Horner in |x|
-    double suma = std::fabs(coef.back());
-    const double ax = std::fabs(x);
     for (std::size_t i = coef.size() - 1; i-- > 0;) {
         const double producto = p * x;
         const double errorProducto = std::fma(p, x, -producto);
@@ -83,19 +114,12 @@ RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef,
         p = nuevo;
         correccion = correccion * x + (errorProducto + errorSuma);
         errores = errores * ax + (std::fabs(errorProducto) + std::fabs(errorSuma));
-        const double termino = std::fabs(coef[i]);
-        suma = suma * ax + termino;
     }
     r.valor = p + correccion;
-    const double n = static_cast<double>(coef.size() - 1);
     const double gamma = (4 * n + 2) * kUnidad / (1 - (4 * n + 2) * kUnidad);
     const double evaluacion = kUnidad * std::fabs(r.valor) + gamma * errores
                               + 2 * kUnidad * kUnidad * std::fabs(r.valor);
-    // The point is a root of the derivative rounded to a double: P there
-    // differs from P at the root itself by second-order terms.
-    const double punto = 4 * kUnidad * kUnidad * (n * n + 1) * suma;
-    const double datos = exactos ? 0.0 : kRedondeosPorCoeficiente * kUnidad * suma;
-    r.cotaError = (evaluacion + punto + datos) * (1 + 4 * kUnidad);
+    r.cotaError = (evaluacion + resto) * (1 + 4 * kUnidad);
     return r;
 }
 
@@ -107,7 +131,8 @@ std::vector<double> RaicesReales::Derivada(const std::vector<double> &coef)
     return d;
 }
 
-void RaicesReales::Cotas(const std::vector<double> &coef, double &cpos, double &cneg)
+template <typename Raiz>
+void RaicesReales::CotasCon(const std::vector<double> &coef, double &cpos, double &cneg, Raiz raiz)
 {
     std::vector<double> a = coef;
     QuitaCerosAltos(a);
@@ -138,67 +163,112 @@ void RaicesReales::Cotas(const std::vector<double> &coef, double &cpos, double &
         }
     }
     if (m1 != 0.0)
-        cpos = 1.0 + std::pow(m1 / std::fabs(lider), 1.0 / (n - k1));
+        cpos = 1.0 + raiz(m1 / std::fabs(lider), n - k1);
     if (m2 != 0.0)
-        cneg = -(1.0 + std::pow(m2 / std::fabs(lider), 1.0 / (n - k2)));
+        cneg = -(1.0 + raiz(m2 / std::fabs(lider), n - k2));
 }
 
-double RaicesReales::RaizEnTramo(const std::vector<double> &coef, const std::vector<double> &derivada,
-                                 double u, double v)
+void RaicesReales::Cotas(const std::vector<double> &coef, double &cpos, double &cneg)
 {
-    // Newton inside the bracket; where it would leave it, the secant of the
-    // bracket ends (Illinois: the end that stays twice in a row has its
-    // value halved); bisection when neither lands inside.
-    double fu = EvaluaConCota(coef, u, true).valor;
-    double fv = EvaluaConCota(coef, v, true).valor;
-    double x = u + (v - u) / 2;
-    double pasoPrevio = v - u;
-    int lado = 0;
-    for (int iter = 0; iter < 200; ++iter) {
-        const Valor f = EvaluaConCota(coef, x, true);
-        if (f.valor == 0.0 || std::fabs(f.valor) <= kEpsilon * f.cotaError)
-            return x;
-        if (Signo(f.valor) == Signo(fu)) {
+    CotasCon(coef, cpos, cneg, [](double q, int orden) { return std::pow(q, 1.0 / orden); });
+}
+
+void RaicesReales::CotasHolgadas(const std::vector<double> &coef, double &cpos, double &cneg)
+{
+    // q^(1/orden) rounded up to a power of two: at most twice the root,
+    // without the cost of pow.
+    CotasCon(coef, cpos, cneg, [](double q, int orden) {
+        int e = 0;
+        std::frexp(q, &e); // q < 2^e
+        return std::ldexp(1.0, e > 0 ? (e + orden - 1) / orden : e / orden);
+    });
+}
+
+
+namespace {
+
+// P, P' and P'' at x by Horner, with the running error bound of P's value.
+struct TresValores {
+    double p = 0.0, d1 = 0.0, d2 = 0.0;
+    double cota = 0.0;
+};
+
+TresValores EvaluaTres(const std::vector<double> &coef, double x)
+{
+    TresValores r;
+    r.p = coef.back();
+    double mu = std::fabs(r.p) / 2;
+    const double ax = std::fabs(x);
+    for (std::size_t i = coef.size() - 1; i-- > 0;) {
+        r.d2 = r.d2 * x + r.d1;
+        r.d1 = r.d1 * x + r.p;
+        r.p = r.p * x + coef[i];
+        mu = mu * ax + std::fabs(r.p);
+    }
+    r.d2 *= 2;
+    r.cota = kUnidad * (2 * mu - std::fabs(r.p));
+    return r;
+}
+
+} // namespace
+
+double RaicesReales::RaizEnTramo(const std::vector<double> &coef, double u, double fu, double v, double x)
+{
+    // Laguerre's step, which comes in fast even from a far bound and is
+    // exact on a power of (x - r); kept inside the bracket by bisection.
+    // Once P is down to the rounding of plain Horner, Newton's step on the
+    // compensated value settles the last digits.
+    const double n = static_cast<double>(coef.size() - 1);
+    for (int iter = 0; iter < 100; ++iter) {
+        const TresValores t = EvaluaTres(coef, x);
+        if (std::fabs(t.p) <= t.cota) {
+            // Plain Horner pins the root to a unit of rounding already
+            // unless P is flat here.
+            if (t.cota <= kEpsilon * std::fabs(x * t.d1))
+                return x;
+            return Afina(coef, x, u, fu, v, t.d1);
+        }
+        if (Signo(t.p) == Signo(fu)) {
             u = x;
-            fu = f.valor;
-            if (lado == -1)
-                fv /= 2;
-            lado = -1;
+            fu = t.p;
         } else {
             v = x;
-            fv = f.valor;
-            if (lado == 1)
-                fu /= 2;
-            lado = 1;
         }
-        const double medio = u + (v - u) / 2;
-        if (medio <= u || medio >= v)
-            return x; // the bracket is down to neighbouring doubles
-
-        double siguiente = medio;
-        bool elegido = false;
-        const double df = Horner(derivada, x);
-        if (!elegido && df != 0.0) {
-            const double paso = f.valor / df;
-            if (std::fabs(paso) <= 4 * kEpsilon * std::fabs(x))
-                return x;
-            const double newton = x - paso;
-            if (newton > u && newton < v && std::fabs(paso) < 0.5 * std::fabs(pasoPrevio)) {
-                siguiente = newton;
-                pasoPrevio = paso;
-                elegido = true;
-            }
-        }
-        if (!elegido && fv != fu) {
-            const double secante = u - fu * (v - u) / (fv - fu);
-            if (secante > u && secante < v) {
-                siguiente = secante;
-                elegido = true;
-            }
-        }
-        if (!elegido)
-            pasoPrevio = v - u;
+        const double g = t.d1 / t.p;
+        const double h = g * g - t.d2 / t.p;
+        const double raiz = std::sqrt(std::max(0.0, (n - 1) * (n * h - g * g)));
+        const double denominador = g >= 0 ? g + raiz : g - raiz;
+        double siguiente = denominador != 0.0 ? x - n / denominador : u + (v - u) / 2;
+        if (!(siguiente > u && siguiente < v))
+            siguiente = u + (v - u) / 2;
+        if (siguiente <= u || siguiente >= v || std::fabs(siguiente - x) <= 2 * kEpsilon * std::fabs(x))
+            return siguiente <= u || siguiente >= v ? x : siguiente;
         x = siguiente;
+    }
+    return x;
+}
+
+double RaicesReales::Afina(const std::vector<double> &coef, double x, double u, double fu, double v, double derivada)
+{
+    for (int paso = 0; paso < 4; ++paso) {
+        const double f = EvaluaConCota(coef, x, true).valor;
+        if (f == 0.0 || derivada == 0.0)
+            return x;
+        if (Signo(f) == Signo(fu))
+            u = x;
+        else
+            v = x;
+        const double siguiente = x - f / derivada;
+        if (!(siguiente > u && siguiente < v))
+            return x;
+        const TresValores t = EvaluaTres(coef, siguiente);
+        // Newton's next step would be about step^2 P''/(2P'): when that is
+        // below a unit of rounding the digits are settled.
+        const double paso2 = (siguiente - x) * (siguiente - x) * std::fabs(t.d2) / (2 * std::fabs(t.d1));
+        if (std::fabs(siguiente - x) <= kEpsilon * std::fabs(x) || paso2 <= kUnidad * std::fabs(siguiente))
+            return siguiente;
+        x = siguiente;
+        derivada = t.d1;
     }
     return x;
 }
@@ -253,7 +323,7 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> co
     const std::vector<RaizMultiple> criticos = Calcula(derivada, memoria);
 
     double cpos = 0.0, cneg = 0.0;
-    Cotas(coef, cpos, cneg);
+    CotasHolgadas(coef, cpos, cneg);
 
     // The stretch ends: the bounds and every distinct critical point.
     struct Punto {
@@ -304,8 +374,12 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> co
         const Punto &q = puntos[i + 1];
         if (q.esRaiz || !(q.x > p.x))
             continue;
-        if (Signo(p.valor) * Signo(q.valor) < 0)
-            raices.push_back({RaizEnTramo(coef, derivada, p.x, q.x), 1});
+        if (Signo(p.valor) * Signo(q.valor) < 0) {
+            // From a bound when the stretch reaches one: no critical point
+            // lies beyond, so the far end is a safe start.
+            const double inicio = i == 0 ? p.x : (i + 2 == puntos.size() ? q.x : p.x + (q.x - p.x) / 2);
+            raices.push_back({RaizEnTramo(coef, p.x, p.valor, q.x, inicio), 1});
+        }
     }
     return raices;
 }

@@ -33,6 +33,8 @@ public:
     // the leading one over the leading one, k the highest exponent of such
     // a coefficient; the same on P(-x) for cneg. 0 where no root can lie.
     static void Cotas(const std::vector<double> &coef, double &cpos, double &cneg);
+    // The same with each root of order (n - k) rounded up to a power of two.
+    static void CotasHolgadas(const std::vector<double> &coef, double &cpos, double &cneg);
 
     // P(x) by compensated Horner together with a bound, worked out as it
     // runs, of how far it may be from P at the point it stands for: the
@@ -49,10 +51,14 @@ public:
     static bool CoeficientesExactos(const std::vector<double> &coef);
 
 private:
+    template <typename Raiz>
+    static void CotasCon(const std::vector<double> &coef, double &cpos, double &cneg, Raiz raiz);
     static std::vector<RaizMultiple> CalculaSinMemoria(std::vector<double> coef, Memoria *memoria);
     static double Horner(const std::vector<double> &coef, double x);
     static std::vector<double> Derivada(const std::vector<double> &coef);
-    // The root of a monotone P inside (u, v), where P(u) and P(v) differ in sign.
-    static double RaizEnTramo(const std::vector<double> &coef, const std::vector<double> &derivada,
-                              double u, double v);
+    // The root of a monotone P inside (u, v), where P(u) = fu and P(v)
+    // differ in sign, searched from x.
+    static double RaizEnTramo(const std::vector<double> &coef, double u, double fu, double v, double x);
+    // Newton's steps on the compensated value from x, inside (u, v).
+    static double Afina(const std::vector<double> &coef, double x, double u, double fu, double v, double derivada);
 };
