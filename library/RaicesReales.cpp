@@ -216,8 +216,9 @@ double RaicesReales::RaizEnTramo(const std::vector<double> &coef, double u, doub
 {
     // Laguerre's step, which comes in fast even from a far bound and is
     // exact on a power of (x - r); kept inside the bracket by bisection.
-    // Once P is down to the rounding of plain Horner, Newton's step on the
-    // compensated value settles the last digits.
+    // Its convergence is cubic: once a step is down to a millionth, the
+    // next point is as good as plain Horner can tell, and Newton's step on
+    // the compensated value settles the last digits.
     const double n = static_cast<double>(coef.size() - 1);
     for (int iter = 0; iter < 100; ++iter) {
         const TresValores t = EvaluaTres(coef, x);
@@ -234,15 +235,20 @@ double RaicesReales::RaizEnTramo(const std::vector<double> &coef, double u, doub
         } else {
             v = x;
         }
-        const double g = t.d1 / t.p;
-        const double h = g * g - t.d2 / t.p;
-        const double raiz = std::sqrt(std::max(0.0, (n - 1) * (n * h - g * g)));
-        const double denominador = g >= 0 ? g + raiz : g - raiz;
-        double siguiente = denominador != 0.0 ? x - n / denominador : u + (v - u) / 2;
-        if (!(siguiente > u && siguiente < v))
+        // n / (G +- sqrt((n-1)(nH - G^2))) with G = P'/P, H = G^2 - P''/P,
+        // worked with a single division.
+        const double discriminante = (n - 1) * ((n - 1) * t.d1 * t.d1 - n * t.p * t.d2);
+        const double raiz = std::sqrt(std::max(0.0, discriminante));
+        const double denominador = t.d1 >= 0 ? t.d1 + raiz : t.d1 - raiz;
+        const double paso = denominador != 0.0 ? n * t.p / denominador : 0.0;
+        double siguiente = x - paso;
+        if (denominador == 0.0 || !(siguiente > u && siguiente < v)) {
             siguiente = u + (v - u) / 2;
-        if (siguiente <= u || siguiente >= v || std::fabs(siguiente - x) <= 2 * kEpsilon * std::fabs(x))
-            return siguiente <= u || siguiente >= v ? x : siguiente;
+            if (siguiente <= u || siguiente >= v)
+                return x; // the bracket is down to neighbouring doubles
+        } else if (std::fabs(paso) <= 1e-6 * std::fabs(siguiente)) {
+            return Afina(coef, siguiente, u, fu, v, t.d1);
+        }
         x = siguiente;
     }
     return x;
