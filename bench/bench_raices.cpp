@@ -5,12 +5,12 @@
 // per band, the time per polynomial of each and their ratio (medians when
 // run with --benchmark_repetitions).
 #include "CollFuncPolin.h"
+#include "TiemposPorNombre.h"
 
 #include <benchmark/benchmark.h>
 #include <gsl/gsl_poly.h>
 
 #include <cstdio>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -135,40 +135,6 @@ void GslP(benchmark::State &estado, const Banda &b)
     estado.SetItemsProcessed(estado.iterations() * kPorBanda);
 }
 
-// The console output as usual, then the table of times per polynomial.
-class TablaPorBanda : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &r : runs) {
-            const bool mediana = r.aggregate_name == "median";
-            if (r.run_type == Run::RT_Aggregate && !mediana)
-                continue;
-            const std::string &nombre = r.run_name.function_name;
-            if (mediana || !m_conMediana.count(nombre)) {
-                m_tiempos[nombre] = r.GetAdjustedRealTime() / kPorBanda; // microseconds
-                if (mediana)
-                    m_conMediana[nombre] = true;
-            }
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        std::printf("\n%-12s %14s %14s %8s\n", "banda", "registro us", "GSL(P) us", "razon");
-        for (const Banda &b : kBandas) {
-            const double r = m_tiempos["Registro/" + std::string(b.nombre)];
-            const double g = m_tiempos["GslP/" + std::string(b.nombre)];
-            std::printf("%-12s %14.3f %14.3f %8.2f\n", b.nombre, r, g, g > 0 ? r / g : 0.0);
-        }
-    }
-
-private:
-    std::map<std::string, double> m_tiempos;
-    std::map<std::string, bool> m_conMediana;
-};
 
 } // namespace
 
@@ -181,7 +147,14 @@ int main(int argc, char **argv)
             ->Unit(benchmark::kMicrosecond);
     }
     benchmark::Initialize(&argc, argv);
-    TablaPorBanda tabla;
+    TiemposPorNombre tabla([](const TiemposPorNombre &t) {
+        std::printf("\n%-12s %14s %14s %8s\n", "banda", "registro us", "GSL(P) us", "razon");
+        for (const Banda &b : kBandas) {
+            const double r = t.Tiempo("Registro/" + std::string(b.nombre)) / kPorBanda;
+            const double g = t.Tiempo("GslP/" + std::string(b.nombre)) / kPorBanda;
+            std::printf("%-12s %14.3f %14.3f %8.2f\n", b.nombre, r, g, g > 0 ? r / g : 0.0);
+        }
+    });
     benchmark::RunSpecifiedBenchmarks(&tabla);
     benchmark::Shutdown();
 }
