@@ -10,17 +10,20 @@ CollFuncPolin::CollFuncPolin()
 {
 }
 
-double CollFuncPolin::Tolerancia() const
+void CollFuncPolin::Precis(std::int16_t v)
 {
+    m_precis = v;
     // Powers of ten up to 10^22 are exact doubles, so one division gives
     // the correctly rounded value without the cost of pow.
-    const int e = m_precis < 0 ? -m_precis : m_precis;
-    if (e > 22)
-        return std::pow(10.0, -m_precis);
+    const int e = v < 0 ? -v : v;
+    if (e > 22) {
+        m_tolerancia = std::pow(10.0, -v);
+        return;
+    }
     double potencia = 1.0;
     for (int i = 0; i < e; ++i)
         potencia *= 10.0;
-    return m_precis < 0 ? potencia : 1.0 / potencia;
+    m_tolerancia = v < 0 ? potencia : 1.0 / potencia;
 }
 
 RaizPtr CollFuncPolin::Agrega(double raiz, std::int16_t tpol)

@@ -138,7 +138,9 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
             continue;
 
         // Roots of the typed factors, taken out while that is exact.
-        const std::vector<double> candidatos = w->coefind();
+        // Held so that the list outlives the quotients that replace W.
+        const PoliPtr conCandidatos = w;
+        const std::vector<double> &candidatos = conCandidatos->coefind();
         bool tomados = false;
         for (std::size_t i = 1; i < candidatos.size(); ++i) {
             const double c = candidatos[i];
