@@ -6,6 +6,7 @@
 // run with --benchmark_repetitions).
 #include "CollFuncPolin.h"
 #include "TiemposPorNombre.h"
+#include "../tests/library/PolinomiosAula.h"
 
 #include <benchmark/benchmark.h>
 #include <gsl/gsl_poly.h>
@@ -30,46 +31,6 @@ const Banda kBandas[] = {
     {"aula 10-12", 10, 12, false}, {"aula 13-15", 13, 15, false}, {"enteros 2-8", 2, 8, true},
 };
 
-std::vector<double> Producto(const std::vector<double> &c, double raiz)
-{
-    std::vector<double> n(c.size() + 1, 0.0);
-    for (std::size_t i = 0; i < c.size(); ++i) {
-        n[i + 1] += c[i];
-        n[i] -= raiz * c[i];
-    }
-    return n;
-}
-
-// A small whole leading coefficient times (x - r)^m over distinct roots r
-// that are whole, halves or tenths, m from 1 to 4, expanded as the
-// program expands a typed or drawn product.
-std::vector<double> DeAula(std::mt19937 &azar, int grado)
-{
-    const double principales[] = {1, -1, 2, -2, 3, 0.5};
-    std::vector<double> c{principales[azar() % 6]};
-    std::vector<double> usadas;
-    int resto = grado;
-    while (resto > 0) {
-        double r = 0;
-        switch (azar() % 3) {
-        case 0: r = static_cast<int>(azar() % 11) - 5; break;
-        case 1: r = (static_cast<int>(azar() % 15) - 7) + 0.5; break;
-        default: r = (static_cast<int>(azar() % 81) - 40) / 10.0; break;
-        }
-        bool repetida = false;
-        for (double u : usadas)
-            repetida = repetida || u == r;
-        if (repetida)
-            continue;
-        usadas.push_back(r);
-        const int m = std::min(resto, 1 + static_cast<int>(azar() % 4));
-        for (int k = 0; k < m; ++k)
-            c = Producto(c, r);
-        resto -= m;
-    }
-    return c;
-}
-
 std::vector<double> DeEnteros(std::mt19937 &azar, int grado)
 {
     std::vector<double> c(static_cast<std::size_t>(grado) + 1);
@@ -86,7 +47,7 @@ std::vector<std::vector<double>> Polinomios(const Banda &b)
     std::vector<std::vector<double>> lista;
     for (int i = 0; i < kPorBanda; ++i) {
         const int grado = b.gradoMin + i % (b.gradoMax - b.gradoMin + 1);
-        lista.push_back(b.enteros ? DeEnteros(azar, grado) : DeAula(azar, grado));
+        lista.push_back(b.enteros ? DeEnteros(azar, grado) : CoeficientesAula(SorteaAula(azar, grado, 0.05)));
     }
     return lista;
 }

@@ -212,6 +212,26 @@ TresValores EvaluaTres(const std::vector<double> &coef, double x)
 
 } // namespace
 
+namespace {
+
+// The t in (0, 1) where f0 + (f1 - f0)(3t^2 - 2t^3) is zero, f0 and f1 of
+// opposite signs: a few Newton steps from the straight line's root.
+double RaizCubicaHermite(double f0, double f1)
+{
+    const double tau = f0 / (f0 - f1);
+    double t = tau;
+    for (int i = 0; i < 3; ++i) {
+        const double s = t * t * (3 - 2 * t) - tau;
+        const double d = 6 * t * (1 - t);
+        if (d <= 0)
+            break;
+        t = std::clamp(t - s / d, 0.01, 0.99);
+    }
+    return t;
+}
+
+} // namespace
+
 double RaicesReales::RaizEnTramo(const std::vector<double> &coef, double u, double fu, double v, double x)
 {
     // Laguerre's step, which comes in fast even from a far bound and is
@@ -382,8 +402,12 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> co
             continue;
         if (Signo(p.valor) * Signo(q.valor) < 0) {
             // From a bound when the stretch reaches one: no critical point
-            // lies beyond, so the far end is a safe start.
-            const double inicio = i == 0 ? p.x : (i + 2 == puntos.size() ? q.x : p.x + (q.x - p.x) / 2);
+            // lies beyond, so the far end is a safe start. Between two
+            // critical points, where P' is 0 at both ends, from the root
+            // of the cubic with those values and slopes.
+            const double inicio = i == 0 ? p.x
+                                         : (i + 2 == puntos.size() ? q.x
+                                                                   : p.x + (q.x - p.x) * RaizCubicaHermite(p.valor, q.valor));
             raices.push_back({RaizEnTramo(coef, p.x, p.valor, q.x, inicio), 1});
         }
     }

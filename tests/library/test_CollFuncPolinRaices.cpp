@@ -3,6 +3,7 @@
 #include "Avisos.h"
 #include "ClsParserPoli.h"
 #include "CollFuncPolin.h"
+#include "PolinomiosAula.h"
 
 #include <gtest/gtest.h>
 
@@ -390,4 +391,42 @@ TEST(CalculaRaices, TightClusterOfExactCoefficientsIsNotMerged)
     EXPECT_LT(segunda[3], 1.05);
     EXPECT_NEAR(segunda[4], 1.05, 1e-9);
     EXPECT_EQ(segunda[4], segunda[5]);
+}
+
+TEST(CalculaRaices, RecordOfRandomClassroomProducts)
+{
+    // Products as the random makers and typed exercises give them: whole,
+    // half and tenth roots a whole unit apart, multiplicities 1 to 4,
+    // degree up to 15, a small leading coefficient. P has exactly its
+    // roots; a root of P of multiplicity m is one of P' of multiplicity
+    // m - 1 and of P'' of m - 2, at the same place. (Closer roots with
+    // decimal values are beyond double precision at the higher degrees:
+    // rounding of the expanded coefficients alone splits or merges them.)
+    std::mt19937 azar(16123);
+    for (int caso = 0; caso < 2000; ++caso) {
+        const PolinomioAula aula = SorteaAula(azar, 1 + static_cast<int>(azar() % 15), 0.95);
+        const auto &factores = aula.factores;
+        const std::vector<double> raices = RaicesAula(aula);
+        auto p = Collpolinomio::Nuevo();
+        const std::vector<double> c = CoeficientesAula(aula);
+        for (std::size_t i = c.size(); i-- > 0;)
+            p->Agrega(c[i], static_cast<std::int16_t>(i));
+        const auto f = Registro(p);
+        std::string nombre = "roots";
+        for (double r : raices)
+            nombre += " " + std::to_string(r);
+        EsperaRaices(Raices(f, 0), raices, 1e-6, nombre);
+        for (std::int16_t t = 1; t <= 2; ++t) {
+            const auto derivada = Raices(f, t);
+            for (const auto &[v, m] : factores) {
+                if (m <= t)
+                    continue; // a simple root of P may well be one of P'' too
+                const auto cuantas = std::count_if(derivada.begin(), derivada.end(),
+                                                   [v = v](double x) { return std::fabs(x - v) < 1e-6; });
+                EXPECT_EQ(cuantas, m - t) << nombre << " type " << t << " at " << v;
+            }
+        }
+        if (HasFailure())
+            return;
+    }
 }
