@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -323,6 +324,30 @@ std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef, Memori
     return raices;
 }
 
+std::vector<RaizMultiple> RaicesReales::RaicesCuadratica(const std::vector<double> &coef)
+{
+    // The same rule as for higher degrees, by formula: a double root where
+    // P vanishes at its vertex, else two roots when the vertex lies on the
+    // other side of zero from the leading coefficient. The discriminant
+    // is worked without cancellation (each product's rounding error kept),
+    // and the root farther from zero taken first so that the other, by
+    // Vieta, loses nothing either.
+    const double a = coef[2], b = coef[1], c = coef[0];
+    const double vertice = -b / (2 * a);
+    const Valor v = EvaluaConCota(coef, vertice, CoeficientesExactos(coef));
+    if (std::fabs(v.valor) <= v.cotaError)
+        return {{vertice, 2}};
+    if (Signo(v.valor) == Signo(a))
+        return {};
+    const double bb = b * b, ac4 = 4 * a * c;
+    const double d = (bb - ac4) + (std::fma(b, b, -bb) - std::fma(4 * a, c, -ac4));
+    const double q = -(b + std::copysign(std::sqrt(std::max(d, 0.0)), b)) / 2;
+    double x1 = q / a, x2 = c / q;
+    if (x1 > x2)
+        std::swap(x1, x2);
+    return {{x1, 1}, {x2, 1}};
+}
+
 std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> coef, Memoria *memoria)
 {
     std::vector<RaizMultiple> raices;
@@ -344,6 +369,8 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> co
         raices.push_back({-coef[0] / coef[1], 1});
         return raices;
     }
+    if (coef.size() == 3)
+        return RaicesCuadratica(coef);
 
     const std::vector<double> derivada = Derivada(coef);
     const std::vector<RaizMultiple> criticos = Calcula(derivada, memoria);

@@ -54,6 +54,7 @@ private:
     template <typename Raiz>
     static void CotasCon(const std::vector<double> &coef, double &cpos, double &cneg, Raiz raiz);
     static std::vector<RaizMultiple> CalculaSinMemoria(std::vector<double> coef, Memoria *memoria);
+    static std::vector<RaizMultiple> RaicesCuadratica(const std::vector<double> &coef);
     static double Horner(const std::vector<double> &coef, double x);
     static std::vector<double> Derivada(const std::vector<double> &coef);
     // The root of a monotone P inside (u, v), where P(u) = fu and P(v)
