@@ -73,6 +73,28 @@ double CotaPuntoYDatos(double suma, double n, bool exactos)
 
 } // namespace
 
+RaicesReales::Compensado RaicesReales::HornerCompensado(const std::vector<double> &coef, double x)
+{
+    // The rounding error of every product and sum is carried along and
+    // added back at the end, so the value is as if worked in twice the
+    // precision; the size of those error terms bounds what is left.
+    double p = coef.back();
+    double correccion = 0.0;
+    double errores = 0.0; // |error terms| by Horner in |x|
+    const double ax = std::fabs(x);
+    for (std::size_t i = coef.size() - 1; i-- > 0;) {
+        const double producto = p * x;
+        const double errorProducto = std::fma(p, x, -producto);
+        const double nuevo = producto + coef[i];
+        const double z = nuevo - producto;
+        const double errorSuma = (producto - (nuevo - z)) + (coef[i] - z);
+        p = nuevo;
+        correccion = correccion * x + (errorProducto + errorSuma);
+        errores = errores * ax + (std::fabs(errorProducto) + std::fabs(errorSuma));
+    }
+    return {p + correccion, errores};
+}
+
 RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef, double x, bool exactos)
 {
     // Plain Horner first, with its running error bound: where P is clearly
@@ -98,27 +120,12 @@ RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef,
         return r;
     }
 
-    // Compensated Horner: the rounding error of every product and sum is
-    // carried along and added back at the end, so the value is as if
-    // worked in twice the precision, and its error is bounded as it runs
-    // by the size of those error terms. With nothing added for exact
-    // coefficients, a value that is provably not zero is never taken for one.
-    p = coef.back();
-    double correccion = 0.0;
-    double errores = 0.0; // |error terms| by Horner in |x|
-    for (std::size_t i = coef.size() - 1; i-- > 0;) {
-        const double producto = p * x;
-        const double errorProducto = std::fma(p, x, -producto);
-        const double nuevo = producto + coef[i];
-        const double z = nuevo - producto;
-        const double errorSuma = (producto - (nuevo - z)) + (coef[i] - z);
-        p = nuevo;
-        correccion = correccion * x + (errorProducto + errorSuma);
-        errores = errores * ax + (std::fabs(errorProducto) + std::fabs(errorSuma));
-    }
-    r.valor = p + correccion;
+    // With nothing added for exact coefficients, a value that is provably
+    // not zero is never taken for one.
+    const Compensado c = HornerCompensado(coef, x);
+    r.valor = c.valor;
     const double gamma = (4 * n + 2) * kUnidad / (1 - (4 * n + 2) * kUnidad);
-    const double evaluacion = kUnidad * std::fabs(r.valor) + gamma * errores
+    const double evaluacion = kUnidad * std::fabs(r.valor) + gamma * c.errores
                               + 2 * kUnidad * kUnidad * std::fabs(r.valor);
     r.cotaError = (evaluacion + resto) * (1 + 4 * kUnidad);
     return r;
@@ -127,6 +134,7 @@ RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef,
 std::vector<double> RaicesReales::Derivada(const std::vector<double> &coef)
 {
     std::vector<double> d;
+    d.reserve(coef.size());
     for (std::size_t k = 1; k < coef.size(); ++k)
         d.push_back(static_cast<double>(k) * coef[k]);
     return d;
@@ -248,7 +256,7 @@ double RaicesReales::RaizEnTramo(const std::vector<double> &coef, double u, doub
             // unless P is flat here.
             if (t.cota <= kEpsilon * std::fabs(x * t.d1))
                 return x;
-            return Afina(coef, x, u, fu, v, t.d1);
+            return Afina(coef, x, u, fu, v, t.d1, t.d2);
         }
         if (Signo(t.p) == Signo(fu)) {
             u = x;
@@ -268,34 +276,36 @@ double RaicesReales::RaizEnTramo(const std::vector<double> &coef, double u, doub
             if (siguiente <= u || siguiente >= v)
                 return x; // the bracket is down to neighbouring doubles
         } else if (std::fabs(paso) <= 1e-6 * std::fabs(siguiente)) {
-            return Afina(coef, siguiente, u, fu, v, t.d1);
+            return Afina(coef, siguiente, u, fu, v, t.d1, t.d2);
         }
         x = siguiente;
     }
     return x;
 }
 
-double RaicesReales::Afina(const std::vector<double> &coef, double x, double u, double fu, double v, double derivada)
+double RaicesReales::Afina(const std::vector<double> &coef, double x, double u, double fu, double v,
+                           double d1, double d2)
 {
     for (int paso = 0; paso < 4; ++paso) {
-        const double f = EvaluaConCota(coef, x, true).valor;
-        if (f == 0.0 || derivada == 0.0)
+        const double f = HornerCompensado(coef, x).valor;
+        if (f == 0.0 || d1 == 0.0)
             return x;
         if (Signo(f) == Signo(fu))
             u = x;
         else
             v = x;
-        const double siguiente = x - f / derivada;
+        const double siguiente = x - f / d1;
         if (!(siguiente > u && siguiente < v))
             return x;
-        const TresValores t = EvaluaTres(coef, siguiente);
         // Newton's next step would be about step^2 P''/(2P'): when that is
         // below a unit of rounding the digits are settled.
-        const double paso2 = (siguiente - x) * (siguiente - x) * std::fabs(t.d2) / (2 * std::fabs(t.d1));
+        const double paso2 = (siguiente - x) * (siguiente - x) * std::fabs(d2) / (2 * std::fabs(d1));
         if (std::fabs(siguiente - x) <= kEpsilon * std::fabs(x) || paso2 <= kUnidad * std::fabs(siguiente))
             return siguiente;
         x = siguiente;
-        derivada = t.d1;
+        const TresValores t = EvaluaTres(coef, x);
+        d1 = t.d1;
+        d2 = t.d2;
     }
     return x;
 }
@@ -386,6 +396,7 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> co
     };
     const bool exactos = CoeficientesExactos(coef);
     std::vector<Punto> puntos;
+    puntos.reserve(criticos.size() + 2);
     puntos.push_back({cneg, EvaluaConCota(coef, cneg, exactos).valor, false});
     for (const RaizMultiple &c : criticos) {
         const Valor v = EvaluaConCota(coef, c.valor, exactos);
@@ -393,7 +404,11 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> co
         puntos.push_back({c.valor, v.valor, esRaiz});
     }
     puntos.push_back({cpos, EvaluaConCota(coef, cpos, exactos).valor, false});
-    std::stable_sort(puntos.begin(), puntos.end(), [](const Punto &a, const Punto &b) { return a.x < b.x; });
+    // The critical points come in order; only the bounds may need to move
+    // in among them (stable insertion, with no buffer to allocate).
+    for (std::size_t i = 1; i < puntos.size(); ++i)
+        for (std::size_t j = i; j > 0 && puntos[j].x < puntos[j - 1].x; --j)
+            std::swap(puntos[j], puntos[j - 1]);
 
     // Multiplicity in P' of each critical point, found by value.
     auto multiplicidadCritica = [&criticos](double x) {

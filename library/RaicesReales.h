@@ -61,5 +61,13 @@ private:
     // differ in sign, searched from x.
     static double RaizEnTramo(const std::vector<double> &coef, double u, double fu, double v, double x);
     // Newton's steps on the compensated value from x, inside (u, v).
-    static double Afina(const std::vector<double> &coef, double x, double u, double fu, double v, double derivada);
+    // P' and P'' at x come in d1 and d2.
+    static double Afina(const std::vector<double> &coef, double x, double u, double fu, double v, double d1,
+                        double d2);
+    // P(x) by compensated Horner, and the size of its error terms.
+    struct Compensado {
+        double valor = 0.0;
+        double errores = 0.0;
+    };
+    static Compensado HornerCompensado(const std::vector<double> &coef, double x);
 };
