@@ -327,6 +327,7 @@ std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef, Memori
         for (const auto &[clave, resultado] : memoria->entradas)
             if (clave == coef)
                 return resultado;
+        memoria->entradas.reserve(16);
     }
     std::vector<RaizMultiple> raices = CalculaSinMemoria(coef, memoria);
     if (memoria)
@@ -358,7 +359,7 @@ std::vector<RaizMultiple> RaicesReales::RaicesCuadratica(const std::vector<doubl
     return {{x1, 1}, {x2, 1}};
 }
 
-std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> coef, Memoria *memoria)
+std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria *memoria)
 {
     std::vector<RaizMultiple> raices;
 
@@ -367,8 +368,7 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> co
     while (coef[k] == 0.0)
         ++k;
     if (k > 0) {
-        coef.erase(coef.begin(), coef.begin() + static_cast<std::ptrdiff_t>(k));
-        raices = Calcula(coef, memoria);
+        raices = Calcula(std::vector<double>(coef.begin() + static_cast<std::ptrdiff_t>(k), coef.end()), memoria);
         const auto donde = std::lower_bound(raices.begin(), raices.end(), 0.0,
                                             [](const RaizMultiple &r, double v) { return r.valor < v; });
         raices.insert(donde, RaizMultiple{0.0, static_cast<int>(k)});
@@ -382,8 +382,8 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> co
     if (coef.size() == 3)
         return RaicesCuadratica(coef);
 
-    const std::vector<double> derivada = Derivada(coef);
-    const std::vector<RaizMultiple> criticos = Calcula(derivada, memoria);
+    const std::vector<RaizMultiple> criticos = Calcula(Derivada(coef), memoria);
+    raices.reserve(criticos.size() + 1);
 
     double cpos = 0.0, cneg = 0.0;
     CotasHolgadas(coef, cpos, cneg);

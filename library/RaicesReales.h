@@ -53,7 +53,7 @@ public:
 private:
     template <typename Raiz>
     static void CotasCon(const std::vector<double> &coef, double &cpos, double &cneg, Raiz raiz);
-    static std::vector<RaizMultiple> CalculaSinMemoria(std::vector<double> coef, Memoria *memoria);
+    static std::vector<RaizMultiple> CalculaSinMemoria(const std::vector<double> &coef, Memoria *memoria);
     static std::vector<RaizMultiple> RaicesCuadratica(const std::vector<double> &coef);
     static double Horner(const std::vector<double> &coef, double x);
     static std::vector<double> Derivada(const std::vector<double> &coef);
