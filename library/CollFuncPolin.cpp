@@ -8,6 +8,8 @@
 CollFuncPolin::CollFuncPolin()
     : m_poliVacio(Collpolinomio::Nuevo())
 {
+    // Room for the roots of P, P' and P'' of a classroom polynomial at once.
+    m_raices.reserve(16);
 }
 
 void CollFuncPolin::Precis(std::int16_t v)

@@ -1,6 +1,8 @@
 #include "RaicesReales.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -27,12 +29,18 @@ constexpr int kBitsSignificativos = 48;
 
 bool EnRejilla(double c)
 {
-    const double fino = std::ldexp(c, kBitsFraccion);
-    if (fino != std::floor(fino))
+    // c = m 2^e with m a whole number of 53 bits: on the grid when
+    // m 2^(e + kBitsFraccion) is whole, with few bits when m ends in zeros.
+    const auto bits = std::bit_cast<std::uint64_t>(c);
+    const int campo = static_cast<int>((bits >> 52) & 0x7FF);
+    if (campo == 0)
+        return c == 0.0; // subnormal: far off any grid
+    if (campo == 0x7FF)
         return false;
-    int exponente = 0;
-    const double significando = std::ldexp(std::frexp(c, &exponente), kBitsSignificativos);
-    return significando == std::floor(significando);
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int ceros = std::countr_zero(m);
+    const int e = campo - 1075;
+    return ceros >= 53 - kBitsSignificativos && e + kBitsFraccion + ceros >= 0;
 }
 
 int Signo(double v)

@@ -430,3 +430,24 @@ TEST(CalculaRaices, RecordOfRandomClassroomProducts)
             return;
     }
 }
+
+TEST(RaicesReales, CoefficientsTakenAsExactOrRounded)
+{
+    // Exact: whole numbers, halves, quarters, as products of such roots
+    // give them. Rounded: decimal fractions, what cancellation leaves of
+    // them (a lone low bit), and significands filled to the last bits.
+    const struct {
+        std::vector<double> coef;
+        bool exactos;
+    } casos[] = {
+        {{2595249.0 / 2, -10113012, 34478703, 1050000}, true},
+        {{0.25, -0.75, 1, 0}, true},
+        {{-6, 11, -6, 1}, true},
+        {{0.1, 1}, false},
+        {{std::ldexp(1.0, -43), 480, 1}, false},
+        {{1e15 + 0.5, 1}, false},
+        {{165.888, -345.6, 480}, false},
+    };
+    for (const auto &c : casos)
+        EXPECT_EQ(RaicesReales::CoeficientesExactos(c.coef), c.exactos) << c.coef[0];
+}
