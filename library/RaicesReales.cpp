@@ -81,6 +81,16 @@ double CotaPuntoYDatos(double suma, double n, bool exactos)
 
 } // namespace
 
+// Where the processor has fused multiply-add, the product's rounding
+// error comes from one instruction instead of a call into the maths
+// library; the sums must still be rounded one by one, so nothing is fused
+// that the code does not fuse itself.
+#if defined(__clang__)
+#define SIN_CONTRAER // clang fuses within one expression only
+#else
+#define SIN_CONTRAER __attribute__((optimize("fp-contract=off")))
+#endif
+[[gnu::target_clones("fma", "default")]] SIN_CONTRAER
 RaicesReales::Compensado RaicesReales::HornerCompensado(const std::vector<double> &coef, double x)
 {
     // The rounding error of every product and sum is carried along and
