@@ -103,7 +103,8 @@ int main(int argc, char **argv)
             const std::string a = std::to_string(ancho);
             const double s = t.Tiempo("Superficie/" + a);
             const double q = t.Tiempo("QPainterSolo/" + a);
-            std::printf("%-7d %14.3f %14.3f %8.2f %16.3f\n", ancho, s, q, q > 0 ? s / q : 0.0, s * 1000 / ancho);
+            if (s > 0 && q > 0)
+                std::printf("%-7d %14.3f %14.3f %8.2f %16.3f\n", ancho, s, q, s / q, s * 1000 / ancho);
         }
     });
     benchmark::RunSpecifiedBenchmarks(&tabla);

@@ -178,7 +178,8 @@ int main(int argc, char **argv)
         std::printf("\n%-28s %10s %8s\n", "espera", "ms", "< 16 ms");
         auto fila = [&t](const std::string &nombre) {
             const double ms = t.Tiempo(nombre);
-            std::printf("%-28s %10.3f %8s\n", nombre.c_str(), ms, ms < 16 ? "si" : "NO");
+            if (ms > 0)
+                std::printf("%-28s %10.3f %8s\n", nombre.c_str(), ms, ms < 16 ? "si" : "NO");
         };
         for (const Ejercicio &e : kEjercicios) {
             fila(std::string("Abre/") + e.nombre);

@@ -113,7 +113,8 @@ int main(int argc, char **argv)
         for (const Banda &b : kBandas) {
             const double r = t.Tiempo("Registro/" + std::string(b.nombre)) / kPorBanda;
             const double g = t.Tiempo("GslP/" + std::string(b.nombre)) / kPorBanda;
-            std::printf("%-12s %14.3f %14.3f %8.2f\n", b.nombre, r, g, g > 0 ? r / g : 0.0);
+            if (r > 0 && g > 0)
+                std::printf("%-12s %14.3f %14.3f %8.2f\n", b.nombre, r, g, r / g);
         }
     });
     benchmark::RunSpecifiedBenchmarks(&tabla);
