@@ -451,3 +451,23 @@ TEST(RaicesReales, CoefficientsTakenAsExactOrRounded)
     for (const auto &c : casos)
         EXPECT_EQ(RaicesReales::CoeficientesExactos(c.coef), c.exactos) << c.coef[0];
 }
+
+TEST(CalculaRaices, ExactCoefficientsKeepMultipleRootsAtPointsNoDoubleHolds)
+{
+    // Whole coefficients, multiple roots at thirds, sevenths and square
+    // roots: P vanishes there only up to the rounding of the point, and
+    // the tight bound must still call it zero.
+    const double r3 = std::sqrt(3.0), r2 = std::sqrt(2.0);
+    const struct {
+        const char *nombre;
+        std::vector<std::pair<double, int>> terminos;
+        std::vector<double> raices;
+    } casos[] = {
+        {"(3x-1)^2 (x+2)", {{9, 3}, {12, 2}, {-11, 1}, {2, 0}}, {-2, 1.0 / 3, 1.0 / 3}},
+        {"(x^2-3)^2 (x-1)", {{1, 5}, {-1, 4}, {-6, 3}, {6, 2}, {9, 1}, {-9, 0}}, {-r3, -r3, 1, r3, r3}},
+        {"(x^2-2)^3", {{1, 6}, {-6, 4}, {12, 2}, {-8, 0}}, {-r2, -r2, -r2, r2, r2, r2}},
+        {"(7x-3)^3 (x-2)", {{343, 4}, {-1127, 3}, {1071, 2}, {-405, 1}, {54, 0}}, {3.0 / 7, 3.0 / 7, 3.0 / 7, 2}},
+    };
+    for (const auto &c : casos)
+        EsperaRaices(RaicesDe(DesdeCoeficientes(c.terminos)), c.raices, 1e-9, c.nombre);
+}
