@@ -132,6 +132,7 @@ RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef,
     }
     const double resto = CotaPuntoYDatos(suma, n, exactos);
     const double simple = (kUnidad * (2 * mu - std::fabs(p)) + resto) * (1 + 4 * kUnidad);
+    r.tamano = suma;
     if (std::fabs(p) > simple) {
         r.valor = p;
         r.cotaError = simple;
@@ -259,22 +260,27 @@ double RaizCubicaHermite(double f0, double f1)
 
 } // namespace
 
-double RaicesReales::RaizEnTramo(const std::vector<double> &coef, double u, double fu, double v, double x)
+RaizMultiple RaicesReales::RaizEnTramo(const std::vector<double> &coef, double u, double fu, double v, double x)
 {
     // Laguerre's step, which comes in fast even from a far bound and is
     // exact on a power of (x - r); kept inside the bracket by bisection.
     // Its convergence is cubic: once a step is down to a millionth, the
-    // next point is as good as plain Horner can tell, and Newton's step on
-    // the compensated value settles the last digits.
+    // next point is as good as plain Horner can tell; Newton's step on the
+    // compensated value settles the last digits when they are needed
+    // (AfinaRaiz).
     const double n = static_cast<double>(coef.size() - 1);
+    auto sinAfinar = [&](double punto, const TresValores &t) {
+        RaizMultiple r{punto, 1, false, u, v, t.d1, t.d2};
+        return r;
+    };
     for (int iter = 0; iter < 100; ++iter) {
         const TresValores t = EvaluaTres(coef, x);
         if (std::fabs(t.p) <= t.cota) {
             // Plain Horner pins the root to a unit of rounding already
             // unless P is flat here.
             if (t.cota <= kEpsilon * std::fabs(x * t.d1))
-                return x;
-            return Afina(coef, x, u, fu, v, t.d1, t.d2);
+                return {x, 1};
+            return sinAfinar(x, t);
         }
         if (Signo(t.p) == Signo(fu)) {
             u = x;
@@ -292,13 +298,22 @@ double RaicesReales::RaizEnTramo(const std::vector<double> &coef, double u, doub
         if (denominador == 0.0 || !(siguiente > u && siguiente < v)) {
             siguiente = u + (v - u) / 2;
             if (siguiente <= u || siguiente >= v)
-                return x; // the bracket is down to neighbouring doubles
+                return {x, 1}; // the bracket is down to neighbouring doubles
         } else if (std::fabs(paso) <= 1e-6 * std::fabs(siguiente)) {
-            return Afina(coef, siguiente, u, fu, v, t.d1, t.d2);
+            return sinAfinar(siguiente, t);
         }
         x = siguiente;
     }
-    return x;
+    return {x, 1};
+}
+
+void RaicesReales::AfinaRaiz(const std::vector<double> &coef, RaizMultiple &r)
+{
+    if (r.afinada)
+        return;
+    const double fu = EvaluaTres(coef, r.izquierda).p;
+    r.valor = Afina(coef, r.valor, r.izquierda, fu, r.derecha, r.d1, r.d2);
+    r.afinada = true;
 }
 
 double RaicesReales::Afina(const std::vector<double> &coef, double x, double u, double fu, double v,
@@ -337,6 +352,22 @@ double RaicesReales::Horner(const std::vector<double> &coef, double x)
 }
 
 std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef, Memoria *memoria)
+{
+    QuitaCerosAltos(coef);
+    std::vector<RaizMultiple> raices = CalculaEsbozo(coef, memoria);
+    bool afinadas = true;
+    for (RaizMultiple &r : raices) {
+        afinadas = afinadas && r.afinada;
+        AfinaRaiz(coef, r);
+    }
+    if (memoria && !afinadas)
+        for (auto &[clave, resultado] : memoria->entradas)
+            if (clave == coef)
+                resultado = raices;
+    return raices;
+}
+
+std::vector<RaizMultiple> RaicesReales::CalculaEsbozo(std::vector<double> coef, Memoria *memoria)
 {
     QuitaCerosAltos(coef);
     if (coef.size() < 2)
@@ -400,7 +431,8 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(const std::vector<doub
     if (coef.size() == 3)
         return RaicesCuadratica(coef);
 
-    const std::vector<RaizMultiple> criticos = Calcula(Derivada(coef), memoria);
+    const std::vector<double> derivada = Derivada(coef);
+    std::vector<RaizMultiple> criticos = CalculaEsbozo(derivada, memoria);
     raices.reserve(criticos.size() + 1);
 
     double cpos = 0.0, cneg = 0.0;
@@ -416,8 +448,15 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(const std::vector<doub
     std::vector<Punto> puntos;
     puntos.reserve(criticos.size() + 2);
     puntos.push_back({cneg, EvaluaConCota(coef, cneg, exactos).valor, false});
-    for (const RaizMultiple &c : criticos) {
-        const Valor v = EvaluaConCota(coef, c.valor, exactos);
+    for (RaizMultiple &c : criticos) {
+        Valor v = EvaluaConCota(coef, c.valor, exactos);
+        // A critical point not settled to its last digits is at most a
+        // millionth off, which moves P by far less than this (P' is zero
+        // there); nearer zero it is settled before P is judged.
+        if (!c.afinada && std::fabs(v.valor) <= 1e-6 * v.tamano) {
+            AfinaRaiz(derivada, c);
+            v = EvaluaConCota(coef, c.valor, exactos);
+        }
         const bool esRaiz = std::fabs(v.valor) <= v.cotaError;
         puntos.push_back({c.valor, v.valor, esRaiz});
     }
@@ -468,7 +507,7 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(const std::vector<doub
             const double inicio = i == 0 ? p.x
                                          : (i + 2 == puntos.size() ? q.x
                                                                    : p.x + (q.x - p.x) * RaizCubicaHermite(p.valor, q.valor));
-            raices.push_back({RaizEnTramo(coef, p.x, p.valor, q.x, inicio), 1});
+            raices.push_back(RaizEnTramo(coef, p.x, p.valor, q.x, inicio));
         }
     }
     return raices;

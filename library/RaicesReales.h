@@ -14,6 +14,11 @@
 struct RaizMultiple {
     double valor = 0.0;
     int multiplicidad = 1;
+    // A simple root found in a bracket and not yet settled to its last
+    // digits: the bracket (P changes sign from izquierda to derecha) and
+    // P', P'' where the search stopped.
+    bool afinada = true;
+    double izquierda = 0.0, derecha = 0.0, d1 = 0.0, d2 = 0.0;
 };
 
 class RaicesReales {
@@ -43,6 +48,7 @@ public:
     struct Valor {
         double valor = 0.0;
         double cotaError = 0.0;
+        double tamano = 0.0; // sum of |a_k x^k|
     };
     static Valor EvaluaConCota(const std::vector<double> &coef, double x);
     static Valor EvaluaConCota(const std::vector<double> &coef, double x, bool exactos);
@@ -53,13 +59,16 @@ public:
 private:
     template <typename Raiz>
     static void CotasCon(const std::vector<double> &coef, double &cpos, double &cneg, Raiz raiz);
+    // The roots with those of the stretches possibly not settled.
+    static std::vector<RaizMultiple> CalculaEsbozo(std::vector<double> coef, Memoria *memoria);
     static std::vector<RaizMultiple> CalculaSinMemoria(const std::vector<double> &coef, Memoria *memoria);
+    static void AfinaRaiz(const std::vector<double> &coef, RaizMultiple &r);
     static std::vector<RaizMultiple> RaicesCuadratica(const std::vector<double> &coef);
     static double Horner(const std::vector<double> &coef, double x);
     static std::vector<double> Derivada(const std::vector<double> &coef);
     // The root of a monotone P inside (u, v), where P(u) = fu and P(v)
-    // differ in sign, searched from x.
-    static double RaizEnTramo(const std::vector<double> &coef, double u, double fu, double v, double x);
+    // differ in sign, searched from x; settled to its last digits later.
+    static RaizMultiple RaizEnTramo(const std::vector<double> &coef, double u, double fu, double v, double x);
     // Newton's steps on the compensated value from x, inside (u, v).
     // P' and P'' at x come in d1 and d2.
     static double Afina(const std::vector<double> &coef, double x, double u, double fu, double v, double d1,
