@@ -270,7 +270,7 @@ RaizMultiple RaicesReales::RaizEnTramo(const std::vector<double> &coef, double u
     // (AfinaRaiz).
     const double n = static_cast<double>(coef.size() - 1);
     auto sinAfinar = [&](double punto, const TresValores &t) {
-        RaizMultiple r{punto, 1, false, u, v, t.d1, t.d2};
+        RaizMultiple r{punto, 1, false, u, v, fu, t.d1, t.d2};
         return r;
     };
     for (int iter = 0; iter < 100; ++iter) {
@@ -311,8 +311,7 @@ void RaicesReales::AfinaRaiz(const std::vector<double> &coef, RaizMultiple &r)
 {
     if (r.afinada)
         return;
-    const double fu = EvaluaTres(coef, r.izquierda).p;
-    r.valor = Afina(coef, r.valor, r.izquierda, fu, r.derecha, r.d1, r.d2);
+    r.valor = Afina(coef, r.valor, r.izquierda, r.valorIzquierda, r.derecha, r.d1, r.d2);
     r.afinada = true;
 }
 

@@ -15,10 +15,10 @@ struct RaizMultiple {
     double valor = 0.0;
     int multiplicidad = 1;
     // A simple root found in a bracket and not yet settled to its last
-    // digits: the bracket (P changes sign from izquierda to derecha) and
-    // P', P'' where the search stopped.
+    // digits: the bracket (P changes sign from izquierda to derecha, with
+    // the value P(izquierda)) and P', P'' where the search stopped.
     bool afinada = true;
-    double izquierda = 0.0, derecha = 0.0, d1 = 0.0, d2 = 0.0;
+    double izquierda = 0.0, derecha = 0.0, valorIzquierda = 0.0, d1 = 0.0, d2 = 0.0;
 };
 
 class RaicesReales {
