@@ -113,6 +113,7 @@ RaicesReales::Compensado RaicesReales::HornerCompensado(const std::vector<double
     return {p + correccion, errores};
 }
 
+[[gnu::target_clones("fma", "default")]]
 RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef, double x, bool exactos)
 {
     // Plain Horner first, with its running error bound: where P is clearly
@@ -221,6 +222,9 @@ struct TresValores {
     double cota = 0.0;
 };
 
+// Fused multiply-add where the processor has it: one rounding less and
+// half the wait per step; the running bound holds all the more.
+[[gnu::target_clones("fma", "default")]]
 TresValores EvaluaTres(const std::vector<double> &coef, double x)
 {
     TresValores r;
