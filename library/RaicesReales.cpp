@@ -113,7 +113,6 @@ RaicesReales::Compensado RaicesReales::HornerCompensado(const std::vector<double
     return {p + correccion, errores};
 }
 
-[[gnu::target_clones("fma", "default")]]
 RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef, double x, bool exactos)
 {
     // Plain Horner first, with its running error bound: where P is clearly
