@@ -378,7 +378,7 @@ std::vector<RaizMultiple> RaicesReales::CalculaEsbozo(std::vector<double> coef, 
         for (const auto &[clave, resultado] : memoria->entradas)
             if (clave == coef)
                 return resultado;
-        memoria->entradas.reserve(16);
+        memoria->entradas.reserve(coef.size() + 2);
     }
     std::vector<RaizMultiple> raices = CalculaSinMemoria(coef, memoria);
     if (memoria)
