@@ -345,14 +345,6 @@ double RaicesReales::Afina(const std::vector<double> &coef, double x, double u, 
     return x;
 }
 
-double RaicesReales::Horner(const std::vector<double> &coef, double x)
-{
-    double p = 0.0;
-    for (std::size_t i = coef.size(); i-- > 0;)
-        p = p * x + coef[i];
-    return p;
-}
-
 std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef, Memoria *memoria)
 {
     QuitaCerosAltos(coef);

@@ -2,8 +2,10 @@
 // Every real root of a polynomial with its multiplicity, found without
 // deflation: the real roots of P are isolated between consecutive distinct
 // roots of P' (P is monotone there, so each stretch holds at most one), and
-// a root of P' where P vanishes within the rounding error of its evaluation
-// is a root of P of one more than its multiplicity in P'. Applied down the
+// a root of P' where P vanishes within the error bound of its value (the
+// evaluation, the rounding of the point, and the rounding of the
+// coefficients when they are not exact) is a root of P of one more than
+// its multiplicity in P'. Applied down the
 // derivatives, so a multiple root takes its value from the derivative in
 // which it is simple.
 //
@@ -41,10 +43,11 @@ public:
     // The same with each root of order (n - k) rounded up to a power of two.
     static void CotasHolgadas(const std::vector<double> &coef, double &cpos, double &cneg);
 
-    // P(x) by compensated Horner together with a bound, worked out as it
-    // runs, of how far it may be from P at the point it stands for: the
-    // error of the evaluation, of rounding the point, and of the
-    // coefficients themselves unless they are exact.
+    // P(x) together with a bound, worked out as it runs, of how far it may
+    // be from P at the point it stands for: the error of the evaluation
+    // (plain Horner where that settles the sign, compensated Horner near
+    // zero), of rounding the point, and of the coefficients themselves
+    // unless they are exact.
     struct Valor {
         double valor = 0.0;
         double cotaError = 0.0;
@@ -64,7 +67,6 @@ private:
     static std::vector<RaizMultiple> CalculaSinMemoria(const std::vector<double> &coef, Memoria *memoria);
     static void AfinaRaiz(const std::vector<double> &coef, RaizMultiple &r);
     static std::vector<RaizMultiple> RaicesCuadratica(const std::vector<double> &coef);
-    static double Horner(const std::vector<double> &coef, double x);
     static std::vector<double> Derivada(const std::vector<double> &coef);
     // The root of a monotone P inside (u, v), where P(u) = fu and P(v)
     // differ in sign, searched from x; settled to its last digits later.
