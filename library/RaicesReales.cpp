@@ -162,14 +162,15 @@ std::vector<double> RaicesReales::Derivada(const std::vector<double> &coef)
 template <typename Raiz>
 void RaicesReales::CotasCon(const std::vector<double> &coef, double &cpos, double &cneg, Raiz raiz)
 {
-    std::vector<double> a = coef;
-    QuitaCerosAltos(a);
+    const std::vector<double> &a = coef;
+    int n = static_cast<int>(a.size()) - 1;
+    while (n >= 0 && a[static_cast<std::size_t>(n)] == 0.0)
+        --n;
     cpos = 0.0;
     cneg = 0.0;
-    if (a.size() < 2)
+    if (n < 1)
         return;
-    const int n = static_cast<int>(a.size()) - 1;
-    const double lider = a.back();
+    const double lider = a[static_cast<std::size_t>(n)];
     const int s = Signo(lider);
     const int sNeg = (n % 2 == 0) ? s : -s;
     double m1 = 0.0, m2 = 0.0;
@@ -361,9 +362,8 @@ std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef, Memori
     return raices;
 }
 
-std::vector<RaizMultiple> RaicesReales::CalculaEsbozo(std::vector<double> coef, Memoria *memoria)
+std::vector<RaizMultiple> RaicesReales::CalculaEsbozo(const std::vector<double> &coef, Memoria *memoria)
 {
-    QuitaCerosAltos(coef);
     if (coef.size() < 2)
         return {};
     if (memoria) {
@@ -374,7 +374,7 @@ std::vector<RaizMultiple> RaicesReales::CalculaEsbozo(std::vector<double> coef, 
     }
     std::vector<RaizMultiple> raices = CalculaSinMemoria(coef, memoria);
     if (memoria)
-        memoria->entradas.emplace_back(std::move(coef), raices);
+        memoria->entradas.emplace_back(coef, raices);
     return raices;
 }
 

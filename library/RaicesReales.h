@@ -62,8 +62,9 @@ public:
 private:
     template <typename Raiz>
     static void CotasCon(const std::vector<double> &coef, double &cpos, double &cneg, Raiz raiz);
-    // The roots with those of the stretches possibly not settled.
-    static std::vector<RaizMultiple> CalculaEsbozo(std::vector<double> coef, Memoria *memoria);
+    // The roots with those of the stretches possibly not settled; the
+    // leading coefficient is not zero.
+    static std::vector<RaizMultiple> CalculaEsbozo(const std::vector<double> &coef, Memoria *memoria);
     static std::vector<RaizMultiple> CalculaSinMemoria(const std::vector<double> &coef, Memoria *memoria);
     static void AfinaRaiz(const std::vector<double> &coef, RaizMultiple &r);
     static std::vector<RaizMultiple> RaicesCuadratica(const std::vector<double> &coef);
