@@ -8,6 +8,24 @@
 CollFuncPolin::CollFuncPolin()
     : m_poliVacio(Collpolinomio::Nuevo())
 {
+    // Room for the roots of P, P' and P'' of a classroom polynomial at once.
+    m_raices.reserve(16);
+}
+
+void CollFuncPolin::Precis(std::int16_t v)
+{
+    m_precis = v;
+    // Powers of ten up to 10^22 are exact doubles, so one division gives
+    // the correctly rounded value without the cost of pow.
+    const int e = v < 0 ? -v : v;
+    if (e > 22) {
+        m_tolerancia = std::pow(10.0, -v);
+        return;
+    }
+    double potencia = 1.0;
+    for (int i = 0; i < e; ++i)
+        potencia *= 10.0;
+    m_tolerancia = v < 0 ? potencia : 1.0 / potencia;
 }
 
 RaizPtr CollFuncPolin::Agrega(double raiz, std::int16_t tpol)
@@ -15,9 +33,9 @@ RaizPtr CollFuncPolin::Agrega(double raiz, std::int16_t tpol)
     auto nueva = std::make_shared<ClsRaices>();
     nueva->Raiz(raiz);
     nueva->tipopol(tpol);
+    const double tolerancia = Tolerancia();
     for (auto it = m_raices.begin(); it != m_raices.end(); ++it) {
         const ClsRaices &r = **it;
-        const double tolerancia = std::pow(10.0, -m_precis);
         if (r.tipopol() == tpol && std::fabs(r.Raiz() - raiz) < tolerancia) {
             nueva->Raiz(r.Raiz());
             m_raices.insert(it, nueva);

@@ -38,7 +38,7 @@ public:
     void Ymax(double v) { m_ymax = v; }
 
     std::int16_t Precis() const { return m_precis; }
-    void Precis(std::int16_t v) { m_precis = v; }
+    void Precis(std::int16_t v);
 
     // Stores a root of type tpol in its place and returns it.
     RaizPtr Agrega(double raiz, std::int16_t tpol);
@@ -63,9 +63,13 @@ public:
     // The record's own empty polynomial.
     PoliPtr PoliVacio() const { return m_poliVacio; }
 
+    // Every tolerance of the record: 10 raised to -Precis.
+    double Tolerancia() const { return m_tolerancia; }
+
 private:
     std::vector<RaizPtr> m_raices;
     std::int16_t m_precis = 0;
+    double m_tolerancia = 1.0;
     PoliPtr m_polin, m_polder1, m_polder2;
     double m_xmin = 0, m_xmax = 0, m_ymin = 0, m_ymax = 0;
     PoliPtr m_poliVacio;

@@ -72,7 +72,7 @@ PoliPtr CocienteExacto(const Collpolinomio &w, double c)
 
 void CollFuncPolin::CalculaRaices(std::int16_t t)
 {
-    const double tol = std::pow(10.0, -m_precis);
+    const double tol = Tolerancia();
     PoliPtr w;
     switch (t) {
     case 0: w = m_polin; break;
@@ -138,7 +138,9 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
             continue;
 
         // Roots of the typed factors, taken out while that is exact.
-        const std::vector<double> candidatos = w->coefind();
+        // Held so that the list outlives the quotients that replace W.
+        const PoliPtr conCandidatos = w;
+        const std::vector<double> &candidatos = conCandidatos->coefind();
         bool tomados = false;
         for (std::size_t i = 1; i < candidatos.size(); ++i) {
             const double c = candidatos[i];
@@ -237,7 +239,7 @@ bool CollFuncPolin::RaicesCuadrat(PoliPtr &pol, double &x1, double &x2)
         pol = m_poliVacio;
         return false;
     }
-    const double tol = std::pow(10.0, -m_precis);
+    const double tol = Tolerancia();
     const double a = Coeficiente(*pol, 2);
     const double b = Coeficiente(*pol, 1);
     const double c = Coeficiente(*pol, 0);

@@ -241,6 +241,7 @@ PoliPtr Collpolinomio::Prima() const
 {
     auto r = Nuevo();
     r->m_coefind = m_coefind;
+    r->m_terminos.reserve(m_terminos.size());
     for (const auto &t : m_terminos)
         if (t->expon() != 0)
             r->Agrega(t->expon() * t->coef(), static_cast<std::int16_t>(t->expon() - 1));

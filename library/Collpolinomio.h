@@ -52,7 +52,7 @@ public:
     double operator()(double x) const { return Eval(x); }
     std::int16_t Grado() const;
 
-    std::vector<double> coefind() const { return m_coefind; }
+    const std::vector<double> &coefind() const { return m_coefind; }
     void coefind(const std::vector<double> &candidatos) { m_coefind = candidatos; }
 
     PoliPtr Copia() const;

@@ -1,18 +1,47 @@
 #include "RaicesReales.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
 constexpr double kEpsilon = std::numeric_limits<double>::epsilon();
+// Unit roundoff: the largest relative error of one rounded operation.
+constexpr double kUnidad = kEpsilon / 2;
 
-// Coefficients of expanded products carry several roundings each (up to
-// about 25 units of rounding of the size of the terms, measured on
-// products of up to 15 factors), so the bound is kept above that: far
-// below the value of P at a critical point between two roots 0.1 % apart.
-constexpr double kHolguraError = 32.0;
+// What a coefficient of a rounded polynomial may be off from the one it
+// stands for, in units of roundoff of the size of the terms: an expanded
+// product of up to 15 factors rounds every coefficient several times over,
+// and cancellation leaves that rounding in small coefficients (about 25
+// units measured on products of up to 12 factors with roots on a 0.1 grid).
+constexpr double kRedondeosPorCoeficiente = 64.0;
+
+// Exact coefficients, as whole numbers, halves and quarters and their
+// products give them, sit on a coarse grid and need few significant bits;
+// rounded ones (decimal fractions, expanded products of them, or what
+// cancellation leaves of them) fill the significand or fall off the grid.
+constexpr int kBitsFraccion = 32;
+constexpr int kBitsSignificativos = 48;
+
+bool EnRejilla(double c)
+{
+    // c = m 2^e with m a whole number of 53 bits: on the grid when
+    // m 2^(e + kBitsFraccion) is whole, with few bits when m ends in zeros.
+    const auto bits = std::bit_cast<std::uint64_t>(c);
+    const int campo = static_cast<int>((bits >> 52) & 0x7FF);
+    if (campo == 0)
+        return c == 0.0; // subnormal: far off any grid
+    if (campo == 0x7FF)
+        return false;
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int ceros = std::countr_zero(m);
+    const int e = campo - 1075;
+    return ceros >= 53 - kBitsSignificativos && e + kBitsFraccion + ceros >= 0;
+}
 
 int Signo(double v)
 {
@@ -27,17 +56,49 @@ void QuitaCerosAltos(std::vector<double> &coef)
 
 } // namespace
 
+bool RaicesReales::CoeficientesExactos(const std::vector<double> &coef)
+{
+    return std::all_of(coef.begin(), coef.end(), EnRejilla);
+}
+
 RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef, double x)
 {
-    // Horner with the rounding error of every step carried along and added
-    // back at the end, so that what is left of the error is the rounding
-    // of the coefficients themselves.
-    Valor r;
-    if (coef.empty())
-        return r;
+    return EvaluaConCota(coef, x, CoeficientesExactos(coef));
+}
+
+namespace {
+
+// What rounding of the point and of the coefficients may move P's value
+// at a point where the terms add up to suma in magnitude.
+double CotaPuntoYDatos(double suma, double n, bool exactos)
+{
+    // The point is a root of the derivative rounded to a double: P there
+    // differs from P at the root itself by second-order terms.
+    const double punto = 4 * kUnidad * kUnidad * (n * n + 1) * suma;
+    const double datos = exactos ? 0.0 : kRedondeosPorCoeficiente * kUnidad * suma;
+    return punto + datos;
+}
+
+} // namespace
+
+// Where the processor has fused multiply-add, the product's rounding
+// error comes from one instruction instead of a call into the maths
+// library; the sums must still be rounded one by one, so nothing is fused
+// that the code does not fuse itself.
+#if defined(__clang__)
+#define SIN_CONTRAER // clang fuses within one expression only
+#else
+#define SIN_CONTRAER __attribute__((optimize("fp-contract=off")))
+#endif
+[[gnu::target_clones("fma", "default")]] SIN_CONTRAER
+RaicesReales::Compensado RaicesReales::HornerCompensado(const std::vector<double> &coef, double x)
+{
+    // The rounding error of every product and sum is carried along and
+    // added back at the end, so the value is as if worked in twice the
+    // precision; the size of those error terms bounds what is left.
     double p = coef.back();
     double correccion = 0.0;
-    double suma = std::fabs(coef.back());
+    double errores = 0.0; // |error terms| by Horner in |x|
     const double ax = std::fabs(x);
     for (std::size_t i = coef.size() - 1; i-- > 0;) {
         const double producto = p * x;
@@ -47,31 +108,69 @@ RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef,
         const double errorSuma = (producto - (nuevo - z)) + (coef[i] - z);
         p = nuevo;
         correccion = correccion * x + (errorProducto + errorSuma);
+        errores = errores * ax + (std::fabs(errorProducto) + std::fabs(errorSuma));
+    }
+    return {p + correccion, errores};
+}
+
+RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef, double x, bool exactos)
+{
+    // Plain Horner first, with its running error bound: where P is clearly
+    // away from zero that is all it takes.
+    Valor r;
+    if (coef.empty())
+        return r;
+    const double n = static_cast<double>(coef.size() - 1);
+    const double ax = std::fabs(x);
+    double p = coef.back();
+    double mu = std::fabs(p) / 2;
+    double suma = std::fabs(p);
+    for (std::size_t i = coef.size() - 1; i-- > 0;) {
+        p = p * x + coef[i];
+        mu = mu * ax + std::fabs(p);
         suma = suma * ax + std::fabs(coef[i]);
     }
-    r.valor = p + correccion;
-    r.cotaError = kHolguraError * kEpsilon * suma;
+    const double resto = CotaPuntoYDatos(suma, n, exactos);
+    const double simple = (kUnidad * (2 * mu - std::fabs(p)) + resto) * (1 + 4 * kUnidad);
+    r.tamano = suma;
+    if (std::fabs(p) > simple) {
+        r.valor = p;
+        r.cotaError = simple;
+        return r;
+    }
+
+    // With nothing added for exact coefficients, a value that is provably
+    // not zero is never taken for one.
+    const Compensado c = HornerCompensado(coef, x);
+    r.valor = c.valor;
+    const double gamma = (4 * n + 2) * kUnidad / (1 - (4 * n + 2) * kUnidad);
+    const double evaluacion = kUnidad * std::fabs(r.valor) + gamma * c.errores
+                              + 2 * kUnidad * kUnidad * std::fabs(r.valor);
+    r.cotaError = (evaluacion + resto) * (1 + 4 * kUnidad);
     return r;
 }
 
 std::vector<double> RaicesReales::Derivada(const std::vector<double> &coef)
 {
     std::vector<double> d;
+    d.reserve(coef.size());
     for (std::size_t k = 1; k < coef.size(); ++k)
         d.push_back(static_cast<double>(k) * coef[k]);
     return d;
 }
 
-void RaicesReales::Cotas(const std::vector<double> &coef, double &cpos, double &cneg)
+template <typename Raiz>
+void RaicesReales::CotasCon(const std::vector<double> &coef, double &cpos, double &cneg, Raiz raiz)
 {
-    std::vector<double> a = coef;
-    QuitaCerosAltos(a);
+    const std::vector<double> &a = coef;
+    int n = static_cast<int>(a.size()) - 1;
+    while (n >= 0 && a[static_cast<std::size_t>(n)] == 0.0)
+        --n;
     cpos = 0.0;
     cneg = 0.0;
-    if (a.size() < 2)
+    if (n < 1)
         return;
-    const int n = static_cast<int>(a.size()) - 1;
-    const double lider = a.back();
+    const double lider = a[static_cast<std::size_t>(n)];
     const int s = Signo(lider);
     const int sNeg = (n % 2 == 0) ? s : -s;
     double m1 = 0.0, m2 = 0.0;
@@ -93,96 +192,217 @@ void RaicesReales::Cotas(const std::vector<double> &coef, double &cpos, double &
         }
     }
     if (m1 != 0.0)
-        cpos = 1.0 + std::pow(m1 / std::fabs(lider), 1.0 / (n - k1));
+        cpos = 1.0 + raiz(m1 / std::fabs(lider), n - k1);
     if (m2 != 0.0)
-        cneg = -(1.0 + std::pow(m2 / std::fabs(lider), 1.0 / (n - k2)));
+        cneg = -(1.0 + raiz(m2 / std::fabs(lider), n - k2));
 }
 
-double RaicesReales::RaizEnTramo(const std::vector<double> &coef, const std::vector<double> &derivada,
-                                 double u, double v)
+void RaicesReales::Cotas(const std::vector<double> &coef, double &cpos, double &cneg)
 {
-    // Newton inside the bracket; where it would leave it, the secant of the
-    // bracket ends (Illinois: the end that stays twice in a row has its
-    // value halved); bisection when neither lands inside.
-    double fu = EvaluaConCota(coef, u).valor;
-    double fv = EvaluaConCota(coef, v).valor;
-    double x = u + (v - u) / 2;
-    double pasoPrevio = v - u;
-    int lado = 0;
-    for (int iter = 0; iter < 200; ++iter) {
-        const Valor f = EvaluaConCota(coef, x);
-        if (f.valor == 0.0 || std::fabs(f.valor) <= kEpsilon * f.cotaError)
-            return x;
-        if (Signo(f.valor) == Signo(fu)) {
+    CotasCon(coef, cpos, cneg, [](double q, int orden) { return std::pow(q, 1.0 / orden); });
+}
+
+void RaicesReales::CotasHolgadas(const std::vector<double> &coef, double &cpos, double &cneg)
+{
+    // q^(1/orden) rounded up to a power of two: at most twice the root,
+    // without the cost of pow.
+    CotasCon(coef, cpos, cneg, [](double q, int orden) {
+        int e = 0;
+        std::frexp(q, &e); // q < 2^e
+        return std::ldexp(1.0, e > 0 ? (e + orden - 1) / orden : e / orden);
+    });
+}
+
+
+namespace {
+
+// P, P' and P'' at x by Horner, with the running error bound of P's value.
+struct TresValores {
+    double p = 0.0, d1 = 0.0, d2 = 0.0;
+    double cota = 0.0;
+};
+
+// Fused multiply-add where the processor has it: one rounding less and
+// half the wait per step; the running bound holds all the more.
+[[gnu::target_clones("fma", "default")]]
+TresValores EvaluaTres(const std::vector<double> &coef, double x)
+{
+    TresValores r;
+    r.p = coef.back();
+    double mu = std::fabs(r.p) / 2;
+    const double ax = std::fabs(x);
+    for (std::size_t i = coef.size() - 1; i-- > 0;) {
+        r.d2 = r.d2 * x + r.d1;
+        r.d1 = r.d1 * x + r.p;
+        r.p = r.p * x + coef[i];
+        mu = mu * ax + std::fabs(r.p);
+    }
+    r.d2 *= 2;
+    r.cota = kUnidad * (2 * mu - std::fabs(r.p));
+    return r;
+}
+
+} // namespace
+
+namespace {
+
+// The t in (0, 1) where f0 + (f1 - f0)(3t^2 - 2t^3) is zero, f0 and f1 of
+// opposite signs: a few Newton steps from the straight line's root.
+double RaizCubicaHermite(double f0, double f1)
+{
+    const double tau = f0 / (f0 - f1);
+    double t = tau;
+    for (int i = 0; i < 3; ++i) {
+        const double s = t * t * (3 - 2 * t) - tau;
+        const double d = 6 * t * (1 - t);
+        if (d <= 0)
+            break;
+        t = std::clamp(t - s / d, 0.01, 0.99);
+    }
+    return t;
+}
+
+} // namespace
+
+RaizMultiple RaicesReales::RaizEnTramo(const std::vector<double> &coef, double u, double fu, double v, double x)
+{
+    // Laguerre's step, which comes in fast even from a far bound and is
+    // exact on a power of (x - r); kept inside the bracket by bisection.
+    // Its convergence is cubic: once a step is down to a millionth, the
+    // next point is as good as plain Horner can tell; Newton's step on the
+    // compensated value settles the last digits when they are needed
+    // (AfinaRaiz).
+    const double n = static_cast<double>(coef.size() - 1);
+    auto sinAfinar = [&](double punto, const TresValores &t) {
+        RaizMultiple r{punto, 1, false, u, v, fu, t.d1, t.d2};
+        return r;
+    };
+    for (int iter = 0; iter < 100; ++iter) {
+        const TresValores t = EvaluaTres(coef, x);
+        if (std::fabs(t.p) <= t.cota) {
+            // Plain Horner pins the root to a unit of rounding already
+            // unless P is flat here.
+            if (t.cota <= kEpsilon * std::fabs(x * t.d1))
+                return {x, 1};
+            return sinAfinar(x, t);
+        }
+        if (Signo(t.p) == Signo(fu)) {
             u = x;
-            fu = f.valor;
-            if (lado == -1)
-                fv /= 2;
-            lado = -1;
+            fu = t.p;
         } else {
             v = x;
-            fv = f.valor;
-            if (lado == 1)
-                fu /= 2;
-            lado = 1;
         }
-        const double medio = u + (v - u) / 2;
-        if (medio <= u || medio >= v)
-            return x; // the bracket is down to neighbouring doubles
-
-        double siguiente = medio;
-        bool elegido = false;
-        const double df = Horner(derivada, x);
-        if (!elegido && df != 0.0) {
-            const double paso = f.valor / df;
-            if (std::fabs(paso) <= 4 * kEpsilon * std::fabs(x))
-                return x;
-            const double newton = x - paso;
-            if (newton > u && newton < v && std::fabs(paso) < 0.5 * std::fabs(pasoPrevio)) {
-                siguiente = newton;
-                pasoPrevio = paso;
-                elegido = true;
-            }
+        // n / (G +- sqrt((n-1)(nH - G^2))) with G = P'/P, H = G^2 - P''/P,
+        // worked with a single division.
+        const double discriminante = (n - 1) * ((n - 1) * t.d1 * t.d1 - n * t.p * t.d2);
+        const double raiz = std::sqrt(std::max(0.0, discriminante));
+        const double denominador = t.d1 >= 0 ? t.d1 + raiz : t.d1 - raiz;
+        const double paso = denominador != 0.0 ? n * t.p / denominador : 0.0;
+        double siguiente = x - paso;
+        if (denominador == 0.0 || !(siguiente > u && siguiente < v)) {
+            siguiente = u + (v - u) / 2;
+            if (siguiente <= u || siguiente >= v)
+                return {x, 1}; // the bracket is down to neighbouring doubles
+        } else if (std::fabs(paso) <= 1e-6 * std::fabs(siguiente)) {
+            return sinAfinar(siguiente, t);
         }
-        if (!elegido && fv != fu) {
-            const double secante = u - fu * (v - u) / (fv - fu);
-            if (secante > u && secante < v) {
-                siguiente = secante;
-                elegido = true;
-            }
-        }
-        if (!elegido)
-            pasoPrevio = v - u;
         x = siguiente;
     }
-    return x;
+    return {x, 1};
 }
 
-double RaicesReales::Horner(const std::vector<double> &coef, double x)
+void RaicesReales::AfinaRaiz(const std::vector<double> &coef, RaizMultiple &r)
 {
-    double p = 0.0;
-    for (std::size_t i = coef.size(); i-- > 0;)
-        p = p * x + coef[i];
-    return p;
+    if (r.afinada)
+        return;
+    r.valor = Afina(coef, r.valor, r.izquierda, r.valorIzquierda, r.derecha, r.d1, r.d2);
+    r.afinada = true;
+}
+
+double RaicesReales::Afina(const std::vector<double> &coef, double x, double u, double fu, double v,
+                           double d1, double d2)
+{
+    for (int paso = 0; paso < 4; ++paso) {
+        const double f = HornerCompensado(coef, x).valor;
+        if (f == 0.0 || d1 == 0.0)
+            return x;
+        if (Signo(f) == Signo(fu))
+            u = x;
+        else
+            v = x;
+        const double siguiente = x - f / d1;
+        if (!(siguiente > u && siguiente < v))
+            return x;
+        // Newton's next step would be about step^2 P''/(2P'): when that is
+        // below a unit of rounding the digits are settled.
+        const double paso2 = (siguiente - x) * (siguiente - x) * std::fabs(d2) / (2 * std::fabs(d1));
+        if (std::fabs(siguiente - x) <= kEpsilon * std::fabs(x) || paso2 <= kUnidad * std::fabs(siguiente))
+            return siguiente;
+        x = siguiente;
+        const TresValores t = EvaluaTres(coef, x);
+        d1 = t.d1;
+        d2 = t.d2;
+    }
+    return x;
 }
 
 std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef, Memoria *memoria)
 {
     QuitaCerosAltos(coef);
+    std::vector<RaizMultiple> raices = CalculaEsbozo(coef, memoria);
+    bool afinadas = true;
+    for (RaizMultiple &r : raices) {
+        afinadas = afinadas && r.afinada;
+        AfinaRaiz(coef, r);
+    }
+    if (memoria && !afinadas)
+        for (auto &[clave, resultado] : memoria->entradas)
+            if (clave == coef)
+                resultado = raices;
+    return raices;
+}
+
+std::vector<RaizMultiple> RaicesReales::CalculaEsbozo(const std::vector<double> &coef, Memoria *memoria)
+{
     if (coef.size() < 2)
         return {};
     if (memoria) {
         for (const auto &[clave, resultado] : memoria->entradas)
             if (clave == coef)
                 return resultado;
+        memoria->entradas.reserve(coef.size() + 2);
     }
     std::vector<RaizMultiple> raices = CalculaSinMemoria(coef, memoria);
     if (memoria)
-        memoria->entradas.emplace_back(std::move(coef), raices);
+        memoria->entradas.emplace_back(coef, raices);
     return raices;
 }
 
-std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> coef, Memoria *memoria)
+std::vector<RaizMultiple> RaicesReales::RaicesCuadratica(const std::vector<double> &coef)
+{
+    // The same rule as for higher degrees, by formula: a double root where
+    // P vanishes at its vertex, else two roots when the vertex lies on the
+    // other side of zero from the leading coefficient. The discriminant
+    // is worked without cancellation (each product's rounding error kept),
+    // and the root farther from zero taken first so that the other, by
+    // Vieta, loses nothing either.
+    const double a = coef[2], b = coef[1], c = coef[0];
+    const double vertice = -b / (2 * a);
+    const Valor v = EvaluaConCota(coef, vertice, CoeficientesExactos(coef));
+    if (std::fabs(v.valor) <= v.cotaError)
+        return {{vertice, 2}};
+    if (Signo(v.valor) == Signo(a))
+        return {};
+    const double bb = b * b, ac4 = 4 * a * c;
+    const double d = (bb - ac4) + (std::fma(b, b, -bb) - std::fma(4 * a, c, -ac4));
+    const double q = -(b + std::copysign(std::sqrt(std::max(d, 0.0)), b)) / 2;
+    double x1 = q / a, x2 = c / q;
+    if (x1 > x2)
+        std::swap(x1, x2);
+    return {{x1, 1}, {x2, 1}};
+}
+
+std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria *memoria)
 {
     std::vector<RaizMultiple> raices;
 
@@ -191,8 +411,7 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> co
     while (coef[k] == 0.0)
         ++k;
     if (k > 0) {
-        coef.erase(coef.begin(), coef.begin() + static_cast<std::ptrdiff_t>(k));
-        raices = Calcula(coef, memoria);
+        raices = Calcula(std::vector<double>(coef.begin() + static_cast<std::ptrdiff_t>(k), coef.end()), memoria);
         const auto donde = std::lower_bound(raices.begin(), raices.end(), 0.0,
                                             [](const RaizMultiple &r, double v) { return r.valor < v; });
         raices.insert(donde, RaizMultiple{0.0, static_cast<int>(k)});
@@ -203,12 +422,15 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> co
         raices.push_back({-coef[0] / coef[1], 1});
         return raices;
     }
+    if (coef.size() == 3)
+        return RaicesCuadratica(coef);
 
     const std::vector<double> derivada = Derivada(coef);
-    const std::vector<RaizMultiple> criticos = Calcula(derivada, memoria);
+    std::vector<RaizMultiple> criticos = CalculaEsbozo(derivada, memoria);
+    raices.reserve(criticos.size() + 1);
 
     double cpos = 0.0, cneg = 0.0;
-    Cotas(coef, cpos, cneg);
+    CotasHolgadas(coef, cpos, cneg);
 
     // The stretch ends: the bounds and every distinct critical point.
     struct Punto {
@@ -216,15 +438,28 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> co
         double valor;
         bool esRaiz;
     };
+    const bool exactos = CoeficientesExactos(coef);
     std::vector<Punto> puntos;
-    puntos.push_back({cneg, EvaluaConCota(coef, cneg).valor, false});
-    for (const RaizMultiple &c : criticos) {
-        const Valor v = EvaluaConCota(coef, c.valor);
+    puntos.reserve(criticos.size() + 2);
+    puntos.push_back({cneg, EvaluaConCota(coef, cneg, exactos).valor, false});
+    for (RaizMultiple &c : criticos) {
+        Valor v = EvaluaConCota(coef, c.valor, exactos);
+        // A critical point not settled to its last digits is at most a
+        // millionth off, which moves P by far less than this (P' is zero
+        // there); nearer zero it is settled before P is judged.
+        if (!c.afinada && std::fabs(v.valor) <= 1e-6 * v.tamano) {
+            AfinaRaiz(derivada, c);
+            v = EvaluaConCota(coef, c.valor, exactos);
+        }
         const bool esRaiz = std::fabs(v.valor) <= v.cotaError;
         puntos.push_back({c.valor, v.valor, esRaiz});
     }
-    puntos.push_back({cpos, EvaluaConCota(coef, cpos).valor, false});
-    std::stable_sort(puntos.begin(), puntos.end(), [](const Punto &a, const Punto &b) { return a.x < b.x; });
+    puntos.push_back({cpos, EvaluaConCota(coef, cpos, exactos).valor, false});
+    // The critical points come in order; only the bounds may need to move
+    // in among them (stable insertion, with no buffer to allocate).
+    for (std::size_t i = 1; i < puntos.size(); ++i)
+        for (std::size_t j = i; j > 0 && puntos[j].x < puntos[j - 1].x; --j)
+            std::swap(puntos[j], puntos[j - 1]);
 
     // Multiplicity in P' of each critical point, found by value.
     auto multiplicidadCritica = [&criticos](double x) {
@@ -258,8 +493,16 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(std::vector<double> co
         const Punto &q = puntos[i + 1];
         if (q.esRaiz || !(q.x > p.x))
             continue;
-        if (Signo(p.valor) * Signo(q.valor) < 0)
-            raices.push_back({RaizEnTramo(coef, derivada, p.x, q.x), 1});
+        if (Signo(p.valor) * Signo(q.valor) < 0) {
+            // From a bound when the stretch reaches one: no critical point
+            // lies beyond, so the far end is a safe start. Between two
+            // critical points, where P' is 0 at both ends, from the root
+            // of the cubic with those values and slopes.
+            const double inicio = i == 0 ? p.x
+                                         : (i + 2 == puntos.size() ? q.x
+                                                                   : p.x + (q.x - p.x) * RaizCubicaHermite(p.valor, q.valor));
+            raices.push_back(RaizEnTramo(coef, p.x, p.valor, q.x, inicio));
+        }
     }
     return raices;
 }

@@ -2,8 +2,10 @@
 // Every real root of a polynomial with its multiplicity, found without
 // deflation: the real roots of P are isolated between consecutive distinct
 // roots of P' (P is monotone there, so each stretch holds at most one), and
-// a root of P' where P vanishes within the rounding error of its evaluation
-// is a root of P of one more than its multiplicity in P'. Applied down the
+// a root of P' where P vanishes within the error bound of its value (the
+// evaluation, the rounding of the point, and the rounding of the
+// coefficients when they are not exact) is a root of P of one more than
+// its multiplicity in P'. Applied down the
 // derivatives, so a multiple root takes its value from the derivative in
 // which it is simple.
 //
@@ -14,6 +16,11 @@
 struct RaizMultiple {
     double valor = 0.0;
     int multiplicidad = 1;
+    // A simple root found in a bracket and not yet settled to its last
+    // digits: the bracket (P changes sign from izquierda to derecha, with
+    // the value P(izquierda)) and P', P'' where the search stopped.
+    bool afinada = true;
+    double izquierda = 0.0, derecha = 0.0, valorIzquierda = 0.0, d1 = 0.0, d2 = 0.0;
 };
 
 class RaicesReales {
@@ -33,20 +40,46 @@ public:
     // the leading one over the leading one, k the highest exponent of such
     // a coefficient; the same on P(-x) for cneg. 0 where no root can lie.
     static void Cotas(const std::vector<double> &coef, double &cpos, double &cneg);
+    // The same with each root of order (n - k) rounded up to a power of two.
+    static void CotasHolgadas(const std::vector<double> &coef, double &cpos, double &cneg);
 
-    // P(x) by Horner together with a bound of the error that rounding of
-    // the coefficients and of the evaluation may carry.
+    // P(x) together with a bound, worked out as it runs, of how far it may
+    // be from P at the point it stands for: the error of the evaluation
+    // (plain Horner where that settles the sign, compensated Horner near
+    // zero), of rounding the point, and of the coefficients themselves
+    // unless they are exact.
     struct Valor {
         double valor = 0.0;
         double cotaError = 0.0;
+        double tamano = 0.0; // sum of |a_k x^k|
     };
     static Valor EvaluaConCota(const std::vector<double> &coef, double x);
+    static Valor EvaluaConCota(const std::vector<double> &coef, double x, bool exactos);
+    // Whether the coefficients are exact as they stand (whole numbers,
+    // halves, quarters...), not the rounded result of some arithmetic.
+    static bool CoeficientesExactos(const std::vector<double> &coef);
 
 private:
-    static std::vector<RaizMultiple> CalculaSinMemoria(std::vector<double> coef, Memoria *memoria);
-    static double Horner(const std::vector<double> &coef, double x);
+    template <typename Raiz>
+    static void CotasCon(const std::vector<double> &coef, double &cpos, double &cneg, Raiz raiz);
+    // The roots with those of the stretches possibly not settled; the
+    // leading coefficient is not zero.
+    static std::vector<RaizMultiple> CalculaEsbozo(const std::vector<double> &coef, Memoria *memoria);
+    static std::vector<RaizMultiple> CalculaSinMemoria(const std::vector<double> &coef, Memoria *memoria);
+    static void AfinaRaiz(const std::vector<double> &coef, RaizMultiple &r);
+    static std::vector<RaizMultiple> RaicesCuadratica(const std::vector<double> &coef);
     static std::vector<double> Derivada(const std::vector<double> &coef);
-    // The root of a monotone P inside (u, v), where P(u) and P(v) differ in sign.
-    static double RaizEnTramo(const std::vector<double> &coef, const std::vector<double> &derivada,
-                              double u, double v);
+    // The root of a monotone P inside (u, v), where P(u) = fu and P(v)
+    // differ in sign, searched from x; settled to its last digits later.
+    static RaizMultiple RaizEnTramo(const std::vector<double> &coef, double u, double fu, double v, double x);
+    // Newton's steps on the compensated value from x, inside (u, v).
+    // P' and P'' at x come in d1 and d2.
+    static double Afina(const std::vector<double> &coef, double x, double u, double fu, double v, double d1,
+                        double d2);
+    // P(x) by compensated Horner, and the size of its error terms.
+    struct Compensado {
+        double valor = 0.0;
+        double errores = 0.0;
+    };
+    static Compensado HornerCompensado(const std::vector<double> &coef, double x);
 };

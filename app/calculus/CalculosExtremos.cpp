@@ -3,6 +3,7 @@
 
 #include "CalculosRaices.h"
 #include "generapoli.h"
+#include "RaicesReales.h"
 
 #include <algorithm>
 #include <cmath>
@@ -65,6 +66,33 @@ std::vector<Critico> Clasifica(const CollFuncPolin &fp, double tolerancia)
     return criticos;
 }
 
+struct PuntoExtremo {
+    double x = 0.0;
+    double valor = 0.0;
+};
+
+// The leftmost of the points (given from left to right) whose value of P
+// may be the least (or the greatest) within the error bounds of the
+// values: rounding must not decide between equal extrema. The value
+// reported is P there as the polynomial evaluates itself.
+PuntoExtremo ExtremoMasIzquierdo(const Collpolinomio &p, const std::vector<double> &xs, bool minimo)
+{
+    const std::vector<double> coef = p.A_Arreglo();
+    const bool exactos = RaicesReales::CoeficientesExactos(coef);
+    const double signo = minimo ? 1.0 : -1.0; // look for the least signo * P
+    std::vector<RaicesReales::Valor> valores;
+    double techo = 0.0; // the least value that some point surely reaches
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+        valores.push_back(RaicesReales::EvaluaConCota(coef, xs[i], exactos));
+        const double alto = signo * valores[i].valor + valores[i].cotaError;
+        techo = i == 0 ? alto : std::min(techo, alto);
+    }
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        if (signo * valores[i].valor - valores[i].cotaError <= techo)
+            return {xs[i], p.Eval(xs[i])};
+    return {};
+}
+
 } // namespace
 
 PuntosCriticos ClasificaPuntosCriticos(const PoliPtr &p)
@@ -104,34 +132,21 @@ ExtremosAbsolutos MaxMinAbsoluto(const CollFuncPolin &fp)
         return r;
     }
     // A positive leading coefficient: the least local minimum; a negative
-    // one: the greatest local maximum. Ties keep the leftmost point.
+    // one: the greatest local maximum. If no point passed the tests, the
+    // extremum of an even-degree P is still reached at one of its critical
+    // points.
     const bool buscaMinimo = principal > 0;
     const std::int16_t buscada = buscaMinimo ? CLASE_MINIMO : CLASE_MAXIMO;
-    auto mejora = [buscaMinimo](double v, double actual) {
-        return buscaMinimo ? v < actual : v > actual;
-    };
-    bool hallado = false;
-    double valor = 0.0;
-    for (const Critico &c : criticos) {
-        const double v = p.Eval(c.x);
-        if (c.clase == buscada && (!hallado || mejora(v, valor))) {
-            hallado = true;
-            valor = v;
-            r.abscisa = c.x;
-        }
-    }
-    if (!hallado) {
-        // No point passed the tests: the extremum of an even-degree P is
-        // still reached at one of its critical points.
-        for (const Critico &c : criticos) {
-            const double v = p.Eval(c.x);
-            if (!hallado || mejora(v, valor)) {
-                hallado = true;
-                valor = v;
-                r.abscisa = c.x;
-            }
-        }
-    }
+    std::vector<double> candidatos;
+    for (const Critico &c : criticos)
+        if (c.clase == buscada)
+            candidatos.push_back(c.x);
+    if (candidatos.empty())
+        for (const Critico &c : criticos)
+            candidatos.push_back(c.x);
+    const PuntoExtremo elegido = ExtremoMasIzquierdo(p, candidatos, buscaMinimo);
+    r.abscisa = elegido.x;
+    const double valor = elegido.valor;
     if (buscaMinimo)
         r.valorMin = valor;
     else

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -190,9 +191,7 @@ void LienzoImagen::Borra()
 void LienzoImagen::MarcaRecta(int x1, int y1, int x2, int y2, bool conUltimo)
 {
     if (m_grosor > 1) {
-        QPainter pintor(&m_mascara);
-        pintor.setPen(QPen(Marca(MARCA_TRAZO), m_grosor, Qt::SolidLine, Qt::RoundCap));
-        pintor.drawLine(x1, y1, x2, y2);
+        MarcaRectaGruesa(x1, y1, x2, y2);
         return;
     }
     // One pixel wide: each pixel of the segment once, the style's runs
@@ -227,6 +226,63 @@ void LienzoImagen::MarcaRecta(int x1, int y1, int x2, int y2, bool conUltimo)
             error += dx;
             y += sy;
         }
+    }
+}
+
+void LienzoImagen::MarcaRectaGruesa(int x1, int y1, int x2, int y2)
+{
+    // Every pixel within half the pen's width of the segment (round ends),
+    // row by row: on each row that set is one run, the union of what the
+    // two end discs and the band along the segment leave of it. Done here
+    // rather than by a painter, whose set-up would cost more than the few
+    // pixels of a segment one column long.
+    const double r = m_grosor / 2.0;
+    const double dx = x2 - x1, dy = y2 - y1;
+    const double largo2 = dx * dx + dy * dy;
+    const double largo = std::sqrt(largo2);
+    const int ancho = m_mascara.width(), alto = m_mascara.height();
+    const int desde = std::max(0, int(std::ceil(std::min(y1, y2) - r)));
+    const int hasta = std::min(alto - 1, int(std::floor(std::max(y1, y2) + r)));
+    for (int y = desde; y <= hasta; ++y) {
+        double izq = HUGE_VAL, der = -HUGE_VAL;
+        auto une = [&](double a, double b) {
+            if (a <= b) {
+                izq = std::min(izq, a);
+                der = std::max(der, b);
+            }
+        };
+        for (const auto &[ex, ey] : {std::pair<double, double>(x1, y1), std::pair<double, double>(x2, y2)}) {
+            const double h = r * r - (y - ey) * (y - ey);
+            if (h >= 0)
+                une(ex - std::sqrt(h), ex + std::sqrt(h));
+        }
+        if (largo2 > 0) {
+            // Within r of the line: |dx (y - y1) - dy (x - x1)| <= r L;
+            // between the ends: 0 <= dx (x - x1) + dy (y - y1) <= L^2.
+            double a = -HUGE_VAL, b = HUGE_VAL;
+            const double cruz = dx * (y - y1);
+            if (dy != 0) {
+                const double p = x1 + (cruz - r * largo) / dy, q = x1 + (cruz + r * largo) / dy;
+                a = std::min(p, q);
+                b = std::max(p, q);
+            } else if (std::fabs(cruz) > r * largo) {
+                a = HUGE_VAL;
+            }
+            const double punto = dy * (y - y1);
+            if (dx != 0) {
+                const double p = x1 - punto / dx, q = x1 + (largo2 - punto) / dx;
+                a = std::max(a, std::min(p, q));
+                b = std::min(b, std::max(p, q));
+            } else if (punto < 0 || punto > largo2) {
+                a = HUGE_VAL;
+            }
+            une(a, b);
+        }
+        const int xa = std::max(0, int(std::ceil(izq)));
+        const int xb = std::min(ancho - 1, int(std::floor(der)));
+        std::uint8_t *fila = m_mascara.scanLine(y);
+        for (int x = xa; x <= xb; ++x)
+            fila[x] = MARCA_TRAZO;
     }
 }
 

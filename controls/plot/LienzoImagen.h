@@ -88,6 +88,7 @@ private:
     QFont FuenteDibujo() const;
     // Marks a segment of the mask with the pen's width and style.
     void MarcaRecta(int x1, int y1, int x2, int y2, bool conUltimo);
+    void MarcaRectaGruesa(int x1, int y1, int x2, int y2);
     // Combines the marked pixels of rect with the image, then clears them.
     void Combina(const QRect &rect, std::int32_t colorTrazo, std::int32_t colorRelleno);
     QRect Limita(const QRect &rect) const;

@@ -3,6 +3,7 @@
 #include "Avisos.h"
 #include "ClsParserPoli.h"
 #include "CollFuncPolin.h"
+#include "PolinomiosAula.h"
 
 #include <gtest/gtest.h>
 
@@ -335,4 +336,138 @@ TEST(CalculaRaices, RandomClassroomProductsKeepEveryRoot)
         if (HasFailure())
             return;
     }
+}
+
+namespace {
+
+// The record of p as the program makes it: P, P', P'' and their roots.
+FuncPolinPtr Registro(const PoliPtr &p)
+{
+    auto f = CollFuncPolin::Nuevo();
+    f->Precis(6);
+    f->Polin(p);
+    f->CalculaRaices(0);
+    f->Polder1(p->Prima());
+    f->Polder2(f->Polder1()->Prima());
+    f->CalculaRaices(1);
+    f->CalculaRaices(2);
+    return f;
+}
+
+} // namespace
+
+TEST(CalculaRaices, TightClusterOfExactCoefficientsIsNotMerged)
+{
+    // P' = 8400000 (x-1)^3 (x-1.04) (x-1.05)^3, P(1) = 0: P rises from 1 to
+    // 1.04 and stays above zero by about 7e-7, nine units of rounding of the
+    // size of its terms, and every coefficient is exact.
+    const auto p = DesdeCoeficientes({{1050000, 8},
+                                      {-8628000, 7},
+                                      {31014900, 6},
+                                      {-63702114, 5},
+                                      {163534161.0 / 2, 4},
+                                      {-67165182, 3},
+                                      {34478703, 2},
+                                      {-10113012, 1},
+                                      {2595249.0 / 2, 0}});
+    const auto f = Registro(p);
+    struct Caso {
+        std::int16_t tipo;
+        std::vector<double> raices;
+    };
+    const Caso casos[] = {
+        {0, {1, 1, 1, 1}},
+        {1, {1, 1, 1, 1.04, 1.05, 1.05, 1.05}},
+    };
+    for (const auto &c : casos)
+        EsperaRaices(Raices(f, c.tipo), c.raices, 1e-9, "type " + std::to_string(c.tipo));
+    const auto segunda = Raices(f, 2);
+    ASSERT_EQ(segunda.size(), 6u);
+    EXPECT_EQ(segunda[0], 1);
+    EXPECT_EQ(segunda[1], 1);
+    EXPECT_GT(segunda[2], 1);
+    EXPECT_LT(segunda[2], 1.04);
+    EXPECT_GT(segunda[3], 1.04);
+    EXPECT_LT(segunda[3], 1.05);
+    EXPECT_NEAR(segunda[4], 1.05, 1e-9);
+    EXPECT_EQ(segunda[4], segunda[5]);
+}
+
+TEST(CalculaRaices, RecordOfRandomClassroomProducts)
+{
+    // Products as the random makers and typed exercises give them: whole,
+    // half and tenth roots a whole unit apart, multiplicities 1 to 4,
+    // degree up to 15, a small leading coefficient. P has exactly its
+    // roots; a root of P of multiplicity m is one of P' of multiplicity
+    // m - 1 and of P'' of m - 2, at the same place. (Closer roots with
+    // decimal values are beyond double precision at the higher degrees:
+    // rounding of the expanded coefficients alone splits or merges them.)
+    std::mt19937 azar(16123);
+    for (int caso = 0; caso < 2000; ++caso) {
+        const PolinomioAula aula = SorteaAula(azar, 1 + static_cast<int>(azar() % 15), 0.95);
+        const auto &factores = aula.factores;
+        const std::vector<double> raices = RaicesAula(aula);
+        auto p = Collpolinomio::Nuevo();
+        const std::vector<double> c = CoeficientesAula(aula);
+        for (std::size_t i = c.size(); i-- > 0;)
+            p->Agrega(c[i], static_cast<std::int16_t>(i));
+        const auto f = Registro(p);
+        std::string nombre = "roots";
+        for (double r : raices)
+            nombre += " " + std::to_string(r);
+        EsperaRaices(Raices(f, 0), raices, 1e-6, nombre);
+        for (std::int16_t t = 1; t <= 2; ++t) {
+            const auto derivada = Raices(f, t);
+            for (const auto &[v, m] : factores) {
+                if (m <= t)
+                    continue; // a simple root of P may well be one of P'' too
+                const auto cuantas = std::count_if(derivada.begin(), derivada.end(),
+                                                   [v = v](double x) { return std::fabs(x - v) < 1e-6; });
+                EXPECT_EQ(cuantas, m - t) << nombre << " type " << t << " at " << v;
+            }
+        }
+        if (HasFailure())
+            return;
+    }
+}
+
+TEST(RaicesReales, CoefficientsTakenAsExactOrRounded)
+{
+    // Exact: whole numbers, halves, quarters, as products of such roots
+    // give them. Rounded: decimal fractions, what cancellation leaves of
+    // them (a lone low bit), and significands filled to the last bits.
+    const struct {
+        std::vector<double> coef;
+        bool exactos;
+    } casos[] = {
+        {{2595249.0 / 2, -10113012, 34478703, 1050000}, true},
+        {{0.25, -0.75, 1, 0}, true},
+        {{-6, 11, -6, 1}, true},
+        {{0.1, 1}, false},
+        {{std::ldexp(1.0, -43), 480, 1}, false},
+        {{1e15 + 0.5, 1}, false},
+        {{165.888, -345.6, 480}, false},
+    };
+    for (const auto &c : casos)
+        EXPECT_EQ(RaicesReales::CoeficientesExactos(c.coef), c.exactos) << c.coef[0];
+}
+
+TEST(CalculaRaices, ExactCoefficientsKeepMultipleRootsAtPointsNoDoubleHolds)
+{
+    // Whole coefficients, multiple roots at thirds, sevenths and square
+    // roots: P vanishes there only up to the rounding of the point, and
+    // the tight bound must still call it zero.
+    const double r3 = std::sqrt(3.0), r2 = std::sqrt(2.0);
+    const struct {
+        const char *nombre;
+        std::vector<std::pair<double, int>> terminos;
+        std::vector<double> raices;
+    } casos[] = {
+        {"(3x-1)^2 (x+2)", {{9, 3}, {12, 2}, {-11, 1}, {2, 0}}, {-2, 1.0 / 3, 1.0 / 3}},
+        {"(x^2-3)^2 (x-1)", {{1, 5}, {-1, 4}, {-6, 3}, {6, 2}, {9, 1}, {-9, 0}}, {-r3, -r3, 1, r3, r3}},
+        {"(x^2-2)^3", {{1, 6}, {-6, 4}, {12, 2}, {-8, 0}}, {-r2, -r2, -r2, r2, r2, r2}},
+        {"(7x-3)^3 (x-2)", {{343, 4}, {-1127, 3}, {1071, 2}, {-405, 1}, {54, 0}}, {3.0 / 7, 3.0 / 7, 3.0 / 7, 2}},
+    };
+    for (const auto &c : casos)
+        EsperaRaices(RaicesDe(DesdeCoeficientes(c.terminos)), c.raices, 1e-9, c.nombre);
 }

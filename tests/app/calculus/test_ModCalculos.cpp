@@ -1,5 +1,6 @@
 #include "ModCalculos.h"
 
+#include "generapoli.h"
 #include "test_ModCalculosAyuda.h"
 
 #include <gtest/gtest.h>
@@ -283,6 +284,58 @@ TEST(MaxMinAbsoluto, ExtremaRangeAndLimits)
         EXPECT_EQ(rango.n, 1);
         EXPECT_EQ(rango.sinExtremo, c.sinExtremo);
     }
+}
+
+TEST(MaxMinAbsoluto, TiesWithinRoundingGoToTheLeftmostPoint)
+{
+    // Equal extrema whose computed values differ only by rounding of the
+    // expanded coefficients: the leftmost point is reported.
+    struct Caso {
+        const char *nombre;
+        PoliPtr p;
+        double abscisa;
+        bool minimo;
+    } casos[] = {
+        {"(x+1)^2 (x-0.3)^2", DesdeRaices(1, {{-1, 2}, {0.3, 2}}), -1, true},
+        {"(x^2-4)^2 (x^2-0.01)^2", DesdeRaices(1, {{-2, 2}, {2, 2}, {-0.1, 2}, {0.1, 2}}), -2, true},
+        {"-(x+2)^2 (x+0.9)^2 (x+0.1)^2", DesdeRaices(-1, {{-0.1, 2}, {-0.9, 2}, {-2, 2}}), -2, false},
+        {"-2(x-0.5)^2 (x-1)^2 (x-2.7)^2 (x-5)^2", DesdeRaices(-2, {{5, 2}, {2.7, 2}, {1, 2}, {0.5, 2}}), 0.5,
+         false},
+    };
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.nombre);
+        const auto r = MaxMinAbsoluto(*CreaFuncPolin(c.p));
+        EXPECT_NEAR(r.abscisa, c.abscisa, 1e-9);
+        EXPECT_NEAR(c.minimo ? r.valorMin : r.valorMax, 0, 1e-12);
+        EXPECT_EQ(c.minimo ? r.valorMax : r.valorMin, c.minimo ? INFINITO : -INFINITO);
+        EXPECT_FALSE(r.sinExtremo);
+    }
+}
+
+TEST(CreaFuncPolin, TightClusterKeepsItsSignMonotonicityAndClasses)
+{
+    // P' = 8400000 (x-1)^3 (x-1.04) (x-1.05)^3, P(1) = 0: P is zero only at
+    // 1 and positive elsewhere; it falls, rises to 1.04, falls to 1.05 and
+    // rises again.
+    // Built from P' in whole-number factors, 42 (x-1)^3 (25x-26) (20x-21)^3,
+    // so that every coefficient is exact.
+    PoliPtr prima = Poli({{42, 0}});
+    const std::pair<double, double> factores[] = {{1, -1}, {1, -1}, {1, -1}, {25, -26},
+                                                  {20, -21}, {20, -21}, {20, -21}};
+    for (const auto &[a, b] : factores)
+        prima = prima->Producto(*Poli({{a, 1}, {b, 0}}));
+    PoliPtr p = prima->Integral();
+    p = p->Resta(*Poli({{p->Eval(1), 0}}));
+    const auto fp = CreaFuncPolin(p);
+    EsperaIntervalos(IntervalosSigno(*fp), {1}, {CODIGO_POSITIVO, CODIGO_POSITIVO});
+    const auto monotonia = IntervalosMonotonia(*fp);
+    ASSERT_EQ(monotonia.n, 3);
+    EXPECT_EQ(monotonia.codigos, (std::vector<std::int16_t>{-1, 1, -1, 1}));
+    EXPECT_NEAR(monotonia.intervalos[1].izquierdo, 1, 1e-12);
+    EXPECT_NEAR(monotonia.intervalos[2].izquierdo, 1.04, 1e-12);
+    EXPECT_NEAR(monotonia.intervalos[3].izquierdo, 1.05, 1e-9);
+    const auto criticos = ClasificaPuntosCriticos(*fp);
+    EXPECT_EQ(criticos.clase, (std::vector<std::int16_t>{CLASE_MINIMO, CLASE_MAXIMO, CLASE_MINIMO}));
 }
 
 TEST(MaxMinAbsoluto, ConstantIsItsOwnMaximumAndMinimum)

@@ -1,0 +1,192 @@
+// What a student waits for, offscreen, in a real session on the degree-5
+// polynomial x^5 - 5x^3 + 4x: opening each exercise window from the hub,
+// "Listo" with a right answer until the success message is up (the moment
+// the modal hook is asked to show it), and the hub's "El usuario construye
+// la gráfica". Each is timed alone, everything around it untimed; a table
+// at the end gives each in milliseconds beside one frame (16 ms).
+#include "TiemposPorNombre.h"
+
+#include "../tests/app/shell/tst_HubSesion.h"
+
+#include "frmDerivada2.h"
+#include "frmParidad.h"
+#include "frmderivada1.h"
+#include "frmextension.h"
+
+#include "UCDextavo.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <optional>
+
+namespace {
+
+using Reloj = std::chrono::steady_clock;
+
+template <class T> T *Ventana() { return SesionPrueba::Ventana<T>(); }
+frmPolical *Hub() { return SesionPrueba::Hub(); }
+void Suelta()
+{
+    QCoreApplication::processEvents();
+    SesionPrueba::Suelta();
+}
+void Pulsa(Usc *boton) { SesionPrueba::Pulsa(boton); }
+void EscribePoli(RichTextPolin &caja, const QString &texto) { SesionPrueba::Escribe(caja, texto); }
+
+// The session of the window tests on the polynomial; the first message
+// shown after a press notes the time (a right answer shows only its
+// success message).
+struct Sesion : SesionPrueba {
+    std::optional<Reloj::time_point> exito;
+
+    Sesion()
+    {
+        principal->resize(1280, 800);
+        DaPolinomio(QStringLiteral("x^5-5x^3+4x"));
+        alMensaje = [this] {
+            if (!exito)
+                exito = Reloj::now();
+        };
+    }
+
+    // The hub as it was before the concept was worked.
+    void Olvida(int concepto)
+    {
+        ConceptoResuelto[static_cast<std::size_t>(concepto)] = false;
+        Hub()->OptCalcConcepto(concepto)->setEnabled(true);
+        Hub()->OptCalcConcepto(concepto)->setChecked(false);
+    }
+};
+
+Sesion &LaSesion()
+{
+    static Sesion sesion;
+    return sesion;
+}
+
+// One exercise: its concept in the hub, how a right answer is given, and
+// how it is left unanswered.
+struct Ejercicio {
+    const char *nombre;
+    int concepto;
+    std::function<QWidget *()> ventana;
+    std::function<void()> responde;
+    std::function<Usc *()> listo;
+    std::function<Usc *()> cancelar;
+};
+
+const Ejercicio kEjercicios[] = {
+    {"derivada1", 4, [] { return Ventana<frmderivada1>(); },
+     [] { EscribePoli(*Ventana<frmderivada1>()->RtpPidePoliR(), QStringLiteral("5x^4-15x^2+4")); },
+     [] { return Ventana<frmderivada1>()->cmdListo(); }, [] { return Ventana<frmderivada1>()->cmdCancelar(); }},
+    {"Derivada2", 8, [] { return Ventana<frmDerivada2>(); },
+     [] { EscribePoli(*Ventana<frmDerivada2>()->RtpPidePoliR(), QStringLiteral("20x^3-30x")); },
+     [] { return Ventana<frmDerivada2>()->cmdListo(); }, [] { return Ventana<frmDerivada2>()->cmdCancelar(); }},
+    {"Paridad", 2, [] { return Ventana<frmParidad>(); }, [] { Ventana<frmParidad>()->OptParidad(0)->click(); },
+     [] { return Ventana<frmParidad>()->cmdListo(); }, [] { return Ventana<frmParidad>()->cmdCancelar(); }},
+    {"extension", 3, [] { return Ventana<frmextension>(); },
+     [] {
+         QTest::keyClicks(Ventana<frmextension>()->txtLimite(0)->Caja(), QStringLiteral("-i"));
+         QTest::keyClicks(Ventana<frmextension>()->txtLimite(1)->Caja(), QStringLiteral("+i"));
+     },
+     [] { return Ventana<frmextension>()->CmdExtensaListo(); },
+     [] { return Ventana<frmextension>()->CmdExtensaCancelar(); }},
+};
+
+void Abre(benchmark::State &estado, const Ejercicio &e)
+{
+    Sesion &s = LaSesion();
+    for (auto _ : estado) {
+        s.Olvida(e.concepto);
+        Suelta();
+        const auto t0 = Reloj::now();
+        Hub()->OptCalcConcepto(e.concepto)->click();
+        Suelta();
+        estado.SetIterationTime(std::chrono::duration<double>(Reloj::now() - t0).count());
+        Pulsa(e.cancelar());
+        Suelta();
+    }
+}
+
+void Listo(benchmark::State &estado, const Ejercicio &e)
+{
+    Sesion &s = LaSesion();
+    for (auto _ : estado) {
+        s.Olvida(e.concepto);
+        Hub()->OptCalcConcepto(e.concepto)->click();
+        Suelta();
+        e.responde();
+        Suelta();
+        s.exito.reset();
+        const auto t0 = Reloj::now();
+        Pulsa(e.listo());
+        const auto t1 = s.exito.value_or(Reloj::now());
+        estado.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
+        if (!s.exito || !ConceptoResuelto[static_cast<std::size_t>(e.concepto)])
+            estado.SkipWithError("the right answer was not taken");
+        Suelta();
+        if (e.ventana())
+            Pulsa(e.cancelar());
+        Suelta();
+    }
+}
+
+void ConstruyeGrafica(benchmark::State &estado)
+{
+    LaSesion();
+    for (auto _ : estado) {
+        Suelta();
+        const auto t0 = Reloj::now();
+        Hub()->mnuConsGraf()->trigger();
+        Suelta();
+        estado.SetIterationTime(std::chrono::duration<double>(Reloj::now() - t0).count());
+        Hub()->cmdCancelar_Click();
+        Suelta();
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QUORVANE_DATA_DIR"))
+        qputenv("QUORVANE_DATA_DIR", QUORVANE_DATOS);
+    QApplication app(argc, argv);
+    for (const Ejercicio &e : kEjercicios) {
+        benchmark::RegisterBenchmark((std::string("Abre/") + e.nombre).c_str(), Abre, e)
+            ->UseManualTime()
+            ->Iterations(40)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("Listo/") + e.nombre).c_str(), Listo, e)
+            ->UseManualTime()
+            ->Iterations(40)
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark("ConstruyeGrafica", ConstruyeGrafica)
+        ->UseManualTime()
+        ->Iterations(40)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    TiemposPorNombre tabla([](const TiemposPorNombre &t) {
+        std::printf("\n%-28s %10s %8s\n", "espera", "ms", "< 16 ms");
+        auto fila = [&t](const std::string &nombre) {
+            const double ms = t.Tiempo(nombre);
+            if (ms > 0)
+                std::printf("%-28s %10.3f %8s\n", nombre.c_str(), ms, ms < 16 ? "si" : "NO");
+        };
+        for (const Ejercicio &e : kEjercicios) {
+            fila(std::string("Abre/") + e.nombre);
+            fila(std::string("Listo/") + e.nombre);
+        }
+        fila("ConstruyeGrafica");
+    });
+    benchmark::RunSpecifiedBenchmarks(&tabla);
+    benchmark::Shutdown();
+}

@@ -1,0 +1,67 @@
+#pragma once
+// Classroom polynomials as the random makers and typed exercises give
+// them: a small leading coefficient times (x - r)^m over whole, half and
+// tenth roots r, multiplicities 1 to 4, expanded in doubles as the program
+// expands a product. Shared by the root tests and the benchmark.
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <utility>
+#include <vector>
+
+struct PolinomioAula {
+    double principal = 1.0;
+    std::vector<std::pair<double, int>> factores; // root, multiplicity
+};
+
+// Of the given degree, its distinct roots at least separacion apart.
+inline PolinomioAula SorteaAula(std::mt19937 &azar, int grado, double separacion)
+{
+    const double principales[] = {1, -1, 2, -2, 3, 0.5};
+    PolinomioAula p;
+    p.principal = principales[azar() % 6];
+    int resto = grado;
+    while (resto > 0) {
+        double r = 0;
+        switch (azar() % 3) {
+        case 0: r = static_cast<int>(azar() % 11) - 5; break;
+        case 1: r = (static_cast<int>(azar() % 15) - 7) + 0.5; break;
+        default: r = (static_cast<int>(azar() % 81) - 40) / 10.0; break;
+        }
+        bool cerca = false;
+        for (const auto &[v, m] : p.factores)
+            cerca = cerca || std::fabs(v - r) < separacion;
+        if (cerca)
+            continue;
+        const int m = std::min(resto, 1 + static_cast<int>(azar() % 4));
+        p.factores.push_back({r, m});
+        resto -= m;
+    }
+    return p;
+}
+
+// Its roots with repetition, ascending.
+inline std::vector<double> RaicesAula(const PolinomioAula &p)
+{
+    std::vector<double> raices;
+    for (const auto &[v, m] : p.factores)
+        raices.insert(raices.end(), static_cast<std::size_t>(m), v);
+    std::sort(raices.begin(), raices.end());
+    return raices;
+}
+
+// Coefficients, element k that of x^k, multiplied out factor by factor.
+inline std::vector<double> CoeficientesAula(const PolinomioAula &p)
+{
+    std::vector<double> c{p.principal};
+    for (const auto &[r, m] : p.factores)
+        for (int k = 0; k < m; ++k) {
+            std::vector<double> n(c.size() + 1, 0.0);
+            for (std::size_t i = 0; i < c.size(); ++i) {
+                n[i + 1] += c[i];
+                n[i] -= r * c[i];
+            }
+            c = n;
+        }
+    return c;
+}
