@@ -5,6 +5,7 @@
 #include "frmParidad.h"
 #include "frmderivada1.h"
 #include "frmextension.h"
+#include "frmposi.h"
 
 namespace {
 template <class T> void registra(int concepto)
@@ -15,6 +16,7 @@ template <class T> void registra(int concepto)
 
 void RegistraEjerciciosAnalisis()
 {
+    registra<frmposi>(1);
     registra<frmParidad>(2);
     registra<frmextension>(3);
     registra<frmderivada1>(4);
