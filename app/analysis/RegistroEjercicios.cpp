@@ -2,6 +2,7 @@
 
 #include "VentanaEjercicio.h"
 #include "frmDerivada2.h"
+#include "frmMonotonia.h"
 #include "frmParidad.h"
 #include "frmderivada1.h"
 #include "frmextension.h"
@@ -20,5 +21,6 @@ void RegistraEjerciciosAnalisis()
     registra<frmParidad>(2);
     registra<frmextension>(3);
     registra<frmderivada1>(4);
+    registra<frmMonotonia>(6);
     registra<frmDerivada2>(8);
 }
