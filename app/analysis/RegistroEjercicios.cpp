@@ -1,6 +1,7 @@
 #include "CatalogoEjercicios.h"
 
 #include "VentanaEjercicio.h"
+#include "frmConcavidad.h"
 #include "frmDerivada2.h"
 #include "frmMonotonia.h"
 #include "frmParidad.h"
@@ -23,4 +24,5 @@ void RegistraEjerciciosAnalisis()
     registra<frmderivada1>(4);
     registra<frmMonotonia>(6);
     registra<frmDerivada2>(8);
+    registra<frmConcavidad>(10);
 }
