@@ -5,6 +5,7 @@
 #include "frmDerivada2.h"
 #include "frmMonotonia.h"
 #include "frmParidad.h"
+#include "frmRango.h"
 #include "frmderivada1.h"
 #include "frmextension.h"
 #include "frmposi.h"
@@ -25,4 +26,5 @@ void RegistraEjerciciosAnalisis()
     registra<frmMonotonia>(6);
     registra<frmDerivada2>(8);
     registra<frmConcavidad>(10);
+    registra<frmRango>(11);
 }
