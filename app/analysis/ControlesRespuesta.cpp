@@ -34,6 +34,8 @@ Usc *BotonEnFila(QWidget &padre, QBoxLayout &fila, const QString &texto)
 {
     auto *b = new Usc(&padre);
     b->Caption(texto);
+    // A window short of height squeezes its tools, never the answer's buttons.
+    b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     fila.addWidget(b);
     return b;
 }
