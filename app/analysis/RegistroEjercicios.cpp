@@ -3,6 +3,7 @@
 #include "VentanaEjercicio.h"
 #include "frmConcavidad.h"
 #include "frmDerivada2.h"
+#include "frmMaxMinAbs.h"
 #include "frmMonotonia.h"
 #include "frmParidad.h"
 #include "frmRango.h"
@@ -27,4 +28,5 @@ void RegistraEjerciciosAnalisis()
     registra<frmDerivada2>(8);
     registra<frmConcavidad>(10);
     registra<frmRango>(11);
+    registra<frmMaxMinAbs>(12);
 }
