@@ -35,6 +35,7 @@ private slots:
         QCOMPARE(w->lbltitulo()->text(), QStringLiteral("RANGO"));
         QCOMPARE(w->lblposi3()->text(), QStringLiteral("  ("));
         QCOMPARE(w->cmdBorrar()->Caption(), QStringLiteral("Borrrar"));
+        QVERIFY(!w->txtraices2(0)->Caja()->acceptDrops());
         e->grafica.graf.Limpia();
         DaIntervalo(*w, "-3", "i", -1);
         QCOMPARE(e->mensajes, QStringList{Exito(32)});

@@ -190,6 +190,17 @@ private slots:
         QCOMPARE(w->SignoElegido(), -1);
     }
 
+    // The calculator's read-out may be dropped on the ends of this window
+    // alone among the interval exercises.
+    void soltarEnLosExtremos()
+    {
+        EntornoEjercicios::Polinomio({{1, 2}});
+        frmposi *w = abre();
+        QVERIFY(w->txtraices2(0)->Caja()->acceptDrops());
+        emit w->txtraices2(1)->DragDrop(nullptr, QStringLiteral("2.5"), 0, 0);
+        QCOMPARE(w->txtraices2(1)->Text(), QStringLiteral("2.5"));
+    }
+
     void caminoDeLaGrafica()
     {
         EntornoEjercicios::Polinomio({{1, 2}, {-1, 0}});
