@@ -147,12 +147,24 @@ private slots:
         QVERIFY(!EntornoEjercicios::Abierta<frmMaxMinAbs>());
     }
 
+    void caminoDeLaDerivadaNoPideValor_data()
+    {
+        QTest::addColumn<QList<int>>("terminos");
+        QTest::addColumn<int>("opcion");
+        QTest::addColumn<int>("exito");
+        QTest::newRow("mínimo") << QList<int>{1, 2} << int(SoloMinimo) << 60;
+        QTest::newRow("máximo") << QList<int>{-1, 2} << int(SoloMaximo) << 61;
+        QTest::newRow("ninguno") << QList<int>{1, 3} << int(Ninguno) << 62;
+    }
     void caminoDeLaDerivadaNoPideValor()
     {
-        EntornoEjercicios::Polinomio({{1, 2}});
+        QFETCH(QList<int>, terminos);
+        QFETCH(int, opcion);
+        QFETCH(int, exito);
+        EntornoEjercicios::Polinomio({{terminos[0], terminos[1]}});
         frmMaxMinAbs *w = abre(Camino::GraficaDeri);
-        elige(*w, SoloMinimo);
-        QCOMPARE(e->mensajes, QStringList{Exito(60)});
+        elige(*w, opcion);
+        QCOMPARE(e->mensajes, QStringList{Exito(exito)});
         QVERIFY(!EntornoEjercicios::Abierta<frmMaxMinAbs>());
         QVERIFY(ConceptoResuelto[12]);
         QCOMPARE(e->abridor.deshabilitadas, QList<int>{5});
