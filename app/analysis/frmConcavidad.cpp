@@ -80,6 +80,8 @@ void frmConcavidad::cmdListo_Click(int)
 
 void frmConcavidad::EvaluaIntervalo()
 {
+    if (m_abiertos.empty())
+        return;
     if (!leeExtremo(0, m_izq) || !leeExtremo(1, m_der))
         return;
     const double t = tolerancia();

@@ -105,6 +105,8 @@ void frmMonotonia::cmdListo_Click(int)
 
 void frmMonotonia::RevisaIntervalo()
 {
+    if (m_abiertos.empty())
+        return;
     const double t = tolerancia();
     if (elegida() < 0) {
         MuestraError("", 105);

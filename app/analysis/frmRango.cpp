@@ -84,7 +84,7 @@ void frmRango::EvaluaIntervaloRango()
 {
     double a = 0;
     double b = 0;
-    if (!leeExtremo(0, a) || !leeExtremo(1, b))
+    if (!PoliActual || !leeExtremo(0, a) || !leeExtremo(1, b))
         return;
     if (a > b) {
         MuestraError("", 145);

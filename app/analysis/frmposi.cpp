@@ -88,7 +88,7 @@ void frmposi::EvaluaIntervalo(int n)
 
 void frmposi::cmdListo_Click(int)
 {
-    if (!leeExtremo(0, m_izq) || !leeExtremo(1, m_der))
+    if (m_abiertos.empty() || !leeExtremo(0, m_izq) || !leeExtremo(1, m_der))
         return;
     if (m_izq > m_der) {
         MuestraError("", 145);
