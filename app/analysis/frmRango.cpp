@@ -13,6 +13,7 @@
 #include "RichTextBox.h"
 #include "UCDextavo.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -28,6 +29,7 @@ frmRango::frmRango()
         return d;
     }())
 {
+    fraTitulo()->setTitle(QStringLiteral("Función por analizar:"));
     PanelHerramientas *h = herramientas();
     for (QRadioButton *o : {h->OptPuntPolioDeri(0), h->OptPolioDeri(0)})
         o->setText(QStringLiteral("Polinomio"));
