@@ -131,6 +131,14 @@ int VentanaIntervalos::sustituye(int n) const
     return n;
 }
 
+void VentanaIntervalos::marcaError(int n)
+{
+    MuestraError("", static_cast<std::int16_t>(sustituye(n)));
+    desmarcaCualidades();
+    m_extremos[0]->setFocus();
+    m_listo->Enabled(false);
+}
+
 void VentanaIntervalos::cargaAbiertos(const ResultadoIntervalos &r)
 {
     m_abiertos = r.intervalos;

@@ -74,6 +74,9 @@ protected:
     // What error n becomes for the typed ends: 134 when the left end is
     // plus infinity, else 133 when both ends are equal.
     int sustituye(int n) const;
+    // A wrong interval: its message after sustituye, the options cleared,
+    // "Listo" off, the ends kept for correcting and the focus on the left.
+    void marcaError(int n);
 
     // The open list from an analysis routine; nothing given yet.
     void cargaAbiertos(const ResultadoIntervalos &r);

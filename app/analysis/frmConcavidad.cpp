@@ -63,14 +63,6 @@ void frmConcavidad::alIniciar()
     m_ultimoInicial = m_ultimo;
 }
 
-void frmConcavidad::MarcaError(int n)
-{
-    MuestraError("", static_cast<std::int16_t>(sustituye(n)));
-    desmarcaCualidades();
-    txtraices2(0)->setFocus();
-    cmdListo()->Enabled(false);
-}
-
 void frmConcavidad::cmdListo_Click(int)
 {
     if (const int i = elegida(); i >= 0)

@@ -24,9 +24,8 @@ protected:
 
 private:
     void EvaluaIntervalo();
-    // A wrong interval: its message (133 and 134 first), the options
-    // cleared, the ends kept for correcting.
-    void MarcaError(int n);
+    // A wrong interval; the chosen quality is kept for the next check.
+    void MarcaError(int n) { marcaError(n); }
     // The whole line is one interval.
     void revisaDominio();
 

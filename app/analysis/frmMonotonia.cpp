@@ -86,11 +86,8 @@ void frmMonotonia::cmdBorrar_Click(int razon)
 
 void frmMonotonia::MarcaError(int n)
 {
-    MuestraError("", static_cast<std::int16_t>(sustituye(n)));
-    desmarcaCualidades();
-    txtraices2(0)->setFocus();
+    marcaError(n);
     m_cualidad = CualidadNinguna;
-    cmdListo()->Enabled(false);
 }
 
 void frmMonotonia::cmdListo_Click(int)
