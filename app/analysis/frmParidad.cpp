@@ -1,5 +1,6 @@
 #include "frmParidad.h"
 
+#include "ControlesRespuesta.h"
 #include "PanelHerramientas.h"
 
 #include "ExpresionRtf.h"
@@ -27,13 +28,7 @@ frmParidad::frmParidad()
     m_grupo = new QButtonGroup(this);
     const QStringList textos{QStringLiteral("P(x) es impar"), QStringLiteral("P(x) es par"),
                              QStringLiteral("Sin paridad")};
-    for (int i = 0; i < 3; ++i) {
-        auto *o = new QRadioButton(textos[i], this);
-        m_opciones[static_cast<std::size_t>(i)] = o;
-        m_grupo->addButton(o, i);
-        zonaRespuesta()->addWidget(o);
-        connect(o, &QRadioButton::clicked, this, [this, i] { OptParidad_Click(i); });
-    }
+    m_opciones = CreaOpciones(*this, *zonaRespuesta(), *m_grupo, textos, [this](int i) { OptParidad_Click(i); });
     agregaListoCancelar(m_listo, m_cancelar);
     connect(m_listo, &Usc::Click, this, &frmParidad::cmdListo_Click);
 
@@ -138,10 +133,7 @@ bool frmParidad::esCorrecta(int i) const
 
 void frmParidad::desmarca()
 {
-    m_grupo->setExclusive(false);
-    for (auto *o : m_opciones)
-        o->setChecked(false);
-    m_grupo->setExclusive(true);
+    DesmarcaGrupo(*m_grupo);
 }
 
 void frmParidad::cmdListo_Click(int)

@@ -6,7 +6,7 @@
 
 #include "ModCalculos.h"
 
-#include <array>
+#include <vector>
 
 class QButtonGroup;
 class QRadioButton;
@@ -43,7 +43,7 @@ private:
 
     Paridad m_paridad;
     QButtonGroup *m_grupo;
-    std::array<QRadioButton *, 3> m_opciones{};
+    std::vector<QRadioButton *> m_opciones;
     Usc *m_listo;
     Usc *m_cancelar;
     RichTextBox *m_rtbraices;

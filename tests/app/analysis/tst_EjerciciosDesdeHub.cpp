@@ -3,9 +3,14 @@
 // another polynomial and to the start leave the hub and the stack sound.
 #include "../shell/tst_HubSesion.h"
 
+#include "frmConcavidad.h"
+#include "frmMaxMinAbs.h"
+#include "frmMonotonia.h"
 #include "frmParidad.h"
+#include "frmRango.h"
 #include "frmderivada1.h"
 #include "frmextension.h"
+#include "frmposi.h"
 
 #include "PictureEjes.h"
 #include "UCDextavo.h"
@@ -14,6 +19,8 @@
 #include <QLineEdit>
 #include <QLabel>
 #include <QRadioButton>
+
+#include <tuple>
 
 class tst_EjerciciosDesdeHub : public QObject {
     Q_OBJECT
@@ -60,6 +67,52 @@ private slots:
         SesionPrueba::Pulsa(w->CmdExtensaListo());
         QCOMPARE(s.mensajes, QStringList{QString::fromStdString(Exitos.Texto(0, 7))});
         QVERIFY(graf.Imagen() != antes);
+    }
+
+    // Each concept option opens its own exercise, which lays its bands or
+    // segment on the graph window of the session.
+    void opcionesDeIntervalos()
+    {
+        SesionPrueba s;
+        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        const auto abre = [&s](int k) {
+            s.Hub()->OptCalcConcepto(k)->click();
+            SesionPrueba::Suelta();
+        };
+        abre(1);
+        QVERIFY(SesionPrueba::Ventana<frmposi>());
+        SesionPrueba::Ventana<frmposi>()->Cancela();
+        abre(10);
+        QVERIFY(SesionPrueba::Ventana<frmConcavidad>());
+        SesionPrueba::Ventana<frmConcavidad>()->Cancela();
+        abre(11);
+        QVERIFY(SesionPrueba::Ventana<frmRango>());
+        SesionPrueba::Ventana<frmRango>()->Cancela();
+        abre(12);
+        QVERIFY(SesionPrueba::Ventana<frmMaxMinAbs>());
+        SesionPrueba::Ventana<frmMaxMinAbs>()->Cancela();
+        SesionPrueba::Suelta();
+        QVERIFY(s.Hub()->OptCalcConcepto(12)->isEnabled());
+
+        abre(6);
+        auto *w = SesionPrueba::Ventana<frmMonotonia>();
+        QVERIFY(w);
+        const QImage antes = s.Grafica()->Picejegraf2().Imagen().copy();
+        for (const auto &[izq, der, cualidad] : {std::tuple{"-1", "1", 1}, {"-i", "-1", 0}, {"1", "i", 0}}) {
+            w->txtraices2(0)->Text(QString());
+            QTest::keyClicks(w->txtraices2(0)->Caja(), QString::fromLatin1(izq));
+            w->txtraices2(1)->Text(QString());
+            QTest::keyClicks(w->txtraices2(1)->Caja(), QString::fromLatin1(der));
+            w->OptParidad(cualidad)->click();
+            SesionPrueba::Pulsa(w->cmdListo());
+        }
+        QVERIFY(s.Grafica()->Picejegraf2().Imagen() != antes);
+        SesionPrueba::Pulsa(w->CmdOk());
+        SesionPrueba::Suelta();
+        QCOMPARE(s.mensajes.last(), QString::fromStdString(Exitos.Texto(0, 23)));
+        QVERIFY(!SesionPrueba::Ventana<frmMonotonia>());
+        QVERIFY(!s.Hub()->OptCalcConcepto(6)->isEnabled());
+        QCOMPARE(ConceptoActual, std::int16_t(7));
     }
 
     void laDerivadaApagaLaLecturaDelCursor()

@@ -1,0 +1,216 @@
+#include "VentanaIntervalos.h"
+
+#include "ControlesRespuesta.h"
+#include "EntradaNumerica.h"
+#include "PanelHerramientas.h"
+
+#include "ExpresionRtf.h"
+#include "ModCadena.h"
+#include "Utilerias.h"
+#include "VentanaDibujo.h"
+#include "Ventanas.h"
+#include "dibujo.h"
+
+#include "PictureEjes.h"
+#include "RichTextBox.h"
+#include "UCDextavo.h"
+#include "Usc.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+// Where a band from minus infinity starts, right of the graph's edge.
+constexpr double MargenBanda = 0.2;
+} // namespace
+
+VentanaIntervalos::VentanaIntervalos(const DisenoIntervalos &diseno)
+    : VentanaEjercicio(diseno.titulo)
+{
+    auto *fraIntervalo = new QHBoxLayout;
+    if (!diseno.rotulo.isEmpty()) {
+        m_lblIntervalo = new QLabel(diseno.rotulo, this);
+        fraIntervalo->addWidget(m_lblIntervalo);
+    }
+    m_lblposi3 = new QLabel(diseno.antes, this);
+    fraIntervalo->addWidget(m_lblposi3);
+    for (int i = 0; i < 2; ++i) {
+        auto *caja = new UCDextavo(this);
+        caja->HayInfinito(true);
+        caja->ToolTipDtav(i == 0 ? QStringLiteral("extremo izq. del intervalo (un número)")
+                                 : QStringLiteral("extremo der. del intervalo (un número)"));
+        m_extremos[static_cast<std::size_t>(i)] = caja;
+        if (i == 1)
+            fraIntervalo->addWidget(new QLabel(QStringLiteral(","), this));
+        fraIntervalo->addWidget(caja, 1);
+        conectaCaja(*caja, [this] { cmdListo_Click(1); }, OpcionesCaja{true, true, diseno.soltar});
+    }
+    m_lblgrafica3 = new QLabel(QStringLiteral(")"), this);
+    fraIntervalo->addWidget(m_lblgrafica3);
+    zonaRespuesta()->addLayout(fraIntervalo);
+
+    m_grupo = new QButtonGroup(this);
+    m_opciones = CreaOpciones(*this, *zonaRespuesta(), *m_grupo, diseno.cualidades, [this](int i) { alElegir(i); });
+
+    auto *botones = new QHBoxLayout;
+    m_listo = BotonEnFila(*this, *botones, QStringLiteral("Listo"));
+    m_borrar = BotonEnFila(*this, *botones, diseno.borrar);
+    m_ok = BotonEnFila(*this, *botones, QStringLiteral("Terminar"));
+    m_cancelar = BotonEnFila(*this, *botones, QStringLiteral("Cancelar"));
+    zonaRespuesta()->addLayout(botones);
+    connect(m_listo, &Usc::Click, this, [this](int razon) { cmdListo_Click(razon); });
+    connect(m_borrar, &Usc::Click, this, [this](int razon) { cmdBorrar_Click(razon); });
+    connect(m_ok, &Usc::Click, this, [this](int razon) { CmdOk_Click(razon); });
+    connect(m_cancelar, &Usc::Click, this, [this](int) { Cancela(); });
+
+    PanelHerramientas *h = agregaHerramientas(diseno.herramientas);
+    m_rtbIntervalos = new RichTextBox(h->stabRaices());
+    m_rtbIntervalos->SetLocked(true);
+    h->stabRaices()->addTab(m_rtbIntervalos, diseno.pestana);
+}
+
+QRadioButton *VentanaIntervalos::OptCualidad(int i) const
+{
+    return i >= 0 && i < int(m_opciones.size()) ? m_opciones[static_cast<std::size_t>(i)] : nullptr;
+}
+
+QWidget *VentanaIntervalos::controlRespuesta() const
+{
+    return m_extremos[0];
+}
+
+void VentanaIntervalos::alElegir(int)
+{
+    m_listo->Enabled(true);
+}
+
+void VentanaIntervalos::cmdBorrar_Click(int)
+{
+    for (auto *c : m_extremos)
+        c->Text(QString());
+    desmarcaCualidades();
+    if (!m_opciones.empty())
+        m_listo->Enabled(false);
+    m_extremos[0]->setFocus();
+}
+
+bool VentanaIntervalos::leeExtremo(int i, double &valor)
+{
+    UCDextavo *caja = m_extremos[static_cast<std::size_t>(i)];
+    if (caja->Text().isEmpty()) {
+        MuestraError("", static_cast<std::int16_t>(163 + i));
+        caja->setFocus();
+        return false;
+    }
+    if (ValidaCajaNumerica(*caja) >= 1)
+        return false;
+    valor = caja->NumAceptado();
+    return true;
+}
+
+int VentanaIntervalos::elegida() const
+{
+    return m_grupo->checkedId();
+}
+
+void VentanaIntervalos::desmarcaCualidades()
+{
+    DesmarcaGrupo(*m_grupo);
+}
+
+int VentanaIntervalos::sustituye(int n) const
+{
+    if (m_izq == INFINITO)
+        return 134;
+    if (m_izq == m_der)
+        return 133;
+    return n;
+}
+
+void VentanaIntervalos::marcaError(int n)
+{
+    MuestraError("", static_cast<std::int16_t>(sustituye(n)));
+    desmarcaCualidades();
+    m_extremos[0]->setFocus();
+    m_listo->Enabled(false);
+}
+
+void VentanaIntervalos::cargaAbiertos(const ResultadoIntervalos &r)
+{
+    m_abiertos = r.intervalos;
+    m_signos = r.codigos;
+    m_signos.resize(m_abiertos.size(), CODIGO_NULO);
+    m_ultimo = int(m_abiertos.size()) - 1;
+    m_dados.clear();
+}
+
+int VentanaIntervalos::buscaAbierto(double izq, double tol) const
+{
+    for (int i = 0; i <= m_ultimo; ++i)
+        if (CasiIgual(izq, m_abiertos[static_cast<std::size_t>(i)].izquierdo, tol))
+            return i;
+    return -1;
+}
+
+bool VentanaIntervalos::yaDado(double izq, double tol) const
+{
+    for (const Intervalo &d : m_dados)
+        if (CasiIgual(izq, d.izquierdo, tol))
+            return true;
+    return false;
+}
+
+void VentanaIntervalos::aceptaAbierto(int i, bool conservaOrden)
+{
+    const auto k = static_cast<std::size_t>(i);
+    const auto ultimo = static_cast<std::size_t>(m_ultimo);
+    m_dados.push_back(m_abiertos[k]);
+    if (conservaOrden) {
+        for (std::size_t j = k; j < ultimo; ++j) {
+            m_abiertos[j] = m_abiertos[j + 1];
+            m_signos[j] = m_signos[j + 1];
+        }
+    } else {
+        m_abiertos[k] = m_abiertos[ultimo];
+        m_signos[k] = m_signos[ultimo];
+    }
+    --m_ultimo;
+}
+
+std::string VentanaIntervalos::OracionIntervalo(const Intervalo &intervalo, const std::string &cualidad)
+{
+    std::string s = "\nEn  ";
+    if (intervalo.izquierdo <= -INFINITO)
+        s += "(-I , " + FormateaNumero(intervalo.derecho) + ") ;  P(x) es " + cualidad;
+    else if (intervalo.derecho >= INFINITO)
+        s += "(" + FormateaNumero(intervalo.izquierdo) + " , I) ;  P(x) es" + cualidad;
+    else
+        s += "(" + FormateaNumero(intervalo.izquierdo) + " , " + FormateaNumero(intervalo.derecho)
+             + ") ;  P(x) es" + cualidad;
+    return s;
+}
+
+void VentanaIntervalos::agregaOracion(const Intervalo &intervalo, const std::string &cualidad)
+{
+    m_texto += OracionIntervalo(intervalo, cualidad);
+    m_rtbIntervalos->SetText(m_texto);
+    PoneInfinitoRtf(*m_rtbIntervalos);
+    // The student sees the sentence at once.
+    herramientas()->stabRaices()->setCurrentWidget(m_rtbIntervalos);
+}
+
+void VentanaIntervalos::dibujaBanda(const Intervalo &intervalo, double altura, const std::string &marca,
+                                    const std::string &rotulo, double recorte)
+{
+    VentanaDibujo *g = VentanaGraficaActual();
+    if (!g)
+        return;
+    const PictureEjes &graf = g->picejGraf();
+    const double desde = intervalo.izquierdo <= -INFINITO ? graf.MinX() + MargenBanda : intervalo.izquierdo;
+    const double hasta = intervalo.derecho >= INFINITO ? graf.MaxX() - recorte : intervalo.derecho;
+    DibujaBandaSigno(desde, altura, hasta, marca, rotulo);
+}
