@@ -16,7 +16,9 @@
 #include "Usc.h"
 
 #include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -110,9 +112,20 @@ QHBoxLayout *VentanaEjercicio::agregaListoCancelar(Usc *&listo, Usc *&cancelar)
     cancelar->Caption(QStringLiteral("Cancelar"));
     fila->addWidget(listo);
     fila->addWidget(cancelar);
+    // In a crowded panel the buttons keep their height; the tools give way.
+    for (Usc *b : {listo, cancelar})
+        b->setMinimumHeight(b->sizeHint().height());
     m_zonaRespuesta->addLayout(fila);
     connect(cancelar, &Usc::Click, this, [this](int) { Cancela(); });
     return fila;
+}
+
+void VentanaEjercicio::desmarcaGrupo(QButtonGroup &grupo)
+{
+    grupo.setExclusive(false);
+    for (QAbstractButton *b : grupo.buttons())
+        b->setChecked(false);
+    grupo.setExclusive(true);
 }
 
 void VentanaEjercicio::conectaCaja(UCDextavo &caja, std::function<void()> accion, OpcionesCaja opciones)

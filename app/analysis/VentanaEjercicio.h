@@ -24,6 +24,7 @@
 #include <vector>
 
 class QAction;
+class QButtonGroup;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -141,6 +142,9 @@ protected:
     // a box with a bad entry is refused; a dropped number becomes its text.
     // Each of the three may be switched off.
     void conectaCaja(UCDextavo &caja, std::function<void()> accion, OpcionesCaja opciones = {});
+    // Every option of an exclusive group unchecked (it refuses that one
+    // option at a time).
+    static void desmarcaGrupo(QButtonGroup &grupo);
     // Finish: the road's success message (if any), concept marked solved,
     // ConceptoActual as the road says, the opener's option greyed,
     // alSalir(true), every context popped and the window unloaded.

@@ -124,10 +124,7 @@ bool frmParidad::esCorrecta(int i) const
 
 void frmParidad::desmarca()
 {
-    m_grupo->setExclusive(false);
-    for (auto *o : m_opciones)
-        o->setChecked(false);
-    m_grupo->setExclusive(true);
+    desmarcaGrupo(*m_grupo);
 }
 
 void frmParidad::cmdListo_Click(int)
