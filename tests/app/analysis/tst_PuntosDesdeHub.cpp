@@ -85,6 +85,21 @@ private slots:
         QCOMPARE(s.mensajes, (QStringList{Exito(0), Exito(2), Exito(2), Exito(12), Exito(1)}));
     }
 
+    void otroPolinomioDesdeLaSegundaFase()
+    {
+        SesionPrueba s;
+        const int antes = NivelPila - 1; // below the hub's own context
+        s.DaPolinomio(QStringLiteral("x^2-1"));
+        auto *w = abre<frmraices>(s, 0);
+        Da(*w, QStringLiteral("2"));
+        w->mnuReProPoli()->trigger();
+        SesionPrueba::Suelta();
+        QVERIFY(!SesionPrueba::Ventana<frmraices>());
+        // Both of the window's contexts and the old hub's are gone.
+        QCOMPARE(NivelPila, antes + 1);
+        QVERIFY(!PoliActual);
+    }
+
     void criticosYSuClasificacion()
     {
         SesionPrueba s;
