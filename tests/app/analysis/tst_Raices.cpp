@@ -82,6 +82,11 @@ private slots:
         QVERIFY(w->txtRespuesta()->Text().isEmpty());
         // The list holds what was typed, numbered.
         QVERIFY(QString::fromStdString(w->rtbraices()->Text()).contains(QStringLiteral("= 1")));
+
+        // A clean graph keeps the roots given.
+        Pulsa(*w->herramientas()->cmdLimpiaGraf());
+        QVERIFY(!HayMarca(e->grafica.graf, 1.5, -0.25, Rojo));
+        QVERIFY(HayMarca(e->grafica.graf, 1, 0, Verde));
     }
 
     void toleranciaDeMedioPorCiento_data()
