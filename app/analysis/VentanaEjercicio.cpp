@@ -16,7 +16,9 @@
 #include "Usc.h"
 
 #include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -87,6 +89,7 @@ QHBoxLayout *VentanaEjercicio::agregaListoCancelar(Usc *&listo, Usc *&cancelar)
 {
     return filaListoCancelar(*m_zonaRespuesta, listo, cancelar, [this] { Cancela(); });
 }
+
 
 void VentanaEjercicio::conectaCaja(UCDextavo &caja, std::function<void()> accion, OpcionesCaja opciones)
 {

@@ -24,6 +24,7 @@
 #include <vector>
 
 class QAction;
+class QButtonGroup;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;

@@ -16,12 +16,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-// Pad below the first and above the last root, so that both differ from
-// their neighbours.
-constexpr double MargenRaices = 3.271047;
-} // namespace
-
 frmParidad::frmParidad()
     : VentanaEjercicio(QStringLiteral("PARIDAD"))
 {
@@ -102,19 +96,11 @@ void frmParidad::MuestraRaicesDadas()
         m_rtbraices->SetText(" La función propuesta no tiene raíces reales");
         return;
     }
-    std::vector<double> raices;
-    for (const auto &r : *PoliActual)
-        if (r->tipopol() == 0)
-            raices.push_back(r->Raiz());
     m_rtbraices->SetText("");
     EscribeExpresionRtf(*m_rtbraices, "", 1);
     // A repeated root is listed once.
-    double anterior = raices.front() - MargenRaices;
-    for (double raiz : raices) {
-        if (raiz != anterior)
-            EscribeExpresionRtf(*m_rtbraices, FormateaNumero(raiz), 0);
-        anterior = raiz;
-    }
+    for (double raiz : RaicesRealesDistintas(*PoliActual).raices)
+        EscribeExpresionRtf(*m_rtbraices, FormateaNumero(raiz), 0);
 }
 
 void frmParidad::OptParidad_Click(int)

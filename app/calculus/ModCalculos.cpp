@@ -7,6 +7,27 @@
 
 using namespace calculos;
 
+namespace {
+ResultadoRaices DistintasDeTipo(const CollFuncPolin &fp, std::int16_t tipo)
+{
+    ResultadoRaices r;
+    r.raices = Distintas(RaicesDeTipo(fp, tipo));
+    r.n = static_cast<std::int16_t>(r.raices.size());
+    r.sinRaices = r.raices.empty();
+    return r;
+}
+} // namespace
+
+std::vector<double> RaicesReales(const CollFuncPolin &fp)
+{
+    return RaicesDeTipo(fp, 0);
+}
+
+ResultadoRaices RaicesRealesDistintas(const CollFuncPolin &fp)
+{
+    return DistintasDeTipo(fp, 0);
+}
+
 ResultadoRaices RaicesDistintas(const PoliPtr &p)
 {
     return RaicesDistintas(*CreaFuncPolin(p));
@@ -14,11 +35,7 @@ ResultadoRaices RaicesDistintas(const PoliPtr &p)
 
 ResultadoRaices RaicesDistintas(const CollFuncPolin &fp)
 {
-    ResultadoRaices r;
-    r.raices = Distintas(RaicesDeTipo(fp, 1));
-    r.n = static_cast<std::int16_t>(r.raices.size());
-    r.sinRaices = r.raices.empty();
-    return r;
+    return DistintasDeTipo(fp, 1);
 }
 
 ResultadoRaices CalculaInflexiones(const CollFuncPolin &fp)

@@ -85,6 +85,12 @@ struct Limites {
     double limMas = 0.0;   // limit as x -> +infinity
 };
 
+// Real roots of P as the record lists them: ascending, a root of
+// multiplicity m repeated m times with identical values.
+std::vector<double> RaicesReales(const CollFuncPolin &fp);
+// Distinct real roots of P, ascending.
+ResultadoRaices RaicesRealesDistintas(const CollFuncPolin &fp);
+
 // Distinct real roots of p': its critical points. Builds p's own record.
 ResultadoRaices RaicesDistintas(const PoliPtr &p);
 // The same, read from a record that already holds the roots of P'.

@@ -140,6 +140,8 @@ std::vector<QRadioButton *> PanelHerramientas::creaOpciones(QWidget *hoja, QBoxL
         textos = {QStringLiteral("Polinomio"), QStringLiteral("1a Derivada"), QStringLiteral("2a Derivada")};
         break;
     }
+    if (!m_opciones.rotulos.isEmpty())
+        textos = m_opciones.rotulos;
     std::vector<QRadioButton *> o;
     auto *grupo = new QButtonGroup(hoja);
     for (const QString &t : textos) {
@@ -239,7 +241,8 @@ void PanelHerramientas::OptPuntPolioDeri_Click(int indice)
 {
     m_tabs->setCurrentIndex(0);
     const QString m = marca(cualDeOpcion(indice));
-    m_tabs->setTabText(0, m_opciones.tituloPunto + QStringLiteral(" de %1(x)").arg(m));
+    if (!m_opciones.rotulosFijos)
+        m_tabs->setTabText(0, m_opciones.tituloPunto + QStringLiteral(" de %1(x)").arg(m));
     m_lblPuntual1->setText(m + QStringLiteral("("));
     m_lblPuntual->clear();
 }
@@ -249,9 +252,11 @@ void PanelHerramientas::OptPolioDeri_Click(int indice)
     if (!m_tabla)
         return;
     m_tabs->setCurrentIndex(1);
-    const QString m = marca(cualDeOpcion(indice));
-    m_tabs->setTabText(1, m_opciones.tituloRango + QStringLiteral(" de %1(x)").arg(m));
-    PoneEncabezado(m + QStringLiteral("(x)"));
+    if (!m_opciones.rotulosFijos) {
+        const QString m = marca(cualDeOpcion(indice));
+        m_tabs->setTabText(1, m_opciones.tituloRango + QStringLiteral(" de %1(x)").arg(m));
+        PoneEncabezado(m + QStringLiteral("(x)"));
+    }
     LlenaTabla();
 }
 

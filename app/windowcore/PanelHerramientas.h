@@ -5,6 +5,7 @@
 // that mark sample points of P on the graph. Any window may host them
 // (exercises, roads, lines); OpcionesHerramientas says which parts it has.
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -33,6 +34,11 @@ struct OpcionesHerramientas {
     // After a value at a point the focus stays in the point box, its text
     // selected, for the next point.
     bool focoEnPunto = false;
+    // The switches' captions in place of the ones above (one per switch).
+    QStringList rotulos;
+    // The tabs' captions and the table's heading stay as they are whichever
+    // polynomial is chosen.
+    bool rotulosFijos = false;
 };
 
 class PanelHerramientas : public QWidget {

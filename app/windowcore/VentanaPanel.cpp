@@ -56,6 +56,9 @@ QHBoxLayout *VentanaPanel::filaListoCancelar(QBoxLayout &donde, Usc *&listo, Usc
     cancelar->Caption(QStringLiteral("Cancelar"));
     fila->addWidget(listo);
     fila->addWidget(cancelar);
+    // In a crowded panel the buttons keep their height; the tools give way.
+    for (Usc *b : {listo, cancelar})
+        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     donde.addLayout(fila);
     connect(cancelar, &Usc::Click, this, [alCancelar = std::move(alCancelar)](int) { alCancelar(); });
     return fila;

@@ -70,6 +70,21 @@ inline QString Exito(int n)
     return QStringLiteral("éxito: ") + QString::fromStdString(Exitos.Texto(0, n));
 }
 
+// The graph holds a pixel of colour (0x00BBGGRR) within radio pixels of
+// the world point (x, y): something was marked there.
+inline bool HayMarca(const PictureEjes &graf, double x, double y, std::int32_t color, int radio = 8)
+{
+    const QImage &imagen = graf.Imagen();
+    const QRgb buscado = qRgb(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+    const int cx = graf.EscalaX(x);
+    const int cy = graf.EscalaY(y);
+    for (int py = cy - radio; py <= cy + radio; ++py)
+        for (int px = cx - radio; px <= cx + radio; ++px)
+            if (imagen.valid(px, py) && (imagen.pixel(px, py) & 0xFFFFFF) == (buscado & 0xFFFFFF))
+                return true;
+    return false;
+}
+
 // Processes pending events, deferred deletions included.
 inline void Asienta()
 {

@@ -1,14 +1,20 @@
 // The exercise windows as the student sees them, saved as pictures in the
 // folder given: the extension window with its limit legends on the graph,
-// and the first derivative window with its error message and after it.
+// the first derivative window with its error message and after it, and
+// the point-list windows: roots, critical points, their classification and
+// inflection points.
 // Not a test: run it (under a display) and look.
 #include "GestorVentanas.h"
+#include "frmClaPtoCri.h"
 #include "frmMdiCalcDife.h"
 #include "frmMensaje.h"
 #include "frmPolical.h"
 #include "frmPortada.h"
+#include "frmPuntosCriticos.h"
+#include "frmPuntosInfle.h"
 #include "frmderivada1.h"
 #include "frmextension.h"
+#include "frmraices.h"
 
 #include "Globales.h"
 #include "SesionPolinomio.h"
@@ -111,6 +117,42 @@ int main(int argc, char **argv)
     EscribePoli(*d1->RtpPidePoliR(), QStringLiteral("3x^2"));
     QTest::mouseClick(d1->cmdListo(), Qt::LeftButton);
     Guarda(principal, QStringLiteral("derivada1_tras_error.png"));
+
+    d1->Cancela();
+    Asienta();
+
+    // The point lists of x^3 - 3x + 2 and x^3 - 3x, each with a value given.
+    auto daValor = [](VentanaPuntos &w, const QString &valor) {
+        w.txtRespuesta()->Text(valor);
+        QTest::mouseClick(w.cmdListo(), Qt::LeftButton);
+    };
+    DaPolinomio({{1, 3}, {-3, 1}, {2, 0}});
+    gestor.existente<frmPolical>()->OptCalcConcepto(0)->click();
+    auto *raices = gestor.existente<frmraices>();
+    Guarda(principal, QStringLiteral("raices_cuenta.png"));
+    daValor(*raices, QStringLiteral("3"));
+    daValor(*raices, QStringLiteral("1"));
+    daValor(*raices, QStringLiteral("-2"));
+    Guarda(principal, QStringLiteral("raices_dos_dadas.png"));
+    raices->Cancela();
+    Asienta();
+
+    DaPolinomio({{1, 3}, {-3, 1}});
+    gestor.existente<frmPolical>()->OptCalcConcepto(5)->click();
+    auto *criticos = gestor.existente<frmPuntosCriticos>();
+    daValor(*criticos, QStringLiteral("1"));
+    Guarda(principal, QStringLiteral("criticos_uno_dado.png"));
+    criticos->Cancela();
+    Asienta();
+    ConceptoResuelto[5] = true;
+    ConceptoResuelto[6] = true;
+    gestor.existente<frmPolical>()->OptCalcConcepto(7)->click();
+    Guarda(principal, QStringLiteral("clasificacion.png"));
+    gestor.existente<frmClaPtoCri>()->Cancela();
+    Asienta();
+    gestor.existente<frmPolical>()->OptCalcConcepto(9)->click();
+    daValor(*gestor.existente<frmPuntosInfle>(), QStringLiteral("0"));
+    Guarda(principal, QStringLiteral("inflexion.png"));
 
     plataforma::FijaContestador({});
     gestor.descargaTodas();

@@ -32,6 +32,22 @@ FuncPolinPtr CubicaTresX()
 
 } // namespace
 
+TEST(RaicesReales, RootsOfPWithAndWithoutTheirMultiplicity)
+{
+    // (x - 1)^2 (x + 2)
+    const auto fp = Registro(DesdeRaices(1, {{-2, 1}, {1, 2}}), {{-2, 1}, {1, 2}}, {{-1, 1}, {1, 1}}, {{0, 1}});
+    EXPECT_EQ(RaicesReales(*fp), (std::vector<double>{-2, 1, 1}));
+    const auto r = RaicesRealesDistintas(*fp);
+    EXPECT_EQ(r.raices, (std::vector<double>{-2, 1}));
+    EXPECT_EQ(r.n, 2);
+    EXPECT_FALSE(r.sinRaices);
+
+    // x^2 + 1: the critical point at 0 is not a root of P.
+    const auto sin = Registro(Poli({{1, 2}, {1, 0}}), {}, {{0, 1}}, {});
+    EXPECT_TRUE(RaicesReales(*sin).empty());
+    EXPECT_TRUE(RaicesRealesDistintas(*sin).sinRaices);
+}
+
 TEST(RaicesDistintas, CriticalPointsOncePerValue)
 {
     auto r = RaicesDistintas(*CubicaTresX());

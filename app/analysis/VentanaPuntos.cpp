@@ -1,0 +1,126 @@
+#include "VentanaPuntos.h"
+
+#include "EntradaNumerica.h"
+
+#include "ExpresionRtf.h"
+#include "Globales.h"
+#include "ModCalculos.h"
+#include "dibujo.h"
+
+#include "RichTextBox.h"
+#include "UCDextavo.h"
+#include "Usc.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+VentanaPuntos::VentanaPuntos(const QString &titulo, const Reglas &reglas)
+    : VentanaEjercicio(titulo)
+    , m_reglas(reglas)
+{
+    auto *fila = new QHBoxLayout;
+    fila->addStretch(1);
+    if (!reglas.rotulo.isEmpty()) {
+        m_rotulo = new QLabel(reglas.rotulo, this);
+        fila->addWidget(m_rotulo);
+    }
+    m_respuesta = new UCDextavo(this);
+    m_respuesta->HayInfinito(false);
+    fila->addWidget(m_respuesta);
+    fila->addStretch(1);
+    zonaRespuesta()->addLayout(fila);
+
+    QHBoxLayout *botones = agregaListoCancelar(m_listo, m_cancelar);
+    auto boton = [this, botones](const QString &texto, int donde) {
+        auto *b = new Usc(this);
+        b->Caption(texto);
+        b->setMinimumHeight(m_listo->minimumHeight());
+        botones->insertWidget(donde, b);
+        return b;
+    };
+    if (reglas.borrar) {
+        m_otro = boton(QStringLiteral("Borrar"), 1);
+        connect(m_otro, &Usc::Click, this, &VentanaPuntos::cmdotro_Click);
+    }
+    m_terminar = boton(QStringLiteral("Terminar"), botones->indexOf(m_cancelar));
+    connect(m_listo, &Usc::Click, this, &VentanaPuntos::cmdListo_Click);
+    connect(m_terminar, &Usc::Click, this, &VentanaPuntos::CmdOk_Click);
+    conectaCaja(*m_respuesta, [this] { cmdListo_Click(1); });
+
+    PanelHerramientas *h = agregaHerramientas(reglas.herramientas);
+    auto *hoja = new QWidget(h->stabRaices());
+    auto *v = new QVBoxLayout(hoja);
+    m_lista = new RichTextBox(hoja);
+    m_lista->SetLocked(true);
+    v->addWidget(m_lista, 1);
+    if (!reglas.derivada.isEmpty()) {
+        v->addWidget(new QLabel(QStringLiteral("Derivada de P(x) "), hoja));
+        auto *filaDerivada = new QHBoxLayout;
+        filaDerivada->addWidget(new QLabel(reglas.derivada, hoja));
+        m_derivada = new RichTextBox(hoja);
+        m_derivada->SetLocked(true);
+        m_derivada->setFixedHeight(44);
+        m_derivada->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        filaDerivada->addWidget(m_derivada, 1);
+        v->addLayout(filaDerivada);
+    }
+    h->stabRaices()->addTab(hoja, reglas.pestana);
+}
+
+QWidget *VentanaPuntos::controlRespuesta() const
+{
+    return m_respuesta;
+}
+
+void VentanaPuntos::cmdListo_Click(int)
+{
+    if (!PoliActual || !PoliActual->Polin())
+        return;
+    if (ValidaCajaNumerica(*m_respuesta) >= 1)
+        return;
+    revisa(m_respuesta->NumAceptado());
+}
+
+void VentanaPuntos::CmdOk_Click(int)
+{
+    termina();
+}
+
+void VentanaPuntos::cmdotro_Click(int)
+{
+    vaciaRespuesta(true);
+}
+
+int VentanaPuntos::buscaFaltante(double x, double tol) const
+{
+    for (int i = 0; i < numFaltantes(); ++i)
+        if (CasiIgual(x, m_faltantes[static_cast<std::size_t>(i)], tol))
+            return i;
+    return -1;
+}
+
+double VentanaPuntos::acepta(int i, double x)
+{
+    EscribeExpresionRtf(*m_lista, m_respuesta->Text().toStdString(), 0);
+    const Marca &m = m_reglas.marca;
+    MarcaAbscisas(x, m.sobreEje ? 0.0 : PoliActual->Polin()->Eval(x), m.tam, false, m.color);
+    const auto donde = m_faltantes.begin() + i;
+    const double punto = *donde;
+    m_faltantes.erase(donde);
+    return punto;
+}
+
+void VentanaPuntos::vaciaRespuesta(bool foco)
+{
+    m_respuesta->Text(QString());
+    if (foco)
+        m_respuesta->setFocus();
+}
+
+void VentanaPuntos::alSalir(bool)
+{
+    // The numbering starts again with the next window's list.
+    EscribeExpresionRtf(*m_lista, "", 1);
+}

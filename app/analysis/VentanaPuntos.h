@@ -1,0 +1,99 @@
+#pragma once
+// The exercises answered point by point (real roots, critical points,
+// inflection points): the student types one abscissa at a time; a value
+// the program finds in its own list of points is struck off, written as
+// the next numbered line under the list's tab and marked on the graph;
+// "Terminar" finishes once nothing is left to give. Each window brings its
+// list, its tolerance, its mark and its messages.
+#include "PanelHerramientas.h"
+#include "VentanaEjercicio.h"
+
+#include <cstdint>
+#include <vector>
+
+class QLabel;
+class RichTextBox;
+class UCDextavo;
+class Usc;
+
+class VentanaPuntos : public VentanaEjercicio {
+    Q_OBJECT
+public:
+    // How an accepted value is marked on the graph.
+    struct Marca {
+        int tam = 5;
+        std::int32_t color = 0;
+        bool sobreEje = false; // at (x, 0) instead of (x, P(x))
+    };
+    struct Reglas {
+        QString rotulo;      // the answer box's label; empty: none
+        QString pestana;     // the tab of the list
+        bool borrar = false; // a "Borrar" button
+        // The label of a derivative shown under the list ("P'(x) ="); empty: none.
+        QString derivada;
+        Marca marca;
+        OpcionesHerramientas herramientas;
+    };
+
+    // The answer box (the first of the window's numeric boxes).
+    UCDextavo *txtRespuesta() const { return m_respuesta; }
+    QLabel *lblraices2() const { return m_rotulo; }
+    Usc *cmdListo() const { return m_listo; }
+    Usc *cmdotro() const { return m_otro; } // "Borrar"; nullptr where there is none
+    Usc *CmdOk() const { return m_terminar; }
+    Usc *cmdcalcelar() const { return m_cancelar; }
+    // The list of accepted values, and the derivative under it.
+    RichTextBox *rtbPuntos() const { return m_lista; }
+    RichTextBox *rtfDerivada() const { return m_derivada; }
+    // The points not given yet, in the program's order.
+    const std::vector<double> &puntosFaltantes() const { return m_faltantes; }
+
+    // Checks the answer box (Listo, or Enter in the box).
+    void cmdListo_Click(int razon = 0);
+    // "Terminar".
+    void CmdOk_Click(int razon = 0);
+    // "Borrar": the answer box emptied, ready for another value.
+    void cmdotro_Click(int razon = 0);
+
+protected:
+    VentanaPuntos(const QString &titulo, const Reglas &reglas);
+
+    // The window's check of a valid value x typed in the answer box.
+    virtual void revisa(double x) = 0;
+    // The window's finish, when its list allows it.
+    virtual void termina() = 0;
+
+    void alSalir(bool terminado) override;
+    QWidget *controlRespuesta() const override;
+
+    // The program's points; sinPuntos: the polynomial has none at all.
+    void fijaFaltantes(std::vector<double> puntos, bool sinPuntos = false)
+    {
+        m_faltantes = std::move(puntos);
+        m_sinPuntos = sinPuntos;
+    }
+    bool sinPuntos() const { return m_sinPuntos; }
+    int numFaltantes() const { return static_cast<int>(m_faltantes.size()); }
+    // The first point not given yet that x matches within tol (CasiIgual);
+    // -1 when none does.
+    int buscaFaltante(double x, double tol) const;
+    // x matched point i: the text as typed goes to the list, x is marked,
+    // and point i is struck off. Returns the program's value of the point.
+    double acepta(int i, double x);
+    // The answer box emptied, and focused when foco.
+    void vaciaRespuesta(bool foco);
+
+
+private:
+    Reglas m_reglas;
+    std::vector<double> m_faltantes;
+    bool m_sinPuntos = false;
+    QLabel *m_rotulo = nullptr;
+    UCDextavo *m_respuesta;
+    Usc *m_listo;
+    Usc *m_otro = nullptr;
+    Usc *m_terminar;
+    Usc *m_cancelar;
+    RichTextBox *m_lista;
+    RichTextBox *m_derivada = nullptr;
+};
