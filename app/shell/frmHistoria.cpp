@@ -20,6 +20,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
@@ -204,8 +205,14 @@ void frmHistoria::ApartaParaLibro()
 
 void frmHistoria::ponEn(int izquierda, int arriba, bool sobreTodas)
 {
+    const auto T = [](int twips) { return TwipsAPixeles(twips); };
     // Changing the flag hides a shown window; the manager shows it again.
     setWindowFlag(Qt::WindowStaysOnTopHint, sobreTodas);
+    // Its design height, as far as the work area has room below the point.
+    int alto = m_altoDiseno;
+    if (const QWidget *area = GestorVentanas::instancia().area())
+        alto = std::min(alto, area->height() - arriba - T(400));
+    resize(width(), std::max(alto, T(3000)));
     colocaSobreArea(izquierda, arriba);
     GestorVentanas::instancia().muestra(this);
 }
@@ -214,7 +221,8 @@ void frmHistoria::alCargar()
 {
     const auto T = [](int twips) { return TwipsAPixeles(twips); };
     HistoriaAbierta = true;
-    resize(AnchoPanel - T(50), std::max(AltoUtil - T(1400), T(3000)));
+    m_altoDiseno = std::max(AltoUtil - T(1400), T(3000));
+    resize(AnchoPanel - T(50), m_altoDiseno);
 
     // Small tabs on an 800-pixel screen, where fourteen must fit.
     QFont fuente = m_sstabHistoria->tabBar()->font();
@@ -235,6 +243,7 @@ void frmHistoria::alCargar()
         m_contexto.barra = EstadoBarra;
         m_contexto.titulo = "Quorvane: Resolución de conceptos ";
     }
+    setWindowTitle(QString::fromStdString(m_contexto.titulo).trimmed());
     m_contexto.entra();
     LlenaHistoria();
 }

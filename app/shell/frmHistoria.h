@@ -73,6 +73,7 @@ private:
     RichTextBox *caja(int concepto) const;
 
     bool m_resumen = false;
+    int m_altoDiseno = 0;
     ContextoVentana m_contexto;
 
     QMenuBar *m_menu;
