@@ -274,6 +274,18 @@ private slots:
         QVERIFY(!(h->windowFlags() & Qt::WindowStaysOnTopHint));
         const QPoint area = s.principal->area()->mapToGlobal(QPoint(0, 0));
         QCOMPARE(h->pos() - area, QPoint(5, 170));
+
+        // "Historia" again: one report, built anew, on top at its place.
+        ConceptoResuelto[1] = true;
+        s.principal->botonPorClave(QStringLiteral("pasado"))->trigger();
+        SesionPrueba::Suelta();
+        h = frmHistoria::Existente();
+        QVERIFY(h);
+        QCOMPARE(s.principal->findChildren<frmHistoria *>().size(), 1);
+        QVERIFY(h->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(h->pos() - area, QPoint(400, 90));
+        QCOMPARE(h->LblHistoria5(1)->text(), QStringLiteral("El signo de la función es:"));
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Resolución de conceptos "));
     }
 
     void alReiniciarSeVa()
