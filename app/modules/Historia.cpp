@@ -2,14 +2,13 @@
 
 #include "ExpresionRtf.h"
 #include "Globales.h"
-#include "Utilerias.h"
+#include "TextosHistoria.h"
 
 void HistoriaCalculos(rt::CajaRtf &caja)
 {
     if (!PoliActual || PoliActual->Cuenta(0) < 1)
         return;
     EscribeExpresionRtf(caja, "", 1); // a new list
-    for (const RaizPtr &raiz : *PoliActual)
-        if (raiz->tipopol() == 0)
-            EscribeExpresionRtf(caja, FormateaNumero(raiz->Raiz()), 0);
+    for (const std::string &raiz : RaicesHistoria(*PoliActual))
+        EscribeExpresionRtf(caja, raiz, 0);
 }

@@ -12,6 +12,7 @@
 #include "frmApoyoRtf.h"
 #include "frmAyuda.h"
 #include "frmGrafica2.h"
+#include "frmHistoria.h"
 #include "frmPolical.h"
 #include "frmZoom.h"
 #include "frmpidepoli.h"
@@ -128,6 +129,7 @@ void RegistraVentanasPrograma(frmMdiCalcDife &principal)
     SalidasEjercicios().otroPolinomio = [] { frmPolical::OtroPolinomio(); };
     AbrePidePoli() = [](LlamadorPolinomio &llamador) { frmpidepoli::AbrePara(llamador); };
     ProveedorHub() = []() -> HubSesion * { return GestorVentanas::instancia().existente<frmPolical>(); };
+    RegistraAbridorHub(QStringLiteral("frmHistoria"), [] { frmHistoria::AbreResumen(); });
     RegistraEjerciciosAnalisis();
     RegistraAbridorHub(QStringLiteral("mnuConceptos"), AbreSelectorConstruccion);
     RegistraAbridorHub(QStringLiteral("mnuIdentificoGrafis"), AbreIdentifica);
@@ -171,7 +173,10 @@ void AccionBarra(frmMdiCalcDife &, const QString &clave)
         frmAyuda::AbreTema(NumAyuda);
     } else if (clave == QLatin1String("apoyo")) {
         frmApoyoRtf::Abre(NumApoyo);
+    } else if (clave == QLatin1String("pasado")) {
+        frmHistoria::AbreResueltos();
     } else if (clave == QLatin1String("texto")) {
+        frmHistoria::ApartaParaLibro();
         // The reference book opens at its first topic.
         ArchivoAyuda = LibroAyudaPrograma();
         PoneArchivoAyuda(ArchivoAyuda);

@@ -602,7 +602,7 @@ void frmPolical::mnuGrafyCuali_Click()
         MuestraEscalaEjes(*PoliActual);
         GraficaPolinomio(*PoliActual->Polin(), g->picejGraf(), rt::QBColor(1), 13);
     }
-    ConceptoResuelto.fill(true);
+    // The summary shows every concept by itself: the student's flags stay.
     ModoGrafCualidades = true;
     AbreDesdeHub(QStringLiteral("frmHistoria"));
 }
