@@ -12,6 +12,7 @@
 #include "frmGrafica2.h"
 #include "frmPolical.h"
 #include "frmZoom.h"
+#include "frmcalculadora.h"
 #include "frmpidepoli.h"
 #include "frmMdiCalcDife.h"
 #include "frmMensaje.h"
@@ -165,6 +166,8 @@ void AccionBarra(frmMdiCalcDife &, const QString &clave)
         frmAyuda::AbreTema(NumAyuda);
     } else if (clave == QLatin1String("apoyo")) {
         frmApoyoRtf::Abre(NumApoyo);
+    } else if (clave == QLatin1String("calculadora")) {
+        frmcalculadora::Abre();
     } else if (clave == QLatin1String("texto")) {
         // The reference book opens at its first topic.
         ArchivoAyuda = LibroAyudaPrograma();
