@@ -68,13 +68,13 @@ frmcalculadora::frmcalculadora()
     grande.setBold(true);
     m_readout->setFont(grande);
     m_readout->setTextInteractionFlags(Qt::NoTextInteraction);
+    m_readout->setFixedHeight(TwipsAPixeles(420));
     rejilla->addWidget(m_readout, 0, 0, 1, 6);
 
     const auto tecla = [this](const QString &caption, const QString &nombre) {
         auto *b = new QPushButton(caption, this);
         b->setObjectName(nombre);
         b->setAutoDefault(false);
-        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         return b;
     };
     for (int i = 0; i < 10; ++i) {
@@ -119,6 +119,7 @@ frmcalculadora::frmcalculadora()
             // The keys share the window's design width, whatever the style
             // would ask for a push button.
             w->setMinimumSize(TwipsAPixeles(450), TwipsAPixeles(300));
+            w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
             rejilla->addWidget(w, r, c++);
         }
     };
@@ -129,7 +130,8 @@ frmcalculadora::frmcalculadora()
     rejilla->addWidget(m_cmdcalculadora, 4, 4, 1, 2);
     for (int c = 0; c < 6; ++c)
         rejilla->setColumnStretch(c, 1);
-    rejilla->setRowStretch(0, 1);
+    for (int r = 1; r <= 4; ++r)
+        rejilla->setRowStretch(r, 1);
 }
 
 void frmcalculadora::Form_Load()
