@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
 
 namespace {
 // The extension exercise open for P, the calculator opened over it by the
@@ -181,6 +182,29 @@ private slots:
                                 "desees elevar un número a alguna potencia."));
         QCOMPARE(ayuda->rtbObserva()->toPlainText(), QStringLiteral("Oprime cerrar, para cancelar esta información."));
         // The calculator stays at hand.
+        QVERIFY(w->isVisible());
+    }
+
+    // The calculator floats over the work: the exercise finished under it
+    // hands the session back to the hub as it does without it.
+    void ejercicioTerminadoBajoLaCalculadora()
+    {
+        SesionPrueba s;
+        frmcalculadora *w = AbreSobreExtension(s);
+        QVERIFY(w);
+        auto *ejercicio = SesionPrueba::Ventana<frmextension>();
+        const int nivel = NivelPila;
+        QSignalSpy activadas(&GestorVentanas::instancia(), &GestorVentanas::ventanaActivada);
+        QTest::keyClicks(ejercicio->txtLimite(0)->Caja(), QStringLiteral("-i"));
+        QTest::keyClicks(ejercicio->txtLimite(1)->Caja(), QStringLiteral("+i"));
+        SesionPrueba::Pulsa(ejercicio->CmdExtensaListo());
+        SesionPrueba::Suelta();
+        QVERIFY(!SesionPrueba::Ventana<frmextension>());
+        QCOMPARE(NivelPila, nivel - 1);
+        // The hub, active again, offers the graph of the finished concept.
+        QVERIFY(s.Hub()->CmdGraficar()->isEnabled());
+        QCOMPARE(activadas.count(), 1);
+        QCOMPARE(activadas.first().first().value<VentanaBase *>(), s.Hub());
         QVERIFY(w->isVisible());
     }
 
