@@ -15,6 +15,7 @@
 #include "frmHistoria.h"
 #include "frmPolical.h"
 #include "frmZoom.h"
+#include "frmcalculadora.h"
 #include "frmpidepoli.h"
 #include "frmMdiCalcDife.h"
 #include "frmMensaje.h"
@@ -175,6 +176,8 @@ void AccionBarra(frmMdiCalcDife &, const QString &clave)
         frmApoyoRtf::Abre(NumApoyo);
     } else if (clave == QLatin1String("pasado")) {
         frmHistoria::AbreResueltos();
+    } else if (clave == QLatin1String("calculadora")) {
+        frmcalculadora::Abre();
     } else if (clave == QLatin1String("texto")) {
         frmHistoria::ApartaParaLibro();
         // The reference book opens at its first topic.

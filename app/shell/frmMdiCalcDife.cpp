@@ -13,7 +13,6 @@
 #include "LlamadasVentana.h"
 #include "princip.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -42,10 +41,6 @@ const BotonBarra kBotones[] = {
     {"pasado", "Historia", "Historia", QStyle::SP_FileDialogDetailedView},
     {"zoom", "Zoom", "Zoom", QStyle::SP_FileDialogListView},
 };
-
-// Keys whose windows the program does not have yet: a student never meets
-// a dead key. A key leaves this list when its window arrives.
-const char *const kClavesSinVentana[] = {"calculadora"};
 
 // The frame's borders round the window's inside (all 0 while the window
 // has no frame).
@@ -111,15 +106,6 @@ void frmMdiCalcDife::creaBarra()
         m_botones.append(a);
     }
     botonPorClave(QStringLiteral("ayuda"))->setShortcut(QKeySequence::HelpContents);
-
-    // The screen contexts switch keys through the actions themselves; an
-    // action of a disabled group stays off, and takes the state last asked
-    // for once it leaves the group.
-    m_sinVentana = new QActionGroup(this);
-    m_sinVentana->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-    for (const char *clave : kClavesSinVentana)
-        m_sinVentana->addAction(botonPorClave(QString::fromLatin1(clave)));
-    m_sinVentana->setEnabled(false);
 }
 
 QAction *frmMdiCalcDife::boton(int indice) const

@@ -6,7 +6,6 @@
 #include <QString>
 
 class QAction;
-class QActionGroup;
 class QMdiArea;
 class QMenu;
 class QToolBar;
@@ -71,8 +70,6 @@ private:
     QAction *m_mnuSalida = nullptr;
     QToolBar *m_tlbpoli = nullptr;
     QList<QAction *> m_botones;
-    // Keys whose windows are still to come: off whatever a screen asks.
-    QActionGroup *m_sinVentana = nullptr;
     QMargins m_bordes;
     bool m_marcoEnSuSitio = false;
     bool m_terminando = false;

@@ -68,6 +68,10 @@ bool GestorVentanas::descarga(VentanaBase *ventana, bool preguntar)
     if (preguntar && !ventana->alPedirDescarga())
         return false;
     const bool eraActual = actual() == ventana;
+    // A work-area window that leaves from under a window on top of the main
+    // window (the calculator, a viewer) hands the work to the one below it
+    // all the same.
+    const bool eraActualDelArea = !eraActual && actualDelArea() == ventana;
     ventana->alDescargar();
     for (auto it = m_ventanas.begin(); it != m_ventanas.end(); ++it)
         if (it->second == ventana) {
@@ -85,6 +89,8 @@ bool GestorVentanas::descarga(VentanaBase *ventana, bool preguntar)
     ventana->deleteLater();
     if (eraActual)
         activaActual();
+    else if (eraActualDelArea)
+        activa(actualDelArea());
     return true;
 }
 
@@ -124,10 +130,23 @@ VentanaBase *GestorVentanas::actual() const
     return nullptr;
 }
 
+VentanaBase *GestorVentanas::actualDelArea() const
+{
+    for (auto it = m_pila.crbegin(); it != m_pila.crend(); ++it)
+        if (*it && (*it)->lugar() == VentanaBase::Lugar::AreaTrabajo && !marcoDe(*it)->isHidden())
+            return *it;
+    return nullptr;
+}
+
 void GestorVentanas::activaActual()
 {
     // The window below the one that left becomes current, and is told so.
-    if (VentanaBase *nueva = actual()) {
+    activa(actual());
+}
+
+void GestorVentanas::activa(VentanaBase *nueva)
+{
+    if (nueva) {
         muestra(nueva);
         nueva->alActivar();
         emit ventanaActivada(nueva);

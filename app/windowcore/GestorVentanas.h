@@ -78,6 +78,10 @@ private:
     GestorVentanas() = default;
     void registra(std::type_index tipo, VentanaBase *ventana);
     void activaActual();
+    void activa(VentanaBase *nueva);
+    // The current window among those of the work area (windows on top of
+    // the main window set aside), or nullptr.
+    VentanaBase *actualDelArea() const;
 
     QPointer<QMdiArea> m_area;
     std::map<std::type_index, QPointer<VentanaBase>> m_ventanas;

@@ -132,17 +132,18 @@ private slots:
         QCOMPARE(p.Anuncio()->width(), AnchoPantalla - plataforma::TwipsAPixeles(50));
     }
 
-    void teclasSinVentanaApagadas()
+    void pantallaEnciendeCadaTecla()
     {
-        // "calculadora" has no window yet: no screen turns it on, and
-        // going back leaves it off too.
+        // Every key has its window: a screen that asks for all of them gets
+        // them all, and going back switches them off again.
         ArranquePrueba p;
         QVERIFY(p.Carga());
         p.CierraPortada();
         std::array<bool, 10> todas;
         todas.fill(true);
         EntraPantalla(3, 1, todas, "Quorvane: todas");
-        QCOMPARE(p.BotonesHabilitados(), (QStringList{"ayuda", "apoyo", "texto", "logo", "adios", "pasado", "zoom"}));
+        QCOMPARE(p.BotonesHabilitados(),
+                 (QStringList{"ayuda", "apoyo", "texto", "calculadora", "logo", "adios", "pasado", "zoom"}));
         QCOMPARE(p.principal->windowTitle(), QStringLiteral("Quorvane: todas"));
         RegresaPantalla(1);
         QCOMPARE(p.BotonesHabilitados(), (QStringList{"ayuda", "logo", "adios"}));
