@@ -111,6 +111,12 @@ VentanaConstruccion::VentanaConstruccion(const DatosConstruccion &datos, QWidget
     m_zonaHerramienta = new QVBoxLayout(m_fraHerramienta);
     m_cmbraices = new QComboBox(m_fraHerramienta);
     m_zonaHerramienta->addWidget(m_cmbraices);
+    if (m_datos.algebra) {
+        m_cmdExpande = new Usc(m_fraHerramienta);
+        m_cmdExpande->Caption(QStringLiteral("Algebra"));
+        m_zonaHerramienta->addWidget(m_cmdExpande);
+        connect(m_cmdExpande, &Usc::Click, this, [this](int) { abreAlgebra(); });
+    }
     m_zonaHerramienta->addStretch(1);
     v->addWidget(m_fraHerramienta, 1);
 
@@ -160,6 +166,10 @@ void VentanaConstruccion::inicia(AbridorEjercicio &abridor)
 
 void VentanaConstruccion::alActivar()
 {
+    if (!m_datos.nombreActivo.empty())
+        m_contexto.titulo = "Quorvane: Del concepto a la expresión analitica y visualización gráfica de un "
+                            "polinomio: Concepto "
+            + m_datos.nombreActivo;
     if (m_datos.empujaAlActivar)
         m_contexto.entra();
     m_rtp[0]->setFocus();
@@ -215,7 +225,10 @@ void VentanaConstruccion::aceptaP()
     DespliegaPoliCaja(*p, *m_rtb[0]);
     dibujaP(p);
     MuestraExito(m_datos.exitoP);
-    m_lblConRai[1]->show();
+    if (m_datos.preguntaOculta)
+        m_lblConRai[1]->setText(m_datos.rotuloSegundo);
+    else
+        m_lblConRai[1]->show();
     m_contexto.ayuda = m_datos.ayuda1;
     m_contexto.apoyo = m_datos.apoyo1;
     m_contexto.aplica();
@@ -232,8 +245,11 @@ void VentanaConstruccion::responde(bool si)
         MuestraExito(41);
     else
         MuestraError("", m_datos.errorNo);
+    if (!m_datos.rotuloRespondido.isEmpty())
+        m_lblConRai[0]->setText(m_datos.rotuloRespondido);
     m_cmdSi->hide();
     m_cmdNo->hide();
+    m_lblConRai[1]->show();
     m_rtp[1]->show();
     m_lblQx[0]->show();
     m_lblConRai[1]->setText(!si && !m_datos.rotuloSegundoNo.isEmpty() ? m_datos.rotuloSegundoNo
@@ -267,6 +283,7 @@ void VentanaConstruccion::Regresa()
     if (m_saliendo)
         return;
     m_saliendo = true;
+    cierraAlgebra();
     m_contexto.sale();
     if (AbridorEjercicio *a = m_abridor.get())
         a->DesmarcaOpcion(m_datos.concepto);
@@ -300,7 +317,24 @@ bool VentanaConstruccion::alPedirDescarga()
 void VentanaConstruccion::alDescargar()
 {
     m_saliendo = true;
+    cierraAlgebra();
     m_contexto.sale();
+}
+
+void VentanaConstruccion::abreAlgebra()
+{
+    m_algebraAbierta = true;
+    PidePolinomio();
+}
+
+// The polynomial window leaves first, popping its own context, so that
+// this window then pops exactly its own.
+void VentanaConstruccion::cierraAlgebra()
+{
+    if (!m_algebraAbierta)
+        return;
+    m_algebraAbierta = false;
+    CierraPidePolinomio();
 }
 
 void VentanaConstruccion::dibujaP(const PoliPtr &p)

@@ -44,6 +44,8 @@ struct DatosConstruccion {
     QString rotuloSegundo;  // request for q after the question
     QString rotuloSegundoNo; // the same after "No" (empty: as after "Si")
     QString rotuloFinal;    // once q is accepted (empty: unchanged)
+    QString rotuloRespondido; // request line once the question is answered (empty: unchanged)
+    bool preguntaOculta = false; // the second request is written on p but shown only after the answer
     QString textoLista;     // shown text of the requirement list (empty: none)
     std::int16_t ayuda0 = 0, apoyo0 = 1; // at load
     std::int16_t ayuda1 = 40, apoyo1 = 1; // after p
@@ -55,6 +57,8 @@ struct DatosConstruccion {
     bool focoEnNo = false;      // after p the focus goes to "No", not "Si"
     bool sinRecorrido = false;  // the graph's cursor read-out off at load
     bool empujaAlActivar = false; // activation puts the window's context back in force
+    std::string nombreActivo; // caption's end from the first activation on (empty: nombre)
+    bool algebra = false;     // an "Algebra" button opens the polynomial window in its algebra mode
 };
 
 // A failed test: the error row and its prefix; the answer is shown on the
@@ -106,6 +110,7 @@ public:
     Usc *CmdSi() const { return m_cmdSi; }
     Usc *CmdNo() const { return m_cmdNo; }
     QComboBox *Cmbraices() const { return m_cmbraices; }
+    Usc *CmdExpande() const { return m_cmdExpande; }
     int nivelesPropios() const { return m_contexto.dentro() ? 1 : 0; }
 
     void alActivar() override;
@@ -145,6 +150,8 @@ private:
     void aceptaP();
     void aceptaQ();
     void responde(bool si);
+    void abreAlgebra();
+    void cierraAlgebra();
 
     DatosConstruccion m_datos;
     ContextoVentana m_contexto;
@@ -153,6 +160,7 @@ private:
     int m_indiceCaja = 0;
     std::array<PoliPtr, 2> m_poliAlumno;
     bool m_saliendo = false;
+    bool m_algebraAbierta = false;
 
     QAction *m_mnuReConceptos = nullptr;
     QAction *m_mnuReinicio = nullptr;
@@ -170,4 +178,5 @@ private:
     QGroupBox *m_fraHerramienta = nullptr;
     QVBoxLayout *m_zonaHerramienta = nullptr;
     QComboBox *m_cmbraices = nullptr;
+    Usc *m_cmdExpande = nullptr;
 };
