@@ -1,7 +1,9 @@
 #include "RegistroConstrucciones.h"
 
 #include "VentanaConstruccion.h"
+#include "frmConConcavidad.h"
 #include "frmConExtension.h"
+#include "frmConMonotonia.h"
 #include "frmConParidad.h"
 #include "frmConPosi.h"
 #include "frmConRango.h"
@@ -27,7 +29,13 @@ const std::array<Abridor, 13> &Construcciones()
         Ventana<frmConPosi>(),   // 1 sign
         Ventana<frmConParidad>(), // 2 parity
         Ventana<frmConExtension>(), // 3 extension
-        {}, {}, {}, {}, {}, {}, {}, // 4 to 10: the derivative concepts
+        {},                          // 4 first derivative
+        {},                          // 5 critical points
+        Ventana<frmConMonotonia>(),  // 6 monotonicity
+        {},                          // 7 classification
+        {},                          // 8 second derivative
+        {},                          // 9 inflection points
+        Ventana<frmConConcavidad>(), // 10 concavity
         Ventana<frmConRango>(), // 11 range
     };
     return tabla;
