@@ -1,11 +1,14 @@
 #include "RegistroConstrucciones.h"
 
 #include "VentanaConstruccion.h"
+#include "frmConClaPtoCriti.h"
 #include "frmConConcavidad.h"
 #include "frmConExtension.h"
 #include "frmConMonotonia.h"
 #include "frmConParidad.h"
 #include "frmConPosi.h"
+#include "frmConPtoCritico.h"
+#include "frmConPuntosInfle.h"
 #include "frmConRango.h"
 #include "frmConRaices.h"
 
@@ -30,11 +33,11 @@ const std::array<Abridor, 13> &Construcciones()
         Ventana<frmConParidad>(), // 2 parity
         Ventana<frmConExtension>(), // 3 extension
         {},                          // 4 first derivative
-        {},                          // 5 critical points
+        Ventana<frmConPtoCritico>(), // 5 critical points
         Ventana<frmConMonotonia>(),  // 6 monotonicity
-        {},                          // 7 classification
+        Ventana<frmConClaPtoCriti>(), // 7 classification
         {},                          // 8 second derivative
-        {},                          // 9 inflection points
+        Ventana<frmConPuntosInfle>(), // 9 inflection points
         Ventana<frmConConcavidad>(), // 10 concavity
         Ventana<frmConRango>(), // 11 range
     };

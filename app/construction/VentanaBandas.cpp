@@ -39,17 +39,9 @@ void VentanaBandas::dibujaRequisito()
                                  m_datosBandas.tituloFranja, m_datosBandas.estilo, *Cmbraices());
 }
 
-// Short dark blue segments across the x axis, in world coordinates, so
-// that they stay at the abscissas when the graph is refitted.
 void VentanaBandas::remarca()
 {
-    VentanaDibujo *g = VentanaGraficaActual();
-    if (!g)
-        return;
-    for (int i = 1; i <= m_num; ++i) {
-        const double a = m_abscisas[static_cast<std::size_t>(i)];
-        g->picejGraf().Linea(a, -200, a, 200, rt::QBColor(1));
-    }
+    SenalaAbscisas(m_abscisas, m_num, 200);
 }
 
 Rechazo VentanaBandas::errorDeBanda(int j) const
@@ -87,14 +79,5 @@ std::optional<Rechazo> VentanaBandas::prueba(const PoliPtr &a)
 
 void VentanaBandas::dibujaP(const PoliPtr &p)
 {
-    AjustaVentana(p);
-    remarca();
-    std::vector<double> xs(static_cast<std::size_t>(m_num) + 1), ys(xs.size());
-    for (int i = 1; i <= m_num; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        xs[k] = m_abscisas[k];
-        ys[k] = p->Eval(xs[k]);
-    }
-    ColorRgbMarca(xs, ys, m_num);
-    Dibuja(*p, datos().colorP);
+    DibujaSobreAbscisas(p, m_abscisas, m_num, 200, ColorLineaMarca, datos().colorP);
 }

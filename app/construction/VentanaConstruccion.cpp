@@ -266,7 +266,8 @@ void VentanaConstruccion::aceptaQ()
     const PoliPtr &q = m_poliAlumno[1];
     dibujaQ(q);
     m_lblQx[1]->show();
-    m_lblConRai[3]->show();
+    if (!m_datos.sinRotuloQ)
+        m_lblConRai[3]->show();
     DespliegaPoliCaja(*q, *m_rtb[1]);
     if (!m_datos.rotuloFinal.isEmpty())
         m_lblConRai[1]->setText(m_datos.rotuloFinal);
@@ -372,6 +373,29 @@ void VentanaConstruccion::MarcaRaices(const std::vector<std::int16_t> &xs, int d
 {
     for (int i = desde; i <= hasta; ++i)
         MarcaAbscisas(xs.at(static_cast<std::size_t>(i)), 0, 5, false, ColorLineaMarca);
+}
+
+void VentanaConstruccion::SenalaAbscisas(const std::vector<std::int16_t> &xs, int n, double alto)
+{
+    VentanaDibujo *g = VentanaGraficaActual();
+    if (!g)
+        return;
+    for (int i = 1; i <= n; ++i) {
+        const double a = xs.at(static_cast<std::size_t>(i));
+        g->picejGraf().Linea(a, -alto, a, alto, rt::QBColor(1));
+    }
+}
+
+void VentanaConstruccion::DibujaSobreAbscisas(const PoliPtr &p, const std::vector<std::int16_t> &xs, int n,
+                                              double alto, std::int32_t colorPuntos, std::int32_t colorP)
+{
+    AjustaVentana(p);
+    SenalaAbscisas(xs, n, alto);
+    for (int i = 1; i <= n; ++i) {
+        const double a = xs.at(static_cast<std::size_t>(i));
+        MarcaAbscisas(a, p->Eval(a), 5, false, colorPuntos);
+    }
+    Dibuja(*p, colorP);
 }
 
 std::string VentanaConstruccion::Texto(double x)

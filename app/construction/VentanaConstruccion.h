@@ -59,6 +59,7 @@ struct DatosConstruccion {
     bool empujaAlActivar = false; // activation puts the window's context back in force
     std::string nombreActivo; // caption's end from the first activation on (empty: nombre)
     bool algebra = false;     // an "Algebra" button opens the polynomial window in its algebra mode
+    bool sinRotuloQ = false;  // q's heading stays hidden once q is accepted
 };
 
 // A failed test: the error row and its prefix; the answer is shown on the
@@ -140,6 +141,13 @@ protected:
     static void AjustaVentana(const PoliPtr &p);
     // Dark red marks of size 5 at (x, 0) for each x.
     static void MarcaRaices(const std::vector<std::int16_t> &xs, int desde, int hasta);
+    // Short dark blue segments across the x axis at xs(1..n), from -alto
+    // to alto in world units, so that they stay put when the graph is refitted.
+    static void SenalaAbscisas(const std::vector<std::int16_t> &xs, int n, double alto);
+    // The graph refitted to p, the segments again, points of size 5 in
+    // colorPuntos on p at xs(1..n), and p in colorP.
+    static void DibujaSobreAbscisas(const PoliPtr &p, const std::vector<std::int16_t> &xs, int n, double alto,
+                                    std::int32_t colorPuntos, std::int32_t colorP);
     // A number as the lists and prefixes write it; -0 is "0".
     static std::string Texto(double x);
 

@@ -1,13 +1,10 @@
 // The monotonicity and concavity constructions: bands of f' and f'' and
-// their checks, and the "Algebra" window they open beside the panel.
+// their checks.
 #include "EscenaConstruccion.h"
 
 #include "frmConConcavidad.h"
 #include "frmConMonotonia.h"
-#include "frmpidepoli.h"
 
-#include "LlamadasVentana.h"
-#include "princip.h"
 
 namespace {
 
@@ -96,37 +93,6 @@ private slots:
         QCOMPARE(w->LblConRai(1)->text(), QStringLiteral("Proponme otro polinomio con la misma concavidad"));
         QCOMPARE(NumAyuda, 52);
         QCOMPARE(s.responde(*w, "-x^4-2x^3+12x^2+x"), QStringList{E::Exito(43)});
-    }
-
-    // "Algebra" opens the polynomial window in its algebra mode; coming back
-    // pushes nothing, and leaving with it open closes it first.
-    void algebraYDeRegreso()
-    {
-        EscenaConstruccion s;
-        s.abreSelector();
-        const int nivelSelector = NivelPila;
-        auto *w = s.elige<frmConMonotonia>(6, kMenosDosUnoPositivo);
-        QVERIFY(w);
-        const int nivelVentana = NivelPila;
-        QCOMPARE(nivelVentana, nivelSelector);
-        QCOMPARE(w->CmdExpande()->Caption(), QStringLiteral("Algebra"));
-        SesionPrueba::Pulsa(w->CmdExpande());
-        auto *algebra = s.Ventana<frmpidepoli>();
-        QVERIFY(algebra);
-        QVERIFY(ModoAlgebra);
-        GestorVentanas::instancia().muestra(w);
-        w->alActivar();
-        QCOMPARE(NumAyuda, 43);
-        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Del concepto a la expresión analitica y "
-                                                            "visualización gráfica de un polinomio: Concepto Monotonía"));
-        SesionPrueba::Pulsa(w->cmdCancelar());
-        SesionPrueba::Suelta();
-        QVERIFY(!s.Ventana<frmpidepoli>());
-        QVERIFY(!s.Ventana<frmConMonotonia>());
-        QVERIFY(!ModoAlgebra);
-        QVERIFY(s.Ventana<frmConceptos>());
-        QCOMPARE(NivelPila, nivelSelector);
-        QCOMPARE(NumAyuda, 29);
     }
 };
 
