@@ -202,7 +202,7 @@ void VentanaConstruccion::revisa()
 
 void VentanaConstruccion::rechaza(int k, const Rechazo &r)
 {
-    const Collpolinomio &p = *m_poliAlumno[static_cast<std::size_t>(k)];
+    const Collpolinomio &p = r.curva ? *r.curva : *m_poliAlumno[static_cast<std::size_t>(k)];
     VentanaDibujo *g = r.sinCurva ? nullptr : VentanaGraficaActual();
     // Drawn twice with the exclusive-or pen: the graph comes back pixel for pixel.
     if (g)
@@ -235,7 +235,8 @@ void VentanaConstruccion::aceptaP()
     m_cmdSi->show();
     m_cmdNo->show();
     m_cmdListo->Enabled(false);
-    (m_datos.focoEnNo ? m_cmdNo : m_cmdSi)->setFocus();
+    if (!m_datos.focoQueda)
+        (m_datos.focoEnNo ? m_cmdNo : m_cmdSi)->setFocus();
     m_indiceCaja = 1;
 }
 

@@ -55,6 +55,7 @@ struct DatosConstruccion {
     std::int32_t colorP = 0, colorQ = 0; // accepted curves, copy pen
     bool reajusta = true;       // p's own window on accepting p
     bool focoEnNo = false;      // after p the focus goes to "No", not "Si"
+    bool focoQueda = false;     // after p the focus stays where it was
     bool sinRecorrido = false;  // the graph's cursor read-out off at load
     bool empujaAlActivar = false; // activation puts the window's context back in force
     std::string nombreActivo; // caption's end from the first activation on (empty: nombre)
@@ -62,12 +63,17 @@ struct DatosConstruccion {
     bool sinRotuloQ = false;  // q's heading stays hidden once q is accepted
 };
 
-// A failed test: the error row and its prefix; the answer is shown on the
-// graph during the message unless sinCurva.
+// A failed test: the error row and its prefix; the answer (or curva when
+// given) is shown on the graph during the message unless sinCurva.
 struct Rechazo {
+    Rechazo(std::int16_t e, std::string p, bool sin = false, PoliPtr c = {})
+        : error(e), prefijo(std::move(p)), sinCurva(sin), curva(std::move(c))
+    {
+    }
     std::int16_t error = 0;
     std::string prefijo;
     bool sinCurva = false;
+    PoliPtr curva;
 };
 
 class VentanaConstruccion : public VentanaPanel {
