@@ -3,6 +3,8 @@
 #include "VentanaConstruccion.h"
 #include "frmConClaPtoCriti.h"
 #include "frmConConcavidad.h"
+#include "frmConDerivada.h"
+#include "frmConDerivada2.h"
 #include "frmConExtension.h"
 #include "frmConMonotonia.h"
 #include "frmConParidad.h"
@@ -32,11 +34,11 @@ const std::array<Abridor, 13> &Construcciones()
         Ventana<frmConPosi>(),   // 1 sign
         Ventana<frmConParidad>(), // 2 parity
         Ventana<frmConExtension>(), // 3 extension
-        {},                          // 4 first derivative
+        Ventana<frmConDerivada>(),   // 4 first derivative
         Ventana<frmConPtoCritico>(), // 5 critical points
         Ventana<frmConMonotonia>(),  // 6 monotonicity
         Ventana<frmConClaPtoCriti>(), // 7 classification
-        {},                          // 8 second derivative
+        Ventana<frmConDerivada2>(),  // 8 second derivative
         Ventana<frmConPuntosInfle>(), // 9 inflection points
         Ventana<frmConConcavidad>(), // 10 concavity
         Ventana<frmConRango>(), // 11 range
