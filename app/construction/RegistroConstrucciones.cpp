@@ -6,6 +6,7 @@
 #include "frmConDerivada.h"
 #include "frmConDerivada2.h"
 #include "frmConExtension.h"
+#include "frmConMaxMinAbs.h"
 #include "frmConMonotonia.h"
 #include "frmConParidad.h"
 #include "frmConPosi.h"
@@ -42,6 +43,7 @@ const std::array<Abridor, 13> &Construcciones()
         Ventana<frmConPuntosInfle>(), // 9 inflection points
         Ventana<frmConConcavidad>(), // 10 concavity
         Ventana<frmConRango>(), // 11 range
+        Ventana<frmConMaxMinAbs>(), // 12 absolute extrema
     };
     return tabla;
 }
