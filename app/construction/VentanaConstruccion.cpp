@@ -66,7 +66,7 @@ VentanaConstruccion::VentanaConstruccion(const DatosConstruccion &datos, QWidget
     : VentanaPanel(datos.titulo, parent)
     , m_datos(datos)
 {
-    setWindowTitle(QString::fromStdString(datos.nombre));
+    setWindowTitle(QString::fromStdString(datos.nombreActivo.empty() ? datos.nombre : datos.nombreActivo));
     QVBoxLayout *v = columna();
     m_mnuReConceptos = agregaRegreso(QStringLiteral("al menú &anterior"), [this] { Regresa(); });
     m_mnuReinicio = agregaRegreso(QStringLiteral("al inicio"), [this] { Reinicia(); });
