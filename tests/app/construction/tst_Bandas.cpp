@@ -30,6 +30,17 @@ private slots:
                  (QStringList{"Las raíces reales son:", "-2", "1", "EL signo es:", "( - inf,-2)positiva",
                               "(-2,1)negativa", "( 1,+ inf)positiva"}));
         QCOMPARE(w->Cmbraices()->placeholderText(), QStringLiteral("Raíces  Reales e Intervalos"));
+        // The strip: its title "f'" in dark cyan, the signs in dark blue.
+        const QImage franja = s.Grafica()->Picejegraf2().Imagen();
+        const auto hay = [&franja](const QColor &c) {
+            for (int x = 0; x < franja.width(); ++x)
+                for (int y = 0; y < franja.height(); ++y)
+                    if (franja.pixelColor(x, y) == c)
+                        return true;
+            return false;
+        };
+        QVERIFY(hay(QColor(0, 128, 128)));
+        QVERIFY(hay(QColor(0, 0, 128)));
         QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Del concepto a la expresión analitica y "
                                                             "visualización gráfica de un polinomio: Concepto Monotonía"));
         QCOMPARE(NumAyuda, 43);
