@@ -118,6 +118,8 @@ void frmConMaxMinAbs::remarca()
     if (!g)
         return;
     PictureEjes &graf = g->picejGraf();
+    // The labels' colour only for them: the graph's text keeps its own.
+    const std::int32_t color = graf.ForeColor();
     graf.ForeColor(rt::QBColor(9));
     const auto etiqueta = [&graf](double y, const char *texto) {
         graf.Xactual(1);
@@ -128,6 +130,7 @@ void frmConMaxMinAbs::remarca()
         etiqueta(graf.muevepixel(1, graf.MinY(), -18), "-Inf");
     if (m_tipo != 2)
         etiqueta(graf.MaxY(), "+Inf");
+    graf.ForeColor(color);
     if (m_tipo > 1)
         graf.Linea(-2, m_valorExtremo, 2, m_valorExtremo, rt::QBColor(1));
 }
