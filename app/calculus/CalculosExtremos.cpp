@@ -95,6 +95,20 @@ PuntoExtremo ExtremoMasIzquierdo(const Collpolinomio &p, const std::vector<doubl
 
 } // namespace
 
+std::int16_t ClasePorPrimera(const CollFuncPolin &fp, double x)
+{
+    // x among the other roots of P', in its place (the finder puts a root
+    // at x within a hair of it).
+    std::vector<RaizAgrupada> grupos;
+    for (const RaizAgrupada &g : Agrupa(RaicesDeTipo(fp, 1)))
+        if (std::fabs(g.valor - x) >= 1E-04)
+            grupos.push_back(g);
+    const auto sitio = std::find_if(grupos.begin(), grupos.end(), [x](const RaizAgrupada &g) { return g.valor > x; });
+    const auto i = static_cast<std::size_t>(sitio - grupos.begin());
+    grupos.insert(sitio, {x, 1});
+    return PruebaPrimera(Poli(fp.Polder1()), grupos, i);
+}
+
 PuntosCriticos ClasificaPuntosCriticos(const PoliPtr &p)
 {
     return ClasificaPuntosCriticos(*CreaFuncPolin(p));

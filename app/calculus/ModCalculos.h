@@ -123,6 +123,9 @@ ResultadoConcavidad IntervalosConcavidad(const CollFuncPolin &fp);
 // Distinct critical points of p with their class. Builds p's own record.
 PuntosCriticos ClasificaPuntosCriticos(const PoliPtr &p);
 PuntosCriticos ClasificaPuntosCriticos(const CollFuncPolin &fp);
+// The class of a critical point at x by the first-derivative test: the
+// sign of P' just left and just right of x, closer than any other root of P'.
+std::int16_t ClasePorPrimera(const CollFuncPolin &fp, double x);
 
 // Absolute maximum (negative leading coefficient) or minimum (positive) of
 // an even-degree P; odd degrees have none.

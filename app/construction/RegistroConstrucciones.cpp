@@ -1,9 +1,17 @@
 #include "RegistroConstrucciones.h"
 
 #include "VentanaConstruccion.h"
+#include "frmConClaPtoCriti.h"
+#include "frmConConcavidad.h"
+#include "frmConDerivada.h"
+#include "frmConDerivada2.h"
 #include "frmConExtension.h"
+#include "frmConMaxMinAbs.h"
+#include "frmConMonotonia.h"
 #include "frmConParidad.h"
 #include "frmConPosi.h"
+#include "frmConPtoCritico.h"
+#include "frmConPuntosInfle.h"
 #include "frmConRango.h"
 #include "frmConRaices.h"
 
@@ -27,8 +35,15 @@ const std::array<Abridor, 13> &Construcciones()
         Ventana<frmConPosi>(),   // 1 sign
         Ventana<frmConParidad>(), // 2 parity
         Ventana<frmConExtension>(), // 3 extension
-        {}, {}, {}, {}, {}, {}, {}, // 4 to 10: the derivative concepts
+        Ventana<frmConDerivada>(),   // 4 first derivative
+        Ventana<frmConPtoCritico>(), // 5 critical points
+        Ventana<frmConMonotonia>(),  // 6 monotonicity
+        Ventana<frmConClaPtoCriti>(), // 7 classification
+        Ventana<frmConDerivada2>(),  // 8 second derivative
+        Ventana<frmConPuntosInfle>(), // 9 inflection points
+        Ventana<frmConConcavidad>(), // 10 concavity
         Ventana<frmConRango>(), // 11 range
+        Ventana<frmConMaxMinAbs>(), // 12 absolute extrema
     };
     return tabla;
 }

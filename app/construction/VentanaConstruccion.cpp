@@ -66,7 +66,7 @@ VentanaConstruccion::VentanaConstruccion(const DatosConstruccion &datos, QWidget
     : VentanaPanel(datos.titulo, parent)
     , m_datos(datos)
 {
-    setWindowTitle(QString::fromStdString(datos.nombre));
+    setWindowTitle(QString::fromStdString(datos.nombreActivo.empty() ? datos.nombre : datos.nombreActivo));
     QVBoxLayout *v = columna();
     m_mnuReConceptos = agregaRegreso(QStringLiteral("al menú &anterior"), [this] { Regresa(); });
     m_mnuReinicio = agregaRegreso(QStringLiteral("al inicio"), [this] { Reinicia(); });
@@ -111,6 +111,12 @@ VentanaConstruccion::VentanaConstruccion(const DatosConstruccion &datos, QWidget
     m_zonaHerramienta = new QVBoxLayout(m_fraHerramienta);
     m_cmbraices = new QComboBox(m_fraHerramienta);
     m_zonaHerramienta->addWidget(m_cmbraices);
+    if (m_datos.algebra) {
+        m_cmdExpande = new Usc(m_fraHerramienta);
+        m_cmdExpande->Caption(QStringLiteral("Algebra"));
+        m_zonaHerramienta->addWidget(m_cmdExpande);
+        connect(m_cmdExpande, &Usc::Click, this, [this](int) { abreAlgebra(); });
+    }
     m_zonaHerramienta->addStretch(1);
     v->addWidget(m_fraHerramienta, 1);
 
@@ -160,6 +166,10 @@ void VentanaConstruccion::inicia(AbridorEjercicio &abridor)
 
 void VentanaConstruccion::alActivar()
 {
+    if (!m_datos.nombreActivo.empty())
+        m_contexto.titulo = "Quorvane: Del concepto a la expresión analitica y visualización gráfica de un "
+                            "polinomio: Concepto "
+            + m_datos.nombreActivo;
     if (m_datos.empujaAlActivar)
         m_contexto.entra();
     m_rtp[0]->setFocus();
@@ -192,7 +202,7 @@ void VentanaConstruccion::revisa()
 
 void VentanaConstruccion::rechaza(int k, const Rechazo &r)
 {
-    const Collpolinomio &p = *m_poliAlumno[static_cast<std::size_t>(k)];
+    const Collpolinomio &p = r.curva ? *r.curva : *m_poliAlumno[static_cast<std::size_t>(k)];
     VentanaDibujo *g = r.sinCurva ? nullptr : VentanaGraficaActual();
     // Drawn twice with the exclusive-or pen: the graph comes back pixel for pixel.
     if (g)
@@ -215,14 +225,18 @@ void VentanaConstruccion::aceptaP()
     DespliegaPoliCaja(*p, *m_rtb[0]);
     dibujaP(p);
     MuestraExito(m_datos.exitoP);
-    m_lblConRai[1]->show();
+    if (m_datos.preguntaOculta)
+        m_lblConRai[1]->setText(m_datos.rotuloSegundo);
+    else
+        m_lblConRai[1]->show();
     m_contexto.ayuda = m_datos.ayuda1;
     m_contexto.apoyo = m_datos.apoyo1;
     m_contexto.aplica();
     m_cmdSi->show();
     m_cmdNo->show();
     m_cmdListo->Enabled(false);
-    (m_datos.focoEnNo ? m_cmdNo : m_cmdSi)->setFocus();
+    if (!m_datos.focoQueda)
+        (m_datos.focoEnNo ? m_cmdNo : m_cmdSi)->setFocus();
     m_indiceCaja = 1;
 }
 
@@ -232,8 +246,11 @@ void VentanaConstruccion::responde(bool si)
         MuestraExito(41);
     else
         MuestraError("", m_datos.errorNo);
+    if (!m_datos.rotuloRespondido.isEmpty())
+        m_lblConRai[0]->setText(m_datos.rotuloRespondido);
     m_cmdSi->hide();
     m_cmdNo->hide();
+    m_lblConRai[1]->show();
     m_rtp[1]->show();
     m_lblQx[0]->show();
     m_lblConRai[1]->setText(!si && !m_datos.rotuloSegundoNo.isEmpty() ? m_datos.rotuloSegundoNo
@@ -250,7 +267,8 @@ void VentanaConstruccion::aceptaQ()
     const PoliPtr &q = m_poliAlumno[1];
     dibujaQ(q);
     m_lblQx[1]->show();
-    m_lblConRai[3]->show();
+    if (!m_datos.sinRotuloQ)
+        m_lblConRai[3]->show();
     DespliegaPoliCaja(*q, *m_rtb[1]);
     if (!m_datos.rotuloFinal.isEmpty())
         m_lblConRai[1]->setText(m_datos.rotuloFinal);
@@ -267,6 +285,7 @@ void VentanaConstruccion::Regresa()
     if (m_saliendo)
         return;
     m_saliendo = true;
+    cierraAlgebra();
     m_contexto.sale();
     if (AbridorEjercicio *a = m_abridor.get())
         a->DesmarcaOpcion(m_datos.concepto);
@@ -300,7 +319,24 @@ bool VentanaConstruccion::alPedirDescarga()
 void VentanaConstruccion::alDescargar()
 {
     m_saliendo = true;
+    cierraAlgebra();
     m_contexto.sale();
+}
+
+void VentanaConstruccion::abreAlgebra()
+{
+    m_algebraAbierta = true;
+    PidePolinomio();
+}
+
+// The polynomial window leaves first, popping its own context, so that
+// this window then pops exactly its own.
+void VentanaConstruccion::cierraAlgebra()
+{
+    if (!m_algebraAbierta)
+        return;
+    m_algebraAbierta = false;
+    CierraPidePolinomio();
 }
 
 void VentanaConstruccion::dibujaP(const PoliPtr &p)
@@ -338,6 +374,29 @@ void VentanaConstruccion::MarcaRaices(const std::vector<std::int16_t> &xs, int d
 {
     for (int i = desde; i <= hasta; ++i)
         MarcaAbscisas(xs.at(static_cast<std::size_t>(i)), 0, 5, false, ColorLineaMarca);
+}
+
+void VentanaConstruccion::SenalaAbscisas(const std::vector<std::int16_t> &xs, int n, double alto)
+{
+    VentanaDibujo *g = VentanaGraficaActual();
+    if (!g)
+        return;
+    for (int i = 1; i <= n; ++i) {
+        const double a = xs.at(static_cast<std::size_t>(i));
+        g->picejGraf().Linea(a, -alto, a, alto, rt::QBColor(1));
+    }
+}
+
+void VentanaConstruccion::DibujaSobreAbscisas(const PoliPtr &p, const std::vector<std::int16_t> &xs, int n,
+                                              double alto, std::int32_t colorPuntos, std::int32_t colorP)
+{
+    AjustaVentana(p);
+    SenalaAbscisas(xs, n, alto);
+    for (int i = 1; i <= n; ++i) {
+        const double a = xs.at(static_cast<std::size_t>(i));
+        MarcaAbscisas(a, p->Eval(a), 5, false, colorPuntos);
+    }
+    Dibuja(*p, colorP);
 }
 
 std::string VentanaConstruccion::Texto(double x)

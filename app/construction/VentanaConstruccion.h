@@ -44,6 +44,8 @@ struct DatosConstruccion {
     QString rotuloSegundo;  // request for q after the question
     QString rotuloSegundoNo; // the same after "No" (empty: as after "Si")
     QString rotuloFinal;    // once q is accepted (empty: unchanged)
+    QString rotuloRespondido; // request line once the question is answered (empty: unchanged)
+    bool preguntaOculta = false; // the second request is written on p but shown only after the answer
     QString textoLista;     // shown text of the requirement list (empty: none)
     std::int16_t ayuda0 = 0, apoyo0 = 1; // at load
     std::int16_t ayuda1 = 40, apoyo1 = 1; // after p
@@ -53,16 +55,25 @@ struct DatosConstruccion {
     std::int32_t colorP = 0, colorQ = 0; // accepted curves, copy pen
     bool reajusta = true;       // p's own window on accepting p
     bool focoEnNo = false;      // after p the focus goes to "No", not "Si"
+    bool focoQueda = false;     // after p the focus stays where it was
     bool sinRecorrido = false;  // the graph's cursor read-out off at load
     bool empujaAlActivar = false; // activation puts the window's context back in force
+    std::string nombreActivo; // caption's end from the first activation on (empty: nombre)
+    bool algebra = false;     // an "Algebra" button opens the polynomial window in its algebra mode
+    bool sinRotuloQ = false;  // q's heading stays hidden once q is accepted
 };
 
-// A failed test: the error row and its prefix; the answer is shown on the
-// graph during the message unless sinCurva.
+// A failed test: the error row and its prefix; the answer (or curva when
+// given) is shown on the graph during the message unless sinCurva.
 struct Rechazo {
+    Rechazo(std::int16_t e, std::string p, bool sin = false, PoliPtr c = {})
+        : error(e), prefijo(std::move(p)), sinCurva(sin), curva(std::move(c))
+    {
+    }
     std::int16_t error = 0;
     std::string prefijo;
     bool sinCurva = false;
+    PoliPtr curva;
 };
 
 class VentanaConstruccion : public VentanaPanel {
@@ -106,6 +117,7 @@ public:
     Usc *CmdSi() const { return m_cmdSi; }
     Usc *CmdNo() const { return m_cmdNo; }
     QComboBox *Cmbraices() const { return m_cmbraices; }
+    Usc *CmdExpande() const { return m_cmdExpande; }
     int nivelesPropios() const { return m_contexto.dentro() ? 1 : 0; }
 
     void alActivar() override;
@@ -135,6 +147,13 @@ protected:
     static void AjustaVentana(const PoliPtr &p);
     // Dark red marks of size 5 at (x, 0) for each x.
     static void MarcaRaices(const std::vector<std::int16_t> &xs, int desde, int hasta);
+    // Short dark blue segments across the x axis at xs(1..n), from -alto
+    // to alto in world units, so that they stay put when the graph is refitted.
+    static void SenalaAbscisas(const std::vector<std::int16_t> &xs, int n, double alto);
+    // The graph refitted to p, the segments again, points of size 5 in
+    // colorPuntos on p at xs(1..n), and p in colorP.
+    static void DibujaSobreAbscisas(const PoliPtr &p, const std::vector<std::int16_t> &xs, int n, double alto,
+                                    std::int32_t colorPuntos, std::int32_t colorP);
     // A number as the lists and prefixes write it; -0 is "0".
     static std::string Texto(double x);
 
@@ -145,6 +164,8 @@ private:
     void aceptaP();
     void aceptaQ();
     void responde(bool si);
+    void abreAlgebra();
+    void cierraAlgebra();
 
     DatosConstruccion m_datos;
     ContextoVentana m_contexto;
@@ -153,6 +174,7 @@ private:
     int m_indiceCaja = 0;
     std::array<PoliPtr, 2> m_poliAlumno;
     bool m_saliendo = false;
+    bool m_algebraAbierta = false;
 
     QAction *m_mnuReConceptos = nullptr;
     QAction *m_mnuReinicio = nullptr;
@@ -170,4 +192,5 @@ private:
     QGroupBox *m_fraHerramienta = nullptr;
     QVBoxLayout *m_zonaHerramienta = nullptr;
     QComboBox *m_cmbraices = nullptr;
+    Usc *m_cmdExpande = nullptr;
 };

@@ -171,3 +171,10 @@ void PidePolinomio()
     if (Ventanas().pidePolinomio)
         Ventanas().pidePolinomio(AnchoPanel + plataforma::TwipsAPixeles(40));
 }
+
+void CierraPidePolinomio()
+{
+    if (Ventanas().cierraPidePolinomio)
+        Ventanas().cierraPidePolinomio();
+    ModoAlgebra = false;
+}

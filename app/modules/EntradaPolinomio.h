@@ -53,3 +53,5 @@ std::int16_t DecimalesTabla(double desde, double paso);
 
 // Opens the polynomial window in its algebra mode, beside the panel.
 void PidePolinomio();
+// Closes the polynomial window if it is open, and leaves the algebra mode.
+void CierraPidePolinomio();

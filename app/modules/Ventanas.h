@@ -20,6 +20,8 @@ struct ProveedoresVentanas {
     std::function<bool()> escalaZoomValida;
     // Opens the polynomial window at the given left edge (pixels), modeless.
     std::function<void(int izquierda)> pidePolinomio;
+    // Unloads the polynomial window if it is open.
+    std::function<void()> cierraPidePolinomio;
 };
 
 ProveedoresVentanas &Ventanas();

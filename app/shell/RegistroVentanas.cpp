@@ -121,6 +121,7 @@ void RegistraVentanasPrograma(frmMdiCalcDife &principal)
         marco->move(izquierda, marco->y());
         gestor.muestra(w);
     };
+    v.cierraPidePolinomio = [] { GestorVentanas::instancia().descarga<frmpidepoli>(); };
     // An exercise left for another polynomial: the hub and the graph
     // window come back new, the hub waiting for a polynomial.
     RegistraOlvido("ejercicios", OlvidaEjercicios);

@@ -1,4 +1,5 @@
 #include "ModCalculos.h"
+#include "generapoli.h"
 
 #include "generapoli.h"
 #include "test_ModCalculosAyuda.h"
@@ -92,6 +93,18 @@ TEST(RaicesDistintas, PolynomialGetsItsOwnRecord)
     EXPECT_EQ(clases.clase, (std::vector<std::int16_t>{CLASE_MAXIMO, CLASE_MINIMO}));
     EXPECT_TRUE(ClasificaPuntosCriticos(Poli({{1, 1}})).sinPuntos);
     EXPECT_EQ(ClasificaPuntosCriticos(Poli({{1, 4}})).clase, std::vector<std::int16_t>{CLASE_MINIMO});
+}
+
+TEST(ClasePorPrimera, ThePointsOwnSignChangeOfTheDerivative)
+{
+    // P' = 60x^2 (x - 1)(x - 4): a horizontal inflection at 0 right next
+    // to a maximum at 1; x^4 and -x^4 are flat extrema.
+    const auto f = CreaFuncPolin(Poli({{12, 5}, {-75, 4}, {80, 3}}));
+    EXPECT_EQ(ClasePorPrimera(*f, 0), CLASE_NINGUNO);
+    EXPECT_EQ(ClasePorPrimera(*f, 1), CLASE_MAXIMO);
+    EXPECT_EQ(ClasePorPrimera(*f, 4), CLASE_MINIMO);
+    EXPECT_EQ(ClasePorPrimera(*CreaFuncPolin(Poli({{1, 4}})), 0), CLASE_MINIMO);
+    EXPECT_EQ(ClasePorPrimera(*CreaFuncPolin(Poli({{-1, 4}, {1, 1}})), 0.629960524947437), CLASE_MAXIMO);
 }
 
 TEST(CalculaInflexiones, OnlyRootsWhereSecondDerivativeChangesSign)

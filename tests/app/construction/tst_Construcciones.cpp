@@ -26,6 +26,8 @@ private slots:
         const auto r = plataforma::RectanguloVentana(*w->cmdCancelar());
         QCOMPARE(plataforma::UltimaPosicionCursor(), PuntoCentral(r.izquierda, r.arriba, r.derecha, r.abajo));
         QCOMPARE(w->OptConcepto(9)->text(), QStringLiteral("Puntos de  Inflexión"));
+        for (int k = 0; k < 13; ++k)
+            QVERIFY2(w->OptConcepto(k)->isEnabled(), qPrintable(QString::number(k)));
         const int nivelSelector = NivelPila;
         QCOMPARE(nivelSelector, nivelHub + 1);
 

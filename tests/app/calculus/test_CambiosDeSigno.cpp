@@ -1,0 +1,69 @@
+// Sign changes of P' and P'' away from, and at, required abscissas.
+#include "CambiosDeSigno.h"
+#include "generapoli.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// The record of the polynomial with coefficients c0, c1, c2, ...
+FuncPolinPtr Registro(std::initializer_list<double> coefs)
+{
+    auto p = Collpolinomio::Nuevo();
+    std::int16_t e = 0;
+    for (double c : coefs) {
+        if (c != 0)
+            p->Agrega(c, e);
+        ++e;
+    }
+    return CreaFuncPolin(p);
+}
+
+} // namespace
+
+TEST(BandaConCambioDeSigno, FindsTheBandOfAnExtraSignChange)
+{
+    struct Caso {
+        std::initializer_list<double> poli;
+        std::int16_t tipo;
+        std::vector<double> abscisas;
+        std::optional<int> banda;
+    };
+    const Caso casos[] = {
+        // P' = 6(x + 2)(x - 1): only the required changes.
+        {{0, -12, 3, 2}, 1, {-2, 1}, std::nullopt},
+        // P' = 10(x + 2)(x - 1)(x - 3)(x - 4): two more, right of the last.
+        {{0, -240, 130, 10, -15, 2}, 1, {-2, 1}, 2},
+        // P' = (x + 5)(x + 2)(x - 1): one more, left of the first.
+        {{0, -10, 1.5, 2, 0.25}, 1, {-2, 1}, 0},
+        // P' = 4x^2 (x - 3): the double root changes nothing.
+        {{0, 0, 0, -4, 1}, 1, {3}, std::nullopt},
+        // P'' = -12(x + 2)(x - 1)(x - 3)(x - 4) between the abscissas -2, 1 and 4.
+        {{0, 0, 720, -260, -15, 18, -2}, 2, {-2, 1}, 2},
+        {{0, 0, 720, -260, -15, 18, -2}, 2, {-2, 1, 3, 4}, std::nullopt},
+    };
+    for (const Caso &c : casos)
+        EXPECT_EQ(calculos::BandaConCambioDeSigno(*Registro(c.poli), c.tipo, c.abscisas), c.banda);
+}
+
+TEST(CambiaSignoEn, OnlyAtRootsOfOddMultiplicity)
+{
+    // P'' = 12(x + 1)(x - 2).
+    const auto simple = Registro({0, 100, -12, -2, 1});
+    EXPECT_TRUE(calculos::CambiaSignoEn(*simple, 2, -1));
+    EXPECT_TRUE(calculos::CambiaSignoEn(*simple, 2, 2));
+    EXPECT_FALSE(calculos::CambiaSignoEn(*simple, 2, 0));
+    // P'' = 30(x^2 - 1)^2: zero at -1 and 1 without a change.
+    const auto doble = Registro({0, 300, 15, 0, -5, 0, 1});
+    EXPECT_FALSE(calculos::CambiaSignoEn(*doble, 2, -1));
+    EXPECT_FALSE(calculos::CambiaSignoEn(*doble, 2, 1));
+    // P' = 60x^2 (x - 1)(x - 4) for 12x^5 - 75x^4 + 80x^3: no change at 0.
+    const auto horizontal = Registro({0, 0, 0, 80, -75, 12});
+    EXPECT_FALSE(calculos::CambiaSignoEn(*horizontal, 1, 0));
+    EXPECT_TRUE(calculos::CambiaSignoEn(*horizontal, 1, 1));
+    EXPECT_TRUE(calculos::CambiaSignoEn(*horizontal, 2, 0));
+}

@@ -1,0 +1,162 @@
+// The constructions on points of the derivatives: critical points, their
+// classes and inflection points; and the "Algebra" window beside them.
+#include "EscenaConstruccion.h"
+
+#include "frmConClaPtoCriti.h"
+#include "frmConPtoCritico.h"
+#include "frmConPuntosInfle.h"
+#include "frmpidepoli.h"
+
+#include "LlamadasVentana.h"
+
+namespace {
+
+using E = EscenaConstruccion;
+
+// Abscissas -1, 0, 2: a sign draw then a size draw each.
+const std::initializer_list<float> kCriticos = {0.1f, 0.15f, 0, 0, 0, 0.25f};
+
+const QColor kAzul(0, 0, 255);
+
+} // namespace
+
+class tst_PuntosDerivada : public QObject {
+    Q_OBJECT
+private slots:
+    void puntosCriticos()
+    {
+        EscenaConstruccion s;
+        auto *w = s.elige<frmConPtoCritico>(5, kCriticos);
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowActive(s.principal.get()));
+        QCOMPARE(E::Lista(*w->Cmbraices()), (QStringList{"Los puntos críticos son:", "-1", "0", "2"}));
+        QCOMPARE(NumAyuda, 41);
+        QCOMPARE(s.responde(*w, "x^3"), QStringList{E::Error(94)});
+        QCOMPARE(s.responde(*w, "x^4"), QStringList{E::Error(95, "-1")});
+        QCOMPARE(s.responde(*w, "3x^4-4x^3-12x^2"), QStringList{E::Exito(47)});
+        // Refitted to p: p(2) = -32 is on the graph, with its blue point.
+        QVERIFY(s.Grafica()->picejGraf().MinY() < -32);
+        QVERIFY(E::HayColor(kAzul, 2, -32, 4));
+        QVERIFY(E::HayColor(kAzul, -1, -5, 4));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->CmdSi()));
+        SesionPrueba::Pulsa(w->CmdSi());
+        QCOMPARE(s.responde(*w, "3x^4-4x^3-12x^2+5"), QStringList{E::Exito(48)});
+        QVERIFY(w->LblConRai(3)->isHidden());
+        QVERIFY(!w->Lblqx(1)->isHidden());
+    }
+
+    // "Algebra" opens the polynomial window in its algebra mode; coming
+    // back pushes nothing, and leaving with it open closes it first, so
+    // that the stack is where it was.
+    void algebraYDeRegreso()
+    {
+        EscenaConstruccion s;
+        s.abreSelector();
+        const int nivelSelector = NivelPila;
+        auto *w = s.elige<frmConPtoCritico>(5, kCriticos);
+        QVERIFY(w);
+        QCOMPARE(NivelPila, nivelSelector);
+        QCOMPARE(w->CmdExpande()->Caption(), QStringLiteral("Algebra"));
+        SesionPrueba::Pulsa(w->CmdExpande());
+        QVERIFY(s.Ventana<frmpidepoli>());
+        QVERIFY(ModoAlgebra);
+        const int conAlgebra = NivelPila;
+        QCOMPARE(conAlgebra, nivelSelector + 1);
+        for (int vuelta = 0; vuelta < 3; ++vuelta) {
+            GestorVentanas::instancia().muestra(w);
+            w->alActivar();
+        }
+        QCOMPARE(NivelPila, conAlgebra);
+        QCOMPARE(NumAyuda, 41);
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Del concepto a la expresión analitica y "
+                                                            "visualización gráfica de un polinomio: Concepto "
+                                                            "Puntos críticos"));
+        SesionPrueba::Pulsa(w->cmdCancelar());
+        SesionPrueba::Suelta();
+        QVERIFY(!s.Ventana<frmpidepoli>());
+        QVERIFY(!s.Ventana<frmConPtoCritico>());
+        QVERIFY(!ModoAlgebra);
+        QVERIFY(s.Ventana<frmConceptos>());
+        QCOMPARE(NivelPila, nivelSelector);
+        QCOMPARE(NumAyuda, 29);
+    }
+
+    void clasificacion()
+    {
+        struct Caso {
+            std::initializer_list<float> sorteos;
+            QStringList lista;
+            QString respuesta;
+        };
+        // Two abscissas (n draw), each a sign and a size draw, then the
+        // classes: Int(3 r) 0 minimum, 1 maximum, 2 inflection.
+        const Caso casos[] = {
+            {{0.1f, 0.1f, 0.15f, 0, 0.15f, 0.4f, 0},
+             {"El punto en: -1 es un Máximo", "El punto en: 1 es un mínimo"},
+             "x^3-3x"},
+            {{0.1f, 0, 0, 0, 0.35f, 0.7f, 0}, {"El punto en: 0 es un inflexión", "El punto en: 3 es un mínimo"}, "x^4-4x^3"},
+            // A horizontal inflection at 0 right beside a maximum at 1.
+            {{0.1f, 0, 0, 0, 0.45f, 0.7f, 0},
+             {"El punto en: 0 es un inflexión", "El punto en: 4 es un mínimo"},
+             "12x^5-75x^4+80x^3"},
+        };
+        for (const Caso &c : casos) {
+            EscenaConstruccion s;
+            auto *w = s.elige<frmConClaPtoCriti>(7, c.sorteos);
+            QVERIFY(w);
+            QCOMPARE(E::Lista(*w->Cmbraices()), c.lista);
+            QCOMPARE(s.responde(*w, c.respuesta), QStringList{E::Exito(47)});
+        }
+    }
+
+    void clasificacionRechazos()
+    {
+        EscenaConstruccion s;
+        auto *w = s.elige<frmConClaPtoCriti>(7, {0.1f, 0.1f, 0.15f, 0, 0.15f, 0.4f, 0});
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowActive(s.principal.get()));
+        QCOMPARE(s.responde(*w, "-x^3+3x"), QStringList{E::Error(98, "-1")});
+        QCOMPARE(s.responde(*w, "x^2"), QStringList{E::Error(96)});
+        QCOMPARE(s.responde(*w, "x^3-2x"), QStringList{E::Error(97, "-1")});
+        QCOMPARE(s.responde(*w, "x^3-3x"), QStringList{E::Exito(47)});
+        SesionPrueba::Pulsa(w->CmdNo());
+        QCOMPARE(s.responde(*w, "2x^3-6x+1"), QStringList{E::Exito(48)});
+        // q drawn last in p's colour; q's heading stays hidden.
+        QVERIFY(E::HayColor(QColor(0, 0, 128), 0, 1, 3));
+        QVERIFY(w->LblConRai(3)->isHidden());
+    }
+
+    void inflexion()
+    {
+        EscenaConstruccion s;
+        // Two abscissas: -1 and 2.
+        auto *w = s.elige<frmConPuntosInfle>(9, {0.1f, 0.1f, 0.15f, 0, 0.25f});
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowActive(s.principal.get()));
+        QCOMPARE(E::Lista(*w->Cmbraices()), (QStringList{"Los puntos de inflexión son:", "-1", "2"}));
+        QCOMPARE(w->lbltitulo()->text(), QStringLiteral("PUNTOS  de  INFLEXIÓN "));
+        QCOMPARE(s.Grafica()->Picejegraf2().MaxY(), 2.0);
+        QCOMPARE(s.responde(*w, "x^3"), QStringList{E::Error(99)});
+        QCOMPARE(s.responde(*w, "x^4"), QStringList{E::Error(100, "-1")});
+        QCOMPARE(s.responde(*w, "x^4-2x^3-12x^2+100x"), QStringList{E::Exito(49)});
+        QVERIFY(E::HayColor(QColor(0, 128, 0), 2, 152, 4));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->CmdNo()));
+        QCOMPARE(NumApoyo, 48);
+        SesionPrueba::Pulsa(w->CmdNo());
+        QCOMPARE(w->LblConRai(1)->text(), QStringLiteral("Escribe otro poli que tenga los mismos puntos de inflexión."));
+        QCOMPARE(s.responde(*w, "x^4-2x^3-12x^2"), QStringList{E::Exito(48)});
+    }
+
+    // P'' = 30(x^2 - 1)^2 vanishes at -1 and 1 but keeps its sign.
+    void inflexionSinCambioDeSigno()
+    {
+        EscenaConstruccion s;
+        auto *w = s.elige<frmConPuntosInfle>(9, {0.1f, 0.1f, 0.15f, 0, 0.15f});
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowActive(s.principal.get()));
+        QCOMPARE(s.responde(*w, "x^6-5x^4+15x^2+300x"), QStringList{E::Error(98, "-1")});
+    }
+};
+
+QTEST_MAIN(tst_PuntosDerivada)
+#include "tst_PuntosDerivada.moc"
