@@ -96,6 +96,8 @@ void VentanaCamino::centraEnCancelar()
 
 void VentanaCamino::alActivar()
 {
+    // Back from an exercise: no option stays chosen, a finished one only greyed.
+    m_lista.DesmarcaOpciones();
     m_contexto.aplica();
     centraEnCancelar();
 }

@@ -126,7 +126,6 @@ void frmGrafiDeri::alCargar()
 
 void frmGrafiDeri::alActivar()
 {
-    lista().DesmarcaOpciones();
     VentanaCamino::alActivar();
     m_textoTrabajo = QString::fromStdString(TextoInstrucciones(48, ""));
     if (PoliDado) {

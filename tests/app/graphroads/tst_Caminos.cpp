@@ -121,6 +121,7 @@ private slots:
         QCOMPARE(s.mensajes, (QStringList{Exito(2), Exito(2), Exito(12), Exito(1)}));
         QVERIFY(ConceptoResuelto[0]);
         QVERIFY(Gris(w->OptGraCon(0)));
+        QVERIFY(!w->OptGraCon(0)->isChecked());
         QCOMPARE(NivelPila, nivel);
         QCOMPARE(GestorVentanas::instancia().actual(), static_cast<VentanaBase *>(w));
 
