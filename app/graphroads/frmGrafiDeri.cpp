@@ -179,6 +179,12 @@ void frmGrafiDeri::recibePolinomio(const PoliPtr &p)
     PoliDado = true;
 }
 
+void frmGrafiDeri::sinPolinomio()
+{
+    m_usuarioPropone = false;
+    HabilitaMenusPrincipal(true);
+}
+
 void frmGrafiDeri::MuestraGraficaDerivada()
 {
     if (!m_graficaPendiente)

@@ -37,6 +37,8 @@ public:
 
     // LlamadorPolinomio: the typed derivative waits for the next activation.
     void recibePolinomio(const PoliPtr &p) override;
+    // Cancelled: the choice is still open.
+    void sinPolinomio() override;
 
     // Widgets, for tests.
     QLabel *LblGrafiCon() const { return m_lblGrafiCon; }

@@ -13,6 +13,8 @@
 #include "frmraices.h"
 
 #include "ColorOle.h"
+#include "LlamadasVentana.h"
+#include "princip.h"
 #include "VentanaDibujo.h"
 #include "Ventanas.h"
 
@@ -61,6 +63,13 @@ int Pixeles(SesionPrueba &s, int color)
 bool ZoomActivo(const SesionPrueba &s)
 {
     return s.principal->boton(8)->isEnabled();
+}
+
+// The pointer rests in the middle of the button.
+bool CursorEn(const QWidget &boton)
+{
+    const plataforma::RectanguloPantalla r = plataforma::RectanguloVentana(boton);
+    return plataforma::UltimaPosicionCursor() == PuntoCentral(r.izquierda, r.arriba, r.derecha, r.abajo);
 }
 
 void ResuelveMenos(std::initializer_list<int> conceptos, int falta)
@@ -124,6 +133,7 @@ private slots:
         QVERIFY(!w->OptGraCon(0)->isChecked());
         QCOMPARE(NivelPila, nivel);
         QCOMPARE(GestorVentanas::instancia().actual(), static_cast<VentanaBase *>(w));
+        QVERIFY(CursorEn(*w->cmdCancelar()));
 
         // A cancel frees the option again and switches the read-out off.
         w->OptGraCon(5)->click();
@@ -279,6 +289,25 @@ private slots:
         QVERIFY(MenusPrincipalesActivos(s));
     }
 
+    void derivadaCanceladaDejaElegirOtraVez()
+    {
+        SesionPrueba s;
+        frmGrafiDeri *w = AbreCaminoDeri(s);
+        QVERIFY(w);
+        w->mnuTuPropones()->trigger();
+        frmpidepoli *p = SesionPrueba::Ventana<frmpidepoli>();
+        QVERIFY(p);
+        QVERIFY(!MenusPrincipalesActivos(s));
+        SesionPrueba::Pulsa(p->cmdCancelar());
+        SesionPrueba::Suelta();
+        QVERIFY(!SesionPrueba::Ventana<frmpidepoli>());
+        QVERIFY(MenusPrincipalesActivos(s));
+        QVERIFY(w->mnuElige()->isEnabled());
+        QVERIFY(!w->OptGraCon(1)->isEnabled());
+        QVERIFY(w->UCMarcoMedio()->isHidden());
+        QCOMPARE(Pixeles(s, 3), 0);
+    }
+
     void alInicioDesdeUnEjercicioDelCamino()
     {
         for (bool desdeP : {true, false}) {
@@ -301,6 +330,14 @@ private slots:
             QCOMPARE(NivelPila, 1); // the start context only
             QVERIFY(!PidePoliDesdeEjercicio);
             QVERIFY(MenusPrincipalesActivos(s));
+            // A new session works on the analytic road again.
+            s.principal->mnupoli_Click();
+            s.DaPolinomio(QStringLiteral("x^3-3x"));
+            s.Hub()->OptCalcConcepto(5)->click();
+            auto *analitico = SesionPrueba::Ventana<frmPuntosCriticos>();
+            QVERIFY(analitico);
+            QCOMPARE(analitico->camino(), Camino::Analitico);
+            QVERIFY(analitico->RtfDasPoli2()->Text() != "¿...?");
         }
     }
 
