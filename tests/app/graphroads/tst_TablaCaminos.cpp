@@ -10,7 +10,11 @@
 #include "VentanaEjercicio.h"
 #include "frmGrafiConcepto.h"
 #include "frmGrafiDeri.h"
+#include "frmClaPtoCri.h"
 #include "frmMaxMinAbs.h"
+#include "frmMonotonia.h"
+#include "frmPuntosInfle.h"
+#include "frmextension.h"
 #include "frmParidad.h"
 #include "frmPuntosCriticos.h"
 
@@ -47,6 +51,23 @@ VentanaEjercicio *EjercicioEnPantalla()
         if (auto *e = qobject_cast<VentanaEjercicio *>(v))
             return e;
     return nullptr;
+}
+
+// Types both ends of an interval, picks its quality and checks it.
+void DaIntervalo(VentanaIntervalos &w, const QString &izq, const QString &der, int cualidad)
+{
+    Teclea(*w.txtraices2(0), izq);
+    Teclea(*w.txtraices2(1), der);
+    w.OptCualidad(cualidad)->click();
+    SesionPrueba::Pulsa(w.cmdListo());
+    SesionPrueba::Suelta();
+}
+
+// The exercise of option k, opened from the road's chooser.
+template <class T> T *AbreOpcion(VentanaCamino *camino, int k)
+{
+    camino->OptGraCon(k)->click();
+    return SesionPrueba::Ventana<T>();
 }
 
 bool Gris(const QRadioButton *o)
@@ -153,8 +174,7 @@ private slots:
     {
         SesionPrueba s;
         VentanaCamino *camino = AbreCamino(s, true);
-        camino->OptGraCon(2)->click();
-        auto *w = SesionPrueba::Ventana<frmParidad>();
+        auto *w = AbreOpcion<frmParidad>(camino, 2);
         QVERIFY(w);
         w->OptParidad(0)->click(); // odd
         SesionPrueba::Pulsa(w->cmdListo());
@@ -169,8 +189,7 @@ private slots:
             SesionPrueba s;
             VentanaCamino *camino = AbreCamino(s, desdeP);
             const int k = desdeP ? 4 : 2;
-            camino->OptGraCon(k)->click();
-            auto *w = SesionPrueba::Ventana<frmPuntosCriticos>();
+            auto *w = AbreOpcion<frmPuntosCriticos>(camino, k);
             QVERIFY(w);
             Da(*w, QStringLiteral("1"));
             Da(*w, QStringLiteral("-1"));
@@ -181,14 +200,83 @@ private slots:
         }
     }
 
+    void extensionEnAmbosCaminos()
+    {
+        for (bool desdeP : {true, false}) {
+            SesionPrueba s;
+            VentanaCamino *camino = AbreCamino(s, desdeP);
+            const int k = desdeP ? 3 : 1;
+            auto *w = AbreOpcion<frmextension>(camino, k);
+            QVERIFY(w);
+            Teclea(*w->txtLimite(0), QStringLiteral("-i"));
+            Teclea(*w->txtLimite(1), QStringLiteral("i"));
+            SesionPrueba::Pulsa(w->CmdExtensaListo());
+            SesionPrueba::Suelta();
+            QCOMPARE(s.mensajes, QStringList{Exito(8)});
+            QVERIFY(Gris(camino->OptGraCon(k)));
+        }
+    }
+
+    void monotoniaEnAmbosCaminos()
+    {
+        enum { Creciente = 0, Decreciente = 1 };
+        for (bool desdeP : {true, false}) {
+            SesionPrueba s;
+            VentanaCamino *camino = AbreCamino(s, desdeP);
+            const int k = desdeP ? 5 : 3;
+            auto *w = AbreOpcion<frmMonotonia>(camino, k);
+            QVERIFY(w);
+            DaIntervalo(*w, QStringLiteral("-i"), QStringLiteral("-1"), Creciente);
+            DaIntervalo(*w, QStringLiteral("-1"), QStringLiteral("1"), Decreciente);
+            DaIntervalo(*w, QStringLiteral("1"), QStringLiteral("i"), Creciente);
+            SesionPrueba::Pulsa(w->CmdOk());
+            SesionPrueba::Suelta();
+            QCOMPARE(s.mensajes, (QStringList{Exito(14), Exito(14), Exito(29), Exito(desdeP ? 23 : 63)}));
+            QVERIFY(Gris(camino->OptGraCon(k)));
+        }
+    }
+
+    void clasificacionEnAmbosCaminos()
+    {
+        enum { Maximo = 1, Minimo = 2 };
+        for (bool desdeP : {true, false}) {
+            SesionPrueba s;
+            VentanaCamino *camino = AbreCamino(s, desdeP);
+            ConceptoResuelto[5] = true; // the critical points are known
+            const int k = desdeP ? 6 : 4;
+            auto *w = AbreOpcion<frmClaPtoCri>(camino, k);
+            QVERIFY(w);
+            for (int clase : {Maximo, Minimo}) {
+                w->OptParidad(clase)->click();
+                SesionPrueba::Pulsa(w->cmdListo());
+                SesionPrueba::Suelta();
+            }
+            QCOMPARE(s.mensajes, (QStringList{Exito(19), Exito(17)}));
+            QVERIFY(ConceptoResuelto[7]);
+            QVERIFY(Gris(camino->OptGraCon(k)));
+        }
+    }
+
+    void inflexionEnElCaminoDeP()
+    {
+        SesionPrueba s;
+        VentanaCamino *camino = AbreCamino(s, true);
+        auto *w = AbreOpcion<frmPuntosInfle>(camino, 7);
+        QVERIFY(w);
+        Da(*w, QStringLiteral("0"));
+        PulsaTerminar(*w);
+        QCOMPARE(s.mensajes, (QStringList{Exito(27), Exito(26)}));
+        QCOMPARE(ConceptoActual, std::int16_t(10));
+        QVERIFY(Gris(camino->OptGraCon(7)));
+    }
+
     void extremosSinExtremoEnAmbosCaminos()
     {
         for (bool desdeP : {true, false}) {
             SesionPrueba s;
             VentanaCamino *camino = AbreCamino(s, desdeP);
             const int k = desdeP ? 9 : 5;
-            camino->OptGraCon(k)->click();
-            auto *w = SesionPrueba::Ventana<frmMaxMinAbs>();
+            auto *w = AbreOpcion<frmMaxMinAbs>(camino, k);
             QVERIFY(w);
             w->OptMaxMin(1)->click(); // neither
             SesionPrueba::Pulsa(w->cmdListo());
