@@ -1,8 +1,8 @@
 // Every exercise on every graph road that offers it, opened from the road's
 // own chooser: its caption, instruction, help and support numbers and the
 // cursor read-out as the student finds them, and its option unchecked
-// again on "Cancelar". Some finishes give the road's own success message
-// and grey the option in the right chooser.
+// again on "Cancelar"; and each one finished on P = x^3 - 3x with the
+// road's own success message, greying its option in the right chooser.
 #include "EscenaGraficas.h"
 
 #include "../analysis/PuntosPrueba.h"
@@ -58,7 +58,8 @@ void DaIntervalo(VentanaIntervalos &w, const QString &izq, const QString &der, i
 {
     Teclea(*w.txtraices2(0), izq);
     Teclea(*w.txtraices2(1), der);
-    w.OptCualidad(cualidad)->click();
+    if (cualidad >= 0)
+        w.OptCualidad(cualidad)->click();
     SesionPrueba::Pulsa(w.cmdListo());
     SesionPrueba::Suelta();
 }
@@ -234,6 +235,49 @@ private slots:
             QCOMPARE(s.mensajes, (QStringList{Exito(14), Exito(14), Exito(29), Exito(desdeP ? 23 : 63)}));
             QVERIFY(Gris(camino->OptGraCon(k)));
         }
+    }
+
+    // The interval exercises offered only on the road from P, finished
+    // interval by interval ("izq|der|quality", -1 without one).
+    void intervalosEnElCaminoDeP_data()
+    {
+        QTest::addColumn<int>("opcion");
+        QTest::addColumn<QStringList>("intervalos");
+        QTest::addColumn<QList<int>>("exitos");
+        enum { Positiva = 0, Negativa = 1, Arriba = 0, Abajo = 1 };
+        QTest::newRow("signo") << 1
+                               << QStringList{QStringLiteral("-i|-1.732|%1").arg(Negativa),
+                                              QStringLiteral("-1.732|0|%1").arg(Positiva),
+                                              QStringLiteral("0|1.732|%1").arg(Negativa),
+                                              QStringLiteral("1.732|i|%1").arg(Positiva)}
+                               << QList<int>{14, 14, 14, 28, 16};
+        QTest::newRow("concavidad") << 8
+                                    << QStringList{QStringLiteral("-i|0|%1").arg(Abajo),
+                                                   QStringLiteral("0|i|%1").arg(Arriba)}
+                                    << QList<int>{14, 30, 44};
+        QTest::newRow("rango") << 10 << QStringList{QStringLiteral("-i|i|-1")} << QList<int>{32, 33};
+    }
+    void intervalosEnElCaminoDeP()
+    {
+        QFETCH(int, opcion);
+        QFETCH(QStringList, intervalos);
+        QFETCH(QList<int>, exitos);
+        SesionPrueba s;
+        VentanaCamino *camino = AbreCamino(s, true);
+        camino->OptGraCon(opcion)->click();
+        auto *w = qobject_cast<VentanaIntervalos *>(EjercicioEnPantalla());
+        QVERIFY(w);
+        for (const QString &i : intervalos) {
+            const QStringList partes = i.split(QLatin1Char('|'));
+            DaIntervalo(*w, partes[0], partes[1], partes[2].toInt());
+        }
+        SesionPrueba::Pulsa(w->CmdOk());
+        SesionPrueba::Suelta();
+        QStringList esperados;
+        for (int n : exitos)
+            esperados << Exito(n);
+        QCOMPARE(s.mensajes, esperados);
+        QVERIFY(Gris(camino->OptGraCon(opcion)));
     }
 
     void clasificacionEnAmbosCaminos()
