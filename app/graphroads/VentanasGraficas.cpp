@@ -1,5 +1,7 @@
 #include "VentanasGraficas.h"
 
+#include "frmGrafiConcepto.h"
+#include "frmGrafiDeri.h"
 #include "frmIdentifica.h"
 #include "frmRectaNormal.h"
 #include "frmRectang.h"
@@ -17,4 +19,24 @@ void AbreRectaTangente()
 void AbreRectaNormal()
 {
     VentanaProblema::Abre<frmRectaNormal>();
+}
+
+namespace {
+template <class T> void AbreCamino()
+{
+    GestorVentanas &g = GestorVentanas::instancia();
+    T *w = g.ventana<T>();
+    g.muestra(w);
+    w->alActivar();
+}
+} // namespace
+
+void AbreGrafiConcepto()
+{
+    AbreCamino<frmGrafiConcepto>();
+}
+
+void AbreGrafiDeri()
+{
+    AbreCamino<frmGrafiDeri>();
 }

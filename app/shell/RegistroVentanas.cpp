@@ -137,6 +137,8 @@ void RegistraVentanasPrograma(frmMdiCalcDife &principal)
     RegistraAbridorHub(QStringLiteral("mnuIdentificoGrafis"), AbreIdentifica);
     RegistraAbridorHub(QStringLiteral("mnuRectang"), AbreRectaTangente);
     RegistraAbridorHub(QStringLiteral("mnuRectaNormal"), AbreRectaNormal);
+    RegistraAbridorHub(QStringLiteral("mnuDoyGrafiPoli"), AbreGrafiConcepto);
+    RegistraAbridorHub(QStringLiteral("mnuGrafiDeri"), AbreGrafiDeri);
 }
 
 void AbreSesion(frmMdiCalcDife &)

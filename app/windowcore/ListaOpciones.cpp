@@ -14,13 +14,27 @@ QRadioButton *ListaOpciones::opcion(int k) const
     return it == m_opciones.end() ? nullptr : it->second.data();
 }
 
+namespace {
+// A checked radio button of an exclusive group refuses to be unchecked
+// while it stays exclusive.
+void Desmarca(QRadioButton &o)
+{
+    if (!o.isChecked())
+        return;
+    const bool exclusiva = o.autoExclusive();
+    o.setAutoExclusive(false);
+    o.setChecked(false);
+    o.setAutoExclusive(exclusiva);
+}
+} // namespace
+
 void ListaOpciones::restablece(const std::function<bool(int)> &disponible)
 {
     for (const auto &[k, o] : m_opciones) {
         if (!o)
             continue;
         o->setEnabled(!disponible || disponible(k));
-        o->setChecked(false);
+        Desmarca(*o);
         o->setAutoFillBackground(false);
         o->setPalette(QPalette());
     }
@@ -43,14 +57,14 @@ void ListaOpciones::DeshabilitaOpcion(int k)
 void ListaOpciones::DesmarcaOpcion(int k)
 {
     if (QRadioButton *o = opcion(k))
-        o->setChecked(false);
+        Desmarca(*o);
 }
 
 void ListaOpciones::DesmarcaOpciones()
 {
     for (const auto &[k, o] : m_opciones)
         if (o)
-            o->setChecked(false);
+            Desmarca(*o);
 }
 
 void ListaOpciones::CierraCamino()

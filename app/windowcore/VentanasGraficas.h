@@ -4,3 +4,6 @@
 void AbreIdentifica();
 void AbreRectaTangente();
 void AbreRectaNormal();
+// The two graph roads (the hub's "&Identificar características de un polinomio").
+void AbreGrafiConcepto();
+void AbreGrafiDeri();
