@@ -1,10 +1,11 @@
 // Time of a redraw of the plotting surface: axes with numbers and grid,
-// then P, P' and P'' of a degree-5 polynomial, one segment per pixel column
-// with the pen two pixels wide, as the graph window draws them; beside a
-// bare QPainter drawing the same three curves as polylines of one point per
-// pixel column on a QImage of the same size. At the end a table gives both
-// times per width and their ratio; the surface's time per column shows
-// whether its cost grows linearly with the width.
+// then P, P' and P'' of a degree-5 polynomial with the pen two pixels
+// wide, one vertex per pixel column: segment by segment, and as one
+// polyline each, as the graph window draws them; beside a bare QPainter
+// drawing the same three curves as polylines on a QImage of the same size.
+// At the end a table gives the times per width and the ratio of the
+// polyline's to the painter's; its time per column shows whether its cost
+// grows linearly with the width.
 #include "SuperficieEjes.h"
 #include "TiemposPorNombre.h"
 
@@ -35,7 +36,10 @@ double Evalua(int derivada, double x)
     }
 }
 
-void Superficie(benchmark::State &estado)
+// Redraws of the surface, each curve d drawn by traza(s, d, ancho, dx) with
+// dx the world width of one pixel column.
+template <typename Traza>
+void Redibujos(benchmark::State &estado, Traza traza)
 {
     const int ancho = static_cast<int>(estado.range(0));
     SuperficieEjes s;
@@ -46,20 +50,40 @@ void Superficie(benchmark::State &estado)
     for (auto _ : estado) {
         s.Redibuja();
         s.DrawWidth(2);
-        for (int d = 0; d < 3; ++d) {
-            const double dx = s.muevepixel(SOBREX, kXmin, 1) - kXmin;
-            double x0 = kXmin, y0 = Evalua(d, x0);
-            for (int k = 1; k < ancho; ++k) {
-                const double x = kXmin + k * dx;
-                const double y = Evalua(d, x);
-                s.Linea(x0, y0, x, y, kColores[d]);
-                x0 = x;
-                y0 = y;
-            }
-        }
+        const double dx = s.muevepixel(SOBREX, kXmin, 1) - kXmin;
+        for (int d = 0; d < 3; ++d)
+            traza(s, d, ancho, dx);
         s.DrawWidth(1);
         benchmark::DoNotOptimize(s.Lienzo().Imagen().constBits());
     }
+}
+
+void Superficie(benchmark::State &estado)
+{
+    Redibujos(estado, [](SuperficieEjes &s, int d, int ancho, double dx) {
+        double x0 = kXmin, y0 = Evalua(d, x0);
+        for (int k = 1; k < ancho; ++k) {
+            const double x = kXmin + k * dx;
+            const double y = Evalua(d, x);
+            s.Linea(x0, y0, x, y, kColores[d]);
+            x0 = x;
+            y0 = y;
+        }
+    });
+}
+
+// The same curves, each drawn as one polyline of the surface.
+void SuperficiePolilinea(benchmark::State &estado)
+{
+    std::vector<QPointF> vertices;
+    Redibujos(estado, [&vertices](SuperficieEjes &s, int d, int ancho, double dx) {
+        vertices.clear();
+        for (int k = 0; k < ancho; ++k) {
+            const double x = kXmin + k * dx;
+            vertices.emplace_back(x, Evalua(d, x));
+        }
+        s.Polilinea(vertices, kColores[d]);
+    });
 }
 
 void QPainterSolo(benchmark::State &estado)
@@ -89,6 +113,7 @@ void QPainterSolo(benchmark::State &estado)
 } // namespace
 
 BENCHMARK(Superficie)->Arg(320)->Arg(640)->Arg(1280)->Arg(2560)->Unit(benchmark::kMillisecond);
+BENCHMARK(SuperficiePolilinea)->Arg(320)->Arg(640)->Arg(1280)->Arg(2560)->Unit(benchmark::kMillisecond);
 BENCHMARK(QPainterSolo)->Arg(320)->Arg(640)->Arg(1280)->Arg(2560)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
@@ -97,14 +122,15 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     TiemposPorNombre tabla([](const TiemposPorNombre &t) {
-        std::printf("\n%-7s %14s %14s %8s %16s\n", "ancho", "superficie ms", "QPainter ms", "razon",
-                    "us por columna");
+        std::printf("\n%-7s %14s %14s %14s %8s %16s\n", "ancho", "tramos ms", "polilinea ms", "QPainter ms",
+                    "razon", "us por columna");
         for (int ancho : {320, 640, 1280, 2560}) {
             const std::string a = std::to_string(ancho);
             const double s = t.Tiempo("Superficie/" + a);
+            const double l = t.Tiempo("SuperficiePolilinea/" + a);
             const double q = t.Tiempo("QPainterSolo/" + a);
-            if (s > 0 && q > 0)
-                std::printf("%-7d %14.3f %14.3f %8.2f %16.3f\n", ancho, s, q, s / q, s * 1000 / ancho);
+            if (s > 0 && l > 0 && q > 0)
+                std::printf("%-7d %14.3f %14.3f %14.3f %8.2f %16.3f\n", ancho, s, l, q, l / q, l * 1000 / ancho);
         }
     });
     benchmark::RunSpecifiedBenchmarks(&tabla);

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 std::string LeyendaX;
 std::string LeyendaY;
@@ -155,25 +156,26 @@ void GraficaPolinomio(const Collpolinomio &p, PictureEjes &graf, std::int32_t co
 {
     const double xmin = graf.MinX();
     const double xmax = graf.MaxX();
-    double x0 = xmin - 0.00001;
-    double y0 = p.Eval(x0);
-    graf.DrawWidth(2);
-    graf.DrawMode(modo);
-    graf.Linea(x0, y0, xmin, p.Eval(xmin), color);
+    const double x0 = xmin - 0.00001;
+    std::vector<QPointF> vertices{{x0, p.Eval(x0)}, {xmin, p.Eval(xmin)}};
     // One vertex per pixel column, counted in whole columns so that the
     // walk always ends.
     const double dx = graf.muevepixel(SOBREX, x0, 1) - x0;
+    long n = 0;
     if (dx > 0 && std::isfinite(dx)) {
         const double columnas = std::floor((xmax - xmin) / dx + 1e-9);
-        const long n = columnas < MaxColumnas ? static_cast<long>(columnas) : MaxColumnas;
-        for (long k = 0; k <= n; ++k) {
-            const double x = xmin + static_cast<double>(k) * dx;
-            const double y = p.Eval(x);
-            graf.Linea(x0, y0, x, y, color);
-            x0 = x;
-            y0 = y;
-        }
+        n = columnas < MaxColumnas ? static_cast<long>(columnas) : MaxColumnas;
     }
+    vertices.reserve(static_cast<std::size_t>(n) + 2);
+    for (long k = 1; k <= n; ++k) {
+        const double x = xmin + static_cast<double>(k) * dx;
+        vertices.emplace_back(x, p.Eval(x));
+    }
+    // One shape, so that in exclusive-or mode the joints between the
+    // columns are not inverted twice.
+    graf.DrawWidth(2);
+    graf.DrawMode(modo);
+    graf.Polilinea(vertices, color);
     graf.DrawWidth(1);
     graf.DrawMode(13);
 }

@@ -36,7 +36,9 @@ void MuestraEscalaRecuadro(PictureEjes &graf, double xinf, double xsup, double y
 double RedondeaEscala(double x);
 
 // Plots p over graf's x range, one segment per pixel column, with width 2
-// and the given drawing mode; leaves width 1 and copy pen (13).
+// and the given drawing mode; leaves width 1 and copy pen (13). The curve
+// is one shape: in exclusive-or mode (7) it comes out whole, and drawn
+// again it is gone.
 void GraficaPolinomio(const Collpolinomio &p, PictureEjes &graf, std::int32_t color, int modo);
 
 // Marks (x, y) on the main graph with a circle of tam pixels, and with a

@@ -79,6 +79,13 @@ Qt::BrushStyle TramaRelleno(int estilo)
 
 QColor Marca(int valor) { return QColor(valor, valor, valor); }
 
+// A pixel of a segment's trace, unless the shape combined it already.
+void MarcaTrazo(std::uint8_t &marca, std::uint8_t trazo, std::uint8_t hecha)
+{
+    if (marca != hecha)
+        marca = trazo;
+}
+
 // The rectangle with two opposite corners, both inside it.
 QRect RectDeEsquinas(int x1, int y1, int x2, int y2)
 {
@@ -210,7 +217,7 @@ void LienzoImagen::MarcaRecta(int x1, int y1, int x2, int y2, bool conUltimo)
             break;
         const bool encendido = patron.empty() || tramo % 2 == 0;
         if (encendido && x >= 0 && y >= 0 && x < ancho && y < alto)
-            m_mascara.scanLine(y)[x] = MARCA_TRAZO;
+            MarcaTrazo(m_mascara.scanLine(y)[x], MARCA_TRAZO, m_hecha);
         if (!patron.empty() && ++enTramo >= patron[tramo]) {
             enTramo = 0;
             tramo = (tramo + 1) % patron.size();
@@ -282,29 +289,54 @@ void LienzoImagen::MarcaRectaGruesa(int x1, int y1, int x2, int y2)
         const int xb = std::min(ancho - 1, int(std::floor(der)));
         std::uint8_t *fila = m_mascara.scanLine(y);
         for (int x = xa; x <= xb; ++x)
-            fila[x] = MARCA_TRAZO;
+            MarcaTrazo(fila[x], MARCA_TRAZO, m_hecha);
     }
 }
 
 void LienzoImagen::Combina(const QRect &rect, std::int32_t colorTrazo, std::int32_t colorRelleno)
 {
+    if (CombinaZona(rect, colorTrazo, colorRelleno))
+        Avisa();
+}
+
+bool LienzoImagen::CombinaZona(const QRect &rect, std::int32_t colorTrazo, std::int32_t colorRelleno,
+                               std::uint8_t queda)
+{
     const QRect zona = Limita(rect);
     if (zona.isEmpty())
-        return;
+        return false;
     const std::uint32_t trazo = PixelDeOle(colorTrazo) & 0xFFFFFF;
     const std::uint32_t relleno = PixelDeOle(colorRelleno) & 0xFFFFFF;
     for (int y = zona.top(); y <= zona.bottom(); ++y) {
         std::uint8_t *marca = m_mascara.scanLine(y);
         auto *pixel = reinterpret_cast<std::uint32_t *>(m_imagen.scanLine(y));
         for (int x = zona.left(); x <= zona.right(); ++x) {
-            if (marca[x] == LIBRE)
+            if (marca[x] != MARCA_TRAZO && marca[x] != MARCA_RELLENO)
                 continue;
             const std::uint32_t pluma = marca[x] == MARCA_TRAZO ? trazo : relleno;
             pixel[x] = 0xFF000000u | (Combinacion(m_modo, pixel[x] & 0xFFFFFF, pluma) & 0xFFFFFF);
-            marca[x] = LIBRE;
+            marca[x] = queda;
         }
     }
-    Avisa();
+    return true;
+}
+
+void LienzoImagen::NuevaHecha()
+{
+    if (m_hecha == 255) {
+        m_mascara.fill(LIBRE);
+        m_hecha = PRIMERA_HECHA;
+    } else {
+        ++m_hecha;
+    }
+}
+
+QRect LienzoImagen::ZonaDeRecta(const QLine &tramo) const
+{
+    // The pen reaches half its width beyond the segment, round ends included.
+    const int margen = m_grosor / 2 + 1;
+    return RectDeEsquinas(tramo.x1(), tramo.y1(), tramo.x2(), tramo.y2())
+        .adjusted(-margen, -margen, margen, margen);
 }
 
 void LienzoImagen::Recta(int x1, int y1, int x2, int y2, std::int32_t color)
@@ -314,9 +346,27 @@ void LienzoImagen::Recta(int x1, int y1, int x2, int y2, std::int32_t color)
     if (m_estiloTrazo == 5 || m_imagen.isNull())
         return;
     MarcaRecta(x1, y1, x2, y2, false);
-    const int margen = m_grosor + 2;
-    Combina(RectDeEsquinas(x1, y1, x2, y2).adjusted(-margen, -margen, margen, margen),
-            color, color);
+    Combina(ZonaDeRecta(QLine(x1, y1, x2, y2)), color, color);
+}
+
+void LienzoImagen::Rectas(const std::vector<QLine> &tramos, std::int32_t color)
+{
+    if (tramos.empty())
+        return;
+    m_actualX = float(tramos.back().x2());
+    m_actualY = float(tramos.back().y2());
+    if (m_estiloTrazo == 5 || m_imagen.isNull())
+        return;
+    // Each segment is combined as soon as it is marked, its pixels left
+    // marked as done so that a later segment through them passes them by.
+    bool cambio = false;
+    for (const QLine &t : tramos) {
+        MarcaRecta(t.x1(), t.y1(), t.x2(), t.y2(), false);
+        cambio = CombinaZona(ZonaDeRecta(t), color, color, m_hecha) || cambio;
+    }
+    NuevaHecha();
+    if (cambio)
+        Avisa();
 }
 
 void LienzoImagen::RectaHasta(int x, int y, std::int32_t color)

@@ -8,10 +8,12 @@
 // and an exclusive-or shape drawn twice leaves the image as it was.
 #include <QFont>
 #include <QImage>
+#include <QLine>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class LienzoImagen {
 public:
@@ -65,6 +67,10 @@ public:
     void Borra();
     // Segment from (x1, y1) to (x2, y2) without its last pixel; pen to the end.
     void Recta(int x1, int y1, int x2, int y2, std::int32_t color);
+    // Segments drawn as one shape, each as Recta: where they meet or
+    // overlap a pixel is still combined once, so an exclusive-or path has
+    // no gaps at its joints. Pen to the end of the last one.
+    void Rectas(const std::vector<QLine> &tramos, std::int32_t color);
     // Segment from the pen to (x, y).
     void RectaHasta(int x, int y, std::int32_t color);
     // Box with two opposite corners: outline in color, inside by the fill
@@ -84,18 +90,32 @@ public:
     float AltoTexto(const QString &texto) const;
 
 private:
-    enum : std::uint8_t { LIBRE = 0, MARCA_RELLENO = 1, MARCA_TRAZO = 2 };
+    // Any other value of the mask counts as free: see m_hecha.
+    enum : std::uint8_t { LIBRE = 0, MARCA_RELLENO = 1, MARCA_TRAZO = 2, PRIMERA_HECHA = 3 };
     QFont FuenteDibujo() const;
     // Marks a segment of the mask with the pen's width and style.
     void MarcaRecta(int x1, int y1, int x2, int y2, bool conUltimo);
     void MarcaRectaGruesa(int x1, int y1, int x2, int y2);
+    // The pixels a segment may touch with the pen's width.
+    QRect ZonaDeRecta(const QLine &tramo) const;
     // Combines the marked pixels of rect with the image, then clears them.
     void Combina(const QRect &rect, std::int32_t colorTrazo, std::int32_t colorRelleno);
+    // The same without the change notice, leaving the combined pixels
+    // marked queda; false when rect lies outside.
+    bool CombinaZona(const QRect &rect, std::int32_t colorTrazo, std::int32_t colorRelleno,
+                     std::uint8_t queda = LIBRE);
+    // A value for m_hecha that the mask does not hold.
+    void NuevaHecha();
     QRect Limita(const QRect &rect) const;
     void Avisa();
 
     QImage m_imagen;
     QImage m_mascara;
+    // The mark of the pixels that the shape being drawn has combined
+    // already, which it must not mark again. A value that the mask does not
+    // hold between shapes: it changes after each, so that the marks of the
+    // last one count as free and need no clearing.
+    std::uint8_t m_hecha = PRIMERA_HECHA;
     std::int32_t m_fondo = 0x808080;
     std::int32_t m_tinta = 0xC0C0C0;
     std::int32_t m_relleno = 0xC0C0C0;

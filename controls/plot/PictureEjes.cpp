@@ -135,6 +135,10 @@ void PictureEjes::Linea(double x1, double y1, double x2, double y2, std::int32_t
 {
     Superficie().Linea(x1, y1, x2, y2, color);
 }
+void PictureEjes::Polilinea(const std::vector<QPointF> &puntos, std::int32_t color)
+{
+    Superficie().Polilinea(puntos, color);
+}
 void PictureEjes::Rectangulo(double x1, double y1, double x2, double y2, std::int32_t color)
 {
     Superficie().Rectangulo(x1, y1, x2, y2, color);

@@ -16,11 +16,13 @@
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 class SuperficieEjes;
 class CajaPlotrane;
@@ -109,6 +111,9 @@ public:
 
     // Drawing in world units, with the current draw mode, width and style.
     void Linea(double x1, double y1, double x2, double y2, std::int32_t color = -1);
+    // Segments between consecutive points as one shape: each pixel of the
+    // path is combined once with the draw mode, joints included.
+    void Polilinea(const std::vector<QPointF> &puntos, std::int32_t color = -1);
     void Rectangulo(double x1, double y1, double x2, double y2, std::int32_t color = -1);
     void Punto(double x, double y, std::int32_t color);
     // Ellipse whose vertical semi-axis is asp times the horizontal one; an

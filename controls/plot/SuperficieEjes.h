@@ -6,10 +6,12 @@
 #include "EnumeracionesEjes.h"
 #include "LienzoImagen.h"
 
+#include <QPointF>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 class SuperficieEjes {
 public:
@@ -75,6 +77,10 @@ public:
     double muevepixel(int eje, double coorR, int despl) const;
 
     void Linea(double x1, double y1, double x2, double y2, std::int32_t color = -1);
+    // The segments between consecutive points, each as Linea would draw
+    // it, but as one shape: every pixel of the path is combined once with
+    // the draw mode, joints included.
+    void Polilinea(const std::vector<QPointF> &puntos, std::int32_t color = -1);
     void Rectangulo(double x1, double y1, double x2, double y2, std::int32_t color = -1);
     void Punto(double x, double y, std::int32_t color);
     void Circulo(double x, double y, double r, std::int32_t color,
@@ -94,7 +100,10 @@ private:
     void ValidaExtremo(double nuevo, int indice);
     void ValidaEscala(double nuevo, const QString &nombre);
     void Notifica(const QString &nombre);
-    void RecortaLinea(double x1, double y1, double x2, double y2, std::int32_t color);
+    // The pixel ends of a segment as Linea draws it, clipped to the window
+    // when too long; false when nothing of it is to be drawn.
+    bool TramoEnPixeles(double x1, double y1, double x2, double y2, int p[4]) const;
+    bool RecortaLinea(double x1, double y1, double x2, double y2, int p[4]) const;
     // The pixel ends (x, y, x, y) of a segment or box; false when they lie
     // too far apart on either axis to be drawn at once.
     bool ExtremosEnPixeles(double x1, double y1, double x2, double y2, int p[4]) const;

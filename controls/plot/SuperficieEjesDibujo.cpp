@@ -52,22 +52,40 @@ bool SuperficieEjes::ExtremosEnPixeles(double x1, double y1, double x2, double y
     return CabeEnPixeles(p[0], p[2]) && CabeEnPixeles(p[1], p[3]);
 }
 
-void SuperficieEjes::Linea(double x1, double y1, double x2, double y2, std::int32_t color)
+bool SuperficieEjes::TramoEnPixeles(double x1, double y1, double x2, double y2, int p[4]) const
 {
     // A segment through an undefined value has nothing to show.
     if (AlgunoNoNumero({x1, y1, x2, y2}))
-        return;
-    int p[4];
-    const bool cabe = ExtremosEnPixeles(x1, y1, x2, y2, p);
-    if (color == -1)
-        color = m_caja.ForeColor();
-    if (cabe)
-        m_caja.Recta(p[0], p[1], p[2], p[3], color);
-    else
-        RecortaLinea(x1, y1, x2, y2, color);
+        return false;
+    return ExtremosEnPixeles(x1, y1, x2, y2, p) || RecortaLinea(x1, y1, x2, y2, p);
 }
 
-void SuperficieEjes::RecortaLinea(double x1, double y1, double x2, double y2, std::int32_t color)
+void SuperficieEjes::Linea(double x1, double y1, double x2, double y2, std::int32_t color)
+{
+    int p[4];
+    if (!TramoEnPixeles(x1, y1, x2, y2, p))
+        return;
+    if (color == -1)
+        color = m_caja.ForeColor();
+    m_caja.Recta(p[0], p[1], p[2], p[3], color);
+}
+
+void SuperficieEjes::Polilinea(const std::vector<QPointF> &puntos, std::int32_t color)
+{
+    std::vector<QLine> tramos;
+    tramos.reserve(puntos.size());
+    int p[4];
+    for (std::size_t i = 1; i < puntos.size(); ++i) {
+        const QPointF &a = puntos[i - 1], &b = puntos[i];
+        if (TramoEnPixeles(a.x(), a.y(), b.x(), b.y(), p))
+            tramos.emplace_back(p[0], p[1], p[2], p[3]);
+    }
+    if (color == -1)
+        color = m_caja.ForeColor();
+    m_caja.Rectas(tramos, color);
+}
+
+bool SuperficieEjes::RecortaLinea(double x1, double y1, double x2, double y2, int p[4]) const
 {
     // Bottom, top, left and right edge in turn, each on the ends as the
     // one before left them.
@@ -78,10 +96,8 @@ void SuperficieEjes::RecortaLinea(double x1, double y1, double x2, double y2, st
     // Arithmetic that went out of range leaves nothing to draw.
     for (double v : {x1, y1, x2, y2})
         if (!std::isfinite(v))
-            return;
-    int p[4];
-    if (ExtremosEnPixeles(x1, y1, x2, y2, p))
-        m_caja.Recta(p[0], p[1], p[2], p[3], color);
+            return false;
+    return ExtremosEnPixeles(x1, y1, x2, y2, p);
 }
 
 void SuperficieEjes::Rectangulo(double x1, double y1, double x2, double y2, std::int32_t color)

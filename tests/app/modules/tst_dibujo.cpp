@@ -10,11 +10,26 @@
 #include "Utilerias.h"
 
 #include "Avisos.h"
+#include "QBColor.h"
 #include "Regional.h"
 
 #include <QtTest>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
+// The pixels of img that differ from the plain colour fondo.
+std::vector<QPoint> Cambiados(const QImage &img, QRgb fondo)
+{
+    std::vector<QPoint> cambiados;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (img.pixel(x, y) != fondo)
+                cambiados.emplace_back(x, y);
+    return cambiados;
+}
+
 struct VentanaDibujoPrueba : VentanaDibujo {
     PictureEjes graf, franja, panel;
     bool recorre = false;
@@ -159,6 +174,43 @@ private slots:
         g.EscalaVentana(-1e7, -1e20, 1e7, 1e20);
         GraficaPolinomio(*p, g, 0xFF0000, 13);
         QCOMPARE(g.DrawMode(), 13);
+    }
+
+    // A wrong curve is flashed in exclusive-or mode over the graph: it must
+    // change every pixel the copy pen paints, each exactly once (a joint
+    // inverted twice would be a gap), and the second flash gives the
+    // graph back.
+    void destelloEnteroYReversible()
+    {
+        PoliPtr p = Collpolinomio::Nuevo();
+        p->Agrega(1, 3);
+        p->Agrega(-3, 1);               // x^3 - 3x: steep ends, flat turns
+        PictureEjes &g = ventana->graf;
+        g.EjesVisibles(false);
+        g.BackColor(0xFFFFFF);
+        g.EscalaVentana(-2, -3, 2, 3);  // the curve stays inside
+        const QImage blanco = g.Imagen().copy();
+        const QRgb fondo = blanco.pixel(0, 0);
+        const std::int32_t magenta = rt::QBColor(5);
+
+        GraficaPolinomio(*p, g, magenta, 13);
+        const std::vector<QPoint> trazo = Cambiados(g.Imagen(), fondo);
+        g.Limpia();
+        QCOMPARE(g.Imagen(), blanco);
+
+        GraficaPolinomio(*p, g, magenta, 7);
+        const QImage destello = g.Imagen().copy();
+        QCOMPARE(Cambiados(destello, fondo), trazo);
+        const QRgb verdeClaro = qRgb(127, 255, 127);   // white xor RGB(128, 0, 128)
+        for (const QPoint &punto : trazo)
+            QCOMPARE(destello.pixel(punto), verdeClaro);
+        std::vector<bool> columnas(static_cast<std::size_t>(g.Imagen().width()));
+        for (const QPoint &punto : trazo)
+            columnas[static_cast<std::size_t>(punto.x())] = true;
+        QVERIFY(std::all_of(columnas.begin(), columnas.end(), [](bool hay) { return hay; }));
+
+        GraficaPolinomio(*p, g, magenta, 7);
+        QCOMPARE(g.Imagen(), blanco);
     }
 
     void bandas()

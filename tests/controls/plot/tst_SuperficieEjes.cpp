@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -411,6 +412,64 @@ private slots:
         QVERIFY(Pintado(*s, 149, 100, TINTA));
         QVERIFY(!Pintado(*s, 150, 100, TINTA));
         QCOMPARE(s->Xactual(), 5.0);            // the pen ends on the last point
+    }
+
+    // A polyline paints what its segments drawn one by one paint (clipped
+    // when too long, broken at an undefined point), but in exclusive-or
+    // mode each pixel changes once, joints included, and a second drawing
+    // takes it away.
+    void polilineaComoSusTramos()
+    {
+        const std::vector<QPointF> puntos{{-9, -9}, {-3, 4}, {0, std::nan("")}, {1, 1},
+                                          {2, -5},  {1e6, 1e6}, {3, 3}, {3, 3}, {8, 2}};
+        for (int grosor : {1, 2, 3}) {
+            auto tramos = Superficie(200, 200);
+            tramos->DrawWidth(grosor);
+            for (std::size_t i = 1; i < puntos.size(); ++i)
+                tramos->Linea(puntos[i - 1].x(), puntos[i - 1].y(), puntos[i].x(), puntos[i].y(), TINTA);
+
+            auto s = Superficie(200, 200);
+            s->DrawWidth(grosor);
+            s->Polilinea(puntos, TINTA);
+            const QString caso = QStringLiteral("grosor %1").arg(grosor);
+            QVERIFY2(s->Lienzo().Imagen() == tramos->Lienzo().Imagen(), qPrintable(caso));
+            QCOMPARE(s->Xactual(), tramos->Xactual());
+
+            // Exclusive-or: the same pixels, each changed once.
+            QImage esperada = tramos->Lienzo().Imagen().copy();
+            for (int y = 0; y < esperada.height(); ++y)
+                for (int x = 0; x < esperada.width(); ++x)
+                    if (esperada.pixel(x, y) == PixelDeOle(TINTA))
+                        esperada.setPixel(x, y, PixelDeOle(FONDO ^ TINTA));
+            s->Limpia();
+            s->DrawMode(7);
+            s->Polilinea(puntos, TINTA);
+            QVERIFY2(s->Lienzo().Imagen() == esperada, qPrintable(caso));
+            s->Polilinea(puntos, TINTA);
+            QVERIFY2(TodoFondo(*s), qPrintable(caso));
+
+            // Nothing of it lingers to hold back what comes after.
+            s->DrawMode(13);
+            for (std::size_t i = 1; i < puntos.size(); ++i)
+                s->Linea(puntos[i - 1].x(), puntos[i - 1].y(), puntos[i].x(), puntos[i].y(), TINTA);
+            QVERIFY2(s->Lienzo().Imagen() == tramos->Lienzo().Imagen(), qPrintable(caso));
+        }
+
+        // A flash still goes away after a few hundred other polylines.
+        const std::vector<QPointF> otra{{-9, 9}, {9, 8}};
+        auto soloOtra = Superficie(200, 200);
+        soloOtra->Polilinea(otra, TINTA);
+        for (int entre : {251, 252, 253, 254}) {
+            auto s = Superficie(200, 200);
+            s->DrawMode(7);
+            s->Polilinea(puntos, TINTA);
+            s->DrawMode(13);
+            for (int i = 0; i < entre; ++i)
+                s->Polilinea(otra, TINTA);
+            s->DrawMode(7);
+            s->Polilinea(puntos, TINTA);
+            QVERIFY2(s->Lienzo().Imagen() == soloOtra->Lienzo().Imagen(), qPrintable(QString::number(entre)));
+        }
     }
 
     void rectangulos()
