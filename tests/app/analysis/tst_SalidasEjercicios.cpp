@@ -323,6 +323,97 @@ private slots:
         SesionPrueba::Suelta();
         QVERIFY(hub->isAncestorOf(QApplication::focusWidget()));
     }
+
+    // The main window's toolbar and menus while an exercise is open: the
+    // help, support and book viewers come and go by their close boxes, and
+    // "&Iniciar sesión en Quorvane" brings the session forward as it
+    // stands; the exercise keeps the front, the stack and the caption.
+    void visoresYMenuPrincipalConUnEjercicioAbierto_data()
+    {
+        QTest::addColumn<int>("concepto");
+        for (int k : {0, 6, 12})
+            QTest::addRow("%d", k) << k;
+    }
+    void visoresYMenuPrincipalConUnEjercicioAbierto()
+    {
+        QFETCH(int, concepto);
+        SesionPrueba s;
+        frmPolical *hub = Construccion(s, QStringLiteral("x^3-3x"));
+        QVERIFY(hub);
+        hub->OptCalcConcepto(concepto)->click();
+        SesionPrueba::Suelta();
+        VentanaEjercicio *w = EjercicioAbiertoAhora();
+        QVERIFY(w);
+        const int nivel = NivelPila;
+        const QString titulo = s.principal->windowTitle();
+        auto &gestor = GestorVentanas::instancia();
+        const auto siguePorDelante = [&] {
+            QCOMPARE(EjercicioAbiertoAhora(), w);
+            QCOMPARE(gestor.actual(), static_cast<VentanaBase *>(w));
+            QCOMPARE(NivelPila, nivel);
+            QCOMPARE(s.principal->windowTitle(), titulo);
+        };
+        for (const char *clave : {"ayuda", "apoyo", "texto"}) {
+            const QList<VentanaBase *> antes = gestor.cargadas();
+            s.principal->Tlbpoli_ButtonClick(QString::fromLatin1(clave));
+            SesionPrueba::Suelta();
+            for (VentanaBase *v : gestor.cargadas())
+                if (!antes.contains(v))
+                    v->close();
+            SesionPrueba::Suelta();
+            QCOMPARE(gestor.cargadas(), antes);
+            siguePorDelante();
+        }
+        s.principal->mnupoliAccion()->trigger();
+        SesionPrueba::Suelta();
+        siguePorDelante();
+        QCOMPARE(s.mensajes, QStringList{});
+    }
+
+    // A wrong answer, then the right one: the exercise finishes, the hub's
+    // option is greyed and unchecked, "Graficar" is on, and the hub is in
+    // front with its own level and caption; "Graficar" and a further
+    // exercise left by "Cancelar" leave the stack where it was.
+    void terminarDevuelveElHubEnOrden()
+    {
+        SesionPrueba s;
+        frmPolical *hub = Construccion(s, QStringLiteral("x^3-3x"));
+        QVERIFY(hub);
+        const int nivelHub = NivelPila;
+        const QString tituloHub = s.principal->windowTitle();
+        hub->OptCalcConcepto(2)->click();
+        auto *w = SesionPrueba::Ventana<frmParidad>();
+        QVERIFY(w);
+        w->OptParidad(1)->click();
+        SesionPrueba::Pulsa(w->cmdListo());
+        QCOMPARE(s.mensajes.size(), 1);
+        QCOMPARE(SesionPrueba::Ventana<frmParidad>(), w);
+        QCOMPARE(NivelPila, nivelHub + 1);
+        w->OptParidad(0)->click();
+        SesionPrueba::Pulsa(w->cmdListo());
+        SesionPrueba::Suelta();
+        QVERIFY(!EjercicioAbiertoAhora());
+        QCOMPARE(GestorVentanas::instancia().actual(), hub);
+        QCOMPARE(NivelPila, nivelHub);
+        QCOMPARE(s.principal->windowTitle(), tituloHub);
+        QVERIFY(!hub->OptCalcConcepto(2)->isEnabled());
+        QVERIFY(!hub->OptCalcConcepto(2)->isChecked());
+        QVERIFY(hub->CmdGraficar()->isEnabled());
+
+        SesionPrueba::Pulsa(hub->CmdGraficar());
+        const QString tituloGrafica = s.principal->windowTitle();
+        QCOMPARE(NivelPila, nivelHub);
+        hub->OptCalcConcepto(3)->click();
+        SesionPrueba::Suelta();
+        QCOMPARE(NivelPila, nivelHub + 1);
+        SesionPrueba::Pulsa(SesionPrueba::Ventana<frmextension>()->CmdExtensaCancelar());
+        SesionPrueba::Suelta();
+        QCOMPARE(NivelPila, nivelHub);
+        QCOMPARE(s.principal->windowTitle(), tituloGrafica);
+        QVERIFY(!hub->OptCalcConcepto(2)->isEnabled());
+        QVERIFY(hub->OptCalcConcepto(3)->isEnabled());
+        QVERIFY(!hub->OptCalcConcepto(3)->isChecked());
+    }
 };
 
 QTEST_MAIN(tst_SalidasEjercicios)
