@@ -48,14 +48,8 @@ private slots:
 
         if (salida == QLatin1String("Cancelar"))
             SesionPrueba::Pulsa(cancelar);
-        else if (salida == QLatin1String("caja"))
-            gestor.marcoDe(w)->close();
-        else if (salida == QLatin1String("hub: Regresar a Inicio"))
-            hub->mnuRegInicio()->trigger();
-        else if (salida == QLatin1String("hub: caja"))
-            gestor.marcoDe(hub)->close();
         else
-            s.principal->mnuSalida_Click();
+            QVERIFY(s.SaleComun(salida, *w));
         SesionPrueba::Suelta();
 
         QVERIFY(!SesionPrueba::Ventana<frmpidepoli>());

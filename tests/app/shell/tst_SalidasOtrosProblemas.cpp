@@ -99,14 +99,8 @@ private slots:
             QAction *a = Regreso(*w, QStringLiteral("al &inicio"));
             QVERIFY(a);
             a->trigger();
-        } else if (salida == QLatin1String("caja")) {
-            gestor.marcoDe(w)->close();
-        } else if (salida == QLatin1String("hub: Regresar a Inicio")) {
-            hub->mnuRegInicio()->trigger();
-        } else if (salida == QLatin1String("hub: caja")) {
-            gestor.marcoDe(hub)->close();
         } else {
-            s.principal->mnuSalida_Click();
+            QVERIFY(s.SaleComun(salida, *w));
         }
         SesionPrueba::Suelta();
 
