@@ -581,6 +581,8 @@ void frmPolical::mnuConsGraf_Click()
 
 void frmPolical::cmdCancelar_Click()
 {
+    // The construction's exercises go with it, each popping its context.
+    CierraEjerciciosDe(m_lista);
     m_fraConceptos->hide();
     MuestraLogos();
     m_ucMarcoMedio->hide();

@@ -12,6 +12,13 @@ std::array<AbreVentanaEjercicio, 13> &catalogo()
     return c;
 }
 
+// The window each concept opened last, while it stays loaded.
+std::array<QPointer<VentanaBase>, 13> &abiertas()
+{
+    static std::array<QPointer<VentanaBase>, 13> a;
+    return a;
+}
+
 // Cancels the open exercises that pasa lets through; each one unloads
 // itself, so the list is taken again after every cancel.
 template <class Filtro> void cierraSi(Filtro pasa)
@@ -60,7 +67,15 @@ bool AbreEjercicio(int concepto, Camino camino, AbridorEjercicio &abridor)
 {
     if (!HayEjercicio(concepto))
         return false;
-    catalogo()[static_cast<std::size_t>(concepto)](camino, abridor);
+    const auto k = static_cast<std::size_t>(concepto);
+    // One concept at a time: each exercise pushes a screen context and pops
+    // the top one as it leaves, so an exercise already open on the panel
+    // leaves (as its "Cancelar") before another one opens over it. The
+    // concept's own window, when open, stays as it is.
+    VentanaBase *propia = abiertas()[k];
+    cierraSi([propia](const EjercicioAbierto &e) { return dynamic_cast<const VentanaBase *>(&e) != propia; });
+    catalogo()[k](camino, abridor);
+    abiertas()[k] = GestorVentanas::instancia().actual();
     return true;
 }
 

@@ -50,7 +50,9 @@ using AbreVentanaEjercicio = std::function<void(Camino camino, AbridorEjercicio 
 
 void RegistraEjercicio(int concepto, AbreVentanaEjercicio abre);
 bool HayEjercicio(int concepto);
-// False when the concept has no window yet.
+// False when the concept has no window yet. One exercise at a time: any
+// other open exercise leaves as its "Cancelar" first; the concept's own
+// window, when open, comes to the front as it stands.
 bool AbreEjercicio(int concepto, Camino camino, AbridorEjercicio &abridor);
 // Forgets every registered exercise (a fresh start for tests).
 void OlvidaEjercicios();

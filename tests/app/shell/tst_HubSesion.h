@@ -109,6 +109,25 @@ struct SesionPrueba {
         }
         return w;
     }
+    // The ways out every window above the hub shares: "caja" (its close
+    // box), "hub: Regresar a Inicio", "hub: caja" (the hub's close box
+    // behind it) and "Salida" (the main window's). False for any other.
+    bool SaleComun(const QString &salida, VentanaBase &ventana)
+    {
+        auto &gestor = GestorVentanas::instancia();
+        if (salida == QLatin1String("caja"))
+            gestor.marcoDe(&ventana)->close();
+        else if (salida == QLatin1String("hub: Regresar a Inicio"))
+            Hub()->mnuRegInicio()->trigger();
+        else if (salida == QLatin1String("hub: caja"))
+            gestor.marcoDe(Hub())->close();
+        else if (salida == QLatin1String("Salida"))
+            principal->mnuSalida_Click();
+        else
+            return false;
+        return true;
+    }
+
     // The whole road: proposed, accepted, "Continuar".
     void DaPolinomio(const QString &texto)
     {
