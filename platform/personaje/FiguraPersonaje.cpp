@@ -1,6 +1,8 @@
 #include "FiguraPersonaje.h"
 
+#include <QBitmap>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -98,6 +100,7 @@ FiguraPersonaje::FiguraPersonaje(QWidget *dueno)
     setCursor(Qt::PointingHandCursor);
     setToolTip(QStringLiteral("Da un clic con el botón derecho para ver lo que puedo hacer"));
     connect(&m_reloj, &QTimer::timeout, this, &FiguraPersonaje::siguienteCuadro);
+    recorta();
 }
 
 QStringList FiguraPersonaje::animaciones()
@@ -129,12 +132,28 @@ void FiguraPersonaje::siguienteCuadro()
         return;
     }
     m_pose = m_cuadros[m_cuadro++];
+    recorta();
     update();
 }
 
 void FiguraPersonaje::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    dibuja(p);
+}
+
+void FiguraPersonaje::recorta()
+{
+    QImage imagen(size(), QImage::Format_ARGB32_Premultiplied);
+    imagen.fill(Qt::transparent);
+    QPainter p(&imagen);
+    dibuja(p);
+    p.end();
+    setMask(QBitmap::fromImage(imagen.createAlphaMask()));
+}
+
+void FiguraPersonaje::dibuja(QPainter &p) const
+{
     p.setRenderHint(QPainter::Antialiasing);
     const double cx = kAncho / 2.0;
 

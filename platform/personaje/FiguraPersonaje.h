@@ -10,6 +10,7 @@
 #include <vector>
 
 class QMenu;
+class QPainter;
 
 class FiguraPersonaje : public QWidget {
     Q_OBJECT
@@ -51,6 +52,10 @@ protected:
 
 private:
     void siguienteCuadro();
+    void dibuja(QPainter &p) const;
+    // Only the drawn figure takes clicks and hides what is behind, also
+    // where no compositor makes the window's background transparent.
+    void recorta();
 
     Pose m_pose;
     std::vector<Pose> m_cuadros;

@@ -60,19 +60,24 @@ void GloboPersonaje::muestra(const QString &frase, const QRect &figura)
     x = std::clamp(x, util.left(), std::max(util.left(), util.right() + 1 - width()));
     y = std::clamp(y, util.top(), std::max(util.top(), util.bottom() + 1 - height()));
     move(x, y);
+    // The tail points at the figure wherever the screen's edge put the box.
+    m_xCola = std::clamp(figura.center().x() - x, 20, std::max(20, width() - 20));
+    // Grown by a pixel so that the outline's pen is not cut.
+    const QPainterPath forma = contorno();
+    QPainterPathStroker borde;
+    borde.setWidth(3);
+    setMask(QRegion(forma.united(borde.createStroke(forma)).toFillPolygon().toPolygon()));
     show();
     update();
 }
 
-void GloboPersonaje::paintEvent(QPaintEvent *)
+QPainterPath GloboPersonaje::contorno() const
 {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
     const QRectF caja = m_colaAbajo ? QRectF(1, 1, width() - 2, height() - kCola - 2)
                                     : QRectF(1, kCola + 1, width() - 2, height() - kCola - 2);
-    QPainterPath contorno;
-    contorno.addRoundedRect(caja, 10, 10);
-    const double xc = width() / 3.0;
+    QPainterPath globo;
+    globo.addRoundedRect(caja, 10, 10);
+    const double xc = m_xCola;
     QPainterPath cola;
     if (m_colaAbajo)
         cola.addPolygon(QPolygonF({QPointF(xc - 8, caja.bottom() - 1), QPointF(xc + 8, caja.bottom() - 1),
@@ -80,7 +85,14 @@ void GloboPersonaje::paintEvent(QPaintEvent *)
     else
         cola.addPolygon(QPolygonF({QPointF(xc - 8, caja.top() + 1), QPointF(xc + 8, caja.top() + 1),
                                    QPointF(xc - 2, 1)}));
+    return globo.united(cola);
+}
+
+void GloboPersonaje::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0x30, 0x30, 0x30), 1.5));
     p.setBrush(QColor(0xFF, 0xFF, 0xE8));
-    p.drawPath(contorno.united(cola));
+    p.drawPath(contorno());
 }

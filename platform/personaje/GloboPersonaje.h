@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPainterPath;
 
 class GloboPersonaje : public QWidget {
     Q_OBJECT
@@ -18,6 +19,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The outline with its tail, which is also the window's shape.
+    QPainterPath contorno() const;
+
     QLabel *m_texto = nullptr;
     bool m_colaAbajo = true; // the tail points down to the figure
+    int m_xCola = 0;          // where the tail meets the balloon
 };

@@ -149,7 +149,7 @@ void Personaje::siguiente()
             std::max(m_ritmo.msMinimo, int(m_ritmo.msPorLetra * paso.texto.size()));
         m_lectura.start(lectura);
         if (!m_vozDicha) {
-            m_limiteVoz.start(lectura + 20000);
+            m_limiteVoz.start(2 * lectura + 3000);
             m_voz->di(paso.texto);
         }
         break;

@@ -1,52 +1,41 @@
 #include "VozQt.h"
 
-#include <QTextToSpeech>
+#include "MotorHabla.h"
+
+#include <QThread>
 
 VozQt::VozQt(const QString &motor, QObject *padre)
     : Voz(padre)
 {
-    QStringList motores = QTextToSpeech::availableEngines();
-    if (!motor.isEmpty())
-        motores = motores.contains(motor) ? QStringList{motor} : QStringList{};
-    else if (motores.removeAll(QStringLiteral("speechd")))
-        motores.prepend(QStringLiteral("speechd"));
-
-    // The first engine that offers Spanish; else the first that works.
-    for (const QString &nombre : std::as_const(motores)) {
-        auto *habla = new QTextToSpeech(nombre, this);
-        if (habla->state() == QTextToSpeech::Error) {
-            delete habla;
-            continue;
-        }
-        const QLocale espanol = eligeEspanol(habla->availableLocales());
-        if (espanol.language() == QLocale::Spanish) {
-            delete m_habla;
-            m_habla = habla;
-            m_motor = nombre;
-            m_habla->setLocale(espanol);
-            break;
-        }
-        if (!m_habla) {
-            m_habla = habla;
-            m_motor = nombre;
-        } else {
-            delete habla;
-        }
-    }
-    if (m_habla)
-        connect(m_habla, &QTextToSpeech::stateChanged, this, &VozQt::cambiaEstado);
+    m_hilo = new QThread;
+    m_hilo->setObjectName(QStringLiteral("voz"));
+    m_habla = new MotorHabla(motor);
+    m_habla->moveToThread(m_hilo);
+    connect(m_hilo, &QThread::finished, m_habla, &QObject::deleteLater);
+    connect(m_habla, &MotorHabla::listo, this, [this](const QString &nombre, const QLocale &idioma) {
+        m_motor = nombre;
+        m_idioma = idioma;
+        emit preparada();
+    });
+    connect(m_habla, &MotorHabla::dicha, this, &Voz::dicha);
+    connect(m_hilo, &QThread::started, m_habla, &MotorHabla::arranca);
+    m_hilo->start();
 }
 
-VozQt::~VozQt() = default;
+VozQt::~VozQt()
+{
+    disconnect(m_habla, nullptr, this, nullptr);
+    QMetaObject::invokeMethod(m_habla, &MotorHabla::calla);
+    m_hilo->quit();
+    // A speech service that hangs keeps its thread: it is left behind
+    // rather than holding up the program's end.
+    if (m_hilo->wait(2000))
+        delete m_hilo;
+}
 
 QString VozQt::respaldo()
 {
     return QStringLiteral("QtTextToSpeech");
-}
-
-QLocale VozQt::idioma() const
-{
-    return m_habla ? m_habla->locale() : QLocale::c();
 }
 
 QLocale VozQt::eligeEspanol(const QList<QLocale> &idiomas)
@@ -57,15 +46,11 @@ QLocale VozQt::eligeEspanol(const QList<QLocale> &idiomas)
             continue;
         if (l.territory() == QLocale::Mexico)
             return l;
-        if (otro.language() != QLocale::Spanish)
+        // Latin American Spanish before any other.
+        if (otro.language() != QLocale::Spanish || l.territory() == QLocale::LatinAmerica)
             otro = l;
     }
     return otro;
-}
-
-bool VozQt::disponible() const
-{
-    return m_habla && m_habla->state() != QTextToSpeech::Error;
 }
 
 void VozQt::di(const QString &frase)
@@ -74,26 +59,10 @@ void VozQt::di(const QString &frase)
         emit dicha();
         return;
     }
-    m_diciendo = true;
-    m_habla->say(frase);
-    // An engine that cannot start the sentence says so at once.
-    if (m_habla->state() == QTextToSpeech::Error) {
-        m_diciendo = false;
-        emit dicha();
-    }
+    QMetaObject::invokeMethod(m_habla, [habla = m_habla, frase] { habla->di(frase); });
 }
 
 void VozQt::calla()
 {
-    if (m_habla)
-        m_habla->stop();
-}
-
-void VozQt::cambiaEstado()
-{
-    const auto estado = m_habla->state();
-    if (m_diciendo && (estado == QTextToSpeech::Ready || estado == QTextToSpeech::Error)) {
-        m_diciendo = false;
-        emit dicha();
-    }
+    QMetaObject::invokeMethod(m_habla, &MotorHabla::calla);
 }

@@ -15,6 +15,8 @@ private slots:
         const QLocale es(QLocale::Spanish, QLocale::Spain);
         const QLocale en(QLocale::English, QLocale::UnitedStates);
         QCOMPARE(VozQt::eligeEspanol({en, es, mx}), mx);
+        const QLocale latam(QLocale::Spanish, QLocale::LatinAmerica);
+        QCOMPARE(VozQt::eligeEspanol({en, es, latam}), latam);
         QCOMPARE(VozQt::eligeEspanol({en, es}), es);
         QCOMPARE(VozQt::eligeEspanol({en}).language(), QLocale::C);
         QCOMPARE(VozQt::eligeEspanol({}).language(), QLocale::C);
@@ -24,6 +26,8 @@ private slots:
     void sinMotor()
     {
         VozQt voz(QStringLiteral("ningun-motor"));
+        QSignalSpy preparada(&voz, &VozQt::preparada);
+        QVERIFY(preparada.wait(5000));
         QVERIFY(!voz.disponible());
         QVERIFY(voz.motor().isEmpty());
         QSignalSpy dicha(&voz, &Voz::dicha);
