@@ -322,6 +322,19 @@ private slots:
         b = AbreNavegador();
         QCOMPARE(b->windowTitle(), QStringLiteral("Primer paso: las raíces"));
         QCOMPARE(PasoGuia, std::string("raices"));
+        // "genio" after the to-order window handed its polynomial on: the
+        // tour window at the current page, which moves the tour on.
+        b->descarga();
+        PasoGuia = "instrucciones";
+        s.principal->Agent1_Command(QStringLiteral("genio"));
+        QVERIFY(Espera(s));
+        QVERIFY(frmBrowser::Existente());
+        QCOMPARE(frmBrowser::Existente()->brwWebBrowser()->source().fileName(), QStringLiteral("raices.htm"));
+        QCOMPARE(PasoGuia, std::string("raices"));
+        QCOMPARE(Frases(s).mid(Frases(s).size() - 2),
+                 (QStringList{QStringLiteral("Si necesitas más ayuda selecciona la Ayuda o el Apoyo"),
+                              QStringLiteral("Ahora continuas solo")}));
+
         // "genio" at that step with no polynomial: the sentence, nothing
         // started.
         s.principal->Agent1_Command(QStringLiteral("genio"));
