@@ -57,5 +57,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "fonts-dejavu-core, libqt6svg6, qt6-qpa-plugins, libqt6sql6-sqlite, qt6-translations-l10n")
+# The assistant's Spanish voice: speech-dispatcher's plugin and its espeak-ng
+# module. Without them the assistant still shows its balloon.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")
 
 include(CPack)

@@ -9,7 +9,8 @@ QUORVANE_BUILD=${QUORVANE_BUILD:-$QUORVANE_ROOT/build}
 paquetes=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-documentation-tools
-  qt6-speech-dev qt6-translations-l10n qt6-qpa-plugins libqt6svg6 libgl-dev
+  qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng qt6-declarative-dev
+  qt6-translations-l10n qt6-qpa-plugins libqt6svg6 libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgsl-dev
   fonts-dejavu-core desktop-file-utils appstream
   xvfb xauth xdotool

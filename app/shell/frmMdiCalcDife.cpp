@@ -1,6 +1,7 @@
 #include "frmMdiCalcDife.h"
 
 #include "GestorVentanas.h"
+#include "GuiaGenio.h"
 #include "RegistroVentanas.h"
 #include "Twips.h"
 #include "frmAnuncio.h"
@@ -11,6 +12,7 @@
 #include "EsperaModal.h"
 #include "Globales.h"
 #include "LlamadasVentana.h"
+#include "Personaje.h"
 #include "princip.h"
 
 #include <QApplication>
@@ -60,11 +62,14 @@ frmMdiCalcDife::frmMdiCalcDife(QWidget *parent)
     m_area = new QMdiArea(this);
     m_area->setBackground(QColor(0xE6, 0xE8, 0xEC));
     setCentralWidget(m_area);
+    m_guia = std::make_unique<GuiaGenio>(*this);
     creaMenus();
     creaBarra();
     GestorVentanas::instancia().fijaArea(m_area);
     RegistraVentanasPrograma(*this);
 }
+
+frmMdiCalcDife::~frmMdiCalcDife() = default;
 
 void frmMdiCalcDife::creaMenus()
 {
@@ -73,8 +78,7 @@ void frmMdiCalcDife::creaMenus()
     m_mnuInicioAccion = m_mnuInicio->menuAction();
     m_mnuAyudante = m_mnuInicio->addAction(QStringLiteral("In&troducción"));
     m_mnuAyudante->setObjectName(QStringLiteral("mnuAyudante"));
-    // The assistant character arrives with the guided tour.
-    m_mnuAyudante->setEnabled(false);
+    connect(m_mnuAyudante, &QAction::triggered, this, &frmMdiCalcDife::mnuAyudante_Click);
     m_mnupoli = m_mnuInicio->addAction(QStringLiteral("&Iniciar sesión en Quorvane"));
     m_mnupoli->setObjectName(QStringLiteral("mnupoli"));
     connect(m_mnupoli, &QAction::triggered, this, &frmMdiCalcDife::mnupoli_Click);
@@ -192,9 +196,8 @@ bool frmMdiCalcDife::MDIForm_Load()
     // Off through its menu action, the one switch every window uses: the
     // menu itself stays able to open once the action is on again.
     m_mnuInicioAccion->setEnabled(false);
-    // The assistant character comes with the guided tour; until then
-    // "In&troducción" stays off and start-up goes on without it.
-    PasoGuia = "Rollo";
+    // The assistant character waits hidden until "In&troducción".
+    m_guia->carga();
     auto &gestor = GestorVentanas::instancia();
     gestor.muestra(gestor.ventana<frmPortada>());
     return true;
@@ -204,6 +207,26 @@ void frmMdiCalcDife::mnupoli_Click()
 {
     // The hub and the graph window arrive with their own windows.
     AbreSesion(*this);
+}
+
+void frmMdiCalcDife::mnuAyudante_Click()
+{
+    m_guia->mnuAyudante_Click();
+}
+
+void frmMdiCalcDife::Agent1_Click(const QString &idPersonaje, int boton, int shift, int x, int y)
+{
+    m_guia->Agent1_Click(idPersonaje, boton, shift, x, y);
+}
+
+void frmMdiCalcDife::Agent1_Command(const QString &nombre)
+{
+    m_guia->Agent1_Command(nombre);
+}
+
+void frmMdiCalcDife::Agent1_Bookmark(long numero)
+{
+    m_guia->Agent1_Bookmark(numero);
 }
 
 void frmMdiCalcDife::Tlbpoli_ButtonClick(const QString &clave)
@@ -238,6 +261,8 @@ bool frmMdiCalcDife::termina()
     if (m_terminando)
         return false;
     m_terminando = true;
+    if (Personaje *genio = m_guia->personaje())
+        genio->detiene();
     GestorVentanas::instancia().descargaTodas();
     CierraVentanasSueltas();
     emit programaTerminado();

@@ -5,15 +5,19 @@
 #include <QMargins>
 #include <QString>
 
+#include <memory>
+
 class QAction;
 class QMdiArea;
 class QMenu;
 class QToolBar;
+class GuiaGenio;
 
 class frmMdiCalcDife : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMdiCalcDife(QWidget *parent = nullptr);
+    ~frmMdiCalcDife() override;
 
     // Start-up: sizes the window, runs the start-up routine, shows the
     // splash and the cover. False when the program must end.
@@ -37,6 +41,14 @@ public:
 
     void mnupoli_Click();
     void mnuSalida_Click();
+
+    // The assistant character: "In&troducción" and its events, handed to
+    // the guided tour.
+    void mnuAyudante_Click();
+    void Agent1_Click(const QString &idPersonaje, int boton, int shift, int x, int y);
+    void Agent1_Command(const QString &nombre);
+    void Agent1_Bookmark(long numero);
+    GuiaGenio *guia() const { return m_guia.get(); }
 
 signals:
     void programaTerminado();
@@ -73,4 +85,5 @@ private:
     QMargins m_bordes;
     bool m_marcoEnSuSitio = false;
     bool m_terminando = false;
+    std::unique_ptr<GuiaGenio> m_guia;
 };

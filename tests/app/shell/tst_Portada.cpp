@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(p.BotonesHabilitados(), (QStringList{"ayuda", "logo", "adios"}));
         QVERIFY(p.MenusHabilitados());
         QVERIFY(p.principal->mnupoliAccion()->isEnabled());
-        QVERIFY(!p.principal->mnuAyudante()->isEnabled());
+        QVERIFY(p.principal->mnuAyudante()->isEnabled());
         QCOMPARE(NumAyuda, std::int16_t(0));
         QCOMPARE(NumApoyo, std::int16_t(1));
         // The splash stands behind, filling the work area from its corner

@@ -1,0 +1,213 @@
+#include "GuiaGenio.h"
+
+#include "GestorVentanas.h"
+#include "HubSesion.h"
+#include "frmBrowser.h"
+#include "frmMdiCalcDife.h"
+
+#include "Globales.h"
+#include "Personaje.h"
+#include "Voz.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstdint>
+
+namespace {
+// Where the character waits while it is not guiding.
+constexpr int kEsperaX = 70;
+constexpr int kEsperaY = 70;
+// The room it takes at the screen's bottom right.
+constexpr int kRinconAncho = 140;
+constexpr int kRinconAlto = 240;
+
+QString Q(const char *texto)
+{
+    return QString::fromUtf8(texto);
+}
+} // namespace
+
+GuiaGenio::GuiaGenio(frmMdiCalcDife &principal)
+    : m_principal(principal)
+{
+}
+
+GuiaGenio::~GuiaGenio() = default;
+
+QList<ComandoPersonaje> GuiaGenio::ListaInicio()
+{
+    return {
+        {Q("genio"), Q("Guíame genio, ¿qué es lo que sigue?"), Q("...genio")},
+        {Q("adios"), Q("Desaparece"), Q("...adios")},
+    };
+}
+
+QList<ComandoPersonaje> GuiaGenio::ListaEleccion()
+{
+    return {
+        {Q("construir"), Q("Te ayudo a construir la gráfica"), Q("...genio")},
+        {Q("historia"), Q("Te muestro la gráfica y sus cualidades"), Q("...genio")},
+        {Q("adios"), Q("Desaparece"), Q("...adios")},
+    };
+}
+
+void GuiaGenio::carga()
+{
+    auto &fabrica = FabricaDeVoz();
+    m_personaje = std::make_unique<Personaje>(fabrica ? fabrica() : nullptr, &m_principal);
+    QObject::connect(m_personaje.get(), &Personaje::clic, &m_principal,
+                     [this](int boton) { m_principal.Agent1_Click(QStringLiteral("genie"), boton, 0, 0, 0); });
+    QObject::connect(m_personaje.get(), &Personaje::comando, &m_principal,
+                     [this](const QString &nombre) { m_principal.Agent1_Command(nombre); });
+    QObject::connect(m_personaje.get(), &Personaje::marca, &m_principal,
+                     [this](int numero) { m_principal.Agent1_Bookmark(numero); });
+    ponComandos(ListaInicio());
+    PasoGuia = "Rollo";
+    m_asistenteListo = true;
+    m_personaje->mueveA(kEsperaX, kEsperaY);
+}
+
+void GuiaGenio::ponComandos(const QList<ComandoPersonaje> &lista)
+{
+    m_personaje->quitaComandos();
+    for (const ComandoPersonaje &c : lista)
+        m_personaje->agregaComando(c);
+}
+
+void GuiaGenio::mnuAyudante_Click()
+{
+    if (!m_personaje)
+        return;
+    m_personaje->muestra();
+    m_personaje->habla(Q("Hola | Soy el ayudante de Quorvane "));
+    m_personaje->habla(Q("¿Deseas que te guie o incursionas solo?"));
+    m_personaje->habla(Q("Da un click con el botón derecho sobre mí, para elegir"));
+}
+
+void GuiaGenio::Agent1_Click(const QString &, int boton, int, int, int)
+{
+    if (boton != 1 || m_asistenteListo)
+        return;
+    m_personaje->oculta();
+    m_personaje->quitaComandos();
+    m_personaje->mueveA(kEsperaX, kEsperaY);
+    ponComandos(ListaInicio());
+    PasoGuia = "Rollo";
+    m_asistenteListo = true;
+}
+
+void GuiaGenio::Agent1_Bookmark(long numero)
+{
+    if (numero != 100)
+        return;
+    PaginaGuia = "1";
+    abreNavegador();
+}
+
+void GuiaGenio::Agent1_Command(const QString &nombre)
+{
+    if (!m_personaje)
+        return;
+    if (nombre == QLatin1String("genio")) {
+        comandoGenio();
+    } else if (nombre == QLatin1String("construir")) {
+        pideAlHub(3);
+    } else if (nombre == QLatin1String("historia")) {
+        pideAlHub(4);
+    } else if (nombre == QLatin1String("adios")) {
+        m_personaje->actua(Q("decline"));
+        m_personaje->actua(Q("suggest"));
+        m_personaje->actua(Q("wave"));
+        m_personaje->oculta();
+        m_personaje->mueveA(kEsperaX, kEsperaY);
+        PasoGuia = "Rollo";
+        cierraNavegador();
+    } else {
+        m_personaje->actua(Q("Confused"));
+    }
+}
+
+void GuiaGenio::comandoGenio()
+{
+    // The screen's bottom right, within what the desktop leaves to windows.
+    QScreen *pantalla = m_principal.screen() ? m_principal.screen() : QGuiApplication::primaryScreen();
+    const QRect util = pantalla ? pantalla->availableGeometry() : QRect(0, 0, 1024, 768);
+    m_personaje->mueveA(util.right() + 1 - kRinconAncho, util.bottom() + 1 - kRinconAlto);
+    m_personaje->actua(Q("congratulate"));
+    cierraNavegador();
+
+    if (PasoGuia == "Rollo") {
+        PaginaGuia = "1";
+        abreNavegador();
+        PasoGuia = "polinomio";
+        m_personaje->habla(Q("Leyendo estas páginas te darás cuenta de por que es importante conocer la gráfica de "
+                             "una función"));
+    } else if (PasoGuia == "polinomio") {
+        m_personaje->habla(Q("Para dar un polinomio,  elige primero el grado, despues la paridad y por último las "
+                             "cualidades que desees "));
+        m_personaje->habla(Q("Da click en [Listo] y [Continuar]"));
+        abreHub(2);
+        m_personaje->habla(Q("Al terminar da un click con el botón derecho, ya sabes como"));
+        PaginaGuia = "2";
+        ponComandos(ListaEleccion());
+        m_asistenteListo = true;
+    } else if (PasoGuia == "instrucciones") {
+        abreNavegador();
+        m_personaje->habla(Q("Si necesitas más ayuda selecciona la Ayuda o el Apoyo"));
+        m_personaje->habla(Q("Ahora continuas solo"));
+    } else if (PasoGuia == "raices") {
+        if (!PoliActual) {
+            // The construction needs a polynomial: the hub comes forward
+            // for the student to give one, and nothing is started.
+            abreHub(0);
+            m_personaje->habla(Q("necesitas dar un polinomio para poder seguir"));
+            return;
+        }
+        abreHub(3);
+        m_personaje->habla(Q("Primero calcula las raíces"));
+        m_personaje->habla(Q("Ya sabes que hacer para continuar"));
+    }
+}
+
+void GuiaGenio::pideAlHub(std::uint8_t accion)
+{
+    if (!PoliDado || !PoliActual) {
+        m_personaje->habla(Q("necesitas dar un polinomio para poder seguir"));
+        m_personaje->habla(Q("¡Termina de darlo!"));
+        return;
+    }
+    abreHub(accion);
+    if (accion == 3) {
+        m_personaje->habla(Q("Primero calcula las raíces"));
+        m_personaje->habla(Q("Ahora puedes continuar tu solo"));
+        m_personaje->habla(Q("Si necesitas usa la ayuda o el apoyo"));
+    } else {
+        m_personaje->habla(Q("Haz click en la pestaña respectiva para ver las cualidades de la gráfica"));
+        m_personaje->habla(Q("Ahora puedes continuar tu solo"));
+    }
+    // The tour ends: the character hides once it has said all this.
+    m_asistenteListo = false;
+    Agent1_Click(QStringLiteral("genie"), 1, 0, 0, 0);
+}
+
+void GuiaGenio::abreHub(std::uint8_t accion)
+{
+    // The session opens (or comes forward as it stands); the hub runs the
+    // action now if it is in front, else when it next is.
+    m_principal.mnupoli_Click();
+    if (accion != 0)
+        if (HubSesion *hub = HubAbierto())
+            hub->PideAccion(accion);
+}
+
+void GuiaGenio::abreNavegador()
+{
+    auto &gestor = GestorVentanas::instancia();
+    gestor.muestra(gestor.ventana<frmBrowser>());
+}
+
+void GuiaGenio::cierraNavegador()
+{
+    GestorVentanas::instancia().descarga<frmBrowser>();
+}

@@ -1,0 +1,203 @@
+#include "Personaje.h"
+
+#include "FiguraPersonaje.h"
+#include "GloboPersonaje.h"
+#include "Voz.h"
+
+#include "Azar.h"
+
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+// One of the phrasings that "|" separates, drawn at random; a sentence
+// without alternatives stays as written.
+QString EligeAlternativa(const QString &frase)
+{
+    const QStringList partes = frase.split(QLatin1Char('|'));
+    if (partes.size() < 2)
+        return frase;
+    return partes[rt::EnteroAzar0(int(partes.size()))].trimmed();
+}
+} // namespace
+
+Personaje::Personaje(std::unique_ptr<Voz> voz, QWidget *dueno)
+    : m_voz(std::move(voz))
+{
+    m_figura = new FiguraPersonaje(dueno);
+    m_globo = new GloboPersonaje(dueno);
+    m_menu = new QMenu(m_figura);
+    m_menu->setObjectName(QStringLiteral("menuPersonaje"));
+    m_figura->fijaMenu(m_menu);
+    m_lectura.setSingleShot(true);
+    m_limiteVoz.setSingleShot(true);
+    connect(m_figura, &FiguraPersonaje::pulsado, this, &Personaje::clic);
+    connect(m_figura, &FiguraPersonaje::animacionTerminada, this, &Personaje::terminaPaso);
+    connect(&m_lectura, &QTimer::timeout, this, [this] {
+        m_leida = true;
+        terminaFrase();
+    });
+    auto vozDicha = [this] {
+        m_vozDicha = true;
+        m_limiteVoz.stop();
+        terminaFrase();
+    };
+    connect(&m_limiteVoz, &QTimer::timeout, this, vozDicha);
+    if (m_voz)
+        connect(m_voz.get(), &Voz::dicha, this, vozDicha);
+}
+
+Personaje::~Personaje()
+{
+    // Owned by the window they float above, unless it has gone first.
+    delete m_figura;
+    delete m_globo;
+}
+
+void Personaje::muestra()
+{
+    encola({Paso::Muestra, {}, {}});
+}
+
+void Personaje::oculta()
+{
+    encola({Paso::Oculta, {}, {}});
+}
+
+void Personaje::mueveA(int x, int y)
+{
+    encola({Paso::Mueve, {}, QPoint(x, y)});
+}
+
+void Personaje::habla(const QString &frase)
+{
+    encola({Paso::Habla, EligeAlternativa(frase), {}});
+}
+
+void Personaje::actua(const QString &animacion)
+{
+    encola({Paso::Actua, animacion, {}});
+}
+
+void Personaje::quitaComandos()
+{
+    m_comandos.clear();
+    rehaceMenu();
+}
+
+void Personaje::agregaComando(const ComandoPersonaje &comando)
+{
+    m_comandos.append(comando);
+    rehaceMenu();
+}
+
+void Personaje::rehaceMenu()
+{
+    m_menu->clear();
+    for (const ComandoPersonaje &c : std::as_const(m_comandos)) {
+        if (!c.visible)
+            continue;
+        QAction *a = m_menu->addAction(c.titulo);
+        a->setObjectName(c.nombre);
+        a->setEnabled(c.habilitado);
+        const QString nombre = c.nombre;
+        // Queued: the handler may change this very menu.
+        connect(a, &QAction::triggered, this, [this, nombre] { emit comando(nombre); }, Qt::QueuedConnection);
+    }
+}
+
+void Personaje::encola(Paso paso)
+{
+    m_cola.append(std::move(paso));
+    if (!m_enCurso)
+        siguiente();
+}
+
+void Personaje::siguiente()
+{
+    if (m_cola.isEmpty()) {
+        m_enCurso = false;
+        emit colaVacia();
+        return;
+    }
+    m_enCurso = true;
+    const Paso paso = m_cola.takeFirst();
+    switch (paso.tipo) {
+    case Paso::Muestra:
+        m_figura->show();
+        terminaPaso();
+        break;
+    case Paso::Oculta:
+        m_globo->hide();
+        m_figura->hide();
+        terminaPaso();
+        break;
+    case Paso::Mueve:
+        m_figura->move(dentroDePantalla(paso.punto));
+        terminaPaso();
+        break;
+    case Paso::Habla: {
+        m_leida = false;
+        m_vozDicha = !m_voz || !m_voz->disponible();
+        if (m_figura->isVisible())
+            m_globo->muestra(paso.texto, m_figura->frameGeometry());
+        emit dicho(paso.texto);
+        const int lectura =
+            std::max(m_ritmo.msMinimo, int(m_ritmo.msPorLetra * paso.texto.size()));
+        m_lectura.start(lectura);
+        if (!m_vozDicha) {
+            m_limiteVoz.start(2 * lectura + 3000);
+            m_voz->di(paso.texto);
+        }
+        break;
+    }
+    case Paso::Actua:
+        emit animacion(paso.texto);
+        if (!m_figura->anima(paso.texto, m_ritmo.msPorCuadro))
+            terminaPaso();
+        break;
+    }
+}
+
+void Personaje::terminaPaso()
+{
+    // From the event loop: a long queue never deepens the stack, and the
+    // caller finishes queueing first.
+    QTimer::singleShot(0, this, &Personaje::siguiente);
+}
+
+void Personaje::terminaFrase()
+{
+    if (!m_leida || !m_vozDicha)
+        return;
+    m_leida = false;
+    m_globo->hide();
+    terminaPaso();
+}
+
+void Personaje::detiene()
+{
+    m_cola.clear();
+    m_lectura.stop();
+    m_limiteVoz.stop();
+    if (m_voz)
+        m_voz->calla();
+    m_globo->hide();
+    m_figura->hide();
+    m_enCurso = false;
+}
+
+QPoint Personaje::dentroDePantalla(QPoint punto) const
+{
+    QScreen *pantalla = QGuiApplication::screenAt(punto);
+    if (!pantalla)
+        pantalla = QGuiApplication::primaryScreen();
+    if (!pantalla)
+        return punto;
+    const QRect util = pantalla->availableGeometry();
+    return {std::clamp(punto.x(), util.left(), std::max(util.left(), util.right() + 1 - m_figura->width())),
+            std::clamp(punto.y(), util.top(), std::max(util.top(), util.bottom() + 1 - m_figura->height()))};
+}

@@ -1,0 +1,99 @@
+#pragma once
+// The assistant character as the program drives it: one queue that runs
+// its actions in call order (show, hide, move, say a sentence, play an
+// animation), its command list shown as its context menu, and the events
+// the program answers (click, command chosen, bookmark reached).
+//
+// In a sentence "|" separates alternative phrasings: one is drawn with the
+// runtime's random generator when the sentence is queued.
+#include "ComandoPersonaje.h"
+#include "FiguraPersonaje.h"
+#include "GloboPersonaje.h"
+
+#include <QList>
+#include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+#include <memory>
+
+class QMenu;
+class QWidget;
+class Voz;
+
+class Personaje : public QObject {
+    Q_OBJECT
+public:
+    // How long things last. A sentence stays up while the voice says it and
+    // at least as long as it takes to read.
+    struct Ritmo {
+        int msPorLetra = 60;
+        int msMinimo = 1800;
+        int msPorCuadro = 160;
+    };
+
+    // The figure and balloon float above dueno; voz may be empty.
+    explicit Personaje(std::unique_ptr<Voz> voz, QWidget *dueno = nullptr);
+    ~Personaje() override;
+
+    void muestra();
+    void oculta();
+    void mueveA(int x, int y);
+    void habla(const QString &frase);
+    void actua(const QString &animacion);
+
+    void quitaComandos();
+    void agregaComando(const ComandoPersonaje &comando);
+    const QList<ComandoPersonaje> &comandos() const { return m_comandos; }
+
+    // Whether queued actions are still to run.
+    bool ocupado() const { return m_enCurso; }
+    void fijaRitmo(const Ritmo &ritmo) { m_ritmo = ritmo; }
+    // Stops everything queued and hides (the program is ending).
+    void detiene();
+
+    FiguraPersonaje *figura() const { return m_figura; }
+    GloboPersonaje *globo() const { return m_globo; }
+    QMenu *menu() const { return m_menu; }
+    Voz *voz() const { return m_voz.get(); }
+
+signals:
+    void clic(int boton);
+    void comando(const QString &nombre);
+    void marca(int numero);
+    // The queue's steps as they happen.
+    void dicho(const QString &frase);
+    void animacion(const QString &nombre);
+    void colaVacia();
+
+private:
+    struct Paso {
+        enum Tipo { Muestra, Oculta, Mueve, Habla, Actua } tipo;
+        QString texto;
+        QPoint punto;
+    };
+    void encola(Paso paso);
+    void siguiente();
+    void terminaPaso();
+    void terminaFrase();
+    void rehaceMenu();
+    // The figure's top-left kept so that all of it is on the screen.
+    QPoint dentroDePantalla(QPoint punto) const;
+
+    std::unique_ptr<Voz> m_voz;
+    QPointer<FiguraPersonaje> m_figura;
+    QPointer<GloboPersonaje> m_globo;
+    QMenu *m_menu = nullptr;
+    QList<ComandoPersonaje> m_comandos;
+    QList<Paso> m_cola;
+    bool m_enCurso = false;
+    Ritmo m_ritmo;
+    QTimer m_lectura;
+    // An engine that never reports the end of a sentence does not stop
+    // the character: past this wait the queue goes on.
+    QTimer m_limiteVoz;
+    bool m_leida = false;
+    bool m_vozDicha = false;
+};

@@ -1,0 +1,7 @@
+#include "Voz.h"
+
+std::function<std::unique_ptr<Voz>()> &FabricaDeVoz()
+{
+    static std::function<std::unique_ptr<Voz>()> fabrica;
+    return fabrica;
+}

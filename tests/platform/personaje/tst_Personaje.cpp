@@ -1,0 +1,139 @@
+// The assistant character: its queue runs in call order, one phrasing of a
+// sentence is drawn at random, the balloon carries every sentence with or
+// without a voice, and its command list is its menu.
+#include "FiguraPersonaje.h"
+#include "GloboPersonaje.h"
+#include "Personaje.h"
+#include "VozGrabada.h"
+#include "VozQt.h"
+
+#include "Azar.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+struct Registro {
+    QStringList pasos;
+    explicit Registro(Personaje &p)
+    {
+        QObject::connect(&p, &Personaje::dicho, [this](const QString &f) { pasos << QStringLiteral("di:") + f; });
+        QObject::connect(&p, &Personaje::animacion, [this](const QString &a) { pasos << QStringLiteral("anima:") + a; });
+    }
+};
+
+std::unique_ptr<Personaje> Rapido(std::unique_ptr<Voz> voz)
+{
+    auto p = std::make_unique<Personaje>(std::move(voz));
+    p->fijaRitmo({0, 0, 0});
+    return p;
+}
+} // namespace
+
+class TstPersonaje : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { rt::OlvidaAzarProgramado(); }
+
+    void colaEnOrdenDeLlamada()
+    {
+        auto *voz = new VozGrabada;
+        auto p = Rapido(std::unique_ptr<Voz>(voz));
+        Registro r(*p);
+        // Two phrasings: the second drawn.
+        rt::ProgramaAzar({0.7f});
+        p->mueveA(70, 70);
+        p->muestra();
+        p->habla(QStringLiteral("Hola | Soy el ayudante "));
+        p->actua(QStringLiteral("wave"));
+        p->habla(QStringLiteral("Para dar un polinomio,  elige"));
+        p->actua(QStringLiteral("no existe"));
+        p->oculta();
+        // Nothing runs ahead of its turn: the move is done, the rest waits.
+        QCOMPARE(p->figura()->pos(), QPoint(70, 70));
+        QVERIFY(!p->figura()->isVisible());
+        QVERIFY(voz->frases().isEmpty());
+        QVERIFY(p->ocupado());
+        QTRY_VERIFY(!p->ocupado());
+        QCOMPARE(r.pasos, (QStringList{"di:Soy el ayudante", "anima:wave", "di:Para dar un polinomio,  elige",
+                                       "anima:no existe"}));
+        QCOMPARE(voz->frases(), (QStringList{"Soy el ayudante", "Para dar un polinomio,  elige"}));
+        QVERIFY(!p->figura()->isVisible());
+        QVERIFY(!p->globo()->isVisible());
+        QCOMPARE(p->figura()->pos(), QPoint(70, 70));
+        QCOMPARE(p->figura()->pose().brazoDerecho, FiguraPersonaje::Pose{}.brazoDerecho);
+    }
+
+    void globoMientrasHabla()
+    {
+        auto p = std::make_unique<Personaje>(std::make_unique<VozGrabada>());
+        p->fijaRitmo({0, 200, 0});
+        p->muestra();
+        p->habla(QStringLiteral("Da click en [Listo] y [Continuar]"));
+        QTRY_VERIFY(p->globo()->isVisible());
+        QCOMPARE(p->globo()->texto(), QStringLiteral("Da click en [Listo] y [Continuar]"));
+        QTRY_VERIFY(!p->ocupado());
+        QVERIFY(!p->globo()->isVisible());
+    }
+
+    // Without any engine, or with one that cannot speak, every sentence
+    // still passes through the balloon.
+    void sinMotorDeVoz()
+    {
+        for (bool conVozQt : {false, true}) {
+            std::unique_ptr<Voz> voz;
+            if (conVozQt)
+                voz = std::make_unique<VozQt>(QStringLiteral("ningun-motor"));
+            auto p = Rapido(std::move(voz));
+            if (conVozQt)
+                QVERIFY(!p->voz()->disponible());
+            QStringList globo;
+            connect(p.get(), &Personaje::dicho, this, [&] { globo << p->globo()->texto(); });
+            p->muestra();
+            p->habla(QStringLiteral("uno"));
+            p->habla(QStringLiteral("dos"));
+            QTRY_VERIFY(!p->ocupado());
+            QCOMPARE(globo, (QStringList{"uno", "dos"}));
+        }
+    }
+
+    void comandosComoMenu()
+    {
+        auto p = Rapido(nullptr);
+        p->agregaComando({"genio", QStringLiteral("Guíame genio, ¿qué es lo que sigue?"), "...genio"});
+        p->agregaComando({"oculto", "Oculto", "", true, false});
+        p->agregaComando({"apagado", "Apagado", "", false, true});
+        QCOMPARE(p->comandos().size(), 3);
+        const QList<QAction *> acciones = p->menu()->actions();
+        QCOMPARE(acciones.size(), 2);
+        QCOMPARE(acciones[0]->text(), QStringLiteral("Guíame genio, ¿qué es lo que sigue?"));
+        QVERIFY(!acciones[1]->isEnabled());
+        QSignalSpy elegido(p.get(), &Personaje::comando);
+        acciones[0]->trigger();
+        QTRY_COMPARE(elegido.size(), 1);
+        QCOMPARE(elegido[0][0].toString(), QStringLiteral("genio"));
+        p->quitaComandos();
+        QVERIFY(p->menu()->actions().isEmpty());
+
+        QSignalSpy clic(p.get(), &Personaje::clic);
+        p->muestra();
+        QTest::mouseClick(p->figura(), Qt::LeftButton);
+        QCOMPARE(clic.size(), 1);
+        QCOMPARE(clic[0][0].toInt(), 1);
+    }
+
+    // A figure sent off the screen is kept whole on it.
+    void siempreEnPantalla()
+    {
+        auto p = Rapido(nullptr);
+        p->mueveA(100000, 100000);
+        QTRY_VERIFY(!p->ocupado());
+        const QRect util = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(util.contains(p->figura()->geometry()));
+    }
+};
+
+QTEST_MAIN(TstPersonaje)
+#include "tst_Personaje.moc"
