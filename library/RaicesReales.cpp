@@ -349,33 +349,25 @@ double RaicesReales::Afina(const std::vector<double> &coef, double x, double u, 
 std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef, Memoria *memoria)
 {
     QuitaCerosAltos(coef);
-    std::vector<RaizMultiple> raices = CalculaEsbozo(coef, memoria);
-    bool afinadas = true;
-    for (RaizMultiple &r : raices) {
-        afinadas = afinadas && r.afinada;
-        AfinaRaiz(coef, r);
-    }
-    if (memoria && !afinadas)
-        for (auto &[clave, resultado] : memoria->entradas)
-            if (clave == coef)
-                resultado = raices;
-    return raices;
-}
-
-std::vector<RaizMultiple> RaicesReales::CalculaEsbozo(const std::vector<double> &coef, Memoria *memoria)
-{
     if (coef.size() < 2)
         return {};
-    if (memoria) {
-        for (const auto &[clave, resultado] : memoria->entradas)
-            if (clave == coef)
-                return resultado;
-        memoria->entradas.reserve(coef.size() + 2);
-    }
-    std::vector<RaizMultiple> raices = CalculaSinMemoria(coef, memoria);
-    if (memoria)
-        memoria->entradas.emplace_back(coef, raices);
-    return raices;
+    Memoria propia;
+    Memoria::Entrada &entrada = CalculaEsbozo(std::move(coef), memoria ? *memoria : propia);
+    for (RaizMultiple &r : entrada.raices)
+        AfinaRaiz(entrada.coeficientes, r);
+    return entrada.raices;
+}
+
+RaicesReales::Memoria::Entrada &RaicesReales::CalculaEsbozo(std::vector<double> coef, Memoria &memoria)
+{
+    for (Memoria::Entrada &e : memoria.entradas)
+        if (e.coeficientes == coef)
+            return e;
+    // Its own derivatives, the only searches it starts, are other keys.
+    Memoria::Entrada &nueva = memoria.entradas.emplace_back();
+    nueva.coeficientes = std::move(coef);
+    CalculaSinMemoria(nueva.coeficientes, memoria, nueva.raices);
+    return nueva;
 }
 
 std::vector<RaizMultiple> RaicesReales::RaicesCuadratica(const std::vector<double> &coef)
@@ -402,45 +394,43 @@ std::vector<RaizMultiple> RaicesReales::RaicesCuadratica(const std::vector<doubl
     return {{x1, 1}, {x2, 1}};
 }
 
-std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria *memoria)
+void RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria &memoria,
+                                     std::vector<RaizMultiple> &raices)
 {
-    std::vector<RaizMultiple> raices;
-
     // A factor x^k: the root 0, k times, and the search goes on without it.
     std::size_t k = 0;
     while (coef[k] == 0.0)
         ++k;
     if (k > 0) {
-        raices = Calcula(std::vector<double>(coef.begin() + static_cast<std::ptrdiff_t>(k), coef.end()), memoria);
+        raices = Calcula(std::vector<double>(coef.begin() + static_cast<std::ptrdiff_t>(k), coef.end()), &memoria);
         const auto donde = std::lower_bound(raices.begin(), raices.end(), 0.0,
                                             [](const RaizMultiple &r, double v) { return r.valor < v; });
         raices.insert(donde, RaizMultiple{0.0, static_cast<int>(k)});
-        return raices;
+        return;
     }
 
     if (coef.size() == 2) {
         raices.push_back({-coef[0] / coef[1], 1});
-        return raices;
+        return;
     }
-    if (coef.size() == 3)
-        return RaicesCuadratica(coef);
+    if (coef.size() == 3) {
+        raices = RaicesCuadratica(coef);
+        return;
+    }
 
-    const std::vector<double> derivada = Derivada(coef);
-    std::vector<RaizMultiple> criticos = CalculaEsbozo(derivada, memoria);
+    Memoria::Entrada &deDerivada = CalculaEsbozo(Derivada(coef), memoria);
+    const std::vector<double> &derivada = deDerivada.coeficientes;
+    std::vector<RaizMultiple> &criticos = deDerivada.raices;
     raices.reserve(criticos.size() + 1);
 
     double cpos = 0.0, cneg = 0.0;
     CotasHolgadas(coef, cpos, cneg);
 
     // The stretch ends: the bounds and every distinct critical point.
-    struct Punto {
-        double x;
-        double valor;
-        bool esRaiz;
-    };
+    using Punto = Memoria::Punto;
     const bool exactos = CoeficientesExactos(coef);
-    std::vector<Punto> puntos;
-    puntos.reserve(criticos.size() + 2);
+    std::vector<Punto> &puntos = memoria.puntos;
+    puntos.clear();
     puntos.push_back({cneg, EvaluaConCota(coef, cneg, exactos).valor, false});
     for (RaizMultiple &c : criticos) {
         Valor v = EvaluaConCota(coef, c.valor, exactos);
@@ -504,5 +494,4 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(const std::vector<doub
             raices.push_back(RaizEnTramo(coef, p.x, p.valor, q.x, inicio));
         }
     }
-    return raices;
 }
