@@ -352,22 +352,24 @@ std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef, Memori
     if (coef.size() < 2)
         return {};
     Memoria propia;
-    Memoria::Entrada &entrada = CalculaEsbozo(std::move(coef), memoria ? *memoria : propia);
+    Memoria &m = memoria ? *memoria : propia;
+    if (m.entradas.empty())
+        m.entradas.reserve(coef.size());
+    Memoria::Entrada &entrada = m.entradas[CalculaEsbozo(std::move(coef), m)];
     for (RaizMultiple &r : entrada.raices)
         AfinaRaiz(entrada.coeficientes, r);
     return entrada.raices;
 }
 
-RaicesReales::Memoria::Entrada &RaicesReales::CalculaEsbozo(std::vector<double> coef, Memoria &memoria)
+std::size_t RaicesReales::CalculaEsbozo(std::vector<double> coef, Memoria &memoria)
 {
-    for (Memoria::Entrada &e : memoria.entradas)
-        if (e.coeficientes == coef)
-            return e;
-    // Its own derivatives, the only searches it starts, are other keys.
-    Memoria::Entrada &nueva = memoria.entradas.emplace_back();
-    nueva.coeficientes = std::move(coef);
-    CalculaSinMemoria(nueva.coeficientes, memoria, nueva.raices);
-    return nueva;
+    for (std::size_t i = 0; i < memoria.entradas.size(); ++i)
+        if (memoria.entradas[i].coeficientes == coef)
+            return i;
+    std::vector<RaizMultiple> raices;
+    CalculaSinMemoria(coef, memoria, raices);
+    memoria.entradas.push_back({std::move(coef), std::move(raices)});
+    return memoria.entradas.size() - 1;
 }
 
 std::vector<RaizMultiple> RaicesReales::RaicesCuadratica(const std::vector<double> &coef)
@@ -418,7 +420,8 @@ void RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria &m
         return;
     }
 
-    Memoria::Entrada &deDerivada = CalculaEsbozo(Derivada(coef), memoria);
+    // Nothing is added to the memory after this, so the reference holds.
+    Memoria::Entrada &deDerivada = memoria.entradas[CalculaEsbozo(Derivada(coef), memoria)];
     const std::vector<double> &derivada = deDerivada.coeficientes;
     std::vector<RaizMultiple> &criticos = deDerivada.raices;
     raices.reserve(criticos.size() + 1);

@@ -10,7 +10,6 @@
 // which it is simple.
 //
 // Plain dense coefficients: element k is the coefficient of x^k.
-#include <deque>
 #include <vector>
 
 struct RaizMultiple {
@@ -34,9 +33,8 @@ public:
             std::vector<double> coeficientes;
             std::vector<RaizMultiple> raices;
         };
-        // A deque, so that a result stays where it is while the search of
-        // its integral adds the results below it.
-        std::deque<Entrada> entradas;
+        // Read by position: a search adds the results below it.
+        std::vector<Entrada> entradas;
         // The stretch ends of one search, reused by the next.
         struct Punto {
             double x;
@@ -79,7 +77,8 @@ private:
     static void CotasCon(const std::vector<double> &coef, double &cpos, double &cneg, Raiz raiz);
     // The roots with those of the stretches possibly not settled; the
     // leading coefficient is not zero.
-    static Memoria::Entrada &CalculaEsbozo(std::vector<double> coef, Memoria &memoria);
+    // The position of the result in memoria.
+    static std::size_t CalculaEsbozo(std::vector<double> coef, Memoria &memoria);
     static void CalculaSinMemoria(const std::vector<double> &coef, Memoria &memoria, std::vector<RaizMultiple> &raices);
     static void AfinaRaiz(const std::vector<double> &coef, RaizMultiple &r);
     static std::vector<RaizMultiple> RaicesCuadratica(const std::vector<double> &coef);
