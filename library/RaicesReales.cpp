@@ -48,6 +48,12 @@ int Signo(double v)
     return v > 0.0 ? 1 : (v < 0.0 ? -1 : 0);
 }
 
+// v where the condition holds, else 0, with no branch.
+double SoloSi(bool condicion, double v)
+{
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(v) & (std::uint64_t{0} - condicion));
+}
+
 void QuitaCerosAltos(std::vector<double> &coef)
 {
     while (!coef.empty() && coef.back() == 0.0)
@@ -175,21 +181,19 @@ void RaicesReales::CotasCon(const std::vector<double> &coef, double &cpos, doubl
     const int sNeg = (n % 2 == 0) ? s : -s;
     double m1 = 0.0, m2 = 0.0;
     int k1 = 0, k2 = 0;
+    // Signs vary from one coefficient to the next, so the choices are
+    // written as selections, not branches the processor would mispredict.
+    // A zero coefficient has neither sign and changes nothing.
+    double paridad = (n % 2 == 0) ? 1.0 : -1.0; // (-1)^e, exact
     for (int e = n; e >= 0; --e) {
         const double c = a[static_cast<std::size_t>(e)];
-        if (c == 0.0)
-            continue;
-        if (s * c < 0.0 && std::fabs(c) > m1) {
-            if (m1 == 0.0)
-                k1 = e;
-            m1 = std::fabs(c);
-        }
-        const double cNeg = (e % 2 == 0) ? c : -c;
-        if (sNeg * cNeg < 0.0 && std::fabs(cNeg) > m2) {
-            if (m2 == 0.0)
-                k2 = e;
-            m2 = std::fabs(cNeg);
-        }
+        const bool opuesto = s * c < 0.0;
+        const bool opuestoNeg = sNeg * (paridad * c) < 0.0;
+        paridad = -paridad;
+        k1 = (opuesto & (m1 == 0.0)) ? e : k1;
+        m1 = std::max(m1, SoloSi(opuesto, std::fabs(c)));
+        k2 = (opuestoNeg & (m2 == 0.0)) ? e : k2;
+        m2 = std::max(m2, SoloSi(opuestoNeg, std::fabs(c)));
     }
     if (m1 != 0.0)
         cpos = 1.0 + raiz(m1 / std::fabs(lider), n - k1);
