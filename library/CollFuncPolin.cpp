@@ -31,6 +31,12 @@ void CollFuncPolin::Precis(std::int16_t v)
 RaizPtr CollFuncPolin::Agrega(double raiz, std::int16_t tpol)
 {
     auto nueva = std::make_shared<ClsRaices>();
+    Coloca(nueva, raiz, tpol);
+    return nueva;
+}
+
+void CollFuncPolin::Coloca(const RaizPtr &nueva, double raiz, std::int16_t tpol)
+{
     nueva->Raiz(raiz);
     nueva->tipopol(tpol);
     const double tolerancia = Tolerancia();
@@ -39,15 +45,14 @@ RaizPtr CollFuncPolin::Agrega(double raiz, std::int16_t tpol)
         if (r.tipopol() == tpol && std::fabs(r.Raiz() - raiz) < tolerancia) {
             nueva->Raiz(r.Raiz());
             m_raices.insert(it, nueva);
-            return nueva;
+            return;
         }
         if ((r.tipopol() == tpol && r.Raiz() > raiz) || r.tipopol() > tpol) {
             m_raices.insert(it, nueva);
-            return nueva;
+            return;
         }
     }
     m_raices.push_back(nueva);
-    return nueva;
 }
 
 RaizPtr CollFuncPolin::Elemento(long posicion) const

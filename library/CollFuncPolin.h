@@ -57,6 +57,8 @@ public:
     // P'' (2).
     void CalculaRaices(std::int16_t t);
     void RaicesDirectas(PoliPtr &pol, std::int16_t t);
+    // Stores every root found, each as many times as its multiplicity.
+    void AgregaHalladas(const std::vector<RaizMultiple> &halladas, std::int16_t t);
     bool RaicesCuadrat(PoliPtr &pol, double &x1, double &x2);
     void CalculaCotas(const PoliPtr &pol, double &cpos, double &cneg);
 
@@ -67,6 +69,9 @@ public:
     double Tolerancia() const { return m_tolerancia; }
 
 private:
+    // Puts a new root in its place; Agrega without the allocation.
+    void Coloca(const RaizPtr &nueva, double raiz, std::int16_t tpol);
+
     std::vector<RaizPtr> m_raices;
     std::int16_t m_precis = 0;
     double m_tolerancia = 1.0;

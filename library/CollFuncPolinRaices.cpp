@@ -199,11 +199,26 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
                     halladas[i].valor = entero;
             }
         }
-        for (const RaizMultiple &r : halladas)
-            for (int i = 0; i < r.multiplicidad; ++i)
-                Agrega(r.valor, t);
+        AgregaHalladas(halladas, t);
         w = m_poliVacio;
     }
+}
+
+void CollFuncPolin::AgregaHalladas(const std::vector<RaizMultiple> &halladas, std::int16_t t)
+{
+    // Every root stored in one allocation, each copy of a multiple root an
+    // object of its own; the block lives as long as any of them.
+    std::size_t total = 0;
+    for (const RaizMultiple &r : halladas)
+        total += static_cast<std::size_t>(r.multiplicidad);
+    if (total == 0)
+        return;
+    const auto bloque = std::make_shared<ClsRaices[]>(total);
+    m_raices.reserve(m_raices.size() + total);
+    std::size_t k = 0;
+    for (const RaizMultiple &r : halladas)
+        for (int i = 0; i < r.multiplicidad; ++i)
+            Coloca(RaizPtr(bloque, &bloque[k++]), r.valor, t);
 }
 
 void CollFuncPolin::RaicesDirectas(PoliPtr &pol, std::int16_t t)

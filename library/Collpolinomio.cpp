@@ -49,6 +49,11 @@ MonomioPtr Collpolinomio::Agrega(double coef, std::int16_t expon)
     // A term stores a negative exponent as 0; place it by what it stores so
     // that the order invariant holds.
     expon = nuevo->expon();
+    // Terms usually come from the highest exponent down.
+    if (m_terminos.empty() || m_terminos.back()->expon() > expon) {
+        m_terminos.push_back(nuevo);
+        return nuevo;
+    }
     for (auto it = m_terminos.begin(); it != m_terminos.end(); ++it) {
         const MonomioPtr item = *it;
         if (item->expon() == expon) {
@@ -241,10 +246,18 @@ PoliPtr Collpolinomio::Prima() const
 {
     auto r = Nuevo();
     r->m_coefind = m_coefind;
-    r->m_terminos.reserve(m_terminos.size());
-    for (const auto &t : m_terminos)
-        if (t->expon() != 0)
-            r->Agrega(t->expon() * t->coef(), static_cast<std::int16_t>(t->expon() - 1));
+    const std::size_t n = m_terminos.size() - (m_terminos.empty() || m_terminos.back()->expon() != 0 ? 0 : 1);
+    if (n == 0)
+        return r;
+    // The terms come out in order, none of them zero: all in one
+    // allocation, which lives as long as any of them.
+    const auto bloque = std::make_shared<Clsmonomio[]>(n);
+    r->m_terminos.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const Clsmonomio &t = *m_terminos[i];
+        bloque[i] = Clsmonomio(t.expon() * t.coef(), static_cast<std::int16_t>(t.expon() - 1));
+        r->m_terminos.emplace_back(bloque, &bloque[i]);
+    }
     return r;
 }
 

@@ -48,6 +48,12 @@ int Signo(double v)
     return v > 0.0 ? 1 : (v < 0.0 ? -1 : 0);
 }
 
+// v where the condition holds, else 0, with no branch.
+double SoloSi(bool condicion, double v)
+{
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(v) & (std::uint64_t{0} - condicion));
+}
+
 void QuitaCerosAltos(std::vector<double> &coef)
 {
     while (!coef.empty() && coef.back() == 0.0)
@@ -175,21 +181,19 @@ void RaicesReales::CotasCon(const std::vector<double> &coef, double &cpos, doubl
     const int sNeg = (n % 2 == 0) ? s : -s;
     double m1 = 0.0, m2 = 0.0;
     int k1 = 0, k2 = 0;
+    // Signs vary from one coefficient to the next, so the choices are
+    // written as selections, not branches the processor would mispredict.
+    // A zero coefficient has neither sign and changes nothing.
+    double paridad = (n % 2 == 0) ? 1.0 : -1.0; // (-1)^e, exact
     for (int e = n; e >= 0; --e) {
         const double c = a[static_cast<std::size_t>(e)];
-        if (c == 0.0)
-            continue;
-        if (s * c < 0.0 && std::fabs(c) > m1) {
-            if (m1 == 0.0)
-                k1 = e;
-            m1 = std::fabs(c);
-        }
-        const double cNeg = (e % 2 == 0) ? c : -c;
-        if (sNeg * cNeg < 0.0 && std::fabs(cNeg) > m2) {
-            if (m2 == 0.0)
-                k2 = e;
-            m2 = std::fabs(cNeg);
-        }
+        const bool opuesto = s * c < 0.0;
+        const bool opuestoNeg = sNeg * (paridad * c) < 0.0;
+        paridad = -paridad;
+        k1 = (opuesto & (m1 == 0.0)) ? e : k1;
+        m1 = std::max(m1, SoloSi(opuesto, std::fabs(c)));
+        k2 = (opuestoNeg & (m2 == 0.0)) ? e : k2;
+        m2 = std::max(m2, SoloSi(opuestoNeg, std::fabs(c)));
     }
     if (m1 != 0.0)
         cpos = 1.0 + raiz(m1 / std::fabs(lider), n - k1);
@@ -349,33 +353,27 @@ double RaicesReales::Afina(const std::vector<double> &coef, double x, double u, 
 std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef, Memoria *memoria)
 {
     QuitaCerosAltos(coef);
-    std::vector<RaizMultiple> raices = CalculaEsbozo(coef, memoria);
-    bool afinadas = true;
-    for (RaizMultiple &r : raices) {
-        afinadas = afinadas && r.afinada;
-        AfinaRaiz(coef, r);
-    }
-    if (memoria && !afinadas)
-        for (auto &[clave, resultado] : memoria->entradas)
-            if (clave == coef)
-                resultado = raices;
-    return raices;
-}
-
-std::vector<RaizMultiple> RaicesReales::CalculaEsbozo(const std::vector<double> &coef, Memoria *memoria)
-{
     if (coef.size() < 2)
         return {};
-    if (memoria) {
-        for (const auto &[clave, resultado] : memoria->entradas)
-            if (clave == coef)
-                return resultado;
-        memoria->entradas.reserve(coef.size() + 2);
-    }
-    std::vector<RaizMultiple> raices = CalculaSinMemoria(coef, memoria);
-    if (memoria)
-        memoria->entradas.emplace_back(coef, raices);
-    return raices;
+    Memoria propia;
+    Memoria &m = memoria ? *memoria : propia;
+    if (m.entradas.empty())
+        m.entradas.reserve(coef.size());
+    Memoria::Entrada &entrada = m.entradas[CalculaEsbozo(std::move(coef), m)];
+    for (RaizMultiple &r : entrada.raices)
+        AfinaRaiz(entrada.coeficientes, r);
+    return entrada.raices;
+}
+
+std::size_t RaicesReales::CalculaEsbozo(std::vector<double> coef, Memoria &memoria)
+{
+    for (std::size_t i = 0; i < memoria.entradas.size(); ++i)
+        if (memoria.entradas[i].coeficientes == coef)
+            return i;
+    std::vector<RaizMultiple> raices;
+    CalculaSinMemoria(coef, memoria, raices);
+    memoria.entradas.push_back({std::move(coef), std::move(raices)});
+    return memoria.entradas.size() - 1;
 }
 
 std::vector<RaizMultiple> RaicesReales::RaicesCuadratica(const std::vector<double> &coef)
@@ -402,45 +400,44 @@ std::vector<RaizMultiple> RaicesReales::RaicesCuadratica(const std::vector<doubl
     return {{x1, 1}, {x2, 1}};
 }
 
-std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria *memoria)
+void RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria &memoria,
+                                     std::vector<RaizMultiple> &raices)
 {
-    std::vector<RaizMultiple> raices;
-
     // A factor x^k: the root 0, k times, and the search goes on without it.
     std::size_t k = 0;
     while (coef[k] == 0.0)
         ++k;
     if (k > 0) {
-        raices = Calcula(std::vector<double>(coef.begin() + static_cast<std::ptrdiff_t>(k), coef.end()), memoria);
+        raices = Calcula(std::vector<double>(coef.begin() + static_cast<std::ptrdiff_t>(k), coef.end()), &memoria);
         const auto donde = std::lower_bound(raices.begin(), raices.end(), 0.0,
                                             [](const RaizMultiple &r, double v) { return r.valor < v; });
         raices.insert(donde, RaizMultiple{0.0, static_cast<int>(k)});
-        return raices;
+        return;
     }
 
     if (coef.size() == 2) {
         raices.push_back({-coef[0] / coef[1], 1});
-        return raices;
+        return;
     }
-    if (coef.size() == 3)
-        return RaicesCuadratica(coef);
+    if (coef.size() == 3) {
+        raices = RaicesCuadratica(coef);
+        return;
+    }
 
-    const std::vector<double> derivada = Derivada(coef);
-    std::vector<RaizMultiple> criticos = CalculaEsbozo(derivada, memoria);
+    // Nothing is added to the memory after this, so the reference holds.
+    Memoria::Entrada &deDerivada = memoria.entradas[CalculaEsbozo(Derivada(coef), memoria)];
+    const std::vector<double> &derivada = deDerivada.coeficientes;
+    std::vector<RaizMultiple> &criticos = deDerivada.raices;
     raices.reserve(criticos.size() + 1);
 
     double cpos = 0.0, cneg = 0.0;
     CotasHolgadas(coef, cpos, cneg);
 
     // The stretch ends: the bounds and every distinct critical point.
-    struct Punto {
-        double x;
-        double valor;
-        bool esRaiz;
-    };
+    using Punto = Memoria::Punto;
     const bool exactos = CoeficientesExactos(coef);
-    std::vector<Punto> puntos;
-    puntos.reserve(criticos.size() + 2);
+    std::vector<Punto> &puntos = memoria.puntos;
+    puntos.clear();
     puntos.push_back({cneg, EvaluaConCota(coef, cneg, exactos).valor, false});
     for (RaizMultiple &c : criticos) {
         Valor v = EvaluaConCota(coef, c.valor, exactos);
@@ -504,5 +501,4 @@ std::vector<RaizMultiple> RaicesReales::CalculaSinMemoria(const std::vector<doub
             raices.push_back(RaizEnTramo(coef, p.x, p.valor, q.x, inicio));
         }
     }
-    return raices;
 }

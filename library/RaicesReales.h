@@ -10,7 +10,6 @@
 // which it is simple.
 //
 // Plain dense coefficients: element k is the coefficient of x^k.
-#include <utility>
 #include <vector>
 
 struct RaizMultiple {
@@ -27,8 +26,22 @@ class RaicesReales {
 public:
     // Results already worked out, by exact coefficients: the search of P
     // passes through P' and P'', whose own searches can then reuse them.
+    // A critical point settled on the way is settled for every later reader
+    // too, since settling depends on nothing but the root and its polynomial.
     struct Memoria {
-        std::vector<std::pair<std::vector<double>, std::vector<RaizMultiple>>> entradas;
+        struct Entrada {
+            std::vector<double> coeficientes;
+            std::vector<RaizMultiple> raices;
+        };
+        // Read by position: a search adds the results below it.
+        std::vector<Entrada> entradas;
+        // The stretch ends of one search, reused by the next.
+        struct Punto {
+            double x;
+            double valor;
+            bool esRaiz;
+        };
+        std::vector<Punto> puntos;
     };
 
     // Distinct real roots in ascending order; the zero polynomial and the
@@ -64,8 +77,9 @@ private:
     static void CotasCon(const std::vector<double> &coef, double &cpos, double &cneg, Raiz raiz);
     // The roots with those of the stretches possibly not settled; the
     // leading coefficient is not zero.
-    static std::vector<RaizMultiple> CalculaEsbozo(const std::vector<double> &coef, Memoria *memoria);
-    static std::vector<RaizMultiple> CalculaSinMemoria(const std::vector<double> &coef, Memoria *memoria);
+    // The position of the result in memoria.
+    static std::size_t CalculaEsbozo(std::vector<double> coef, Memoria &memoria);
+    static void CalculaSinMemoria(const std::vector<double> &coef, Memoria &memoria, std::vector<RaizMultiple> &raices);
     static void AfinaRaiz(const std::vector<double> &coef, RaizMultiple &r);
     static std::vector<RaizMultiple> RaicesCuadratica(const std::vector<double> &coef);
     static std::vector<double> Derivada(const std::vector<double> &coef);
