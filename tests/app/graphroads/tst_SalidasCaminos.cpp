@@ -15,6 +15,8 @@
 #include "GestorVentanas.h"
 #include "VentanaBase.h"
 
+#include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -362,6 +364,29 @@ private slots:
                 QCOMPARE(NivelPila, 1);
             }
         }
+    }
+    // The heading of each window is shown whole in the panel's width, on
+    // as many lines as it needs.
+    void encabezadoEntero_data()
+    {
+        QTest::addColumn<Ventanilla>("ventana");
+        for (const auto &[nv, v] : kVentanas)
+            QTest::newRow(nv) << v;
+    }
+    void encabezadoEntero()
+    {
+        QFETCH(Ventanilla, ventana);
+        SesionPrueba s;
+        auto *w = qobject_cast<VentanaPanel *>(Abre(s, ventana));
+        QVERIFY(w);
+        SesionPrueba::Suelta();
+        w->layout()->activate();
+        const QLabel *titulo = w->lbltitulo();
+        QVERIFY(titulo->isVisible());
+        const QRect caja = titulo->contentsRect();
+        const int banderas = Qt::AlignCenter | (titulo->wordWrap() ? Qt::TextWordWrap : 0);
+        const QRect texto = titulo->fontMetrics().boundingRect(caja, banderas, titulo->text());
+        QVERIFY2(caja.contains(texto), qPrintable(QStringLiteral("%1 in %2 wide").arg(titulo->text()).arg(caja.width())));
     }
 };
 
