@@ -388,6 +388,45 @@ private slots:
         const QRect texto = titulo->fontMetrics().boundingRect(caja, banderas, titulo->text());
         QVERIFY2(caja.contains(texto), qPrintable(QStringLiteral("%1 in %2 wide").arg(titulo->text()).arg(caja.width())));
     }
+    // On each road the student goes back to the chooser (Ctrl+Tab) while
+    // an exercise is open and picks another concept, then leaves the road:
+    // nothing stays open and the stack is the hub's.
+    void otraOpcionConUnEjercicioAbierto_data()
+    {
+        QTest::addColumn<Ventanilla>("ventana");
+        QTest::newRow("caminoP") << Ventanilla::CaminoP;
+        QTest::newRow("caminoDeri") << Ventanilla::CaminoDeri;
+    }
+    void otraOpcionConUnEjercicioAbierto()
+    {
+        QFETCH(Ventanilla, ventana);
+        SesionPrueba s;
+        const int nivel = NivelPila;
+        const QString titulo = s.principal->windowTitle();
+        for (int ronda = 0; ronda < 2; ++ronda) {
+            QPointer<VentanaCamino> w = qobject_cast<VentanaCamino *>(Abre(s, ventana));
+            QVERIFY(w);
+            if (auto *d = qobject_cast<frmGrafiDeri *>(w.data()))
+                d->mnuMaquinaPropone()->trigger();
+            SesionPrueba::Suelta();
+            const int nivelCamino = NivelPila;
+            w->OptGraCon(2)->click();
+            SesionPrueba::Suelta();
+            QVERIFY(NivelPila > nivelCamino);
+            GestorVentanas::instancia().muestra(w);
+            w->alActivar();
+            w->OptGraCon(3)->click();
+            SesionPrueba::Suelta();
+            GestorVentanas::instancia().muestra(w);
+            w->alActivar();
+            SesionPrueba::Pulsa(w->cmdCancelar());
+            SesionPrueba::Suelta();
+            QVERIFY(!w);
+            QCOMPARE(Sobrantes().join(QLatin1Char(',')), QString());
+            QCOMPARE(NivelPila, nivel);
+            QCOMPARE(s.principal->windowTitle(), titulo);
+        }
+    }
 };
 
 QTEST_MAIN(tst_SalidasCaminos)

@@ -357,6 +357,33 @@ private slots:
             QCOMPARE(NivelPila, inicio);
         }
     }
+    // The exercise left while its report of solved concepts is still up:
+    // once both are gone the stack and the caption are the hub's again.
+    void ejercicioDejadoConElInformeAbierto()
+    {
+        SesionPrueba s;
+        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        s.Hub()->mnuConsGraf()->trigger();
+        const int nivel = NivelPila;
+        const QString titulo = s.principal->windowTitle();
+        for (int ronda = 0; ronda < 3; ++ronda) {
+            QTest::mouseClick(s.Hub()->OptCalcConcepto(2), Qt::LeftButton);
+            QPointer<frmParidad> p = SesionPrueba::Ventana<frmParidad>();
+            QVERIFY(p);
+            s.principal->botonPorClave(QStringLiteral("pasado"))->trigger();
+            QPointer<frmHistoria> h = frmHistoria::Existente();
+            QVERIFY(h);
+            SesionPrueba::Pulsa(p->cmdCancelar());
+            SesionPrueba::Suelta();
+            QVERIFY(!p);
+            if (h)
+                SesionPrueba::Pulsa(h->cmdCancelar());
+            SesionPrueba::Suelta();
+            QVERIFY(!frmHistoria::Existente());
+            QCOMPARE(NivelPila, nivel);
+            QCOMPARE(s.principal->windowTitle(), titulo);
+        }
+    }
 };
 
 QTEST_MAIN(tst_HistoriaVentana)
