@@ -427,6 +427,36 @@ private slots:
             QCOMPARE(s.principal->windowTitle(), titulo);
         }
     }
+    // On the derivative road the derivative is chosen again and again, by
+    // the program and by the student (typed or cancelled): the road keeps
+    // one level and leaves the hub's context behind it.
+    void derivadaElegidaVariasVeces()
+    {
+        SesionPrueba s;
+        const int nivel = NivelPila;
+        const QString titulo = s.principal->windowTitle();
+        QPointer<frmGrafiDeri> w = static_cast<frmGrafiDeri *>(Abre(s, Ventanilla::CaminoDeri));
+        QVERIFY(w);
+        const int nivelCamino = NivelPila;
+        for (int vez = 0; vez < 2; ++vez) {
+            w->mnuMaquinaPropone()->trigger();
+            SesionPrueba::Suelta();
+            QCOMPARE(NivelPila, nivelCamino);
+            w->mnuTuPropones()->trigger();
+            SesionPrueba::Pulsa(SesionPrueba::Ventana<frmpidepoli>()->cmdCancelar());
+            SesionPrueba::Suelta();
+            QCOMPARE(NivelPila, nivelCamino);
+            w->mnuTuPropones()->trigger();
+            DaPolinomioEnEntrada(QStringLiteral("3x^2-3"));
+            QCOMPARE(NivelPila, nivelCamino);
+            QVERIFY(MenusPrincipalesActivos(s));
+        }
+        SesionPrueba::Pulsa(w->cmdCancelar());
+        SesionPrueba::Suelta();
+        QVERIFY(!w);
+        QCOMPARE(NivelPila, nivel);
+        QCOMPARE(s.principal->windowTitle(), titulo);
+    }
 };
 
 QTEST_MAIN(tst_SalidasCaminos)
