@@ -255,6 +255,9 @@ void frmGrafiDeri::Hasgrafica()
 
 void frmGrafiDeri::alDejarCamino()
 {
+    // The derivative still being typed goes with the road.
+    if (CierraPidePoliDe())
+        CierraPidePoliDe()(*this);
     // This road's work is forgotten with it; the real roots stay.
     for (std::size_t c = 1; c < ConceptoResuelto.size(); ++c)
         ConceptoResuelto[c] = false;

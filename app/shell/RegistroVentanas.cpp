@@ -125,11 +125,18 @@ void RegistraVentanasPrograma(frmMdiCalcDife &principal)
     // An exercise left for another polynomial: the hub and the graph
     // window come back new, the hub waiting for a polynomial.
     RegistraOlvido("ejercicios", OlvidaEjercicios);
-    RegistraOlvido("pidePoli", [] { AbrePidePoli() = {}; });
+    RegistraOlvido("pidePoli", [] {
+        AbrePidePoli() = {};
+        CierraPidePoliDe() = {};
+    });
     RegistraOlvido("abridoresHub", OlvidaAbridoresHub);
     RegistraOlvido("hub", [] { ProveedorHub() = {}; });
     SalidasEjercicios().otroPolinomio = [] { frmPolical::OtroPolinomio(); };
     AbrePidePoli() = [](LlamadorPolinomio &llamador) { frmpidepoli::AbrePara(llamador); };
+    CierraPidePoliDe() = [](LlamadorPolinomio &llamador) {
+        if (frmpidepoli *w = GestorVentanas::instancia().existente<frmpidepoli>(); w && w->llamador() == &llamador)
+            w->cmdCancelar_Click();
+    };
     ProveedorHub() = []() -> HubSesion * { return GestorVentanas::instancia().existente<frmPolical>(); };
     RegistraAbridorHub(QStringLiteral("frmHistoria"), [] { frmHistoria::AbreResumen(); });
     RegistraEjerciciosAnalisis();

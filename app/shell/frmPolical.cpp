@@ -9,6 +9,7 @@
 #include "VentanaMadre.h"
 #include "frmDoyPoli.h"
 #include "frmGrafica2.h"
+#include "frmHistoria.h"
 #include "frmZoom.h"
 
 #include "Globales.h"
@@ -618,6 +619,8 @@ bool frmPolical::alPedirDescarga()
 void frmPolical::alDescargar()
 {
     CierraEjerciciosDe(m_lista);
+    // A report on this hub's polynomial goes with it, its context popped first.
+    GestorVentanas::instancia().descarga<frmHistoria>();
     m_contexto.sale();
 }
 

@@ -24,3 +24,8 @@ public:
 // Opens the entry window in propose mode for a caller (the shell registers
 // it; empty, nothing opens).
 std::function<void(LlamadorPolinomio &llamador)> &AbrePidePoli();
+
+// The entry window, when it is still open for this caller, leaves as by its
+// "Cancelar": a caller that goes takes its entry window along, its context
+// popped before the caller's own (the shell registers it).
+std::function<void(LlamadorPolinomio &llamador)> &CierraPidePoliDe();

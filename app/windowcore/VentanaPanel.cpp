@@ -26,6 +26,8 @@ VentanaPanel::VentanaPanel(const QString &titulo, QWidget *parent)
 
     m_lbltitulo = new QLabel(titulo, this);
     m_lbltitulo->setAlignment(Qt::AlignCenter);
+    // A long heading in a narrow panel goes on to a second line, never cut.
+    m_lbltitulo->setWordWrap(true);
     QFont f = m_lbltitulo->font();
     f.setBold(true);
     f.setPointSize(14);

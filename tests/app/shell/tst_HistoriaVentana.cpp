@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QMdiArea>
+#include <QPointer>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -297,6 +298,91 @@ private slots:
         SesionPrueba::Suelta();
         QVERIFY(!frmHistoria::Existente());
         QVERIFY(!HistoriaAbierta);
+    }
+    // The summary left by each of its ways, round after round: the stack,
+    // the caption and the hub's menus come back as they were.
+    void resumenCadaSalida_data()
+    {
+        QTest::addColumn<QString>("salida");
+        for (const char *s : {"regresar", "menu", "marco", "hubMarco", "hubInicio", "hubProponer"})
+            QTest::newRow(s) << QString::fromLatin1(s);
+    }
+    void resumenCadaSalida()
+    {
+        QFETCH(QString, salida);
+        SesionPrueba s;
+        const int inicio = NivelPila;
+        for (int ronda = 0; ronda < 3; ++ronda) {
+            if (!s.Hub())
+                s.principal->mnupoli_Click();
+            s.DaPolinomio(QStringLiteral("x^3-3x"));
+            const int nivel = NivelPila;
+            const QString titulo = s.principal->windowTitle();
+            s.Hub()->mnuGrafyCuali()->trigger();
+            QPointer<frmHistoria> h = frmHistoria::Existente();
+            QVERIFY(h);
+            QCOMPARE(NivelPila, nivel + 1);
+            if (salida == QLatin1String("regresar"))
+                SesionPrueba::Pulsa(h->cmdCancelar());
+            else if (salida == QLatin1String("menu"))
+                h->mnuSalidaGrafYConce()->trigger();
+            else if (salida == QLatin1String("marco"))
+                h->close();
+            else if (salida == QLatin1String("hubMarco"))
+                GestorVentanas::instancia().marcoDe(s.Hub())->close();
+            else if (salida == QLatin1String("hubInicio"))
+                s.Hub()->mnuRegInicio()->trigger();
+            else {
+                QVERIFY(s.Hub()->mnuRegNuevoPoli()->isEnabled());
+                s.Hub()->mnuRegNuevoPoli()->trigger();
+            }
+            SesionPrueba::Suelta();
+            QVERIFY(!h);
+            QVERIFY(!HistoriaAbierta);
+            if (salida.startsWith(QLatin1String("hub"))) {
+                QCOMPARE(NivelPila, salida == QLatin1String("hubProponer") ? inicio : 1);
+                if (s.Hub())
+                    s.Hub()->mnuRegInicio()->trigger();
+                SesionPrueba::Suelta();
+                QCOMPARE(NivelPila, 1);
+                continue;
+            }
+            QCOMPARE(NivelPila, nivel);
+            QCOMPARE(s.principal->windowTitle(), titulo);
+            QVERIFY(s.Hub()->mnuMenuConPoli()->isEnabled());
+            QVERIFY(s.Hub()->mnuGrafyCuali()->isEnabled());
+            QVERIFY(s.Hub()->mnupoliadios()->isEnabled());
+            s.Hub()->mnuRegNuevoPoli()->trigger();
+            SesionPrueba::Suelta();
+            QCOMPARE(NivelPila, inicio);
+        }
+    }
+    // The exercise left while its report of solved concepts is still up:
+    // once both are gone the stack and the caption are the hub's again.
+    void ejercicioDejadoConElInformeAbierto()
+    {
+        SesionPrueba s;
+        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        s.Hub()->mnuConsGraf()->trigger();
+        const int nivel = NivelPila;
+        const QString titulo = s.principal->windowTitle();
+        for (int ronda = 0; ronda < 3; ++ronda) {
+            QTest::mouseClick(s.Hub()->OptCalcConcepto(2), Qt::LeftButton);
+            QPointer<frmParidad> p = SesionPrueba::Ventana<frmParidad>();
+            QVERIFY(p);
+            s.principal->botonPorClave(QStringLiteral("pasado"))->trigger();
+            QPointer<frmHistoria> h = frmHistoria::Existente();
+            QVERIFY(h);
+            SesionPrueba::Pulsa(p->cmdCancelar());
+            SesionPrueba::Suelta();
+            QVERIFY(!p);
+            if (h)
+                SesionPrueba::Pulsa(h->cmdCancelar());
+            SesionPrueba::Suelta();
+            QVERIFY(!frmHistoria::Existente());
+            QCOMPARE(NivelPila, nivel);
+            QCOMPARE(s.principal->windowTitle(), titulo);
+        }
     }
 };
 
