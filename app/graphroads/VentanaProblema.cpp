@@ -109,6 +109,9 @@ void VentanaProblema::sale()
     if (m_saliendo)
         return;
     m_saliendo = true;
+    // A polynomial still being typed for this window goes with it.
+    if (CierraPidePoliDe())
+        CierraPidePoliDe()(*this);
     if (VentanaDibujo *g = VentanaGraficaActual())
         g->RestauraDiseno();
     PoliActual.reset();

@@ -11,6 +11,7 @@
 #include "RichTextPolin.h"
 
 #include <QFrame>
+#include <QPointer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -378,6 +379,38 @@ private slots:
         QCOMPARE(NivelPila, 1);
         QVERIFY(MenusPrincipalesActivos(s));
         QVERIFY(!PidePoliDesdeEjercicio && !PoliDado && !PoliActual);
+    }
+    // Left for the previous menu (by its menu or its close box) while the
+    // student is still typing a polynomial: the entry window goes with it,
+    // its context popped first, and the hub is back at its own level.
+    void dejadaConLaEntradaAbierta_data()
+    {
+        QTest::addColumn<bool>("porElMarco");
+        QTest::newRow("anterior") << false;
+        QTest::newRow("cierreMarco") << true;
+    }
+    void dejadaConLaEntradaAbierta()
+    {
+        QFETCH(bool, porElMarco);
+        SesionPrueba s;
+        const int nivel = NivelPila;
+        const QString titulo = s.principal->windowTitle();
+        QPointer<frmRectang> w = AbreTangente(s);
+        w->mnuProponePoli()->trigger();
+        QPointer<frmpidepoli> entrada = SesionPrueba::Ventana<frmpidepoli>();
+        QVERIFY(entrada);
+        // The student goes back to the line window (Ctrl+Tab) and leaves it.
+        GestorVentanas::instancia().muestra(w);
+        if (porElMarco)
+            GestorVentanas::instancia().marcoDe(w)->close();
+        else
+            w->mnuAnterior()->trigger();
+        SesionPrueba::Suelta();
+        QVERIFY(!w && !entrada);
+        QCOMPARE(NivelPila, nivel);
+        QCOMPARE(s.principal->windowTitle(), titulo);
+        QVERIFY(MenusPrincipalesActivos(s));
+        QVERIFY(!PidePoliDesdeEjercicio);
     }
 };
 
