@@ -35,8 +35,13 @@ double NumeroDeClave(const std::string &clave)
 } // namespace
 
 Collpolinomio::Collpolinomio()
-    : m_coefind{0.0}
 {
+}
+
+const std::vector<double> &Collpolinomio::SinCandidatos()
+{
+    static const std::vector<double> ninguno{0.0};
+    return ninguno;
 }
 
 MonomioPtr Collpolinomio::Agrega(double coef, std::int16_t expon)

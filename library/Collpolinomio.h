@@ -52,7 +52,7 @@ public:
     double operator()(double x) const { return Eval(x); }
     std::int16_t Grado() const;
 
-    const std::vector<double> &coefind() const { return m_coefind; }
+    const std::vector<double> &coefind() const { return m_coefind.empty() ? SinCandidatos() : m_coefind; }
     void coefind(const std::vector<double> &candidatos) { m_coefind = candidatos; }
 
     PoliPtr Copia() const;
@@ -77,6 +77,10 @@ public:
     PoliPtr Diferente(const Collpolinomio &pol, double epsi = 1e-06) const;
 
 private:
+    // {0}: no typed factor. Stored as nothing until a list is given, since
+    // most polynomials never get one and every new one would allocate it.
+    static const std::vector<double> &SinCandidatos();
+
     std::vector<MonomioPtr> m_terminos;
     std::vector<double> m_coefind;
 };

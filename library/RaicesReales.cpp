@@ -121,12 +121,8 @@ RaicesReales::Compensado RaicesReales::HornerCompensado(const std::vector<double
 
 RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef, double x, bool exactos)
 {
-    // Plain Horner first, with its running error bound: where P is clearly
-    // away from zero that is all it takes.
-    Valor r;
     if (coef.empty())
-        return r;
-    const double n = static_cast<double>(coef.size() - 1);
+        return {};
     const double ax = std::fabs(x);
     double p = coef.back();
     double mu = std::fabs(p) / 2;
@@ -136,6 +132,16 @@ RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef,
         mu = mu * ax + std::fabs(p);
         suma = suma * ax + std::fabs(coef[i]);
     }
+    return TerminaValor(coef, x, exactos, p, mu, suma);
+}
+
+RaicesReales::Valor RaicesReales::TerminaValor(const std::vector<double> &coef, double x, bool exactos, double p,
+                                               double mu, double suma)
+{
+    // Plain Horner first, with its running error bound: where P is clearly
+    // away from zero that is all it takes.
+    Valor r;
+    const double n = static_cast<double>(coef.size() - 1);
     const double resto = CotaPuntoYDatos(suma, n, exactos);
     const double simple = (kUnidad * (2 * mu - std::fabs(p)) + resto) * (1 + 4 * kUnidad);
     r.tamano = suma;
@@ -268,57 +274,216 @@ double RaizCubicaHermite(double f0, double f1)
 
 } // namespace
 
-RaizMultiple RaicesReales::RaizEnTramo(const std::vector<double> &coef, double u, double fu, double v, double x)
+namespace {
+
+// Laguerre's step from a critical point c toward lado (+1 right, -1 left):
+// with P'(c) = 0 it is sqrt(n P / ((n - 1) P'')) long, real when P and P''
+// differ in sign. Just c where that cannot be told.
+double DesdeCritico(const RaicesReales::Memoria::Punto &c, double lado, double n)
+{
+    const double cociente = -c.valor / c.curvatura;
+    if (!(cociente > 0.0))
+        return c.x;
+    return c.x + lado * std::sqrt(n * cociente / (n - 1));
+}
+
+} // namespace
+
+namespace {
+
+// P, P' and P'' at several points in one pass over the coefficients,
+// point by point the same arithmetic as EvaluaTres: the points' chains of
+// products do not wait for each other.
+template <std::size_t L>
+[[gnu::always_inline]] inline void EvaluaLote(const std::vector<double> &coef, const double *x, TresValores *r)
+{
+    double p[L], d1[L], d2[L], mu[L], ax[L];
+    for (std::size_t j = 0; j < L; ++j) {
+        p[j] = coef.back();
+        d1[j] = 0.0;
+        d2[j] = 0.0;
+        mu[j] = std::fabs(p[j]) / 2;
+        ax[j] = std::fabs(x[j]);
+    }
+    for (std::size_t i = coef.size() - 1; i-- > 0;) {
+        const double c = coef[i];
+        for (std::size_t j = 0; j < L; ++j) {
+            d2[j] = d2[j] * x[j] + d1[j];
+            d1[j] = d1[j] * x[j] + p[j];
+            p[j] = p[j] * x[j] + c;
+            mu[j] = mu[j] * ax[j] + std::fabs(p[j]);
+        }
+    }
+    for (std::size_t j = 0; j < L; ++j) {
+        r[j].p = p[j];
+        r[j].d1 = d1[j];
+        r[j].d2 = d2[j] * 2;
+        r[j].cota = kUnidad * (2 * mu[j] - std::fabs(p[j]));
+    }
+}
+
+constexpr std::size_t kLote = 8;
+
+// The first k of kLote points; the rest of x must hold some point too.
+[[gnu::target_clones("fma", "default")]]
+void EvaluaVarios(const std::vector<double> &coef, const double *x, TresValores *r, std::size_t k)
+{
+    if (k <= 1)
+        EvaluaLote<1>(coef, x, r);
+    else if (k <= 2)
+        EvaluaLote<2>(coef, x, r);
+    else if (k <= 4)
+        EvaluaLote<4>(coef, x, r);
+    else
+        EvaluaLote<kLote>(coef, x, r);
+}
+
+// The search for the root of a monotone P in one stretch, a step at a
+// time, so that the searches of several stretches go side by side.
+struct Busqueda {
+    double n = 0.0;
+    double u = 0.0, fu = 0.0, v = 0.0, x = 0.0;
+    double respaldo = 0.0;
+    double pasoAnterior = 0.0; // none yet: nothing to tell from
+    bool soloExtremo = false;
+    int pasos = 0;
+    RaizMultiple raiz;
+
+    RaizMultiple sinAfinar(double punto, const TresValores &t) const
+    {
+        return RaizMultiple{punto, 1, false, u, v, fu, t.d1, t.d2};
+    }
+    // One step from x, where P, P', P'' are t; true once raiz holds the
+    // root.
+    bool Avanza(const TresValores &t);
+};
+
+bool Busqueda::Avanza(const TresValores &t)
+{
+    if (std::fabs(t.p) <= t.cota) {
+        // Plain Horner pins the root to a unit of rounding already
+        // unless P is flat here.
+        raiz = t.cota <= kEpsilon * std::fabs(x * t.d1) ? RaizMultiple{x, 1} : sinAfinar(x, t);
+        return true;
+    }
+    if (Signo(t.p) == Signo(fu)) {
+        u = x;
+        fu = t.p;
+    } else {
+        v = x;
+    }
+    // n / (G +- sqrt((n-1)(nH - G^2))) with G = P'/P, H = G^2 - P''/P,
+    // worked with a single division.
+    const double discriminante = (n - 1) * ((n - 1) * t.d1 * t.d1 - n * t.p * t.d2);
+    const double raizD = std::sqrt(std::max(0.0, discriminante));
+    double denominador = t.d1 >= 0 ? t.d1 + raizD : t.d1 - raizD;
+    double paso = denominador != 0.0 ? n * t.p / denominador : 0.0;
+    double siguiente = x - paso;
+    if (denominador != 0.0 && !(siguiente > u && siguiente < v)) {
+        // Where P' is about zero either sign of the root may be the
+        // one that points into the bracket.
+        denominador = t.d1 >= 0 ? t.d1 - raizD : t.d1 + raizD;
+        paso = denominador != 0.0 ? n * t.p / denominador : 0.0;
+        siguiente = x - paso;
+    }
+    if (denominador == 0.0 || !(siguiente > u && siguiente < v)) {
+        if (!std::isnan(respaldo)) {
+            // The start was only a guess: the safe one next.
+            siguiente = respaldo;
+            respaldo = std::numeric_limits<double>::quiet_NaN();
+            pasoAnterior = 0.0;
+        } else {
+            siguiente = u + (v - u) / 2;
+            if (siguiente <= u || siguiente >= v) {
+                raiz = {x, 1}; // the bracket is down to neighbouring doubles
+                return true;
+            }
+            pasoAnterior = 0.0;
+        }
+    } else if (std::fabs(paso) <= 1e-6 * std::fabs(siguiente)) {
+        raiz = sinAfinar(siguiente, t);
+        return true;
+    } else {
+        // Near the root each error is about K times the cube of the
+        // one before, so two steps in a row tell what the next would
+        // be: step^4 / previous^3.
+        const double a = std::fabs(paso) / pasoAnterior;
+        if (soloExtremo && std::fabs(paso) <= 1e-3 * std::fabs(siguiente)
+            && std::fabs(paso) * a * a * a <= 1e-9 * std::fabs(siguiente)) {
+            // P' and P'' were worked out a whole step away: P' carried
+            // over to first order, and settling works them out anew.
+            raiz = sinAfinar(siguiente, t);
+            raiz.d1 -= t.d2 * paso;
+            raiz.d2 = std::numeric_limits<double>::quiet_NaN();
+            return true;
+        }
+        pasoAnterior = std::fabs(paso);
+    }
+    x = siguiente;
+    if (++pasos == 100) {
+        raiz = {x, 1};
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void RaicesReales::RaicesEnTramos(const std::vector<double> &coef, const std::vector<Memoria::Tramo> &tramos,
+                                  bool soloExtremo, std::vector<RaizMultiple> &raices)
 {
     // Laguerre's step, which comes in fast even from a far bound and is
     // exact on a power of (x - r); kept inside the bracket by bisection.
     // Its convergence is cubic: once a step is down to a millionth, the
     // next point is as good as plain Horner can tell; Newton's step on the
     // compensated value settles the last digits when they are needed
-    // (AfinaRaiz).
+    // (AfinaRaiz). The stretches go kLote at a time, each one's steps its
+    // own.
     const double n = static_cast<double>(coef.size() - 1);
-    auto sinAfinar = [&](double punto, const TresValores &t) {
-        RaizMultiple r{punto, 1, false, u, v, fu, t.d1, t.d2};
-        return r;
-    };
-    for (int iter = 0; iter < 100; ++iter) {
-        const TresValores t = EvaluaTres(coef, x);
-        if (std::fabs(t.p) <= t.cota) {
-            // Plain Horner pins the root to a unit of rounding already
-            // unless P is flat here.
-            if (t.cota <= kEpsilon * std::fabs(x * t.d1))
-                return {x, 1};
-            return sinAfinar(x, t);
+    const std::size_t k = tramos.size();
+    for (std::size_t desde = 0; desde < k; desde += kLote) {
+        Busqueda b[kLote];
+        std::size_t activa[kLote];
+        std::size_t cuantas = std::min(kLote, k - desde);
+        for (std::size_t j = 0; j < cuantas; ++j) {
+            const Memoria::Tramo &t = tramos[desde + j];
+            b[j].n = n;
+            b[j].u = t.u;
+            b[j].fu = t.fu;
+            b[j].v = t.v;
+            b[j].x = t.inicio;
+            b[j].respaldo = t.respaldo;
+            b[j].soloExtremo = soloExtremo;
+            activa[j] = j;
         }
-        if (Signo(t.p) == Signo(fu)) {
-            u = x;
-            fu = t.p;
-        } else {
-            v = x;
+        double x[kLote];
+        TresValores valores[kLote];
+        while (cuantas > 0) {
+            for (std::size_t j = 0; j < kLote; ++j)
+                x[j] = b[activa[j < cuantas ? j : 0]].x;
+            EvaluaVarios(coef, x, valores, cuantas);
+            std::size_t siguen = 0;
+            for (std::size_t j = 0; j < cuantas; ++j) {
+                Busqueda &una = b[activa[j]];
+                if (una.Avanza(valores[j]))
+                    raices[tramos[desde + activa[j]].lugar] = una.raiz;
+                else
+                    activa[siguen++] = activa[j];
+            }
+            cuantas = siguen;
         }
-        // n / (G +- sqrt((n-1)(nH - G^2))) with G = P'/P, H = G^2 - P''/P,
-        // worked with a single division.
-        const double discriminante = (n - 1) * ((n - 1) * t.d1 * t.d1 - n * t.p * t.d2);
-        const double raiz = std::sqrt(std::max(0.0, discriminante));
-        const double denominador = t.d1 >= 0 ? t.d1 + raiz : t.d1 - raiz;
-        const double paso = denominador != 0.0 ? n * t.p / denominador : 0.0;
-        double siguiente = x - paso;
-        if (denominador == 0.0 || !(siguiente > u && siguiente < v)) {
-            siguiente = u + (v - u) / 2;
-            if (siguiente <= u || siguiente >= v)
-                return {x, 1}; // the bracket is down to neighbouring doubles
-        } else if (std::fabs(paso) <= 1e-6 * std::fabs(siguiente)) {
-            return sinAfinar(siguiente, t);
-        }
-        x = siguiente;
     }
-    return {x, 1};
 }
 
 void RaicesReales::AfinaRaiz(const std::vector<double> &coef, RaizMultiple &r)
 {
     if (r.afinada)
         return;
+    if (std::isnan(r.d2)) {
+        const TresValores t = EvaluaTres(coef, r.valor);
+        r.d1 = t.d1;
+        r.d2 = t.d2;
+    }
     r.valor = Afina(coef, r.valor, r.izquierda, r.valorIzquierda, r.derecha, r.d1, r.d2);
     r.afinada = true;
 }
@@ -359,19 +524,26 @@ std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef, Memori
     Memoria &m = memoria ? *memoria : propia;
     if (m.entradas.empty())
         m.entradas.reserve(coef.size());
-    Memoria::Entrada &entrada = m.entradas[CalculaEsbozo(std::move(coef), m)];
+    return CalculaAfinadas(std::move(coef), m, 0);
+}
+
+std::vector<RaizMultiple> RaicesReales::CalculaAfinadas(std::vector<double> coef, Memoria &memoria, int profundidad)
+{
+    if (coef.size() < 2)
+        return {};
+    Memoria::Entrada &entrada = memoria.entradas[CalculaEsbozo(std::move(coef), memoria, profundidad)];
     for (RaizMultiple &r : entrada.raices)
         AfinaRaiz(entrada.coeficientes, r);
     return entrada.raices;
 }
 
-std::size_t RaicesReales::CalculaEsbozo(std::vector<double> coef, Memoria &memoria)
+std::size_t RaicesReales::CalculaEsbozo(std::vector<double> coef, Memoria &memoria, int profundidad)
 {
     for (std::size_t i = 0; i < memoria.entradas.size(); ++i)
         if (memoria.entradas[i].coeficientes == coef)
             return i;
     std::vector<RaizMultiple> raices;
-    CalculaSinMemoria(coef, memoria, raices);
+    CalculaSinMemoria(coef, memoria, profundidad, raices);
     memoria.entradas.push_back({std::move(coef), std::move(raices)});
     return memoria.entradas.size() - 1;
 }
@@ -397,10 +569,14 @@ std::vector<RaizMultiple> RaicesReales::RaicesCuadratica(const std::vector<doubl
     double x1 = q / a, x2 = c / q;
     if (x1 > x2)
         std::swap(x1, x2);
-    return {{x1, 1}, {x2, 1}};
+    // With P' there, for whoever starts a search from them.
+    RaizMultiple r1{x1, 1}, r2{x2, 1};
+    r1.d1 = 2 * a * x1 + b;
+    r2.d1 = 2 * a * x2 + b;
+    return {r1, r2};
 }
 
-void RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria &memoria,
+void RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria &memoria, int profundidad,
                                      std::vector<RaizMultiple> &raices)
 {
     // A factor x^k: the root 0, k times, and the search goes on without it.
@@ -408,7 +584,8 @@ void RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria &m
     while (coef[k] == 0.0)
         ++k;
     if (k > 0) {
-        raices = Calcula(std::vector<double>(coef.begin() + static_cast<std::ptrdiff_t>(k), coef.end()), &memoria);
+        raices = CalculaAfinadas(std::vector<double>(coef.begin() + static_cast<std::ptrdiff_t>(k), coef.end()),
+                                 memoria, profundidad);
         const auto donde = std::lower_bound(raices.begin(), raices.end(), 0.0,
                                             [](const RaizMultiple &r, double v) { return r.valor < v; });
         raices.insert(donde, RaizMultiple{0.0, static_cast<int>(k)});
@@ -425,11 +602,12 @@ void RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria &m
     }
 
     // Nothing is added to the memory after this, so the reference holds.
-    Memoria::Entrada &deDerivada = memoria.entradas[CalculaEsbozo(Derivada(coef), memoria)];
+    Memoria::Entrada &deDerivada = memoria.entradas[CalculaEsbozo(Derivada(coef), memoria, profundidad + 1)];
     const std::vector<double> &derivada = deDerivada.coeficientes;
     std::vector<RaizMultiple> &criticos = deDerivada.raices;
     raices.reserve(criticos.size() + 1);
 
+    const double n = static_cast<double>(coef.size() - 1);
     double cpos = 0.0, cneg = 0.0;
     CotasHolgadas(coef, cpos, cneg);
 
@@ -437,9 +615,13 @@ void RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria &m
     using Punto = Memoria::Punto;
     const bool exactos = CoeficientesExactos(coef);
     std::vector<Punto> &puntos = memoria.puntos;
-    puntos.clear();
-    puntos.push_back({cneg, EvaluaConCota(coef, cneg, exactos).valor, false});
-    for (RaizMultiple &c : criticos) {
+    std::vector<Memoria::Tramo> &tramos = memoria.tramos;
+    tramos.clear();
+    const double nada = std::numeric_limits<double>::quiet_NaN();
+    puntos.resize(criticos.size() + 2);
+    puntos.front() = {cneg, EvaluaConCota(coef, cneg, exactos).valor, false, nada};
+    for (std::size_t i = 0; i < criticos.size(); ++i) {
+        RaizMultiple &c = criticos[i];
         Valor v = EvaluaConCota(coef, c.valor, exactos);
         // A critical point not settled to its last digits is at most a
         // millionth off, which moves P by far less than this (P' is zero
@@ -449,9 +631,9 @@ void RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria &m
             v = EvaluaConCota(coef, c.valor, exactos);
         }
         const bool esRaiz = std::fabs(v.valor) <= v.cotaError;
-        puntos.push_back({c.valor, v.valor, esRaiz});
+        puntos[i + 1] = {c.valor, v.valor, esRaiz, c.d1 != 0.0 ? c.d1 : nada};
     }
-    puntos.push_back({cpos, EvaluaConCota(coef, cpos, exactos).valor, false});
+    puntos.back() = {cpos, EvaluaConCota(coef, cpos, exactos).valor, false, nada};
     // The critical points come in order; only the bounds may need to move
     // in among them (stable insertion, with no buffer to allocate).
     for (std::size_t i = 1; i < puntos.size(); ++i)
@@ -491,14 +673,28 @@ void RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria &m
         if (q.esRaiz || !(q.x > p.x))
             continue;
         if (Signo(p.valor) * Signo(q.valor) < 0) {
-            // From a bound when the stretch reaches one: no critical point
-            // lies beyond, so the far end is a safe start. Between two
-            // critical points, where P' is 0 at both ends, from the root
-            // of the cubic with those values and slopes.
-            const double inicio = i == 0 ? p.x
-                                         : (i + 2 == puntos.size() ? q.x
-                                                                   : p.x + (q.x - p.x) * RaizCubicaHermite(p.valor, q.valor));
-            raices.push_back(RaizEnTramo(coef, p.x, p.valor, q.x, inicio));
+            // Between two critical points, where P' is 0 at both ends, from
+            // the root of the cubic with those values and slopes. Out to a
+            // bound, from the critical point: the bound is far, and
+            // Laguerre's step from where P' is 0 heads for the root
+            // straight away (taken here when P'' there is known); the
+            // bound, where nothing lies beyond, stays the safe start should
+            // that step fail.
+            double inicio = p.x, respaldo = nada;
+            if (i == 0 && i + 2 < puntos.size()) {
+                inicio = DesdeCritico(q, -1.0, n);
+                respaldo = p.x;
+            } else if (i > 0 && i + 2 == puntos.size()) {
+                inicio = DesdeCritico(p, 1.0, n);
+                respaldo = q.x;
+            } else if (i > 0) {
+                inicio = p.x + (q.x - p.x) * RaizCubicaHermite(p.valor, q.valor);
+            }
+            if (!(inicio >= p.x && inicio <= q.x))
+                inicio = i == 0 ? q.x : p.x;
+            tramos.push_back({p.x, p.valor, q.x, inicio, respaldo, raices.size()});
+            raices.push_back({});
         }
     }
+    RaicesEnTramos(coef, tramos, profundidad >= 3, raices);
 }

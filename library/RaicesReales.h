@@ -10,6 +10,7 @@
 // which it is simple.
 //
 // Plain dense coefficients: element k is the coefficient of x^k.
+#include <cstddef>
 #include <vector>
 
 struct RaizMultiple {
@@ -17,13 +18,25 @@ struct RaizMultiple {
     int multiplicidad = 1;
     // A simple root found in a bracket and not yet settled to its last
     // digits: the bracket (P changes sign from izquierda to derecha, with
-    // the value P(izquierda)) and P', P'' where the search stopped.
+    // the value P(izquierda)) and P', P'' where the search stopped (P''
+    // not a number when they were only carried over from a step away: P'
+    // is then close, but not enough to settle with).
     bool afinada = true;
     double izquierda = 0.0, derecha = 0.0, valorIzquierda = 0.0, d1 = 0.0, d2 = 0.0;
 };
 
 class RaicesReales {
 public:
+    // P(x) together with a bound, worked out as it runs, of how far it may
+    // be from P at the point it stands for: the error of the evaluation
+    // (plain Horner where that settles the sign, compensated Horner near
+    // zero), of rounding the point, and of the coefficients themselves
+    // unless they are exact.
+    struct Valor {
+        double valor = 0.0;
+        double cotaError = 0.0;
+        double tamano = 0.0; // sum of |a_k x^k|
+    };
     // Results already worked out, by exact coefficients: the search of P
     // passes through P' and P'', whose own searches can then reuse them.
     // A critical point settled on the way is settled for every later reader
@@ -40,8 +53,19 @@ public:
             double x;
             double valor;
             bool esRaiz;
+            // About P'' there, as the search of P' left it; not a number
+            // where it is not known.
+            double curvatura;
         };
         std::vector<Punto> puntos;
+        // The stretches where P changes sign, searched side by side: the
+        // bracket, where to start, where to go on from should the first
+        // step leave it (not a number: bisect), and where the root goes.
+        struct Tramo {
+            double u, fu, v, inicio, respaldo;
+            std::size_t lugar;
+        };
+        std::vector<Tramo> tramos;
     };
 
     // Distinct real roots in ascending order; the zero polynomial and the
@@ -56,16 +80,6 @@ public:
     // The same with each root of order (n - k) rounded up to a power of two.
     static void CotasHolgadas(const std::vector<double> &coef, double &cpos, double &cneg);
 
-    // P(x) together with a bound, worked out as it runs, of how far it may
-    // be from P at the point it stands for: the error of the evaluation
-    // (plain Horner where that settles the sign, compensated Horner near
-    // zero), of rounding the point, and of the coefficients themselves
-    // unless they are exact.
-    struct Valor {
-        double valor = 0.0;
-        double cotaError = 0.0;
-        double tamano = 0.0; // sum of |a_k x^k|
-    };
     static Valor EvaluaConCota(const std::vector<double> &coef, double x);
     static Valor EvaluaConCota(const std::vector<double> &coef, double x, bool exactos);
     // Whether the coefficients are exact as they stand (whole numbers,
@@ -78,18 +92,30 @@ private:
     // The roots with those of the stretches possibly not settled; the
     // leading coefficient is not zero.
     // The position of the result in memoria.
-    static std::size_t CalculaEsbozo(std::vector<double> coef, Memoria &memoria);
-    static void CalculaSinMemoria(const std::vector<double> &coef, Memoria &memoria, std::vector<RaizMultiple> &raices);
+    // profundidad counts derivatives down from the polynomial asked for:
+    // from the third on, the roots only end stretches of the one above.
+    static std::size_t CalculaEsbozo(std::vector<double> coef, Memoria &memoria, int profundidad);
+    static void CalculaSinMemoria(const std::vector<double> &coef, Memoria &memoria, int profundidad,
+                                  std::vector<RaizMultiple> &raices);
+    // Calcula at a depth of the search, every root settled.
+    static std::vector<RaizMultiple> CalculaAfinadas(std::vector<double> coef, Memoria &memoria, int profundidad);
     static void AfinaRaiz(const std::vector<double> &coef, RaizMultiple &r);
     static std::vector<RaizMultiple> RaicesCuadratica(const std::vector<double> &coef);
     static std::vector<double> Derivada(const std::vector<double> &coef);
-    // The root of a monotone P inside (u, v), where P(u) = fu and P(v)
-    // differ in sign, searched from x; settled to its last digits later.
-    static RaizMultiple RaizEnTramo(const std::vector<double> &coef, double u, double fu, double v, double x);
+    // The root of a monotone P in each stretch, put in its place in
+    // raices; settled to its last digits later. soloExtremo: the roots
+    // only end stretches, so a search may stop as soon as its next step
+    // is known to be below a millionth.
+    static void RaicesEnTramos(const std::vector<double> &coef, const std::vector<Memoria::Tramo> &tramos,
+                               bool soloExtremo, std::vector<RaizMultiple> &raices);
     // Newton's steps on the compensated value from x, inside (u, v).
     // P' and P'' at x come in d1 and d2.
     static double Afina(const std::vector<double> &coef, double x, double u, double fu, double v, double d1,
                         double d2);
+    // EvaluaConCota from plain Horner's value p, its running bound mu and
+    // the size of the terms suma.
+    static Valor TerminaValor(const std::vector<double> &coef, double x, bool exactos, double p, double mu,
+                              double suma);
     // P(x) by compensated Horner, and the size of its error terms.
     struct Compensado {
         double valor = 0.0;
