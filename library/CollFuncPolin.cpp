@@ -35,12 +35,12 @@ RaizPtr CollFuncPolin::Agrega(double raiz, std::int16_t tpol)
     return nueva;
 }
 
-void CollFuncPolin::Coloca(const RaizPtr &nueva, double raiz, std::int16_t tpol)
+void CollFuncPolin::Coloca(const RaizPtr &nueva, double raiz, std::int16_t tpol, std::size_t desde)
 {
     nueva->Raiz(raiz);
     nueva->tipopol(tpol);
     const double tolerancia = Tolerancia();
-    for (auto it = m_raices.begin(); it != m_raices.end(); ++it) {
+    for (auto it = m_raices.begin() + static_cast<std::ptrdiff_t>(desde); it != m_raices.end(); ++it) {
         const ClsRaices &r = **it;
         if (r.tipopol() == tpol && std::fabs(r.Raiz() - raiz) < tolerancia) {
             nueva->Raiz(r.Raiz());

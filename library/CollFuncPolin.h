@@ -69,8 +69,10 @@ public:
     double Tolerancia() const { return m_tolerancia; }
 
 private:
-    // Puts a new root in its place; Agrega without the allocation.
-    void Coloca(const RaizPtr &nueva, double raiz, std::int16_t tpol);
+    // Puts a new root in its place; Agrega without the allocation. The
+    // place is looked for from position desde on: every root before it
+    // must be of a lower type.
+    void Coloca(const RaizPtr &nueva, double raiz, std::int16_t tpol, std::size_t desde = 0);
 
     std::vector<RaizPtr> m_raices;
     std::int16_t m_precis = 0;

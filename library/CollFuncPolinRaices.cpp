@@ -215,10 +215,15 @@ void CollFuncPolin::AgregaHalladas(const std::vector<RaizMultiple> &halladas, st
         return;
     const auto bloque = std::make_shared<ClsRaices[]>(total);
     m_raices.reserve(m_raices.size() + total);
+    // Roots of a lower type come before every place a root of type t can
+    // take, so the search for it starts past the first run of them.
+    std::size_t desde = 0;
+    while (desde < m_raices.size() && m_raices[desde]->tipopol() < t)
+        ++desde;
     std::size_t k = 0;
     for (const RaizMultiple &r : halladas)
         for (int i = 0; i < r.multiplicidad; ++i)
-            Coloca(RaizPtr(bloque, &bloque[k++]), r.valor, t);
+            Coloca(RaizPtr(bloque, &bloque[k++]), r.valor, t, desde);
 }
 
 void CollFuncPolin::RaicesDirectas(PoliPtr &pol, std::int16_t t)

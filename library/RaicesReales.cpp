@@ -298,6 +298,7 @@ template <std::size_t L>
 [[gnu::always_inline]] inline void EvaluaLote(const std::vector<double> &coef, const double *x, TresValores *r)
 {
     double p[L], d1[L], d2[L], mu[L], ax[L];
+#pragma GCC unroll 8
     for (std::size_t j = 0; j < L; ++j) {
         p[j] = coef.back();
         d1[j] = 0.0;
@@ -307,6 +308,7 @@ template <std::size_t L>
     }
     for (std::size_t i = coef.size() - 1; i-- > 0;) {
         const double c = coef[i];
+#pragma GCC unroll 8
         for (std::size_t j = 0; j < L; ++j) {
             d2[j] = d2[j] * x[j] + d1[j];
             d1[j] = d1[j] * x[j] + p[j];
@@ -314,6 +316,7 @@ template <std::size_t L>
             mu[j] = mu[j] * ax[j] + std::fabs(p[j]);
         }
     }
+#pragma GCC unroll 8
     for (std::size_t j = 0; j < L; ++j) {
         r[j].p = p[j];
         r[j].d1 = d1[j];
@@ -429,7 +432,7 @@ bool Busqueda::Avanza(const TresValores &t)
 
 } // namespace
 
-void RaicesReales::RaicesEnTramos(const std::vector<double> &coef, const std::vector<Memoria::Tramo> &tramos,
+void RaicesReales::RaicesEnTramos(const std::vector<double> &coef, std::vector<Memoria::Tramo> &tramos,
                                   bool soloExtremo, std::vector<RaizMultiple> &raices)
 {
     // Laguerre's step, which comes in fast even from a far bound and is
@@ -441,6 +444,13 @@ void RaicesReales::RaicesEnTramos(const std::vector<double> &coef, const std::ve
     // own.
     const double n = static_cast<double>(coef.size() - 1);
     const std::size_t k = tramos.size();
+    // Between two critical points, where P' is 0 at both ends, from the
+    // root of the cubic with those values and slopes: the stretches one
+    // after another with nothing else in between, so that their divisions
+    // overlap.
+    for (Memoria::Tramo &t : tramos)
+        if (std::isnan(t.inicio))
+            t.inicio = t.u + (t.v - t.u) * RaizCubicaHermite(t.fu, t.fv);
     for (std::size_t desde = 0; desde < k; desde += kLote) {
         Busqueda b[kLote];
         std::size_t activa[kLote];
@@ -619,7 +629,12 @@ void RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria &m
     tramos.clear();
     const double nada = std::numeric_limits<double>::quiet_NaN();
     puntos.resize(criticos.size() + 2);
-    puntos.front() = {cneg, EvaluaConCota(coef, cneg, exactos).valor, false, nada};
+    // Beyond the bounds P has the sign it takes at infinity: with the
+    // bounds outside every critical point only that sign is ever read.
+    const bool cotasAfuera = criticos.empty() || (cneg <= criticos.front().valor && cpos >= criticos.back().valor);
+    const double signoMas = coef.back() > 0 ? 1.0 : -1.0;
+    const double signoMenos = coef.size() % 2 == 1 ? signoMas : -signoMas;
+    puntos.front() = {cneg, cotasAfuera ? signoMenos : EvaluaConCota(coef, cneg, exactos).valor, false, nada};
     for (std::size_t i = 0; i < criticos.size(); ++i) {
         RaizMultiple &c = criticos[i];
         Valor v = EvaluaConCota(coef, c.valor, exactos);
@@ -633,7 +648,7 @@ void RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria &m
         const bool esRaiz = std::fabs(v.valor) <= v.cotaError;
         puntos[i + 1] = {c.valor, v.valor, esRaiz, c.d1 != 0.0 ? c.d1 : nada};
     }
-    puntos.back() = {cpos, EvaluaConCota(coef, cpos, exactos).valor, false, nada};
+    puntos.back() = {cpos, cotasAfuera ? signoMas : EvaluaConCota(coef, cpos, exactos).valor, false, nada};
     // The critical points come in order; only the bounds may need to move
     // in among them (stable insertion, with no buffer to allocate).
     for (std::size_t i = 1; i < puntos.size(); ++i)
@@ -688,11 +703,11 @@ void RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria &m
                 inicio = DesdeCritico(p, 1.0, n);
                 respaldo = q.x;
             } else if (i > 0) {
-                inicio = p.x + (q.x - p.x) * RaizCubicaHermite(p.valor, q.valor);
+                inicio = nada; // the cubic's root, worked out for all at once
             }
-            if (!(inicio >= p.x && inicio <= q.x))
+            if (!std::isnan(respaldo) && !(inicio >= p.x && inicio <= q.x))
                 inicio = i == 0 ? q.x : p.x;
-            tramos.push_back({p.x, p.valor, q.x, inicio, respaldo, raices.size()});
+            tramos.push_back({p.x, p.valor, q.x, q.valor, inicio, respaldo, raices.size()});
             raices.push_back({});
         }
     }

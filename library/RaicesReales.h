@@ -59,10 +59,12 @@ public:
         };
         std::vector<Punto> puntos;
         // The stretches where P changes sign, searched side by side: the
-        // bracket, where to start, where to go on from should the first
-        // step leave it (not a number: bisect), and where the root goes.
+        // bracket with P at its ends, where to start (not a number: from
+        // the cubic through the ends), where to go on from should the
+        // first step leave the bracket (not a number: bisect), and where
+        // the root goes.
         struct Tramo {
-            double u, fu, v, inicio, respaldo;
+            double u, fu, v, fv, inicio, respaldo;
             std::size_t lugar;
         };
         std::vector<Tramo> tramos;
@@ -106,7 +108,7 @@ private:
     // raices; settled to its last digits later. soloExtremo: the roots
     // only end stretches, so a search may stop as soon as its next step
     // is known to be below a millionth.
-    static void RaicesEnTramos(const std::vector<double> &coef, const std::vector<Memoria::Tramo> &tramos,
+    static void RaicesEnTramos(const std::vector<double> &coef, std::vector<Memoria::Tramo> &tramos,
                                bool soloExtremo, std::vector<RaizMultiple> &raices);
     // Newton's steps on the compensated value from x, inside (u, v).
     // P' and P'' at x come in d1 and d2.
