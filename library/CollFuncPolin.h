@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -58,7 +59,7 @@ public:
     void CalculaRaices(std::int16_t t);
     void RaicesDirectas(PoliPtr &pol, std::int16_t t);
     // Stores every root found, each as many times as its multiplicity.
-    void AgregaHalladas(const std::vector<RaizMultiple> &halladas, std::int16_t t);
+    void AgregaHalladas(std::span<const RaizMultiple> halladas, std::int16_t t);
     bool RaicesCuadrat(PoliPtr &pol, double &x1, double &x2);
     void CalculaCotas(const PoliPtr &pol, double &cpos, double &cneg);
 

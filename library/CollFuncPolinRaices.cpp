@@ -105,8 +105,8 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
         if (w->Cuenta() == 3 && w->Grado() == 2) {
             double x1 = 0.0, x2 = 0.0;
             if (RaicesCuadrat(w, x1, x2)) {
-                Agrega(x1, t);
-                Agrega(x2, t);
+                const RaizMultiple dos[] = {{x1, 1}, {x2, 1}};
+                AgregaHalladas(dos, t);
             }
             continue;
         }
@@ -204,7 +204,7 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
     }
 }
 
-void CollFuncPolin::AgregaHalladas(const std::vector<RaizMultiple> &halladas, std::int16_t t)
+void CollFuncPolin::AgregaHalladas(std::span<const RaizMultiple> halladas, std::int16_t t)
 {
     // Every root stored in one allocation, each copy of a multiple root an
     // object of its own; the block lives as long as any of them.
@@ -234,20 +234,23 @@ void CollFuncPolin::RaicesDirectas(PoliPtr &pol, std::int16_t t)
         const double c2 = terminos.size() > 1 ? terminos[1]->coef() : 0.0;
         const double q = -c2 / c1;
         const std::int16_t n = terminos[0]->expon();
+        RaizMultiple halladas[2];
+        std::size_t k = 0;
         if (n == 1) {
-            Agrega(q, t);
+            halladas[k++].valor = q;
         } else if (n > 1) {
             const double r = std::pow(std::fabs(q), 1.0 / n);
             if (n % 2 == 0) {
                 if (q > 0) {
-                    Agrega(r, t);
-                    Agrega(-r, t);
+                    halladas[k++].valor = r;
+                    halladas[k++].valor = -r;
                 }
             } else {
                 const double signo = q > 0 ? 1.0 : (q < 0 ? -1.0 : 0.0);
-                Agrega(signo * r, t);
+                halladas[k++].valor = signo * r;
             }
         }
+        AgregaHalladas({halladas, k}, t);
     }
     pol = m_poliVacio;
 }
