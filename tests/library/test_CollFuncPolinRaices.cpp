@@ -431,6 +431,68 @@ TEST(CalculaRaices, RecordOfRandomClassroomProducts)
     }
 }
 
+TEST(CalculaRaices, RandomIntegerPolynomialsChangeSignAtTheirRoots)
+{
+    // Coefficients from -9 to 9, degree 2 to 8: most have complex roots as
+    // well, so a search from a critical point may step out of its stretch
+    // and start again from the bound. Checked against P itself, worked in
+    // long double: every change of sign on a fine grid holds a root of
+    // odd multiplicity, and P changes sign across each root of odd
+    // multiplicity and keeps it across each of even multiplicity.
+    std::mt19937 azar(777);
+    for (int caso = 0; caso < 1500; ++caso) {
+        std::vector<double> c(static_cast<std::size_t>(2 + caso % 7) + 1);
+        for (double &v : c)
+            v = static_cast<int>(azar() % 19) - 9;
+        while (c.back() == 0)
+            c.back() = static_cast<int>(azar() % 19) - 9;
+        auto p = Collpolinomio::Nuevo();
+        std::string nombre = "coefficients";
+        for (std::size_t i = c.size(); i-- > 0;) {
+            p->Agrega(c[i], static_cast<std::int16_t>(i));
+            nombre += " " + std::to_string(static_cast<int>(c[i]));
+        }
+        auto valor = [&c](long double x) {
+            long double s = 0;
+            for (std::size_t i = c.size(); i-- > 0;)
+                s = s * x + c[i];
+            return s;
+        };
+        std::vector<std::pair<double, int>> distintas;
+        for (double r : RaicesDe(p)) {
+            if (!distintas.empty() && distintas.back().first == r)
+                ++distintas.back().second;
+            else
+                distintas.push_back({r, 1});
+        }
+        for (std::size_t k = 0; k < distintas.size(); ++k) {
+            const auto [r, m] = distintas[k];
+            double hueco = 1.0;
+            if (k > 0)
+                hueco = std::min(hueco, r - distintas[k - 1].first);
+            if (k + 1 < distintas.size())
+                hueco = std::min(hueco, distintas[k + 1].first - r);
+            const long double d = hueco / 100;
+            const bool cambia = (valor(r - d) < 0) != (valor(r + d) < 0);
+            EXPECT_EQ(cambia, m % 2 == 1) << nombre << " at " << r << " multiplicity " << m;
+        }
+        const double desde = -20, hasta = 20; // past every root of such a polynomial
+        constexpr int kCeldas = 4000;
+        for (int i = 0; i < kCeldas; ++i) {
+            const double a = desde + (hasta - desde) * i / kCeldas;
+            const double b = desde + (hasta - desde) * (i + 1) / kCeldas;
+            if (valor(a) * valor(b) >= 0)
+                continue; // no change, or a root right on the grid
+            const bool hallada = std::any_of(distintas.begin(), distintas.end(), [&](const auto &r) {
+                return r.second % 2 == 1 && r.first >= a && r.first <= b;
+            });
+            EXPECT_TRUE(hallada) << nombre << " changes sign in [" << a << ", " << b << "]";
+        }
+        if (HasFailure())
+            return;
+    }
+}
+
 TEST(RaicesReales, CoefficientsTakenAsExactOrRounded)
 {
     // Exact: whole numbers, halves, quarters, as products of such roots
