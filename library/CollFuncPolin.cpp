@@ -4,6 +4,7 @@
 #include "TextoNumero.h"
 
 #include <cmath>
+#include <utility>
 
 CollFuncPolin::CollFuncPolin()
     : m_poliVacio(Collpolinomio::Nuevo())
@@ -35,7 +36,7 @@ RaizPtr CollFuncPolin::Agrega(double raiz, std::int16_t tpol)
     return nueva;
 }
 
-void CollFuncPolin::Coloca(const RaizPtr &nueva, double raiz, std::int16_t tpol, std::size_t desde)
+void CollFuncPolin::Coloca(RaizPtr nueva, double raiz, std::int16_t tpol, std::size_t desde)
 {
     nueva->Raiz(raiz);
     nueva->tipopol(tpol);
@@ -44,15 +45,15 @@ void CollFuncPolin::Coloca(const RaizPtr &nueva, double raiz, std::int16_t tpol,
         const ClsRaices &r = **it;
         if (r.tipopol() == tpol && std::fabs(r.Raiz() - raiz) < tolerancia) {
             nueva->Raiz(r.Raiz());
-            m_raices.insert(it, nueva);
+            m_raices.insert(it, std::move(nueva));
             return;
         }
         if ((r.tipopol() == tpol && r.Raiz() > raiz) || r.tipopol() > tpol) {
-            m_raices.insert(it, nueva);
+            m_raices.insert(it, std::move(nueva));
             return;
         }
     }
-    m_raices.push_back(nueva);
+    m_raices.push_back(std::move(nueva));
 }
 
 RaizPtr CollFuncPolin::Elemento(long posicion) const

@@ -72,8 +72,9 @@ public:
 private:
     // Puts a new root in its place; Agrega without the allocation. The
     // place is looked for from position desde on: every root before it
-    // must be of a lower type.
-    void Coloca(const RaizPtr &nueva, double raiz, std::int16_t tpol, std::size_t desde = 0);
+    // must be of a lower type. Taken by value and moved in: each copy of a
+    // shared pointer is an atomic count.
+    void Coloca(RaizPtr nueva, double raiz, std::int16_t tpol, std::size_t desde = 0);
 
     std::vector<RaizPtr> m_raices;
     std::int16_t m_precis = 0;
