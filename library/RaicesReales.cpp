@@ -121,8 +121,12 @@ RaicesReales::Compensado RaicesReales::HornerCompensado(const std::vector<double
 
 RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef, double x, bool exactos)
 {
+    // Plain Horner first, with its running error bound: where P is clearly
+    // away from zero that is all it takes.
+    Valor r;
     if (coef.empty())
-        return {};
+        return r;
+    const double n = static_cast<double>(coef.size() - 1);
     const double ax = std::fabs(x);
     double p = coef.back();
     double mu = std::fabs(p) / 2;
@@ -132,16 +136,6 @@ RaicesReales::Valor RaicesReales::EvaluaConCota(const std::vector<double> &coef,
         mu = mu * ax + std::fabs(p);
         suma = suma * ax + std::fabs(coef[i]);
     }
-    return TerminaValor(coef, x, exactos, p, mu, suma);
-}
-
-RaicesReales::Valor RaicesReales::TerminaValor(const std::vector<double> &coef, double x, bool exactos, double p,
-                                               double mu, double suma)
-{
-    // Plain Horner first, with its running error bound: where P is clearly
-    // away from zero that is all it takes.
-    Valor r;
-    const double n = static_cast<double>(coef.size() - 1);
     const double resto = CotaPuntoYDatos(suma, n, exactos);
     const double simple = (kUnidad * (2 * mu - std::fabs(p)) + resto) * (1 + 4 * kUnidad);
     r.tamano = suma;
@@ -272,10 +266,6 @@ double RaizCubicaHermite(double f0, double f1)
     return t;
 }
 
-} // namespace
-
-namespace {
-
 // Laguerre's step from a critical point c toward lado (+1 right, -1 left):
 // with P'(c) = 0 it is sqrt(n P / ((n - 1) P'')) long, real when P and P''
 // differ in sign. Just c where that cannot be told.
@@ -286,10 +276,6 @@ double DesdeCritico(const RaicesReales::Memoria::Punto &c, double lado, double n
         return c.x;
     return c.x + lado * std::sqrt(n * cociente / (n - 1));
 }
-
-} // namespace
-
-namespace {
 
 // P, P' and P'' at several points in one pass over the coefficients,
 // point by point the same arithmetic as EvaluaTres: the points' chains of

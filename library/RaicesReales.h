@@ -27,16 +27,6 @@ struct RaizMultiple {
 
 class RaicesReales {
 public:
-    // P(x) together with a bound, worked out as it runs, of how far it may
-    // be from P at the point it stands for: the error of the evaluation
-    // (plain Horner where that settles the sign, compensated Horner near
-    // zero), of rounding the point, and of the coefficients themselves
-    // unless they are exact.
-    struct Valor {
-        double valor = 0.0;
-        double cotaError = 0.0;
-        double tamano = 0.0; // sum of |a_k x^k|
-    };
     // Results already worked out, by exact coefficients: the search of P
     // passes through P' and P'', whose own searches can then reuse them.
     // A critical point settled on the way is settled for every later reader
@@ -82,6 +72,16 @@ public:
     // The same with each root of order (n - k) rounded up to a power of two.
     static void CotasHolgadas(const std::vector<double> &coef, double &cpos, double &cneg);
 
+    // P(x) together with a bound, worked out as it runs, of how far it may
+    // be from P at the point it stands for: the error of the evaluation
+    // (plain Horner where that settles the sign, compensated Horner near
+    // zero), of rounding the point, and of the coefficients themselves
+    // unless they are exact.
+    struct Valor {
+        double valor = 0.0;
+        double cotaError = 0.0;
+        double tamano = 0.0; // sum of |a_k x^k|
+    };
     static Valor EvaluaConCota(const std::vector<double> &coef, double x);
     static Valor EvaluaConCota(const std::vector<double> &coef, double x, bool exactos);
     // Whether the coefficients are exact as they stand (whole numbers,
@@ -114,10 +114,6 @@ private:
     // P' and P'' at x come in d1 and d2.
     static double Afina(const std::vector<double> &coef, double x, double u, double fu, double v, double d1,
                         double d2);
-    // EvaluaConCota from plain Horner's value p, its running bound mu and
-    // the size of the terms suma.
-    static Valor TerminaValor(const std::vector<double> &coef, double x, bool exactos, double p, double mu,
-                              double suma);
     // P(x) by compensated Horner, and the size of its error terms.
     struct Compensado {
         double valor = 0.0;
