@@ -256,7 +256,7 @@ double RaizCubicaHermite(double f0, double f1)
 {
     const double tau = f0 / (f0 - f1);
     double t = tau;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 2; ++i) {
         const double s = t * t * (3 - 2 * t) - tau;
         const double d = 6 * t * (1 - t);
         if (d <= 0)
