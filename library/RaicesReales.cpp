@@ -395,10 +395,11 @@ bool Busqueda::Avanza(const TresValores &t)
     } else {
         // Near the root each error is about K times the cube of the
         // one before, so two steps in a row tell what the next would
-        // be: step^4 / previous^3.
-        const double a = std::fabs(paso) / pasoAnterior;
-        if (soloExtremo && std::fabs(paso) <= 1e-3 * std::fabs(siguiente)
-            && std::fabs(paso) * a * a * a <= 1e-9 * std::fabs(siguiente)) {
+        // be: step^4 / previous^3 (compared without dividing).
+        const double ahora = std::fabs(paso);
+        if (soloExtremo && ahora <= 1e-3 * std::fabs(siguiente)
+            && (ahora * ahora) * (ahora * ahora)
+                   <= 1e-9 * std::fabs(siguiente) * (pasoAnterior * pasoAnterior * pasoAnterior)) {
             // P' and P'' were worked out a whole step away: P' carried
             // over to first order, and settling works them out anew.
             raiz = sinAfinar(siguiente, t);
