@@ -1,17 +1,27 @@
 // What a student waits for, offscreen, in a real session on the degree-5
-// polynomial x^5 - 5x^3 + 4x: opening each exercise window from the hub,
-// "Listo" with a right answer until the success message is up (the moment
-// the modal hook is asked to show it), and the hub's "El usuario construye
-// la gráfica". Each is timed alone, everything around it untimed; a table
+// polynomial x^5 - 5x^3 + 4x: opening each of the thirteen exercise
+// windows from the hub, "Listo" with a right answer (the first one where an
+// exercise takes several) until the success message is up (the moment the
+// modal hook is asked to show it), and the hub's "El usuario construye la
+// gráfica". Each is timed alone, everything around it untimed; a table
 // at the end gives each in milliseconds beside one frame (16 ms).
 #include "TiemposPorNombre.h"
 
 #include "../tests/app/shell/tst_HubSesion.h"
 
+#include "frmClaPtoCri.h"
+#include "frmConcavidad.h"
 #include "frmDerivada2.h"
+#include "frmMaxMinAbs.h"
+#include "frmMonotonia.h"
 #include "frmParidad.h"
+#include "frmPuntosCriticos.h"
+#include "frmPuntosInfle.h"
+#include "frmRango.h"
 #include "frmderivada1.h"
 #include "frmextension.h"
+#include "frmposi.h"
+#include "frmraices.h"
 
 #include "UCDextavo.h"
 
@@ -21,6 +31,7 @@
 #include <QTest>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -38,6 +49,24 @@ void Suelta()
 }
 void Pulsa(Usc *boton) { SesionPrueba::Pulsa(boton); }
 void EscribePoli(RichTextPolin &caja, const QString &texto) { SesionPrueba::Escribe(caja, texto); }
+void Escribe(UCDextavo *caja, const QString &texto)
+{
+    caja->Text(QString());
+    QTest::keyClicks(caja->Caja(), texto);
+}
+// The ends of an interval and its quality (-1: none to choose).
+void Intervalo(VentanaIntervalos *w, const QString &izq, const QString &der, int cualidad)
+{
+    Escribe(w->txtraices2(0), izq);
+    Escribe(w->txtraices2(1), der);
+    if (cualidad >= 0)
+        w->OptCualidad(cualidad)->click();
+}
+QString Numero(double x) { return QString::number(x, 'f', 6); }
+
+// Where x^5 - 5x^3 + 4x has its largest critical point and inflection.
+const double kCritico = std::sqrt((15 + std::sqrt(145.0)) / 10);
+const double kInflexion = std::sqrt(1.5);
 
 // The session of the window tests on the polynomial; the first message
 // shown after a press notes the time (a right answer shows only its
@@ -53,11 +82,21 @@ struct Sesion : SesionPrueba {
             if (!exito)
                 exito = Reloj::now();
         };
+        for (int n = 0; n <= Exitos.UltimaFila(); ++n)
+            if (!Exitos.Texto(0, n).empty())
+                textosExito << QString::fromStdString(Exitos.Texto(0, n));
     }
 
-    // The hub as it was before the concept was worked.
+    QStringList textosExito;
+
+    // The first message since the press was a success message.
+    bool PrimeroExito() const { return !mensajes.isEmpty() && textosExito.contains(mensajes.front()); }
+
+    // The hub as it was before the concept was worked (the critical
+    // points found, which their classification needs).
     void Olvida(int concepto)
     {
+        ConceptoResuelto[5] = concepto == 7;
         ConceptoResuelto[static_cast<std::size_t>(concepto)] = false;
         Hub()->OptCalcConcepto(concepto)->setEnabled(true);
         Hub()->OptCalcConcepto(concepto)->setChecked(false);
@@ -97,6 +136,35 @@ const Ejercicio kEjercicios[] = {
      },
      [] { return Ventana<frmextension>()->CmdExtensaListo(); },
      [] { return Ventana<frmextension>()->CmdExtensaCancelar(); }},
+    // The first right answer of the exercises that take several.
+    {"raices", 0, [] { return Ventana<frmraices>(); },
+     [] { Escribe(Ventana<frmraices>()->txtRespuesta(), QStringLiteral("5")); },
+     [] { return Ventana<frmraices>()->cmdListo(); }, [] { return Ventana<frmraices>()->cmdcalcelar(); }},
+    {"posi", 1, [] { return Ventana<frmposi>(); },
+     [] { Intervalo(Ventana<frmposi>(), QStringLiteral("2"), QStringLiteral("i"), 0); },
+     [] { return Ventana<frmposi>()->cmdListo(); }, [] { return Ventana<frmposi>()->cmdCancelar(); }},
+    {"PuntosCriticos", 5, [] { return Ventana<frmPuntosCriticos>(); },
+     [] { Escribe(Ventana<frmPuntosCriticos>()->txtRespuesta(), Numero(kCritico)); },
+     [] { return Ventana<frmPuntosCriticos>()->cmdListo(); },
+     [] { return Ventana<frmPuntosCriticos>()->cmdcalcelar(); }},
+    {"Monotonia", 6, [] { return Ventana<frmMonotonia>(); },
+     [] { Intervalo(Ventana<frmMonotonia>(), Numero(kCritico), QStringLiteral("i"), 0); },
+     [] { return Ventana<frmMonotonia>()->cmdListo(); }, [] { return Ventana<frmMonotonia>()->cmdCancelar(); }},
+    // The first critical point in order is a maximum.
+    {"ClaPtoCri", 7, [] { return Ventana<frmClaPtoCri>(); }, [] { Ventana<frmClaPtoCri>()->OptParidad(1)->click(); },
+     [] { return Ventana<frmClaPtoCri>()->cmdListo(); }, [] { return Ventana<frmClaPtoCri>()->cmdCancelar(); }},
+    {"PuntosInfle", 9, [] { return Ventana<frmPuntosInfle>(); },
+     [] { Escribe(Ventana<frmPuntosInfle>()->txtRespuesta(), QStringLiteral("0")); },
+     [] { return Ventana<frmPuntosInfle>()->cmdListo(); }, [] { return Ventana<frmPuntosInfle>()->cmdcalcelar(); }},
+    {"Concavidad", 10, [] { return Ventana<frmConcavidad>(); },
+     [] { Intervalo(Ventana<frmConcavidad>(), Numero(kInflexion), QStringLiteral("i"), 0); },
+     [] { return Ventana<frmConcavidad>()->cmdListo(); }, [] { return Ventana<frmConcavidad>()->cmdCancelar(); }},
+    {"Rango", 11, [] { return Ventana<frmRango>(); },
+     [] { Intervalo(Ventana<frmRango>(), QStringLiteral("-i"), QStringLiteral("i"), -1); },
+     [] { return Ventana<frmRango>()->cmdListo(); }, [] { return Ventana<frmRango>()->cmdCancelar(); }},
+    // An odd degree has no absolute extrema.
+    {"MaxMinAbs", 12, [] { return Ventana<frmMaxMinAbs>(); }, [] { Ventana<frmMaxMinAbs>()->OptMaxMin(1)->click(); },
+     [] { return Ventana<frmMaxMinAbs>()->cmdListo(); }, [] { return Ventana<frmMaxMinAbs>()->cmdCancelar(); }},
 };
 
 void Abre(benchmark::State &estado, const Ejercicio &e)
@@ -124,11 +192,12 @@ void Listo(benchmark::State &estado, const Ejercicio &e)
         e.responde();
         Suelta();
         s.exito.reset();
+        s.mensajes.clear();
         const auto t0 = Reloj::now();
         Pulsa(e.listo());
         const auto t1 = s.exito.value_or(Reloj::now());
         estado.SetIterationTime(std::chrono::duration<double>(t1 - t0).count());
-        if (!s.exito || !ConceptoResuelto[static_cast<std::size_t>(e.concepto)])
+        if (!s.exito || !s.PrimeroExito())
             estado.SkipWithError("the right answer was not taken");
         Suelta();
         if (e.ventana())
