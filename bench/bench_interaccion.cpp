@@ -92,11 +92,12 @@ struct Sesion : SesionPrueba {
     // The first message since the press was a success message.
     bool PrimeroExito() const { return !mensajes.isEmpty() && textosExito.contains(mensajes.front()); }
 
-    // The hub as it was before the concept was worked (the critical
-    // points found, which their classification needs).
-    void Olvida(int concepto)
+    // The hub as it was before the concept was worked, the one it needs
+    // (if any) worked already.
+    void Olvida(int concepto, int previo)
     {
-        ConceptoResuelto[5] = concepto == 7;
+        if (previo >= 0)
+            ConceptoResuelto[static_cast<std::size_t>(previo)] = true;
         ConceptoResuelto[static_cast<std::size_t>(concepto)] = false;
         Hub()->OptCalcConcepto(concepto)->setEnabled(true);
         Hub()->OptCalcConcepto(concepto)->setChecked(false);
@@ -118,6 +119,7 @@ struct Ejercicio {
     std::function<void()> responde;
     std::function<Usc *()> listo;
     std::function<Usc *()> cancelar;
+    int previo = -1; // a concept that must be worked first
 };
 
 const Ejercicio kEjercicios[] = {
@@ -150,9 +152,10 @@ const Ejercicio kEjercicios[] = {
     {"Monotonia", 6, [] { return Ventana<frmMonotonia>(); },
      [] { Intervalo(Ventana<frmMonotonia>(), Numero(kCritico), QStringLiteral("i"), 0); },
      [] { return Ventana<frmMonotonia>()->cmdListo(); }, [] { return Ventana<frmMonotonia>()->cmdCancelar(); }},
-    // The first critical point in order is a maximum.
+    // The first critical point in order is a maximum; the critical points
+    // must have been found.
     {"ClaPtoCri", 7, [] { return Ventana<frmClaPtoCri>(); }, [] { Ventana<frmClaPtoCri>()->OptParidad(1)->click(); },
-     [] { return Ventana<frmClaPtoCri>()->cmdListo(); }, [] { return Ventana<frmClaPtoCri>()->cmdCancelar(); }},
+     [] { return Ventana<frmClaPtoCri>()->cmdListo(); }, [] { return Ventana<frmClaPtoCri>()->cmdCancelar(); }, 5},
     {"PuntosInfle", 9, [] { return Ventana<frmPuntosInfle>(); },
      [] { Escribe(Ventana<frmPuntosInfle>()->txtRespuesta(), QStringLiteral("0")); },
      [] { return Ventana<frmPuntosInfle>()->cmdListo(); }, [] { return Ventana<frmPuntosInfle>()->cmdcalcelar(); }},
@@ -171,7 +174,7 @@ void Abre(benchmark::State &estado, const Ejercicio &e)
 {
     Sesion &s = LaSesion();
     for (auto _ : estado) {
-        s.Olvida(e.concepto);
+        s.Olvida(e.concepto, e.previo);
         Suelta();
         const auto t0 = Reloj::now();
         Hub()->OptCalcConcepto(e.concepto)->click();
@@ -186,7 +189,7 @@ void Listo(benchmark::State &estado, const Ejercicio &e)
 {
     Sesion &s = LaSesion();
     for (auto _ : estado) {
-        s.Olvida(e.concepto);
+        s.Olvida(e.concepto, e.previo);
         Hub()->OptCalcConcepto(e.concepto)->click();
         Suelta();
         e.responde();

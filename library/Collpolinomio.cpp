@@ -34,9 +34,7 @@ double NumeroDeClave(const std::string &clave)
 
 } // namespace
 
-Collpolinomio::Collpolinomio()
-{
-}
+Collpolinomio::Collpolinomio() = default;
 
 const std::vector<double> &Collpolinomio::SinCandidatos()
 {

@@ -226,30 +226,6 @@ struct TresValores {
     double cota = 0.0;
 };
 
-// Fused multiply-add where the processor has it: one rounding less and
-// half the wait per step; the running bound holds all the more.
-[[gnu::target_clones("fma", "default")]]
-TresValores EvaluaTres(const std::vector<double> &coef, double x)
-{
-    TresValores r;
-    r.p = coef.back();
-    double mu = std::fabs(r.p) / 2;
-    const double ax = std::fabs(x);
-    for (std::size_t i = coef.size() - 1; i-- > 0;) {
-        r.d2 = r.d2 * x + r.d1;
-        r.d1 = r.d1 * x + r.p;
-        r.p = r.p * x + coef[i];
-        mu = mu * ax + std::fabs(r.p);
-    }
-    r.d2 *= 2;
-    r.cota = kUnidad * (2 * mu - std::fabs(r.p));
-    return r;
-}
-
-} // namespace
-
-namespace {
-
 // The t in (0, 1) where f0 + (f1 - f0)(3t^2 - 2t^3) is zero, f0 and f1 of
 // opposite signs: a few Newton steps from the straight line's root.
 double RaizCubicaHermite(double f0, double f1)
@@ -266,20 +242,22 @@ double RaizCubicaHermite(double f0, double f1)
     return t;
 }
 
-// Laguerre's step from a critical point c toward lado (+1 right, -1 left):
-// with P'(c) = 0 it is sqrt(n P / ((n - 1) P'')) long, real when P and P''
-// differ in sign. Just c where that cannot be told.
-double DesdeCritico(const RaicesReales::Memoria::Punto &c, double lado, double n)
+// Laguerre's step from a critical point c toward the other end of its
+// stretch: with P'(c) = 0 it is sqrt(n P / ((n - 1) P'')) long, real when P
+// and P'' differ in sign. Just c where that cannot be told or the step
+// would leave the stretch.
+double DesdeCritico(const RaicesReales::Memoria::Punto &c, const RaicesReales::Memoria::Punto &otro, double n)
 {
     const double cociente = -c.valor / c.curvatura;
     if (!(cociente > 0.0))
         return c.x;
-    return c.x + lado * std::sqrt(n * cociente / (n - 1));
+    const double x = c.x + std::copysign(std::sqrt(n * cociente / (n - 1)), otro.x - c.x);
+    return std::fabs(x - c.x) < std::fabs(otro.x - c.x) ? x : c.x;
 }
 
 // P, P' and P'' at several points in one pass over the coefficients,
-// point by point the same arithmetic as EvaluaTres: the points' chains of
-// products do not wait for each other.
+// point by point the same arithmetic: the points' chains of products do
+// not wait for each other.
 template <std::size_t L>
 [[gnu::always_inline]] inline void EvaluaLote(const std::vector<double> &coef, const double *x, TresValores *r)
 {
@@ -313,7 +291,10 @@ template <std::size_t L>
 
 constexpr std::size_t kLote = 8;
 
-// The first k of kLote points; the rest of x must hold some point too.
+// The first k points (up to kLote), worked in 1, 2, 4 or kLote lanes: x
+// holds a point for each lane. Fused multiply-add where the processor has
+// it: one rounding less and half the wait per step; the running bound
+// holds all the more.
 [[gnu::target_clones("fma", "default")]]
 void EvaluaVarios(const std::vector<double> &coef, const double *x, TresValores *r, std::size_t k)
 {
@@ -325,6 +306,13 @@ void EvaluaVarios(const std::vector<double> &coef, const double *x, TresValores 
         EvaluaLote<4>(coef, x, r);
     else
         EvaluaLote<kLote>(coef, x, r);
+}
+
+TresValores EvaluaTres(const std::vector<double> &coef, double x)
+{
+    TresValores r;
+    EvaluaVarios(coef, &x, &r, 1);
+    return r;
 }
 
 // The search for the root of a monotone P in one stretch, a step at a
@@ -515,8 +503,6 @@ double RaicesReales::Afina(const std::vector<double> &coef, double x, double u, 
 std::vector<RaizMultiple> RaicesReales::Calcula(std::vector<double> coef, Memoria *memoria)
 {
     QuitaCerosAltos(coef);
-    if (coef.size() < 2)
-        return {};
     Memoria propia;
     Memoria &m = memoria ? *memoria : propia;
     if (m.entradas.empty())
@@ -684,16 +670,14 @@ void RaicesReales::CalculaSinMemoria(const std::vector<double> &coef, Memoria &m
             // that step fail.
             double inicio = p.x, respaldo = nada;
             if (i == 0 && i + 2 < puntos.size()) {
-                inicio = DesdeCritico(q, -1.0, n);
+                inicio = DesdeCritico(q, p, n);
                 respaldo = p.x;
             } else if (i > 0 && i + 2 == puntos.size()) {
-                inicio = DesdeCritico(p, 1.0, n);
+                inicio = DesdeCritico(p, q, n);
                 respaldo = q.x;
             } else if (i > 0) {
                 inicio = nada; // the cubic's root, worked out for all at once
             }
-            if (!std::isnan(respaldo) && !(inicio >= p.x && inicio <= q.x))
-                inicio = i == 0 ? q.x : p.x;
             tramos.push_back({p.x, p.valor, q.x, q.valor, inicio, respaldo, raices.size()});
             raices.push_back({});
         }
