@@ -85,7 +85,7 @@ DatosCamino frmClaPtoCri::datosCamino(Camino camino) const
     case Camino::Analitico:
         d.instruccion = 20;
         d.apoyo = 14;
-        d.titulo = "Quorvane:Del concepto a su visualización gráfica: Clasificando los Puntos Críticos";
+        d.titulo = "Quorvane: Del concepto a su visualización gráfica: Clasificando los Puntos Críticos";
         d.opcion = 7;
         d.actual = 8;
         break;

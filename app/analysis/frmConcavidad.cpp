@@ -44,7 +44,7 @@ DatosCamino frmConcavidad::datosCamino(Camino camino) const
     } else {
         d.instruccion = 24;
         d.apoyo = 17;
-        d.titulo = "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+        d.titulo = "Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                    "Calculando la Concavidad";
         // The derivative road's chooser offers no concavity.
         d.opcion = camino == Camino::Analitico ? 10 : -1;

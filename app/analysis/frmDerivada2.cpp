@@ -38,7 +38,7 @@ DatosCamino frmDerivada2::datosCamino(Camino) const
     d.instruccion = 23;
     d.ayuda = 16;
     d.apoyo = 15;
-    d.titulo = "Quorvane:Del concepto a su visualización gráfica: Calculando la segunda derivada.";
+    d.titulo = "Quorvane: Del concepto a su visualización gráfica: Calculando la segunda derivada.";
     d.barra = {{4, true}};
     d.recorre = false;
     d.opcion = 8;

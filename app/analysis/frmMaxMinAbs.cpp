@@ -76,7 +76,7 @@ DatosCamino frmMaxMinAbs::datosCamino(Camino camino) const
     case Camino::Analitico:
         d.instruccion = 29;
         d.apoyo = 19;
-        d.titulo = "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+        d.titulo = "Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                    "Calculando Máximos y Mínimos Absolutos";
         d.opcion = 12;
         break;

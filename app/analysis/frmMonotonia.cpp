@@ -37,7 +37,7 @@ DatosCamino frmMonotonia::datosCamino(Camino camino) const
     case Camino::Analitico:
         d.instruccion = 17;
         d.apoyo = 13;
-        d.titulo = "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+        d.titulo = "Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                    "Calculando la monotonía de la función";
         d.opcion = 6;
         d.exito = 23;

@@ -50,7 +50,7 @@ DatosCamino frmParidad::datosCamino(Camino camino) const
     } else {
         d.instruccion = 7;
         d.apoyo = 9;
-        d.titulo = "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+        d.titulo = "Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                    "Calculando la Paridad de la función";
         d.barra = {{7, true}, {8, false}};
         // The derivative road's chooser has no parity option.

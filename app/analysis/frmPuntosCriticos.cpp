@@ -55,7 +55,7 @@ DatosCamino frmPuntosCriticos::datosCamino(Camino camino) const
     case Camino::Analitico:
         d.instruccion = 14;
         d.apoyo = 12;
-        d.titulo = "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+        d.titulo = "Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                    "Calculando los Puntos Críticos";
         d.opcion = 5;
         d.actual = 6;

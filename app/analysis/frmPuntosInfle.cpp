@@ -47,7 +47,7 @@ DatosCamino frmPuntosInfle::datosCamino(Camino camino) const
     } else {
         d.instruccion = 32;
         d.apoyo = 16;
-        d.titulo = "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+        d.titulo = "Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                    "Calculando los Puntos de Inflexión";
         d.opcion = 9;
     }

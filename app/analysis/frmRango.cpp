@@ -48,7 +48,7 @@ DatosCamino frmRango::datosCamino(Camino camino) const
     case Camino::Analitico:
         d.instruccion = 26;
         d.apoyo = 18;
-        d.titulo = "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+        d.titulo = "Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                    "Calculando el Rango";
         d.opcion = 11;
         break;

@@ -18,7 +18,7 @@ DatosCamino frmderivada1::datosCamino(Camino) const
     d.instruccion = 13;
     d.ayuda = 13;
     d.apoyo = 11;
-    d.titulo = "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+    d.titulo = "Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                "Calculando la primer derivada";
     d.barra = {{4, true}};
     d.recorre = false;

@@ -68,7 +68,7 @@ DatosCamino frmextension::datosCamino(Camino camino) const
         d.instruccion = 10;
         d.apoyo = 10;
         d.recorre = false;
-        d.titulo = "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+        d.titulo = "Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                    "Calculando la extensión de la función";
         d.opcion = 3;
         break;
@@ -82,7 +82,7 @@ DatosCamino frmextension::datosCamino(Camino camino) const
     case Camino::GraficaDeri:
         d.instruccion = 12;
         d.apoyo = 74;
-        d.titulo = "Quorvane: De gráfica de derivada a concepto: Calcuulando la Extensión de la Función";
+        d.titulo = "Quorvane: De gráfica de derivada a concepto: Calculando la Extensión de la Función";
         d.recorre = true;
         d.opcion = 1;
         break;

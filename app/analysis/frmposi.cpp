@@ -38,7 +38,7 @@ DatosCamino frmposi::datosCamino(Camino camino) const
     } else {
         d.instruccion = 4;
         d.apoyo = 8;
-        d.titulo = "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+        d.titulo = "Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                    "Calculando el Signo de la Función";
         d.recorre = false;
         d.barra = {{1, true}, {2, true}, {3, true}, {4, true}, {5, true}, {6, true}, {7, true}, {8, false}};

@@ -65,7 +65,7 @@ DatosCamino frmraices::datosCamino(Camino camino) const
         d.instruccion = 1;
         d.ayuda = 21;
         d.apoyo = 6;
-        d.titulo = "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+        d.titulo = "Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                    "Calcular las Raíces Reales";
         d.barra.insert(d.barra.end(), {{7, true}, {8, false}});
     }
@@ -134,7 +134,7 @@ void frmraices::pasaARaices()
     caja->SoloEntero(false);
     caja->MaxLength(8);
     vaciaRespuesta(true);
-    entraContexto(6, 7, "Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+    entraContexto(6, 7, "Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                         "Calculando las Raíces Reales");
 }
 

@@ -10,7 +10,7 @@
 
 #include <QComboBox>
 
-const EstiloBanda EstiloSigno{"EL signo es:", false, 10};
+const EstiloBanda EstiloSigno{"El signo es:", false, 10};
 
 namespace {
 

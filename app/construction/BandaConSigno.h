@@ -16,7 +16,7 @@ struct EstiloBanda {
     double tamSimbolo = 10;          // points of the band symbols
 };
 
-// The sign construction's: "EL signo es:", symbols at 10 points.
+// The sign construction's: "El signo es:", symbols at 10 points.
 extern const EstiloBanda EstiloSigno;
 
 struct BandasSigno {

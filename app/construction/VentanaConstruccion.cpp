@@ -90,7 +90,7 @@ VentanaConstruccion::VentanaConstruccion(const DatosConstruccion &datos, QWidget
 
     auto *filaSiNo = new QHBoxLayout;
     m_cmdSi = new Usc(marcoMedio);
-    m_cmdSi->Caption(QStringLiteral("Si"));
+    m_cmdSi->Caption(QStringLiteral("Sí"));
     m_cmdNo = new Usc(marcoMedio);
     m_cmdNo->Caption(QStringLiteral("No"));
     filaSiNo->addWidget(m_cmdSi);
@@ -158,7 +158,7 @@ void VentanaConstruccion::inicia(AbridorEjercicio &abridor)
     m_contexto.ayuda = m_datos.ayuda0;
     m_contexto.apoyo = m_datos.apoyo0;
     m_contexto.barra = EstadoBarra;
-    m_contexto.titulo = "Quorvane: Del concepto a la expresión analitica y visualización gráfica de un "
+    m_contexto.titulo = "Quorvane: Del concepto a la expresión analítica y visualización gráfica de un "
                         "polinomio: Concepto "
         + m_datos.nombre;
     m_contexto.entra();
@@ -167,7 +167,7 @@ void VentanaConstruccion::inicia(AbridorEjercicio &abridor)
 void VentanaConstruccion::alActivar()
 {
     if (!m_datos.nombreActivo.empty())
-        m_contexto.titulo = "Quorvane: Del concepto a la expresión analitica y visualización gráfica de un "
+        m_contexto.titulo = "Quorvane: Del concepto a la expresión analítica y visualización gráfica de un "
                             "polinomio: Concepto "
             + m_datos.nombreActivo;
     if (m_datos.empujaAlActivar)

@@ -41,7 +41,7 @@ DatosBandas Bandas()
     b.variedad = 2;
     b.altura = 1;
     b.tituloFranja = "f''";
-    b.estilo = {"EL signo de p'' es:", true, 12};
+    b.estilo = {"El signo de p'' es:", true, 12};
     b.encabezadoPuntos = QStringLiteral("Los puntos de inflexión son:");
     b.tolerancia = 1e-5;
     b.errorGrado = 116;

@@ -21,10 +21,10 @@ DatosConstruccion Datos()
     d.nombre = "Primer Derivada";
     d.textoGuia = 38;
     d.rotulos = {QStringLiteral("Escribe un polinomio que tenga esta derivada:"),
-                 QStringLiteral("Existira otro, distinto al anterior, con la misma derivada?"),
+                 QStringLiteral("¿Existirá otro, distinto al anterior, con la misma derivada?"),
                  QStringLiteral("Polinomio p(x) desarrollado"), QStringLiteral("Polinomio q(x) desarrollado")};
-    d.rotuloAceptado = QStringLiteral("Polinomio p(x)con la derivada indicada:");
-    d.rotuloSegundo = QStringLiteral("Escribe ahora otro distinto y con la misma derivada?");
+    d.rotuloAceptado = QStringLiteral("Polinomio p(x) con la derivada indicada:");
+    d.rotuloSegundo = QStringLiteral("Escribe ahora otro distinto y con la misma derivada:");
     d.ayuda0 = 38;
     d.apoyo0 = 32;
     d.ayuda1 = 40;

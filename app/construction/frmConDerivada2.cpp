@@ -22,10 +22,10 @@ DatosConstruccion Datos()
     d.nombre = "Segunda Derivada";
     d.textoGuia = 42;
     d.rotulos = {QStringLiteral("Escribe un polinomio que tenga esta 2ª derivada:"),
-                 QStringLiteral("Existira otro, distinto al anterior, con la misma 2ª derivada?"),
+                 QStringLiteral("¿Existirá otro, distinto al anterior, con la misma 2ª derivada?"),
                  QStringLiteral("Polinomio p(x) desarrollado"), QStringLiteral("Polinomio q(x) desarrollado")};
     d.rotuloAceptado = QStringLiteral("Polinomio p(x) con 2ª derivada dibujada:");
-    d.rotuloSegundo = QStringLiteral("Escribe otro, distinto al anterior, con la misma 2ª derivada?");
+    d.rotuloSegundo = QStringLiteral("Escribe otro, distinto al anterior, con la misma 2ª derivada:");
     d.ayuda0 = 47;
     d.apoyo0 = 44;
     d.ayuda1 = 40;

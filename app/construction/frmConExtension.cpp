@@ -25,7 +25,7 @@ DatosConstruccion Datos()
     d.nombre = "Extensión o Límites a Infinito.";
     d.textoGuia = 37;
     d.rotulos = {QStringLiteral("Escribe el polinomio que deseas proponer:"),
-                 QStringLiteral("Existira otro, distinto al anterior con identicas propiedades?"),
+                 QStringLiteral("¿Existirá otro, distinto al anterior con idénticas propiedades?"),
                  QStringLiteral("Polinomio p(x) desarrollado"), QStringLiteral("Polinomio q(x) desarrollado")};
     d.rotuloAceptado = QStringLiteral("Polinomio p(x) que pasa por los puntos indicados");
     d.rotuloSegundo = QStringLiteral("Dame otro polinomio q(x)¹#p(x) y que pase por los puntos");

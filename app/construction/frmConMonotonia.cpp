@@ -42,7 +42,7 @@ DatosBandas Bandas()
     b.variedad = 3;
     b.altura = 2;
     b.tituloFranja = "f'";
-    b.estilo = {"EL signo es:", false, 12};
+    b.estilo = {"El signo es:", false, 12};
     b.encabezadoPuntos = QStringLiteral("Las raíces reales son:");
     b.tolerancia = 1e-6;
     b.errorGrado = 119;

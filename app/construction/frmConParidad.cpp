@@ -23,9 +23,9 @@ DatosConstruccion Datos()
     d.nombre = "Paridad";
     d.textoGuia = 36;
     d.rotulos = {QStringLiteral("Escribe el polinomio que deseas proponer:"),
-                 QStringLiteral("Existira otro, distinto al anterior con identicas propiedades?"),
+                 QStringLiteral("¿Existirá otro, distinto al anterior con idénticas propiedades?"),
                  QStringLiteral("Polinomio p(x) desarrollado"), QStringLiteral("Polinomio q(x) desarrollado")};
-    d.rotuloAceptado = QStringLiteral("Polinomio p(x)con la paridad indicada");
+    d.rotuloAceptado = QStringLiteral("Polinomio p(x) con la paridad indicada");
     d.rotuloSegundo = QStringLiteral("Escribe ahora otro polinomio que cumpla con lo mismo:");
     d.textoLista = QStringLiteral("Raíces  Reales");
     d.ayuda0 = 34;

@@ -26,7 +26,7 @@ DatosConstruccion Datos()
     d.nombre = "Signo de función";
     d.textoGuia = 35;
     d.rotulos = {QStringLiteral("Escribe un polinomio que tenga los signos indicados:"),
-                 QStringLiteral("Existira otro, distinto al anterior con los mismos signos?"),
+                 QStringLiteral("¿Existirá otro, distinto al anterior con los mismos signos?"),
                  QStringLiteral("Polinomio p(x) desarrollado"), QStringLiteral("Polinomio q(x) desarrollado")};
     d.rotuloAceptado = QStringLiteral("Polinomio p(x) con el signo indicado");
     d.rotuloSegundo = QStringLiteral("Escribe ahora otro polinomio que tenga el mismo signo:");

@@ -266,7 +266,7 @@ std::string TextoInstrucciones(std::int16_t n, const std::string& nombre)
     case 65:
         return "Bravo, ha concluido con éxito esta parte gráfica,\n y esta es la ecuación de la gráfica. Se acabó el secreto.";
     case 66:
-        return "En el plano cartesiano de la izquierda se dibuja la gráfica de un polinomio. A partir de esta gráfica "
+        return "En el plano cartesiano de la derecha se dibuja la gráfica de un polinomio. A partir de esta gráfica "
                "se plantea resolver cada uno de los conceptos abajo indicados.\n"
                "Recuerda la vista puede engañar.";
     default:

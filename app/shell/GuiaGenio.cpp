@@ -141,10 +141,10 @@ void GuiaGenio::comandoGenio()
         PaginaGuia = "1";
         abreNavegador();
         PasoGuia = "polinomio";
-        m_personaje->habla(Q("Leyendo estas páginas te darás cuenta de por que es importante conocer la gráfica de "
+        m_personaje->habla(Q("Leyendo estas páginas te darás cuenta de por qué es importante conocer la gráfica de "
                              "una función"));
     } else if (PasoGuia == "polinomio") {
-        m_personaje->habla(Q("Para dar un polinomio,  elige primero el grado, despues la paridad y por último las "
+        m_personaje->habla(Q("Para dar un polinomio,  elige primero el grado, después la paridad y por último las "
                              "cualidades que desees "));
         m_personaje->habla(Q("Da click en [Listo] y [Continuar]"));
         abreHub(2);

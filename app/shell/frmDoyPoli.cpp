@@ -103,7 +103,7 @@ frmDoyPoli::frmDoyPoli()
     m_cmdPasa->move(T(2740), T(2400));
     m_cmdcancela->move(T(4020), T(2400));
 
-    m_lbldoypoli2 = new QLabel(QStringLiteral("Expresión analitica del polinomio seleccionado:"), cuerpo);
+    m_lbldoypoli2 = new QLabel(QStringLiteral("Expresión analítica del polinomio seleccionado:"), cuerpo);
     m_lbldoypoli2->setGeometry(T(120), T(3100), T(5180), T(360));
     m_lbldoypoli = new QLabel(QStringLiteral("P(x) ="), cuerpo);
     m_lbldoypoli->setGeometry(T(120), T(3650), T(700), T(360));

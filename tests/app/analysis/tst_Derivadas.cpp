@@ -31,7 +31,7 @@ private slots:
         QVERIFY(w);
         QCOMPARE(NivelPila, e->nivelOpener + 1);
         QCOMPARE(VentanaPrincipalActual()->Titulo(),
-                 std::string("Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+                 std::string("Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                              "Calculando la primer derivada"));
         QCOMPARE(w->lbltitulo()->text(), QStringLiteral("PRIMER DERIVADA"));
         QCOMPARE(w->fraTitulo()->title(), QStringLiteral("Función por analizar:"));
@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(QString::fromStdString(w->RtfDeri2()->Text()), QStringLiteral("3x2-3"));
         QVERIFY(!w->CmdDespliega()->Enabled());
         QCOMPARE(VentanaPrincipalActual()->Titulo(),
-                 std::string("Quorvane:Del concepto a su visualización gráfica: Calculando la segunda derivada."));
+                 std::string("Quorvane: Del concepto a su visualización gráfica: Calculando la segunda derivada."));
     }
 };
 

@@ -53,7 +53,7 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->lbltitulo()->text(), QStringLiteral("EXTENSION"));
         QCOMPARE(VentanaPrincipalActual()->Titulo(),
-                 std::string("Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+                 std::string("Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                              "Calculando la extensión de la función"));
         e->grafica.graf.Limpia();
         const QImage antes = e->grafica.graf.Imagen().copy();
@@ -228,7 +228,7 @@ private slots:
         frmextension *w = abre(Camino::GraficaDeri);
         QCOMPARE(w->RtfDasPoli2()->Text(), std::string("¿...?"));
         QCOMPARE(VentanaPrincipalActual()->Titulo(),
-                 std::string("Quorvane: De gráfica de derivada a concepto: Calcuulando la Extensión de la Función"));
+                 std::string("Quorvane: De gráfica de derivada a concepto: Calculando la Extensión de la Función"));
         QCOMPARE(NumApoyo, 74);
         QVERIFY(e->grafica.recorre);
         PanelHerramientas *h = w->herramientas();

@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(NumAyuda, std::int16_t(6));
         QCOMPARE(NumApoyo, std::int16_t(7));
         QCOMPARE(s.principal->windowTitle(),
-                 QStringLiteral("Quorvane: De la expresión analitica del polinomio a su visualización gráfica: "
+                 QStringLiteral("Quorvane: De la expresión analítica del polinomio a su visualización gráfica: "
                                 "Calculando las Raíces Reales"));
         QVERIFY(w->lblraicesm()->text().startsWith(
             QStringLiteral("Recuerde que esta función tiene a lo más 3 raíces reales.\n\n")));

@@ -14,7 +14,7 @@ struct Caso {
     std::vector<std::string> lineas;
 };
 
-const EstiloBanda Concavidad{"EL signo de p'' es:", true, 12};
+const EstiloBanda Concavidad{"El signo de p'' es:", true, 12};
 
 class Bandas : public ::testing::TestWithParam<Caso> {};
 
@@ -33,21 +33,21 @@ INSTANTIATE_TEST_SUITE_P(
     Requisitos, Bandas,
     ::testing::Values(
         // A double root keeps the sign.
-        Caso{{547, 1, 1}, 1, EstiloSigno, {1, 1}, {"EL signo es:", "( - inf,1)positiva", "( 1,+ inf)positiva"}},
+        Caso{{547, 1, 1}, 1, EstiloSigno, {1, 1}, {"El signo es:", "( - inf,1)positiva", "( 1,+ inf)positiva"}},
         // A triple root switches it.
         Caso{{547, -3, 0, 0, 0},
              -1,
              EstiloSigno,
              {-1, 1, -1},
-             {"EL signo es:", "( - inf,-3)negativa", "(-3,0)positiva", "( 0,+ inf)negativa"}},
+             {"El signo es:", "( - inf,-3)negativa", "(-3,0)positiva", "( 0,+ inf)negativa"}},
         // A first sign of 0 counts as negative.
-        Caso{{547, 2}, 0, EstiloSigno, {-1, 1}, {"EL signo es:", "( - inf,2)negativa", "( 2,+ inf)positiva"}},
+        Caso{{547, 2}, 0, EstiloSigno, {-1, 1}, {"El signo es:", "( - inf,2)negativa", "( 2,+ inf)positiva"}},
         // The concavity's style: its header and a blank before the word, but
         // not on the first line.
         Caso{{547, -2, 1},
              -1,
              Concavidad,
              {-1, 1, -1},
-             {"EL signo de p'' es:", "( - inf,-2)negativa", "(-2,1) positiva", "( 1,+ inf) negativa"}}));
+             {"El signo de p'' es:", "( - inf,-2)negativa", "(-2,1) positiva", "( 1,+ inf) negativa"}}));
 
 } // namespace

@@ -27,7 +27,7 @@ private slots:
         QVERIFY(w);
         QVERIFY(QTest::qWaitForWindowActive(s.principal.get()));
         QCOMPARE(E::Lista(*w->Cmbraices()),
-                 (QStringList{"Las raíces reales son:", "-2", "1", "EL signo es:", "( - inf,-2)positiva",
+                 (QStringList{"Las raíces reales son:", "-2", "1", "El signo es:", "( - inf,-2)positiva",
                               "(-2,1)negativa", "( 1,+ inf)positiva"}));
         QCOMPARE(w->Cmbraices()->placeholderText(), QStringLiteral("Raíces  Reales e Intervalos"));
         // The strip: its title "f'" in dark cyan, the signs in dark blue.
@@ -41,7 +41,7 @@ private slots:
         };
         QVERIFY(hay(QColor(0, 128, 128)));
         QVERIFY(hay(QColor(0, 0, 128)));
-        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Del concepto a la expresión analitica y "
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Del concepto a la expresión analítica y "
                                                             "visualización gráfica de un polinomio: Concepto Monotonía"));
         QCOMPARE(NumAyuda, 43);
         QCOMPARE(NumApoyo, 38);
@@ -82,10 +82,10 @@ private slots:
         QVERIFY(w);
         QVERIFY(QTest::qWaitForWindowActive(s.principal.get()));
         QCOMPARE(E::Lista(*w->Cmbraices()),
-                 (QStringList{"Los puntos de inflexión son:", "-2", "1", "EL signo de p'' es:", "( - inf,-2)negativa",
+                 (QStringList{"Los puntos de inflexión son:", "-2", "1", "El signo de p'' es:", "( - inf,-2)negativa",
                               "(-2,1) positiva", "( 1,+ inf) negativa"}));
         QCOMPARE(w->Cmbraices()->placeholderText(), QStringLiteral("Puntos de Inflexión y signo de la 2ª derivada"));
-        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Del concepto a la expresión analitica y "
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Del concepto a la expresión analítica y "
                                                             "visualización gráfica de un polinomio: Concepto Concavidad"));
         QCOMPARE(w->lbltitulo()->text(), QStringLiteral("C O N C A V I D A D "));
 

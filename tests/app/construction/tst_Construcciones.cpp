@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(w->Cmbraices()->placeholderText(), QStringLiteral("Raíces  Reales"));
         QCOMPARE(w->lbltitulo()->text(), QStringLiteral("RAÍCES"));
         QCOMPARE(s.principal->windowTitle(),
-                 QStringLiteral("Quorvane: Del concepto a la expresión analitica y visualización gráfica de un "
+                 QStringLiteral("Quorvane: Del concepto a la expresión analítica y visualización gráfica de un "
                                 "polinomio: Concepto Raíces Reales"));
         for (double r : {-2.0, 1.0, 3.0})
             QVERIFY(EscenaConstruccion::HayColor(QColor(128, 0, 0), r, 0, 6));

@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(s.responde(*w, "x^2-2x+5"), QStringList{E::Error(16, "1")});
 
         QCOMPARE(s.responde(*w, "x^2-3x"), QStringList{E::Exito(54)});
-        QCOMPARE(w->LblConRai(0)->text(), QStringLiteral("Polinomio p(x)con la derivada indicada:"));
+        QCOMPARE(w->LblConRai(0)->text(), QStringLiteral("Polinomio p(x) con la derivada indicada:"));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->CmdSi()));
         QCOMPARE(NumApoyo, 33);
         s.mensajes.clear();

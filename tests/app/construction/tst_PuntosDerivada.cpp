@@ -68,7 +68,7 @@ private slots:
         }
         QCOMPARE(NivelPila, conAlgebra);
         QCOMPARE(NumAyuda, 41);
-        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Del concepto a la expresión analitica y "
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Del concepto a la expresión analítica y "
                                                             "visualización gráfica de un polinomio: Concepto "
                                                             "Puntos críticos"));
         SesionPrueba::Pulsa(w->cmdCancelar());

@@ -24,7 +24,7 @@ private slots:
         QCOMPARE(s.responde(*w, "x^3-x"), QStringList{E::Error(86)});
         QCOMPARE(s.responde(*w, "x^2-4"), QStringList{E::Error(78, "1")});
         QCOMPARE(s.responde(*w, "10x^2-10"), QStringList{E::Exito(43)});
-        QCOMPARE(w->LblConRai(0)->text(), QStringLiteral("Polinomio p(x)con la paridad indicada"));
+        QCOMPARE(w->LblConRai(0)->text(), QStringLiteral("Polinomio p(x) con la paridad indicada"));
         SesionPrueba::Pulsa(w->CmdSi());
         QCOMPARE(s.responde(*w, "10x^2-10"), QStringList{E::Error(79)});
         QCOMPARE(s.responde(*w, "-10x^4+20x^2-10"), QStringList{E::Exito(43)});

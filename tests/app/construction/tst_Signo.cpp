@@ -21,7 +21,7 @@ private slots:
         auto *w = s.elige<frmConPosi>(1, {0.4f, 0.1f, 0.7f, 0, 0, 0, 0, 0, 0, 0.1f});
         QVERIFY(w);
         QCOMPARE(EscenaConstruccion::Lista(*w->Cmbraices()),
-                 (QStringList{"Las raíces reales son:", "-3", "0", "0", "0", "EL signo es:", "( - inf,-3)negativa",
+                 (QStringList{"Las raíces reales son:", "-3", "0", "0", "0", "El signo es:", "( - inf,-3)negativa",
                               "(-3,0)positiva", "( 0,+ inf)negativa"}));
         QCOMPARE(w->Cmbraices()->placeholderText(), QStringLiteral("Raíces  Reales e Intervalos"));
         // Symbols in dark blue on the strip, in each band.

@@ -122,7 +122,7 @@ private slots:
              30, 18, 68, true);
         fila("P rango", true, 10, "Quorvane: De gráfica de polinomio a concepto: Calculando el Rango", 27, 17, 69, true);
         fila("P' extension", false, 1,
-             "Quorvane: De gráfica de derivada a concepto: Calcuulando la Extensión de la Función", 12, 9, 74, true);
+             "Quorvane: De gráfica de derivada a concepto: Calculando la Extensión de la Función", 12, 9, 74, true);
         fila("P' criticos", false, 2,
              "Quorvane: De gráfica de derivada a concepto del polinomio:Cálculo de Puntos Críticos", 16, 14, 75, false);
         fila("P' monotonia", false, 3,

@@ -56,7 +56,7 @@ const std::vector<std::pair<int, std::string>> FilasCitadas = {
     {63, "Bravo, ha concluido con éxito esta parte," + LF + " y esta es la gráfica. Se acabaron los secretos."},
     {64, "En efecto, con lo hecho se define la gráfica." + LF + "Sin embargo, se recomienda terminar los temas."},
     {65, "Bravo, ha concluido con éxito esta parte gráfica," + LF + " y esta es la ecuación de la gráfica. Se acabó el secreto."},
-    {66, "En el plano cartesiano de la izquierda se dibuja la gráfica de un polinomio. A partir de esta gráfica se plantea resolver cada uno de los conceptos abajo indicados." + LF +
+    {66, "En el plano cartesiano de la derecha se dibuja la gráfica de un polinomio. A partir de esta gráfica se plantea resolver cada uno de los conceptos abajo indicados." + LF +
              "Recuerda la vista puede engañar."},
 };
 

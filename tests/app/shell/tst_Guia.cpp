@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(b->brwWebBrowser()->source().fileName(), QStringLiteral("Entrada.htm"));
         QCOMPARE(b->windowTitle(), QStringLiteral("¿Por qué conocer la gráfica de una función?"));
         QCOMPARE(PasoGuia, std::string("polinomio"));
-        QCOMPARE(Frases(s).last(), QStringLiteral("Leyendo estas páginas te darás cuenta de por que es importante "
+        QCOMPARE(Frases(s).last(), QStringLiteral("Leyendo estas páginas te darás cuenta de por qué es importante "
                                                   "conocer la gráfica de una función"));
         const QRect util = s.principal->screen()->availableGeometry();
         QCOMPARE(genio.figura()->pos(), QPoint(util.right() + 1 - 140, util.bottom() + 1 - 240));
@@ -155,7 +155,7 @@ private slots:
         QVERIFY(aOrden && aOrden->isVisible());
         QCOMPARE(int(s.Hub()->AccionPendiente), 0);
         QCOMPARE(Frases(s).mid(n),
-                 (QStringList{QStringLiteral("Para dar un polinomio,  elige primero el grado, despues la paridad y "
+                 (QStringList{QStringLiteral("Para dar un polinomio,  elige primero el grado, después la paridad y "
                                              "por último las cualidades que desees "),
                               QStringLiteral("Da click en [Listo] y [Continuar]"),
                               QStringLiteral("Al terminar da un click con el botón derecho, ya sabes como")}));
