@@ -24,7 +24,7 @@ class Usc;
 struct DisenoIntervalos {
     QString titulo;
     QStringList cualidades;           // the quality options, top to bottom
-    QString borrar = QStringLiteral("Borrrar");
+    QString borrar = QStringLiteral("Borrar");
     QString rotulo;                   // a caption before the answer line, if any
     QString antes = QStringLiteral("Intervalo  ("); // before the left end
     QString pestana = QStringLiteral("Intervalos calculados");

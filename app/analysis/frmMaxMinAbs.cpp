@@ -49,7 +49,7 @@ frmMaxMinAbs::frmMaxMinAbs()
     auto *botones = new QHBoxLayout;
     m_listo = BotonEnFila(*this, *botones, QStringLiteral("Listo"));
     m_listo2 = BotonEnFila(*this, *botones, QStringLiteral("Listo"));
-    m_otro = BotonEnFila(*this, *botones, QStringLiteral("Borrrar"));
+    m_otro = BotonEnFila(*this, *botones, QStringLiteral("Borrar"));
     m_ok = BotonEnFila(*this, *botones, QStringLiteral("Terminar"));
     m_cancelar = BotonEnFila(*this, *botones, QStringLiteral("Cancelar"));
     zonaRespuesta()->addLayout(botones);
@@ -58,7 +58,7 @@ frmMaxMinAbs::frmMaxMinAbs()
     connect(m_ok, &Usc::Click, this, &frmMaxMinAbs::CmdOk_Click);
     connect(m_cancelar, &Usc::Click, this, [this](int) { Cancela(); });
 
-    fraHerramienta()->setTitle(QStringLiteral("Herremienta"));
+    fraHerramienta()->setTitle(QStringLiteral("Herramienta"));
     OpcionesHerramientas opciones;
     opciones.soloPunto = true;
     opciones.polinomios = OpcionesHerramientas::Polinomios::PYDerivada;
@@ -83,7 +83,7 @@ DatosCamino frmMaxMinAbs::datosCamino(Camino camino) const
     case Camino::GraficaPoli:
         d.instruccion = 30;
         d.apoyo = 68;
-        d.titulo = "Quorvane: De gráfica de polinomio a concepto: Calculando  los Extermos absolutos";
+        d.titulo = "Quorvane: De gráfica de polinomio a concepto: Calculando  los Extremos absolutos";
         d.opcion = 9;
         break;
     case Camino::GraficaDeri:

@@ -46,7 +46,7 @@ DatosCamino frmMonotonia::datosCamino(Camino camino) const
     case Camino::GraficaPoli:
         d.instruccion = 18;
         d.apoyo = 64;
-        d.titulo = "Quorvane:De gráfica de polinomio a concepto: Calculando  Monotonía";
+        d.titulo = "Quorvane: De gráfica de polinomio a concepto: Calculando  Monotonía";
         d.recorre = true;
         d.opcion = 5;
         d.exito = 23;

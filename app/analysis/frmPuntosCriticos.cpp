@@ -42,14 +42,14 @@ DatosCamino frmPuntosCriticos::datosCamino(Camino camino) const
     case Camino::GraficaPoli:
         d.instruccion = 15;
         d.apoyo = 63;
-        d.titulo = "Quorvane: De gráfica de polinomio a concepto:Calculando Puntos Críticos";
+        d.titulo = "Quorvane: De gráfica de polinomio a concepto: Calculando Puntos Críticos";
         d.recorre = true;
         d.opcion = 4;
         break;
     case Camino::GraficaDeri:
         d.instruccion = 16;
         d.apoyo = 75;
-        d.titulo = "Quorvane: De gráfica de derivada a concepto del polinomio:Cálculo de Puntos Críticos";
+        d.titulo = "Quorvane: De gráfica de derivada a concepto del polinomio: Cálculo de Puntos Críticos";
         d.opcion = 2;
         break;
     case Camino::Analitico:

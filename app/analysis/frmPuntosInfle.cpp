@@ -41,7 +41,7 @@ DatosCamino frmPuntosInfle::datosCamino(Camino camino) const
     if (camino == Camino::GraficaPoli) {
         d.instruccion = 33;
         d.apoyo = 66;
-        d.titulo = "Quorvane: De gráfica de polinomio a concepto:Calculando los Puntos de Inflexión";
+        d.titulo = "Quorvane: De gráfica de polinomio a concepto: Calculando los Puntos de Inflexión";
         d.recorre = true;
         d.opcion = 7;
     } else {

@@ -100,9 +100,9 @@ void frmextension::alIniciar()
         // Only the graph of P' is seen: the tools read P' (the limits asked
         // are still those of P).
         h->stabRaices()->setTabText(0, Pantalla1024 ? QStringLiteral("Evaluación puntual de P'(x)")
-                                                    : QStringLiteral("Evalua P'(x)"));
+                                                    : QStringLiteral("Evalúa P'(x)"));
         h->stabRaices()->setTabText(1, Pantalla1024 ? QStringLiteral("Evaluación por rango de P'(x)")
-                                                    : QStringLiteral("Evalua rango de P'(x)"));
+                                                    : QStringLiteral("Evalúa rango de P'(x)"));
         h->lblPuntual1()->setText(QStringLiteral("P'("));
         h->PoneEncabezado(QStringLiteral("P'(x)"));
         h->FijaPolinomio(1);

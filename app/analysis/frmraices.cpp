@@ -58,7 +58,7 @@ DatosCamino frmraices::datosCamino(Camino camino) const
         d.instruccion = 3;
         d.ayuda = 6;
         d.apoyo = 59;
-        d.titulo = "Quorvane:A partir de la gráfica del polinomio y su tabulación, calcular las raices.";
+        d.titulo = "Quorvane: A partir de la gráfica del polinomio y su tabulación, calcular las raíces.";
         d.recorre = true;
         d.barra.insert(d.barra.end(), {{7, false}, {8, true}});
     } else {

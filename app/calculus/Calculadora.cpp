@@ -154,7 +154,7 @@ Calculadora::Aviso Calculadora::opera()
         r = a / b;
     } else if (op == "raiz") {
         if (b == 0)
-            return "No existe la raìz cero";
+            return "No existe la raíz cero";
         if (a < 0 && esImpar(b))
             r = -std::pow(-a, 1 / b);
         else if (a < 0)

@@ -499,7 +499,7 @@ std::string NombreCualidad(std::int16_t grado, std::int16_t paridad, std::int16_
         {5, 0, 3, "3 puntos de inflexión, 4 puntos críticos, 5 raíces reales"},
         {7, 0, 2, "3 puntos de inflexión, 3 puntos críticos, 7 raíces reales"},
         {7, 0, 4, "5 puntos de inflexión, 5 puntos críticos, 7  raíces reales"},
-        {7, 1, 0, "3 puntos de inflexión, 1 punto crítico, 1 raíz quintuple"},
+        {7, 1, 0, "3 puntos de inflexión, 1 punto crítico, 1 raíz quíntuple"},
         {9, 1, 1, "3 puntos de inflexión, 2 puntos críticos, 7 raíces reales"},
         {12, 0, 2, "4 puntos de inflexión, 3 puntos críticos, 8 raíces reales"},
     };

@@ -10,7 +10,7 @@ DatosConstruccion Datos()
     d.concepto = 10;
     d.titulo = QStringLiteral("C O N C A V I D A D ");
     // The caption's spelling at load; every activation writes it plainly.
-    d.nombre = "Cóncavidad";
+    d.nombre = "Concavidad";
     d.nombreActivo = "Concavidad";
     d.textoGuia = 44;
     d.rotulos = {QStringLiteral("Escribe un polinomio que posea la concavidad indicada:"),

@@ -14,7 +14,7 @@ DatosConstruccion Datos()
     d.rotulos = {QStringLiteral("Escribe un polinomio que posea la monotonía indicada:"),
                  QStringLiteral("¿Habrá otro polinomio que posea la misma monotonía?"),
                  QStringLiteral("Polinomio p(x) desarrollado"), QStringLiteral("Polinomio q(x) desarrollado")};
-    d.rotuloAceptado = QStringLiteral("Polinopmio p(x) con la monotonía indicada");
+    d.rotuloAceptado = QStringLiteral("Polinomio p(x) con la monotonía indicada");
     d.rotuloRespondido = QStringLiteral("Polinomio p(x) con la monotonía indicada");
     d.rotuloSegundo = QStringLiteral("Ahora otro polinomio q(x) con la misma monotonía");
     d.preguntaOculta = true;

@@ -237,7 +237,7 @@ SeccionHistoria RangoP(const CollFuncPolin &fp)
     s.etiqueta = "El rango del polinomio P(x) es: ";
     const std::string inferior = MenosInfinito(r.rango.izquierdo) ? "(- I" : "[" + Numero(r.rango.izquierdo);
     const std::string superior = MasInfinito(r.rango.derecho) ? "+ I)" : Numero(r.rango.derecho) + "]";
-    s.texto = "El conjunto de todas las imagenes de P(x) es:\n" + inferior + "  ,  " + superior;
+    s.texto = "El conjunto de todas las imágenes de P(x) es:\n" + inferior + "  ,  " + superior;
     s.conInfinitos = true;
     return s;
 }

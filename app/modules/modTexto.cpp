@@ -97,7 +97,7 @@ std::string TextoInstrucciones(std::int16_t n, const std::string& nombre)
     // Classification of the critical points.
     case 20:
         return Clasificacion(nombre,
-            "Como ya se resolvio, en el apartado de Puntos Críticos, la función P(x) no tiene puntos críticos, "
+            "Como ya se resolvió, en el apartado de Puntos Críticos, la función P(x) no tiene puntos críticos, "
             "así es que en este caso no tiene sentido alguno la clasificación. Si tiene dudas consulte el apoyo o el texto.",
             "En la parte superior aparece el polinomio que esta analizándose. El problema es clasificar el punto "
             "crítico identificado. Para ello valide la opción que crea apropiada para el punto crítico ** X = ",

@@ -98,7 +98,7 @@ frmLogo::frmLogo(QWidget *parent)
     m_lblLogo[13]->move(tw(2640), tw(4300));
 
     m_cmdCreditos = new Usc(m_fraLogo);
-    m_cmdCreditos->Caption(QStringLiteral("Creditos"));
+    m_cmdCreditos->Caption(QStringLiteral("Créditos"));
     m_cmdCreditos->setGeometry(tw(4200), tw(4500), tw(1300), tw(400));
     m_cmdCancelar = new Usc(m_fraLogo);
     m_cmdCancelar->Caption(QStringLiteral("Cancelar"));

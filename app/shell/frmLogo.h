@@ -1,5 +1,5 @@
 #pragma once
-// The credits window: the product, its version and a legal line; "Creditos"
+// The credits window: the product, its version and a legal line; "Créditos"
 // adds the authors and collaborators. "Cancelar" or any key closes it.
 #include <QDialog>
 #include <QList>

@@ -202,7 +202,7 @@ void frmcalculadora::CmdAyuda_Click()
                                         "una operación se imprime el número, enseguida el operador, "
                                         "después el otro número y finalmente el igual. Si por ejemplo, "
                                         "deseas calcular la raíz cuadrada de 6, se oprime el botón con 6, "
-                                        "después el boton de raíz, enseguida el 2 y finalmente el igual. "
+                                        "después el botón de raíz, enseguida el 2 y finalmente el igual. "
                                         "De igual forma cuando desees elevar un número a alguna potencia."),
                          QStringLiteral("Oprime cerrar, para cancelar esta información."));
 }

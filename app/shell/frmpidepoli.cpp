@@ -48,7 +48,7 @@ frmpidepoli::frmpidepoli()
     m_fraPidePoli = new QFrame(this);
     m_fraPidePoli->setObjectName(QStringLiteral("FraPidePoli"));
     m_fraPidePoli->setFrameShape(QFrame::StyledPanel);
-    m_lblpidepoli[0] = Rotulo(QStringLiteral("Escribe los factores del polinomio que deseas expander o multiplicar"),
+    m_lblpidepoli[0] = Rotulo(QStringLiteral("Escribe los factores del polinomio que deseas expandir o multiplicar"),
                               m_fraPidePoli, true);
     m_lblpidepoli[1] = Rotulo(QString(), m_fraPidePoli, true);
     m_lblAsignaPx = Rotulo(QStringLiteral("P(x) ="), m_fraPidePoli, true);
@@ -145,7 +145,7 @@ void frmpidepoli::alCargar()
         coloca(m_cmdCerrar, 240, 3720);
         m_cmdCerrar->show();
         setWindowTitle(QStringLiteral("ALGEBRA"));
-        m_lblpidepoli[0]->setText(QStringLiteral("Escriba los factores del polinomio que desea expander o multiplicar"));
+        m_lblpidepoli[0]->setText(QStringLiteral("Escriba los factores del polinomio que desea expandir o multiplicar"));
         m_lblpidepoli[1]->setText(QStringLiteral("Polinomio expandido"));
         m_contexto.ayuda = 65;
         m_contexto.titulo = "Quorvane: Ventana de operaciones con polinomios";

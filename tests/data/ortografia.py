@@ -5,7 +5,10 @@ Checked, found afresh on every run:
   - every .html page under data/ (text, and the title and alt attributes);
   - every .txt table under data/ (message tables, support lists);
   - the help book's titles and keywords (data/**/*.qhp);
-  - the instruction paragraphs: the string literals of app/modules/modTexto.cpp.
+  - the texts of the windows: the string literals of the sources under app/
+    and platform/ (captions, labels, option, button and tool tip texts,
+    messages, the instruction paragraphs of app/modules/modTexto.cpp, what
+    the assistant says).
 
 Skipped by rule, not word by word:
   - mathematical notation: any word with a digit (2x, x2, 3ª), a single letter
@@ -19,6 +22,21 @@ Skipped by rule, not word by word:
     with a capital after a small letter, or with an underscore;
   - file names, paths and addresses: a word joined by a dot, a slash or a
     backslash to another word (polinomio.html, apoyo\\signo.html, http://).
+
+In a source file, a literal that is a name rather than a text is skipped:
+one word all in small letters, or of at most four capitals (keys, states,
+object names: "adios", "NEG"); one handed to a call that takes a name, a
+font or a style sheet, or compared with ==, != or compare; and one of two or
+more words none of which is Spanish (the credits' English lines). A "&"
+before a letter marks a menu's access key and is dropped.
+
+Beyond the dictionary, slips that are made of right words are reported too:
+"por que" (por qué or porque), a yes/no answer "Si" on its own (Sí), a word
+of capitals followed by small letters or a two- or three-letter word in
+capitals before a word in small letters (ERRor, EL signo), a letter after
+":", ";" or "," with no blank (Quorvane:Del), a word right after ")"
+(p(x)con), and a "?" or "!" that no "¿" or "¡" opens, or the other way
+round.
 
 Words that the program keeps verbatim although a dictionary rejects them are
 listed once, each with the place it comes from, in ortografia-permitidas.txt
@@ -99,19 +117,49 @@ def piezas_tabla(ruta):
     return list(enumerate(texto.split("\n"), start=1))
 
 
-# A comment, a character literal or a string literal (group 1 its text).
-FICHA_CPP = re.compile(r'//[^\n]*|/\*.*?\*/|' + r"'(?:[^'\\\n]|\\.)*'" + r'|"((?:[^"\\\n]|\\.)*)"', re.S)
+# A preprocessor line, a comment, a character literal or a string literal
+# (group 1 its text).
+FICHA_CPP = re.compile(r'^[ \t]*#[^\n]*|//[^\n]*|/\*.*?\*/|' + r"'(?:[^'\\\n]|\\.)*'"
+                       + r'|"((?:[^"\\\n]|\\.)*)"', re.S | re.M)
+
+
+# A literal that is a key, a state or an object name rather than a text.
+NOMBRE_SUELTO = re.compile(r"[a-z0-9_.%:/-]+|[A-Z]{1,4}|[A-Za-z]\w*%\d+")
+# Calls whose literal is a name, a font, a style sheet or a message for the
+# developer (an exception's); a comparison.
+LLAMADA_NOMBRE = re.compile(
+    r"(?:\b(?:setObjectName|findChild(?:ren)?(?:<[^>]*>)?|setProperty|property|setFamily|FontName|"
+    r"SetSelFontName|QFont|setStyleSheet|actua|\w+_Click|boton|compare|load|addToolBar|"
+    r"\w+_(?:error|range|argument))\s*\(|[!=]=)\s*"
+    r"(?:(?:QStringLiteral|QLatin1String|QString|Q)\s*\(\s*)?$")
+MARCADO = re.compile(r"</?[A-Za-z][^<>]*>")
+ACCESO = re.compile(r"&(?=[^\W\d_])(?![A-Za-z]+;)")
 
 
 def piezas_cpp(ruta):
-    """String literals, each with the line it is on (comments are not shown to anyone)."""
+    """String literals (comments are not shown to anyone); literals that
+    follow each other with nothing between are one text. Each piece is
+    (line, text, cuts), cuts the (offset, line) where each literal starts."""
     texto = ruta.read_text(encoding="utf-8")
     piezas = []
+    fin_anterior = None
     for m in FICHA_CPP.finditer(texto):
-        if m.group(1) is not None:
-            valor = m.group(1).replace("\\n", "\n").replace('\\"', '"').replace("\\\\", "\\")
-            piezas.append((texto.count("\n", 0, m.start()) + 1, valor))
-    return piezas
+        if m.group(1) is None:
+            fin_anterior = None
+            continue
+        valor = m.group(1).replace("\\n", "\n").replace('\\"', '"').replace("\\\\", "\\")
+        valor = MARCADO.sub(" ", ACCESO.sub("", valor))
+        linea = texto.count("\n", 0, m.start()) + 1
+        if fin_anterior is not None and not texto[fin_anterior:m.start()].strip():
+            anterior = piezas[-1]
+            anterior[2].append((len(anterior[1]), linea))
+            piezas[-1] = (anterior[0], anterior[1] + valor, anterior[2], anterior[3])
+        else:
+            inicio_linea = texto.rfind("\n", 0, m.start()) + 1
+            piezas.append((linea, valor, [(0, linea)], texto[inicio_linea:m.start()]))
+        fin_anterior = m.end()
+    return [(linea, valor, cortes) for linea, valor, cortes, antes in piezas
+            if not NOMBRE_SUELTO.fullmatch(valor) and not LLAMADA_NOMBRE.search(antes)]
 
 
 def nombres_programa(fuente):
@@ -119,7 +167,11 @@ def nombres_programa(fuente):
     nombres = set()
     patron = re.compile(r"\b(?:project|add_executable|add_library)\s*\(\s*([A-Za-z][\w-]*)", re.I)
     for carpeta, subcarpetas, archivos in os.walk(fuente):
-        # Build folders and hidden ones hold no names of our own.
+        # Build folders and hidden ones hold no names of our own; the targets
+        # of the tests, benchmarks and fuzzers are named after what they try
+        # (bench_raices), not names the program shows.
+        if carpeta == str(fuente):
+            subcarpetas[:] = [c for c in subcarpetas if c not in ("tests", "bench", "fuzz")]
         subcarpetas[:] = [c for c in subcarpetas if not c.startswith(("build", "."))]
         if "CMakeLists.txt" not in archivos:
             continue
@@ -135,7 +187,7 @@ def es_notacion_o_nombre(palabra, antes, despues, nombres):
     """antes and despues are the two characters around the word (fewer at an end)."""
     a1, a2 = antes[-1:] or " ", antes[-2:-1] or " "
     d1, d2 = despues[:1] or " ", despues[1:2] or " "
-    if any(c.isdigit() for c in palabra) or "_" in palabra:
+    if any(c.isdigit() or c in "ⁿ⁰¹²³⁴⁵⁶⁷⁸⁹" for c in palabra) or "_" in palabra:
         return True
     if len(palabra) == 1:
         return True
@@ -160,16 +212,65 @@ def es_notacion_o_nombre(palabra, antes, despues, nombres):
     return palabra.lower() in nombres
 
 
-def palabras(piezas, nombres):
-    """(line, word) of every word of the pieces that is not skipped by rule."""
-    for linea, texto in piezas:
-        texto = normaliza(texto)
-        for m in PALABRA.finditer(texto):
-            palabra = m.group(0)
-            antes = texto[max(0, m.start() - 2):m.start()]
-            despues = texto[m.end():m.end() + 2]
-            if not es_notacion_o_nombre(palabra, antes, despues, nombres):
-                yield linea, palabra
+def linea_en(pieza, desde):
+    """The line of the character at offset desde of a piece."""
+    linea = pieza[0]
+    for corte, l in (pieza[2] if len(pieza) > 2 else ()):
+        if corte <= desde:
+            linea = l
+    return linea
+
+
+def palabras(pieza, nombres):
+    """(line, word) of every word of a piece that is not skipped by rule."""
+    texto = normaliza(pieza[1])
+    for m in PALABRA.finditer(texto):
+        palabra = m.group(0)
+        antes = texto[max(0, m.start() - 2):m.start()]
+        despues = texto[m.end():m.end() + 2]
+        if not es_notacion_o_nombre(palabra, antes, despues, nombres):
+            yield linea_en(pieza, m.start()), palabra
+
+
+LETRA = r"[^\W\d_]"
+MAYUSCULAS_Y_MINUSCULAS = re.compile(r"[A-ZÁÉÍÓÚÑ]{2,}[a-záéíóúñ]+")
+DESLICES = [
+    # por qué (a question) or porque (a cause), never two bare words.
+    re.compile(r"\b[Pp]or que\b"),
+    # EL signo: a short word in capitals before small letters.
+    re.compile(r"\b[A-ZÁÉÍÓÚÑ]{2,3} [a-záéíóúñ]{2,}\b"),
+    # Quorvane:Del, a,b: no blank after the mark.
+    re.compile(r"\b" + LETRA + r"+[:;,]" + LETRA + r"+\b"),
+    # p(x)con: a word right after a closing parenthesis.
+    re.compile(r"\S*\)" + LETRA + r"{2,}\b"),
+]
+
+
+def deslices(pieza, es_codigo):
+    """(line, text) of the slips of a piece that every word of is right."""
+    texto = normaliza(pieza[1])
+    if es_codigo and texto.strip() == "Si":
+        yield pieza[0], "Si"
+    for patron in DESLICES:
+        for m in patron.finditer(texto):
+            yield linea_en(pieza, m.start()), m.group(0)
+    # A question or an exclamation opens with ¿ or ¡ and closes with ? or !.
+    # A piece may hold only part of a sentence (a literal before a value):
+    # a mark is missing only where the sentence is wholly in the piece.
+    for cierra, abre in (("?", "¿"), ("!", "¡")):
+        abierta, inicio = None, 0
+        for i, c in enumerate(texto):
+            if c == abre:
+                abierta = i
+            elif c == cierra:
+                if abierta is None and re.search(LETRA, texto[inicio:i]):
+                    palabra = max(texto.rfind(" ", 0, i - 1), texto.rfind("\n", 0, i - 1)) + 1
+                    yield linea_en(pieza, i), texto[palabra:i + 1]
+                abierta, inicio = None, i + 1
+            elif c == "\n" or (c in ".:" and re.match(r"$|\n| [¿¡A-ZÁÉÍÓÚÑ]", texto[i + 1:i + 3])):
+                if abierta is not None:
+                    yield linea_en(pieza, abierta), texto[abierta:i + 1]
+                abierta, inicio = None, i + 1
 
 
 def lee_permitidas():
@@ -241,7 +342,8 @@ def archivos_por_revisar(fuente):
             continue
         if ext in (".html", ".htm", ".txt", ".qhp"):
             archivos.append(ruta)
-    archivos.append(fuente / "app" / "modules" / "modTexto.cpp")
+    for carpeta in ("app", "platform"):
+        archivos += sorted(r for r in (fuente / carpeta).rglob("*") if r.suffix in (".cpp", ".h"))
     return archivos
 
 
@@ -264,17 +366,34 @@ def main(argv):
     nombres = nombres_programa(fuente)
     permitidas = lee_permitidas()
 
-    hallazgos = []
+    hallazgos, tropiezos, literales = [], [], []
     for ruta in archivos:
-        for linea, palabra in palabras(piezas_de(ruta), nombres):
-            hallazgos.append((ruta, linea, palabra))
+        es_codigo = ruta.suffix.lower() in (".cpp", ".h")
+        for pieza in piezas_de(ruta):
+            propias = [(ruta, l, p) for l, p in palabras(pieza, nombres)]
+            hallazgos += propias
+            if es_codigo:
+                literales.append(propias)
+            tropiezos += [(ruta, l, d) for l, d in deslices(pieza, es_codigo)]
     # As in a dictionary, a word listed in small letters may also start with a
     # capital or be all capitals; one listed with capitals is taken as written.
     def permitida(p):
         return p in permitidas or p.lower() in permitidas
 
     malas = desconocidas(p for _, _, p in hallazgos if not permitida(p))
+    # A literal of two or more words none of which is Spanish is not a text
+    # of ours to check (the credits' English lines, a style sheet).
+    ajenas = set()
+    for propias in literales:
+        if len(propias) >= 2 and all(p in malas for _, _, p in propias):
+            ajenas.update(id(h) for h in propias)
+    hallazgos = [h for h in hallazgos if id(h) not in ajenas]
     fallas = [(r, l, p) for r, l, p in hallazgos if p in malas]
+    desconocidas_n = len(fallas)
+    # ERRor: capitals then small letters in one word.
+    tropiezos += [(r, l, p) for r, l, p in hallazgos if MAYUSCULAS_Y_MINUSCULAS.fullmatch(p)]
+    fallas += [(r, l, d) for r, l, d in tropiezos if not permitida(d)]
+    fallas.sort(key=lambda f: (str(f[0]), f[1]))
     usadas = {p for _, _, p in hallazgos if permitida(p)}
     for ruta, linea, palabra in fallas:
         try:
@@ -284,7 +403,8 @@ def main(argv):
         print(f"{nombre}:{linea}: {palabra}")
     paginas = sum(1 for r in archivos if r.suffix.lower() in (".html", ".htm"))
     print(f"{len(archivos)} files ({paginas} pages), {len(hallazgos)} words, "
-          f"{len(usadas)} on the allow-list, {len(fallas)} unknown "
+          f"{len(usadas)} on the allow-list, {desconocidas_n} unknown, "
+          f"{len(fallas) - desconocidas_n} slips "
           f"(dictionary {DICCIONARIO})")
     return 1 if fallas else 0
 

@@ -175,7 +175,7 @@ private slots:
         EntornoEjercicios::Polinomio({{1, 3}, {-3, 1}});
         frmPuntosInfle *w = inflexion(Camino::GraficaPoli);
         QCOMPARE(VentanaPrincipalActual()->Titulo(),
-                 std::string("Quorvane: De gráfica de polinomio a concepto:Calculando los Puntos de Inflexión"));
+                 std::string("Quorvane: De gráfica de polinomio a concepto: Calculando los Puntos de Inflexión"));
         // The graph road keeps the analytic road's tolerance.
         Da(*w, QStringLiteral("0.006"));
         Da(*w, QStringLiteral("0"));

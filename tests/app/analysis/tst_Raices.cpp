@@ -181,7 +181,7 @@ private slots:
         QVERIFY(w->herramientas()->cmdLimpiaGraf()->isHidden());
         QVERIFY(e->grafica.recorre);
         QCOMPARE(VentanaPrincipalActual()->Titulo(),
-                 std::string("Quorvane:A partir de la gráfica del polinomio y su tabulación, calcular las raices."));
+                 std::string("Quorvane: A partir de la gráfica del polinomio y su tabulación, calcular las raíces."));
         QCOMPARE(NumAyuda, std::int16_t(6));
         QCOMPARE(NumApoyo, std::int16_t(59));
 

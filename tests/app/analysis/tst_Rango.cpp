@@ -34,7 +34,7 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->lbltitulo()->text(), QStringLiteral("RANGO"));
         QCOMPARE(w->lblposi3()->text(), QStringLiteral("  ("));
-        QCOMPARE(w->cmdBorrar()->Caption(), QStringLiteral("Borrrar"));
+        QCOMPARE(w->cmdBorrar()->Caption(), QStringLiteral("Borrar"));
         QVERIFY(!w->txtraices2(0)->Caja()->acceptDrops());
         e->grafica.graf.Limpia();
         DaIntervalo(*w, "-3", "i", -1);

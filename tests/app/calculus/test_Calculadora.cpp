@@ -69,7 +69,7 @@ TEST(Calculadora, SecuenciasDeTeclas)
         {"-8r3=", "-2", {}},
         // The display keeps what it showed.
         {"-8r2=", "-8.", {"No existe la raíz"}},
-        {"8r0=", "8.", {"No existe la raìz cero"}},
+        {"8r0=", "8.", {"No existe la raíz cero"}},
         // A root index that is not whole counts as odd.
         {"-8r2.5=", "-2.29739670999407", {}},
         {"2^10=", "1024", {}},

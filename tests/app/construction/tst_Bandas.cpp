@@ -53,7 +53,7 @@ private slots:
         // positive at the last band's test point 1.5.
         QCOMPARE(s.responde(*w, "2x^5-15x^4+10x^3+130x^2-240x"), QStringList{E::Error(121, "2")});
         QCOMPARE(s.responde(*w, "2x^3+3x^2-12x"), QStringList{E::Exito(43)});
-        QCOMPARE(w->LblConRai(0)->text(), QStringLiteral("Polinopmio p(x) con la monotonía indicada"));
+        QCOMPARE(w->LblConRai(0)->text(), QStringLiteral("Polinomio p(x) con la monotonía indicada"));
         // No question text while "Si" and "No" are offered.
         QVERIFY(w->LblConRai(1)->isHidden());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->CmdSi()));

@@ -98,7 +98,7 @@ private slots:
             QTest::newRow(nombre) << p << k << QString::fromUtf8(titulo) << n << QString::fromUtf8(palabra) << ayuda
                                   << apoyo << recorre;
         };
-        fila("P raices", true, 0, "Quorvane:A partir de la gráfica del polinomio y su tabulación, calcular las raices.",
+        fila("P raices", true, 0, "Quorvane: A partir de la gráfica del polinomio y su tabulación, calcular las raíces.",
              3, 6, 59, true);
         fila("P signo", true, 1,
              "Quorvane: De la gráfica del polinomio deducir el concepto: Calculando el Signo de la Función", 5, 8, 60,
@@ -107,24 +107,24 @@ private slots:
              true);
         fila("P extension", true, 3, "Quorvane: De gráfica de polinomio a concepto: Calculando la Extensión", 11, 9, 62,
              true);
-        fila("P criticos", true, 4, "Quorvane: De gráfica de polinomio a concepto:Calculando Puntos Críticos", 15, 14,
+        fila("P criticos", true, 4, "Quorvane: De gráfica de polinomio a concepto: Calculando Puntos Críticos", 15, 14,
              63, true);
-        fila("P monotonia", true, 5, "Quorvane:De gráfica de polinomio a concepto: Calculando  Monotonía", 18, 15, 64,
+        fila("P monotonia", true, 5, "Quorvane: De gráfica de polinomio a concepto: Calculando  Monotonía", 18, 15, 64,
              true);
         fila("P clasificacion", true, 6,
              "Quorvane: De la gráfica al concepto de la función: Clasificando los Puntos Críticos", 21, 22, 65, true,
              "primero");
-        fila("P inflexion", true, 7, "Quorvane: De gráfica de polinomio a concepto:Calculando los Puntos de Inflexión",
+        fila("P inflexion", true, 7, "Quorvane: De gráfica de polinomio a concepto: Calculando los Puntos de Inflexión",
              33, 19, 66, true);
         fila("P concavidad", true, 8, "Quorvane: De gráfica de polinomio a concepto: Calculando Concavidad", 25, 20, 67,
              true);
-        fila("P extremos", true, 9, "Quorvane: De gráfica de polinomio a concepto: Calculando  los Extermos absolutos",
+        fila("P extremos", true, 9, "Quorvane: De gráfica de polinomio a concepto: Calculando  los Extremos absolutos",
              30, 18, 68, true);
         fila("P rango", true, 10, "Quorvane: De gráfica de polinomio a concepto: Calculando el Rango", 27, 17, 69, true);
         fila("P' extension", false, 1,
              "Quorvane: De gráfica de derivada a concepto: Calculando la Extensión de la Función", 12, 9, 74, true);
         fila("P' criticos", false, 2,
-             "Quorvane: De gráfica de derivada a concepto del polinomio:Cálculo de Puntos Críticos", 16, 14, 75, false);
+             "Quorvane: De gráfica de derivada a concepto del polinomio: Cálculo de Puntos Críticos", 16, 14, 75, false);
         fila("P' monotonia", false, 3,
              "Quorvane: De la gráfica de derivada a concepto de polinomio: Calculando Monotonía", 19, 15, 76, false);
         fila("P' clasificacion", false, 4,

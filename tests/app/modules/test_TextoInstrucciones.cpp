@@ -107,7 +107,7 @@ TEST(TextoInstrucciones, RaicesRecuerdaElNumeroDado)
 TEST(TextoInstrucciones, ClasificacionSinPuntosCriticosOAntesDeCalcularlos)
 {
     EXPECT_EQ(TextoInstrucciones(20, "no tiene"),
-              "Como ya se resolvio, en el apartado de Puntos Críticos, la función P(x) no tiene puntos críticos, así es "
+              "Como ya se resolvió, en el apartado de Puntos Críticos, la función P(x) no tiene puntos críticos, así es "
               "que en este caso no tiene sentido alguno la clasificación. Si tiene dudas consulte el apoyo o el texto.");
     EXPECT_EQ(TextoInstrucciones(21, "no tiene"),
               "En el apartado de Puntos Críticos se concluyó que esta función P(x) no tiene puntos críticos; por ende  no "

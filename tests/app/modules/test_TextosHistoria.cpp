@@ -73,7 +73,7 @@ TEST_F(TextosHistoria, CubicaConTresRaices)
     EXPECT_EQ(s.texto, "en  (- I , 0),\n  P(x) es  cóncava hacia abajo;  \n"
                        "en  (0 , + I),\n  P(x) es  cóncava hacia arriba;  \n");
 
-    EXPECT_EQ(Seccion(fp, 11).texto, "El conjunto de todas las imagenes de P(x) es:\n(- I  ,  + I)");
+    EXPECT_EQ(Seccion(fp, 11).texto, "El conjunto de todas las imágenes de P(x) es:\n(- I  ,  + I)");
 
     s = Seccion(fp, 12);
     EXPECT_EQ(s.etiqueta, "Como se puede observar,");
@@ -103,7 +103,7 @@ TEST_F(TextosHistoria, SinRaicesRealesYConMinimo)
     EXPECT_EQ(Seccion(fp, 5).etiqueta, "La función tiene  un punto crítico ");
     EXPECT_EQ(Seccion(fp, 9).texto, " La función propuesta no tiene puntos de inflexión.");
     EXPECT_EQ(Seccion(fp, 10).texto, "P(x) es cóncava hacia arriba en todo el dominio.");
-    EXPECT_EQ(Seccion(fp, 11).texto, "El conjunto de todas las imagenes de P(x) es:\n[1  ,  + I)");
+    EXPECT_EQ(Seccion(fp, 11).texto, "El conjunto de todas las imágenes de P(x) es:\n[1  ,  + I)");
 
     s = Seccion(fp, 12);
     EXPECT_EQ(s.etiqueta, "La función no tiene máximo absoluto y el mínimo absoluto se localiza en: ");
@@ -151,7 +151,7 @@ TEST_F(TextosHistoria, Constante)
         EXPECT_EQ(l.figura, "");
         EXPECT_EQ(l.texto, "5");
     }
-    EXPECT_EQ(Seccion(fp, 11).texto, "El conjunto de todas las imagenes de P(x) es:\n[5  ,  5]");
+    EXPECT_EQ(Seccion(fp, 11).texto, "El conjunto de todas las imágenes de P(x) es:\n[5  ,  5]");
     EXPECT_EQ(Seccion(fp, 12).etiqueta, "Como se puede observar,");
     EXPECT_EQ(Seccion(fp, 12).texto,
               " la función propuesta es constante. Es decir, todos sus puntos son máximos o mínimos absolutos.");

@@ -50,7 +50,7 @@ int NumeroDe(const std::string &palabra)
 int MultiplicidadDe(const std::string &palabra)
 {
     static const std::pair<const char *, int> palabras[] = {
-        {"doble", 2}, {"triple", 3}, {"cuatruple", 4}, {"quintuple", 5}, {"sextuple", 6},
+        {"doble", 2}, {"triple", 3}, {"cuádruple", 4}, {"quíntuple", 5}, {"séxtuple", 6},
     };
     for (const auto &[texto, k] : palabras)
         if (palabra == texto)
@@ -59,7 +59,7 @@ int MultiplicidadDe(const std::string &palabra)
 }
 
 // Reads the numbers a line names, as a student reads them: "2 ó 4 raíces
-// reales", "Ningún punto crítico", "Una raíz cuatruple ó 0 raíces reales".
+// reales", "Ningún punto crítico", "Una raíz cuádruple ó 0 raíces reales".
 // An unknown word fails the read, so no part of a line goes unchecked.
 bool LeePromesa(const std::string &linea, Promesa &p)
 {
@@ -102,7 +102,7 @@ bool LeePromesa(const std::string &linea, Promesa &p)
             if (k > 0)
                 ++i;
             if (numeros.empty())
-                numeros.push_back(1); // "raíz sextuple"
+                numeros.push_back(1); // "raíz séxtuple"
             for (int n : numeros)
                 p.raices.push_back({n * (k > 0 ? k : 1), k, false});
             numeros.clear();
@@ -178,7 +178,7 @@ std::vector<Clase> ClasesOfrecidas()
 TEST(CualidadesPrometidas, LinesReadAsAStudentReadsThem)
 {
     Promesa p;
-    ASSERT_TRUE(LeePromesa("Una raíz cuatruple ó 0 raíces reales, un punto crítico", p));
+    ASSERT_TRUE(LeePromesa("Una raíz cuádruple ó 0 raíces reales, un punto crítico", p));
     ASSERT_EQ(p.raices.size(), 2u);
     EXPECT_EQ(p.raices[0].total, 4);
     EXPECT_EQ(p.raices[0].multiplicidad, 4);

@@ -91,7 +91,7 @@ private slots:
         QTest::newRow("odd root of a negative") << "-8r3=" << "-2" << QStringList{};
         QTest::newRow("even root of a negative")
             << "-8r2=" << "-8." << QStringList{Aviso(QStringLiteral("No existe la raíz"))};
-        QTest::newRow("zeroth root") << "8r0=" << "8." << QStringList{Aviso(QStringLiteral("No existe la raìz cero"))};
+        QTest::newRow("zeroth root") << "8r0=" << "8." << QStringList{Aviso(QStringLiteral("No existe la raíz cero"))};
         QTest::newRow("power") << "2^10=" << "1024" << QStringList{};
         QTest::newRow("division by zero")
             << "5/0=" << "5." << QStringList{Aviso(QStringLiteral("Imposible dividir entre cero"))};
@@ -178,7 +178,7 @@ private slots:
                  QStringLiteral("Esta calculadora opera en forma normal. Para una operación se imprime el número, "
                                 "enseguida el operador, después el otro número y finalmente el igual. Si por "
                                 "ejemplo, deseas calcular la raíz cuadrada de 6, se oprime el botón con 6, después "
-                                "el boton de raíz, enseguida el 2 y finalmente el igual. De igual forma cuando "
+                                "el botón de raíz, enseguida el 2 y finalmente el igual. De igual forma cuando "
                                 "desees elevar un número a alguna potencia."));
         QCOMPARE(ayuda->rtbObserva()->toPlainText(), QStringLiteral("Oprime cerrar, para cancelar esta información."));
         // The calculator stays at hand.

@@ -42,7 +42,7 @@ private slots:
         QCOMPARE(ListaCualidades(7, false).value(4),
                  QStringLiteral("5 puntos de inflexión, 5 puntos críticos, 7  raíces reales"));
         QCOMPARE(ListaCualidades(12, true).value(3),
-                 QStringLiteral("2 puntos de inflexión, 2 puntos críticos, raíz sextuple"));
+                 QStringLiteral("2 puntos de inflexión, 2 puntos críticos, raíz séxtuple"));
         QVERIFY(ListaCualidades(0, false).isEmpty());
         QVERIFY(ListaCualidades(13, true).isEmpty());
         for (int g = 1; g <= 12; ++g)

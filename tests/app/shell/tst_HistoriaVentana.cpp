@@ -159,7 +159,7 @@ private slots:
         QVERIFY(Texto(h->RtbHisto(0)).contains(QStringLiteral("3x")));
         QVERIFY(!Texto(h->RtbHisto(1)).isEmpty());
         QVERIFY(Texto(h->RtbHisto1(6)).startsWith(QStringLiteral("x1= -1 un máximo y se localiza en\n P(-1) = 2;\n")));
-        QCOMPARE(Texto(h->RtbHisto1(9)), QStringLiteral("El conjunto de todas las imagenes de P(x) es:\n(- ∞  ,  + ∞)"));
+        QCOMPARE(Texto(h->RtbHisto1(9)), QStringLiteral("El conjunto de todas las imágenes de P(x) es:\n(- ∞  ,  + ∞)"));
         QCOMPARE(Texto(h->RtbHisto1(10)), QStringLiteral(" la función propuesta no tiene cotas. Es decir no tiene "
                                                         "máximo absoluto ni mínimo absoluto."));
         QVERIFY(s.Grafica()->picejGraf().isVisible());
@@ -186,7 +186,7 @@ private slots:
                                       << "La función tiene sólo raíces complejas";
         QTest::newRow("x²+1 signo") << "x^2+1" << 1 << "P(x) es positiva en todo el dominio" << 1 << "";
         QTest::newRow("2x+1 críticos") << "2x+1" << 4 << " La función propuesta no tiene puntos críticos." << 5 << "";
-        QTest::newRow("5 rango") << "5" << 9 << "El conjunto de todas las imagenes de P(x) es:\n[5  ,  5]" << 11
+        QTest::newRow("5 rango") << "5" << 9 << "El conjunto de todas las imágenes de P(x) es:\n[5  ,  5]" << 11
                                  << "El rango del polinomio P(x) es: ";
         QTest::newRow("5 extremos") << "5" << 10
                                     << " la función propuesta es constante. Es decir, todos sus puntos son máximos o "

@@ -63,9 +63,9 @@ private slots:
             QCOMPARE(logo.LblLogo(2)->pos(), Twips(2640, 2640, 0, 0).topLeft());
             QCOMPARE(logo.LblLogo(11)->pos(), Twips(360, 5160, 0, 0).topLeft());
             QVERIFY(!logo.fraLogo2()->isVisible());
-            QVERIFY(!logo.LblLogo(7)->isVisible()); // collaborators wait for "Creditos"
+            QVERIFY(!logo.LblLogo(7)->isVisible()); // collaborators wait for "Créditos"
             QVERIFY(logo.cmdCreditos()->isVisible());
-            QCOMPARE(logo.cmdCreditos()->Caption(), QStringLiteral("Creditos"));
+            QCOMPARE(logo.cmdCreditos()->Caption(), QStringLiteral("Créditos"));
             QCOMPARE(logo.cmdCancelar()->Caption(), QStringLiteral("Cancelar"));
             QVERIFY(!logo.vistaCreditos());
         });
