@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(s.responde(*w, "2x^5-15x^4+10x^3+130x^2-240x"), QStringList{E::Error(121, "2")});
         QCOMPARE(s.responde(*w, "2x^3+3x^2-12x"), QStringList{E::Exito(43)});
         QCOMPARE(w->LblConRai(0)->text(), QStringLiteral("Polinomio p(x) con la monotonía indicada"));
-        // No question text while "Si" and "No" are offered.
+        // No question text while "Sí" and "No" are offered.
         QVERIFY(w->LblConRai(1)->isHidden());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->CmdSi()));
         QCOMPARE(NumApoyo, 39);

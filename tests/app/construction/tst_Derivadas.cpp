@@ -84,8 +84,10 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->CmdSi()));
         QCOMPARE(NumApoyo, 33);
         s.mensajes.clear();
+        QCOMPARE(w->CmdSi()->Caption(), QStringLiteral("Sí"));
         SesionPrueba::Pulsa(w->CmdSi());
         QCOMPARE(s.mensajes, QStringList{E::Exito(41)});
+        QCOMPARE(w->LblConRai(1)->text(), QStringLiteral("Escribe ahora otro distinto y con la misma derivada:"));
         QCOMPARE(s.responde(*w, "x^2-3x"), QStringList{E::Error(79)});
         QCOMPARE(s.responde(*w, "x^2-3x+7"), QStringList{E::Exito(55)});
 
