@@ -264,8 +264,8 @@ def deslices(pieza, es_codigo):
                 abierta = i
             elif c == cierra:
                 if abierta is None and re.search(LETRA, texto[inicio:i]):
-                    palabra = max(texto.rfind(" ", 0, i - 1), texto.rfind("\n", 0, i - 1)) + 1
-                    yield linea_en(pieza, i), texto[palabra:i + 1]
+                    ultima = max(texto.rfind(" ", 0, i - 1), texto.rfind("\n", 0, i - 1)) + 1
+                    yield linea_en(pieza, i), texto[ultima:i + 1]
                 abierta, inicio = None, i + 1
             elif c == "\n" or (c in ".:" and re.match(r"$|\n| [¿¡A-ZÁÉÍÓÚÑ]", texto[i + 1:i + 3])):
                 if abierta is not None:

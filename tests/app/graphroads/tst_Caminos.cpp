@@ -102,6 +102,9 @@ private slots:
         QCOMPARE(NumApoyo, std::int16_t(79));
         QVERIFY(ZoomActivo(s));
         QCOMPARE(w->LblGrafiCon()->text(), Instruccion(66));
+        // The text says where the graph is, and it is there.
+        QVERIFY(w->LblGrafiCon()->text().startsWith(QStringLiteral("En el plano cartesiano de la derecha ")));
+        QVERIFY(s.Grafica()->geometry().left() >= w->geometry().right());
         QVERIFY(w->fraPoli()->isHidden());
         QVERIFY(Pixeles(s, 1) > 50);
         QVERIFY(s.Grafica()->RecorreGraf());
