@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(w->LblGrafiCon()->text(), Instruccion(66));
         // The text says where the graph is, and it is there.
         QVERIFY(w->LblGrafiCon()->text().startsWith(QStringLiteral("En el plano cartesiano de la derecha ")));
-        QVERIFY(s.Grafica()->geometry().left() >= w->geometry().right());
+        QVERIFY(s.Grafica()->mapToGlobal(QPoint(0, 0)).x() >= w->mapToGlobal(QPoint(w->width(), 0)).x());
         QVERIFY(w->fraPoli()->isHidden());
         QVERIFY(Pixeles(s, 1) > 50);
         QVERIFY(s.Grafica()->RecorreGraf());
