@@ -9,9 +9,6 @@ namespace calculos {
 
 namespace {
 
-// The root finder places a required abscissa within this much.
-constexpr double CERCA = 1E-04;
-
 std::vector<double> RaicesImpares(const CollFuncPolin &f, std::int16_t t)
 {
     std::vector<double> impares;
@@ -21,23 +18,32 @@ std::vector<double> RaicesImpares(const CollFuncPolin &f, std::int16_t t)
     return impares;
 }
 
+bool EsPedida(double r, const std::vector<double> &abscisas)
+{
+    return std::any_of(abscisas.begin(), abscisas.end(), [r](double a) { return std::fabs(r - a) < CERCA_RAIZ; });
+}
+
 } // namespace
 
 std::optional<int> BandaConCambioDeSigno(const CollFuncPolin &f, std::int16_t t, const std::vector<double> &abscisas)
 {
     for (double r : RaicesImpares(f, t)) {
-        const bool pedida = std::any_of(abscisas.begin(), abscisas.end(),
-                                        [r](double a) { return std::fabs(r - a) < CERCA; });
-        if (!pedida)
+        if (!EsPedida(r, abscisas))
             return static_cast<int>(std::count_if(abscisas.begin(), abscisas.end(), [r](double a) { return a < r; }));
     }
     return std::nullopt;
 }
 
+bool TieneOtraRaiz(const CollFuncPolin &f, std::int16_t t, const std::vector<double> &abscisas)
+{
+    const std::vector<double> raices = RaicesDeTipo(f, t);
+    return std::any_of(raices.begin(), raices.end(), [&abscisas](double r) { return !EsPedida(r, abscisas); });
+}
+
 bool CambiaSignoEn(const CollFuncPolin &f, std::int16_t t, double x)
 {
     const std::vector<double> impares = RaicesImpares(f, t);
-    return std::any_of(impares.begin(), impares.end(), [x](double r) { return std::fabs(r - x) < CERCA; });
+    return std::any_of(impares.begin(), impares.end(), [x](double r) { return std::fabs(r - x) < CERCA_RAIZ; });
 }
 
 } // namespace calculos

@@ -4,6 +4,7 @@
 #include "Ventanas.h"
 #include "dibujo.h"
 
+#include "CambiosDeSigno.h"
 #include "ModCalculos.h"
 #include "generapoli.h"
 
@@ -13,8 +14,6 @@
 #include "QBColor.h"
 
 #include <QComboBox>
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -44,27 +43,6 @@ DatosConstruccion Datos()
     d.colorP = rt::QBColor(3);
     d.colorQ = rt::QBColor(1);
     return d;
-}
-
-// Q deflated by every required root as often as it divides: a remainder is
-// nil when it is tiny beside Q's own coefficients, so that an answer is
-// judged like its multiples, and a constant is never divided.
-PoliPtr SinRaicesPedidas(const PoliPtr &a, const std::vector<double> &raices, int k)
-{
-    PoliPtr q = a;
-    for (int j = 1; j <= k; ++j) {
-        while (q->Grado() >= 1) {
-            double escala = 0;
-            for (const auto &t : *q)
-                escala = std::max(escala, std::fabs(t->coef()));
-            double resto = raices[static_cast<std::size_t>(j)];
-            PoliPtr cociente = q->DivideconResiduo(resto);
-            if (!(std::fabs(resto) < 0.001 * escala))
-                break;
-            q = cociente;
-        }
-    }
-    return q;
 }
 
 } // namespace
@@ -99,10 +77,13 @@ std::optional<Rechazo> frmConPosi::prueba(const PoliPtr &a)
     if (a->Grado() < k)
         return Rechazo{82, ""};
     for (int j = 1; j <= k; ++j)
-        if (std::fabs(a->Eval(R[static_cast<std::size_t>(j)])) > 1e-6)
+        if (!EsCeroEn(*a, R[static_cast<std::size_t>(j)], 1e-6))
             return Rechazo{83, Texto(R[static_cast<std::size_t>(j)])};
     R[static_cast<std::size_t>(k + 1)] = R[static_cast<std::size_t>(k)] + 1;
-    if (CreaFuncPolin(SinRaicesPedidas(a, R, k))->Cuenta(0) > 0)
+    // The answer's own roots, from its record: dividing out a required
+    // root with a rounded remainder can take away roots that are not there.
+    const std::vector<double> pedidas(R.begin() + 1, R.begin() + 1 + k);
+    if (calculos::TieneOtraRaiz(*CreaFuncPolin(a), 0, pedidas))
         return Rechazo{126, ""};
     // One point inside each band: half a unit left of each root, and
     // half a unit right of the last.

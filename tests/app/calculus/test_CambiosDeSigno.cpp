@@ -67,3 +67,46 @@ TEST(CambiaSignoEn, OnlyAtRootsOfOddMultiplicity)
     EXPECT_TRUE(calculos::CambiaSignoEn(*horizontal, 1, 1));
     EXPECT_TRUE(calculos::CambiaSignoEn(*horizontal, 2, 0));
 }
+
+TEST(TieneOtraRaiz, RootsOfTheRecordBeyondTheRequiredOnes)
+{
+    // High multiplicities and factors without real roots: dividing a
+    // required root out with a rounded remainder would take these away.
+    const auto producto = [](double c, std::initializer_list<std::pair<double, int>> factores,
+                             std::initializer_list<double> extra = {}) {
+        auto p = Collpolinomio::Nuevo();
+        p->Agrega(c, 0);
+        for (auto [r, m] : factores)
+            for (int k = 0; k < m; ++k) {
+                auto f = Collpolinomio::Nuevo();
+                f->Agrega(1, 1);
+                f->Agrega(-r, 0);
+                p = p->Producto(*f);
+            }
+        if (extra.size() > 0) {
+            auto q = Collpolinomio::Nuevo();
+            std::int16_t e = 0;
+            for (double k : extra)
+                q->Agrega(k, e++);
+            p = p->Producto(*q);
+        }
+        return CreaFuncPolin(p);
+    };
+    struct Caso {
+        FuncPolinPtr f;
+        std::vector<double> pedidas;
+        bool otra;
+    } casos[] = {
+        {producto(-1.0 / 3, {{3, 1}, {4, 7}}), {3, 4}, false},
+        {producto(1.0 / 3, {{-1, 1}, {2, 1}, {3, 1}, {4, 8}}), {-1, 2, 3, 4}, false},
+        {producto(1.0 / 3, {{-4, 1}, {-2, 2}, {2, 1}, {3, 6}}), {-4, -2, 2, 3}, false},
+        {producto(2.0 / 7, {{-1, 1}, {2, 1}, {3, 1}, {4, 4}}, {37, -12, 1}), {-1, 2, 3, 4}, false},
+        {producto(1, {{-2, 1}, {1, 2}}, {1, 0, 1}), {-2, 1}, false},
+        // Really other roots: far, double, or a hair beside a required one.
+        {producto(-1.0 / 3, {{3, 1}, {4, 7}, {7, 1}}), {3, 4}, true},
+        {producto(1, {{-2, 1}, {1, 2}, {7, 2}}), {-2, 1}, true},
+        {producto(1, {{3, 1}, {4, 1}, {4.001, 1}}), {3, 4}, true},
+    };
+    for (std::size_t i = 0; i < std::size(casos); ++i)
+        EXPECT_EQ(calculos::TieneOtraRaiz(*casos[i].f, 0, casos[i].pedidas), casos[i].otra) << "caso " << i;
+}
