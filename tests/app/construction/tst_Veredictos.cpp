@@ -14,6 +14,8 @@
 
 #include "Collpolinomio.h"
 
+#include <map>
+#include <random>
 #include <vector>
 
 namespace {
@@ -113,6 +115,53 @@ template <class T> void Juzga(int concepto, const std::vector<float> &sorteos, c
     }
 }
 
+// Random classroom answers: whole roots drawn from a small range, so that
+// they crowd, with multiplicities up to 4 and leading coefficients whose
+// expansion reaches the billions.
+struct Azar {
+    std::mt19937 gen{20261211};
+    int entero(int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); }
+    std::vector<int> valores(int n, int tope, bool distintos)
+    {
+        std::vector<int> v;
+        while (static_cast<int>(v.size()) < n) {
+            const int x = entero(1 - tope, tope - 1);
+            if (!distintos || std::find(v.begin(), v.end(), x) == v.end())
+                v.push_back(x);
+        }
+        return v;
+    }
+    QString principal()
+    {
+        static const char *const principales[] = {"1/3", "2/7", "0.1", "1000/7", "3000/7", "250000/3", "7/9"};
+        return QString::fromLatin1(principales[entero(0, 6)]);
+    }
+};
+
+// c (x - r)^m ... as the student types it.
+QString Producto(const QString &principal, const std::map<double, int> &factores, const QString &extra = {})
+{
+    QString t = principal;
+    for (auto [r, m] : factores)
+        if (m > 0)
+            t += QStringLiteral("(x%1%2)^%3").arg(r > 0 ? "-" : "+").arg(std::abs(r)).arg(m);
+    return t + extra;
+}
+
+std::string Numero(double r)
+{
+    return QString::number(r).toStdString();
+}
+
+// The distinct values with how often each was drawn.
+std::map<double, int> Cuenta(const std::vector<int> &valores)
+{
+    std::map<double, int> m;
+    for (int v : valores)
+        ++m[v];
+    return m;
+}
+
 } // namespace
 
 class tst_Veredictos : public QObject {
@@ -182,6 +231,91 @@ private slots:
         Juzga<frmConConcavidad>(10, std::vector<float>{0.1f} + Valores({-2, 1}, 10) + std::vector<float>{0.1f},
                                 {Bien("-x^4-2x^3+12.0000045x^2", 43),
                                  Mal("-x^4-2x^3+12.0000055x^2", 117, "-2")});
+    }
+
+    // Right answers are always accepted; moving one required root by half
+    // a unit (or lowering the multiplicity that makes P' or P'' vanish)
+    // is refused at that root.
+    void propiedadAzar()
+    {
+        Azar azar;
+        for (int prueba = 0; prueba < 25; ++prueba) {
+            // Roots: any multiplicity, a crowded extra root half a unit off.
+            const std::vector<int> raices = azar.valores(azar.entero(1, 6), 10, false);
+            std::map<double, int> bien = Cuenta(raices);
+            for (auto &[r, m] : bien)
+                m = azar.entero(1, 3);
+            int grado = 0;
+            for (auto [r, m] : bien)
+                grado += m;
+            if (grado < static_cast<int>(raices.size()))
+                bien.begin()->second += static_cast<int>(raices.size()) - grado;
+            auto movida = bien;
+            const double r = std::next(bien.begin(), azar.entero(0, static_cast<int>(bien.size()) - 1))->first;
+            movida[r + 0.5] += movida[r];
+            movida.erase(r);
+            const QString c = azar.principal();
+            std::vector<float> sorteos{Cuantos(static_cast<int>(raices.size()), 6)};
+            sorteos = sorteos + Valores(raices, 10);
+            Juzga<frmConRaices>(0, sorteos, {Bien(Producto(c, bien), 40)});
+            if (movida.count(r) == 0)
+                Juzga<frmConRaices>(0, sorteos, {Mal(Producto(c, movida), 78, Numero(r))});
+        }
+        for (int prueba = 0; prueba < 25; ++prueba) {
+            // Critical points: each a root of P of multiplicity 2 to 4; one
+            // left simple is no critical point.
+            const std::vector<int> criticos = azar.valores(3, 9, false);
+            std::map<double, int> bien = Cuenta(criticos);
+            for (auto &[r, m] : bien)
+                m = azar.entero(2, 4);
+            const QString c = azar.principal();
+            const QString extra = azar.entero(0, 1) ? QStringLiteral("(x^2+1)") : QStringLiteral("(x-9)");
+            Juzga<frmConPtoCritico>(5, Valores(criticos, 9), {Bien(Producto(c, bien, extra), 47)});
+            auto simple = bien;
+            const double r = std::next(bien.begin(), azar.entero(0, static_cast<int>(bien.size()) - 1))->first;
+            simple[r] = 1;
+            if (bien.size() > 1 || extra.size() > 5)
+                Juzga<frmConPtoCritico>(5, Valores(criticos, 9), {Mal(Producto(c, simple, extra), 95, Numero(r))});
+        }
+        for (int prueba = 0; prueba < 25; ++prueba) {
+            // Inflections: roots of P of odd multiplicity 3 or 5; a double one
+            // leaves P'' away from zero there.
+            const int n = azar.entero(2, 3);
+            const std::vector<int> inflexiones = azar.valores(n, 9, true);
+            std::map<double, int> bien = Cuenta(inflexiones);
+            for (auto &[r, m] : bien)
+                m = 2 * azar.entero(1, 2) + 1;
+            const QString c = azar.principal();
+            const std::vector<float> sorteos = std::vector<float>{n == 2 ? 0.1f : 0.6f} + Valores(inflexiones, 9);
+            Juzga<frmConPuntosInfle>(9, sorteos, {Bien(Producto(c, bien), 49)});
+            auto doble = bien;
+            const double r = std::next(bien.begin(), azar.entero(0, n - 1))->first;
+            doble[r] = 2;
+            Juzga<frmConPuntosInfle>(9, sorteos, {Mal(Producto(c, doble), 100, Numero(r))});
+        }
+        for (int prueba = 0; prueba < 25; ++prueba) {
+            // Signs: each root with a multiplicity of the same parity, maybe
+            // a factor without real roots, the leading sign to match.
+            const std::vector<int> raices = azar.valores(azar.entero(1, 6), 5, false);
+            std::map<double, int> bien = Cuenta(raices);
+            for (auto &[r, m] : bien)
+                m += 2 * azar.entero(0, 1);
+            const QString extra = azar.entero(0, 1) ? QStringLiteral("(x^2-2x+5)") : QString();
+            int grado = extra.isEmpty() ? 0 : 2;
+            for (auto [r, m] : bien)
+                grado += m;
+            const bool negativo = azar.entero(0, 1) == 1;
+            const bool principalNegativo = negativo != (grado % 2 == 1);
+            const QString c = (principalNegativo ? QStringLiteral("-") : QString()) + azar.principal();
+            const std::vector<float> sorteos = std::vector<float>{Cuantos(static_cast<int>(raices.size()), 8)} +
+                                               Valores(raices, 5) + std::vector<float>{negativo ? 0.1f : 0.0f};
+            Juzga<frmConPosi>(1, sorteos, {Bien(Producto(c, bien, extra), 43)});
+            auto movida = bien;
+            const double r = std::next(bien.begin(), azar.entero(0, static_cast<int>(bien.size()) - 1))->first;
+            movida[r + 0.5] = movida[r];
+            movida.erase(r);
+            Juzga<frmConPosi>(1, sorteos, {Mal(Producto(c, movida, extra), 83, Numero(r))});
+        }
     }
 
     // Classes from the multiplicity of each root of P': -7 a double root
