@@ -1,6 +1,7 @@
 #include "CambiosDeSigno.h"
 
 #include "CalculosRaices.h"
+#include "ModCalculos.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,6 +39,14 @@ bool TieneOtraRaiz(const CollFuncPolin &f, std::int16_t t, const std::vector<dou
 {
     const std::vector<double> raices = RaicesDeTipo(f, t);
     return std::any_of(raices.begin(), raices.end(), [&abscisas](double r) { return !EsPedida(r, abscisas); });
+}
+
+int MultiplicidadEn(const Collpolinomio &p, double x, double tol)
+{
+    int k = 0;
+    for (PoliPtr d = p.Copia(); d->Grado() >= 1 && EsCeroEn(*d, x, tol); d = d->Prima())
+        ++k;
+    return k;
 }
 
 bool CambiaSignoEn(const CollFuncPolin &f, std::int16_t t, double x)

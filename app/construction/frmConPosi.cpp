@@ -45,6 +45,23 @@ DatosConstruccion Datos()
     return d;
 }
 
+// A real root of a besides the required ones. The record judges; where it
+// sees one, it may have merged a cluster of high multiplicities next to a
+// required root, so a dividing out each required root as many times as
+// its derivatives vanish there, exactly, must still leave a real root.
+bool OtraRaizReal(const PoliPtr &a, const std::vector<double> &pedidas)
+{
+    if (!calculos::TieneOtraRaiz(*CreaFuncPolin(a), 0, pedidas))
+        return false;
+    PoliPtr q = a;
+    for (double r : pedidas)
+        for (int k = calculos::MultiplicidadEn(*a, r, 1e-6); k > 0; --k) {
+            double resto = r;
+            q = q->DivideconResiduo(resto);
+        }
+    return CreaFuncPolin(q)->Cuenta(0) > 0;
+}
+
 } // namespace
 
 frmConPosi::frmConPosi()
@@ -80,10 +97,9 @@ std::optional<Rechazo> frmConPosi::prueba(const PoliPtr &a)
         if (!EsCeroEn(*a, R[static_cast<std::size_t>(j)], 1e-6))
             return Rechazo{83, Texto(R[static_cast<std::size_t>(j)])};
     R[static_cast<std::size_t>(k + 1)] = R[static_cast<std::size_t>(k)] + 1;
-    // The answer's own roots, from its record: dividing out a required
-    // root with a rounded remainder can take away roots that are not there.
-    const std::vector<double> pedidas(R.begin() + 1, R.begin() + 1 + k);
-    if (calculos::TieneOtraRaiz(*CreaFuncPolin(a), 0, pedidas))
+    // Not by dividing out each required root while the rounded remainder
+    // looks small: that takes away roots that are not there.
+    if (OtraRaizReal(a, std::vector<double>(R.begin() + 1, R.begin() + 1 + k)))
         return Rechazo{126, ""};
     // One point inside each band: half a unit left of each root, and
     // half a unit right of the last.

@@ -110,3 +110,26 @@ TEST(TieneOtraRaiz, RootsOfTheRecordBeyondTheRequiredOnes)
     for (std::size_t i = 0; i < std::size(casos); ++i)
         EXPECT_EQ(calculos::TieneOtraRaiz(*casos[i].f, 0, casos[i].pedidas), casos[i].otra) << "caso " << i;
 }
+
+TEST(MultiplicidadEn, DerivativesThatVanishUpToTheirRounding)
+{
+    // 1/3 (x - 3)^7 (x - 4)^8: terms of 1e9 at 4, every derivative below
+    // the eighth zero but for rounding.
+    auto p = Collpolinomio::Nuevo();
+    p->Agrega(1.0 / 3, 0);
+    for (auto [r, m] : {std::pair{3.0, 7}, std::pair{4.0, 8}})
+        for (int k = 0; k < m; ++k) {
+            auto f = Collpolinomio::Nuevo();
+            f->Agrega(1, 1);
+            f->Agrega(-r, 0);
+            p = p->Producto(*f);
+        }
+    EXPECT_EQ(calculos::MultiplicidadEn(*p, 3, 1e-6), 7);
+    EXPECT_EQ(calculos::MultiplicidadEn(*p, 4, 1e-6), 8);
+    EXPECT_EQ(calculos::MultiplicidadEn(*p, 6, 1e-6), 0);
+    // x^2 - 1e-7 is zero at 0 by the bound, its derivative 2x too; 2 is not.
+    auto q = Collpolinomio::Nuevo();
+    q->Agrega(1, 2);
+    q->Agrega(-1e-7, 0);
+    EXPECT_EQ(calculos::MultiplicidadEn(*q, 0, 1e-6), 2);
+}

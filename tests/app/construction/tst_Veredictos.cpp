@@ -14,6 +14,7 @@
 
 #include "Collpolinomio.h"
 
+#include <algorithm>
 #include <map>
 #include <random>
 #include <vector>
@@ -185,6 +186,11 @@ private slots:
                           {Bien("1/3(x+1)(x-2)(x-3)(x-4)^8", 43),
                            Bien("2/7(x+1)(x-2)(x-3)(x-4)^4(x^2-12x+37)", 43),
                            Mal("2/7(x+1)(x-2)(x-3)(x-4)^4(x^2-12x+35)", 126)});
+        // Neighbouring roots of multiplicity 6 to 8, which the record alone
+        // may take for one cluster between them.
+        Juzga<frmConPosi>(1, requisito({-4, -4, -3, -3}, negativo),
+                          {Bien("-1/3(x+3)^6(x+4)^8", 43), Mal("-1/3(x+3)^6(x+4)^8(x-1)^2", 126)});
+        Juzga<frmConPosi>(1, requisito({3, 4, 4}, positivo), {Bien("-1/3(x-3)^7(x-4)^8", 43)});
         Juzga<frmConPosi>(1, requisito({-4, -2, -2, 2, 3, 3}, positivo),
                           {Bien("1/3(x+4)(x+2)^2(x-2)(x-3)^6", 43)});
         Juzga<frmConPosi>(1, requisito({-3, 0, 0, 2, 3, 3}, negativo),
