@@ -101,12 +101,34 @@ std::int16_t ClasePorPrimera(const CollFuncPolin &fp, double x)
     // at x within a hair of it).
     std::vector<RaizAgrupada> grupos;
     for (const RaizAgrupada &g : Agrupa(RaicesDeTipo(fp, 1)))
-        if (std::fabs(g.valor - x) >= 1E-04)
+        if (std::fabs(g.valor - x) >= CERCA_RAIZ)
             grupos.push_back(g);
     const auto sitio = std::find_if(grupos.begin(), grupos.end(), [x](const RaizAgrupada &g) { return g.valor > x; });
     const auto i = static_cast<std::size_t>(sitio - grupos.begin());
     grupos.insert(sitio, {x, 1});
     return PruebaPrimera(Poli(fp.Polder1()), grupos, i);
+}
+
+std::optional<std::int16_t> ClasePorMultiplicidad(const CollFuncPolin &fp, double x)
+{
+    const std::vector<RaizAgrupada> grupos = Agrupa(RaicesDeTipo(fp, 1));
+    std::size_t i = grupos.size();
+    for (std::size_t j = 0; j < grupos.size(); ++j)
+        if (std::fabs(grupos[j].valor - x) < CERCA_RAIZ &&
+            (i == grupos.size() || std::fabs(grupos[j].valor - x) < std::fabs(grupos[i].valor - x)))
+            i = j;
+    if (i == grupos.size())
+        return std::nullopt;
+    if (grupos[i].multiplicidad % 2 == 0)
+        return CLASE_NINGUNO;
+    // P' has its leading sign right of its last root and flips at each
+    // root of odd multiplicity on the way back to x.
+    int impares = 0;
+    for (std::size_t j = i + 1; j < grupos.size(); ++j)
+        impares += grupos[j].multiplicidad % 2;
+    const std::int16_t derecha = static_cast<std::int16_t>(Signo(CoeficientePrincipal(Poli(fp.Polder1()))) *
+                                                           (impares % 2 == 0 ? 1 : -1));
+    return derecha > 0 ? CLASE_MINIMO : CLASE_MAXIMO;
 }
 
 PuntosCriticos ClasificaPuntosCriticos(const PoliPtr &p)

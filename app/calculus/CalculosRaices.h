@@ -12,6 +12,9 @@ namespace calculos {
 // Pad beyond the first and the last root where the outer intervals are tested.
 inline constexpr double HOLGURA_RAICES = 3.271047;
 
+// The root finder places a required abscissa within this much of it.
+inline constexpr double CERCA_RAIZ = 1E-04;
+
 struct RaizAgrupada {
     double valor = 0.0;
     int multiplicidad = 0;

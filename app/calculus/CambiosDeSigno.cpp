@@ -1,6 +1,7 @@
 #include "CambiosDeSigno.h"
 
 #include "CalculosRaices.h"
+#include "ModCalculos.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,9 +9,6 @@
 namespace calculos {
 
 namespace {
-
-// The root finder places a required abscissa within this much.
-constexpr double CERCA = 1E-04;
 
 std::vector<double> RaicesImpares(const CollFuncPolin &f, std::int16_t t)
 {
@@ -21,23 +19,40 @@ std::vector<double> RaicesImpares(const CollFuncPolin &f, std::int16_t t)
     return impares;
 }
 
+bool EsPedida(double r, const std::vector<double> &abscisas)
+{
+    return std::any_of(abscisas.begin(), abscisas.end(), [r](double a) { return std::fabs(r - a) < CERCA_RAIZ; });
+}
+
 } // namespace
 
 std::optional<int> BandaConCambioDeSigno(const CollFuncPolin &f, std::int16_t t, const std::vector<double> &abscisas)
 {
     for (double r : RaicesImpares(f, t)) {
-        const bool pedida = std::any_of(abscisas.begin(), abscisas.end(),
-                                        [r](double a) { return std::fabs(r - a) < CERCA; });
-        if (!pedida)
+        if (!EsPedida(r, abscisas))
             return static_cast<int>(std::count_if(abscisas.begin(), abscisas.end(), [r](double a) { return a < r; }));
     }
     return std::nullopt;
 }
 
+bool TieneOtraRaiz(const CollFuncPolin &f, std::int16_t t, const std::vector<double> &abscisas)
+{
+    const std::vector<double> raices = RaicesDeTipo(f, t);
+    return std::any_of(raices.begin(), raices.end(), [&abscisas](double r) { return !EsPedida(r, abscisas); });
+}
+
+int MultiplicidadEn(const Collpolinomio &p, double x, double tol)
+{
+    int k = 0;
+    for (PoliPtr d = p.Copia(); d->Grado() >= 1 && EsCeroEn(*d, x, tol); d = d->Prima())
+        ++k;
+    return k;
+}
+
 bool CambiaSignoEn(const CollFuncPolin &f, std::int16_t t, double x)
 {
     const std::vector<double> impares = RaicesImpares(f, t);
-    return std::any_of(impares.begin(), impares.end(), [x](double r) { return std::fabs(r - x) < CERCA; });
+    return std::any_of(impares.begin(), impares.end(), [x](double r) { return std::fabs(r - x) < CERCA_RAIZ; });
 }
 
 } // namespace calculos

@@ -5,6 +5,7 @@
 #include "dibujo.h"
 
 #include "CambiosDeSigno.h"
+#include "ModCalculos.h"
 #include "generapoli.h"
 
 #include "Azar.h"
@@ -13,7 +14,6 @@
 #include "QBColor.h"
 
 #include <QComboBox>
-#include <cmath>
 
 VentanaBandas::VentanaBandas(const DatosConstruccion &datos, const DatosBandas &bandas)
     : VentanaConstruccion(datos)
@@ -61,7 +61,7 @@ std::optional<Rechazo> VentanaBandas::prueba(const PoliPtr &a)
     if (a->Grado() < k + m_datosBandas.orden)
         return Rechazo{m_datosBandas.errorGrado, ""};
     for (int j = 1; j <= k; ++j)
-        if (std::fabs(d.Eval(R[static_cast<std::size_t>(j)])) > m_datosBandas.tolerancia)
+        if (!EsCeroEn(d, R[static_cast<std::size_t>(j)], m_datosBandas.tolerancia))
             return Rechazo{m_datosBandas.errorCero, Texto(R[static_cast<std::size_t>(j)])};
     // One point inside each band: half a unit left of each abscissa, and
     // half a unit right of the last.

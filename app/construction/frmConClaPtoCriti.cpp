@@ -13,7 +13,6 @@
 #include "QBColor.h"
 
 #include <QComboBox>
-#include <cmath>
 
 namespace {
 
@@ -107,14 +106,16 @@ std::vector<std::int16_t> frmConClaPtoCriti::ClasificaCriticos(const CollFuncPol
     std::vector<std::int16_t> clases(static_cast<std::size_t>(m_numCriticos) + 1, 0);
     for (int i = 1; i <= m_numCriticos; ++i) {
         const double a = m_abscisaCritica[static_cast<std::size_t>(i)];
-        const double v = f.Polder2()->Eval(a);
-        if (v > TOLERANCIA_SEGUNDA)
-            clases[static_cast<std::size_t>(i)] = CLASE_MINIMO;
-        else if (v < -TOLERANCIA_SEGUNDA)
-            clases[static_cast<std::size_t>(i)] = CLASE_MAXIMO;
+        std::int16_t &clase = clases[static_cast<std::size_t>(i)];
+        // The record knows the multiplicity of a root of P' at a, where a
+        // computed P''(a) may be all rounding; without such a root, P'' and
+        // then P' on both sides decide.
+        if (const std::optional<std::int16_t> c = ClasePorMultiplicidad(f, a))
+            clase = *c;
+        else if (!EsCeroEn(*f.Polder2(), a, TOLERANCIA_SEGUNDA))
+            clase = f.Polder2()->Eval(a) > 0 ? CLASE_MINIMO : CLASE_MAXIMO;
         else
-            // A flat point: P''s sign says nothing, P' on both sides does.
-            clases[static_cast<std::size_t>(i)] = ClasePorPrimera(f, a);
+            clase = ClasePorPrimera(f, a);
     }
     return clases;
 }
@@ -126,7 +127,7 @@ std::optional<Rechazo> frmConClaPtoCriti::prueba(const PoliPtr &p)
     const FuncPolinPtr f = CreaFuncPolin(p);
     for (int i = 1; i <= m_numCriticos; ++i) {
         const double a = m_abscisaCritica[static_cast<std::size_t>(i)];
-        if (std::fabs(f->Polder1()->Eval(a)) > 0.000001)
+        if (!EsCeroEn(*f->Polder1(), a, 0.000001))
             return Rechazo{97, Texto(a)};
     }
     const std::vector<std::int16_t> clases = ClasificaCriticos(*f);

@@ -13,7 +13,6 @@
 #include "QBColor.h"
 
 #include <QComboBox>
-#include <cmath>
 
 namespace {
 
@@ -87,7 +86,7 @@ std::optional<Rechazo> frmConExtension::prueba(const PoliPtr &a)
         return Rechazo{81, ""};
     for (int i = 1; i <= m_numRaicesPedidas; ++i) {
         const double r = m_raizPedida[static_cast<std::size_t>(i)];
-        if (std::fabs(a->Eval(r)) > 1e-6)
+        if (!EsCeroEn(*a, r, 1e-6))
             return Rechazo{78, Texto(r)};
     }
     const Limites l = ExtensionPolinomio(*a);

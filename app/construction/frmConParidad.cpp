@@ -121,7 +121,7 @@ std::optional<Rechazo> frmConParidad::prueba(const PoliPtr &p)
         return Rechazo{89, ""};
     for (int i = 1; i <= m_numRaicesPedidas; ++i) {
         const int r = m_raizPedida[static_cast<std::size_t>(i)];
-        if (std::fabs(p->Eval(r)) > 1e-6)
+        if (!EsCeroEn(*p, r, 1e-6))
             return Rechazo{78, std::to_string(r)};
     }
     if (m_tipoParidad == 1 && std::fabs(p->Eval(0) - m_cortePedido) > 1e-5)

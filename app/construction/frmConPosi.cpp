@@ -4,6 +4,7 @@
 #include "Ventanas.h"
 #include "dibujo.h"
 
+#include "CambiosDeSigno.h"
 #include "ModCalculos.h"
 #include "generapoli.h"
 
@@ -13,8 +14,6 @@
 #include "QBColor.h"
 
 #include <QComboBox>
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -46,25 +45,21 @@ DatosConstruccion Datos()
     return d;
 }
 
-// Q deflated by every required root as often as it divides: a remainder is
-// nil when it is tiny beside Q's own coefficients, so that an answer is
-// judged like its multiples, and a constant is never divided.
-PoliPtr SinRaicesPedidas(const PoliPtr &a, const std::vector<double> &raices, int k)
+// A real root of a besides the required ones. The record judges; where it
+// sees one, it may have merged a cluster of high multiplicities next to a
+// required root, so a dividing out each required root as many times as
+// its derivatives vanish there, exactly, must still leave a real root.
+bool OtraRaizReal(const PoliPtr &a, const std::vector<double> &pedidas)
 {
+    if (!calculos::TieneOtraRaiz(*CreaFuncPolin(a), 0, pedidas))
+        return false;
     PoliPtr q = a;
-    for (int j = 1; j <= k; ++j) {
-        while (q->Grado() >= 1) {
-            double escala = 0;
-            for (const auto &t : *q)
-                escala = std::max(escala, std::fabs(t->coef()));
-            double resto = raices[static_cast<std::size_t>(j)];
-            PoliPtr cociente = q->DivideconResiduo(resto);
-            if (!(std::fabs(resto) < 0.001 * escala))
-                break;
-            q = cociente;
+    for (double r : pedidas)
+        for (int k = calculos::MultiplicidadEn(*a, r, 1e-6); k > 0; --k) {
+            double resto = r;
+            q = q->DivideconResiduo(resto);
         }
-    }
-    return q;
+    return CreaFuncPolin(q)->Cuenta(0) > 0;
 }
 
 } // namespace
@@ -99,10 +94,12 @@ std::optional<Rechazo> frmConPosi::prueba(const PoliPtr &a)
     if (a->Grado() < k)
         return Rechazo{82, ""};
     for (int j = 1; j <= k; ++j)
-        if (std::fabs(a->Eval(R[static_cast<std::size_t>(j)])) > 1e-6)
+        if (!EsCeroEn(*a, R[static_cast<std::size_t>(j)], 1e-6))
             return Rechazo{83, Texto(R[static_cast<std::size_t>(j)])};
     R[static_cast<std::size_t>(k + 1)] = R[static_cast<std::size_t>(k)] + 1;
-    if (CreaFuncPolin(SinRaicesPedidas(a, R, k))->Cuenta(0) > 0)
+    // Not by dividing out each required root while the rounded remainder
+    // looks small: that takes away roots that are not there.
+    if (OtraRaizReal(a, std::vector<double>(R.begin() + 1, R.begin() + 1 + k)))
         return Rechazo{126, ""};
     // One point inside each band: half a unit left of each root, and
     // half a unit right of the last.

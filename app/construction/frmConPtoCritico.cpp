@@ -4,12 +4,12 @@
 #include "Ventanas.h"
 #include "dibujo.h"
 
+#include "ModCalculos.h"
 #include "generapoli.h"
 
 #include "QBColor.h"
 
 #include <QComboBox>
-#include <cmath>
 
 namespace {
 
@@ -68,7 +68,7 @@ std::optional<Rechazo> frmConPtoCritico::prueba(const PoliPtr &p)
     const PoliPtr prima = p->Prima();
     for (int i = 1; i <= NumCriticos; ++i) {
         const double a = m_abscisaCritica[static_cast<std::size_t>(i)];
-        if (std::fabs(prima->Eval(a)) > 0.00001)
+        if (!EsCeroEn(*prima, a, 0.00001))
             return Rechazo{95, Texto(a)};
     }
     return std::nullopt;

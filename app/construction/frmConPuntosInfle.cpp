@@ -5,6 +5,7 @@
 #include "dibujo.h"
 
 #include "CambiosDeSigno.h"
+#include "ModCalculos.h"
 #include "generapoli.h"
 
 #include "Azar.h"
@@ -13,7 +14,6 @@
 #include "QBColor.h"
 
 #include <QComboBox>
-#include <cmath>
 
 namespace {
 
@@ -84,7 +84,7 @@ std::optional<Rechazo> frmConPuntosInfle::prueba(const PoliPtr &p)
     const FuncPolinPtr f = CreaFuncPolin(p);
     for (int i = 1; i <= m_numInflexiones; ++i) {
         const double a = m_abscisaInflexion[static_cast<std::size_t>(i)];
-        if (std::fabs(f->Polder2()->Eval(a)) > 0.000001)
+        if (!EsCeroEn(*f->Polder2(), a, 0.000001))
             return Rechazo{100, Texto(a)};
     }
     // An inflection is where P'' changes sign, not merely vanishes.

@@ -4,13 +4,13 @@
 #include "Ventanas.h"
 #include "dibujo.h"
 
+#include "ModCalculos.h"
 #include "generapoli.h"
 
 #include "Azar.h"
 #include "QBColor.h"
 
 #include <QComboBox>
-#include <cmath>
 
 namespace {
 
@@ -65,7 +65,7 @@ std::optional<Rechazo> frmConRaices::prueba(const PoliPtr &p)
         return Rechazo{81, ""};
     for (int i = 1; i <= m_numRaicesDadas; ++i) {
         const double r = m_raizDada[static_cast<std::size_t>(i)];
-        if (std::fabs(p->Eval(r)) > 1e-6)
+        if (!EsCeroEn(*p, r, 1e-6))
             return Rechazo{78, Texto(r)};
     }
     return std::nullopt;

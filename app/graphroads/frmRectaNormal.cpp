@@ -1,6 +1,7 @@
 #include "frmRectaNormal.h"
 
 #include "Globales.h"
+#include "ModCalculos.h"
 
 #include "Azar.h"
 #include "PictureEjes.h"
@@ -13,9 +14,18 @@
 namespace {
 constexpr double Tolerancia = 0.00001;
 
+// A constant that is not a for a vertical normal x = a.
+constexpr std::int16_t ErrorVertical = 226;
+
 bool Fuera(double a, double b)
 {
     return std::fabs(a - b) > Tolerancia;
+}
+
+// P'(a) is 0 up to its rounding: the tangent is horizontal.
+bool DerivadaNula(const CollFuncPolin &f, double a)
+{
+    return EsCeroEn(*f.Polder1(), a, 0);
 }
 } // namespace
 
@@ -35,7 +45,7 @@ void frmRectaNormal::alCargar()
 
 bool frmRectaNormal::normalVertical() const
 {
-    return PoliActual && PoliActual->Polder1()->Eval(AbscisaPunto()) == 0;
+    return PoliActual && DerivadaNula(*PoliActual, AbscisaPunto());
 }
 
 void frmRectaNormal::rotulaRespuesta()
@@ -48,22 +58,21 @@ VentanaRecta::Juicio frmRectaNormal::juzgaRecta(const CollFuncPolin &f, double a
     const Collpolinomio &t = *f.Polin();
     if (t.Grado() > 1)
         return {130, false};
-    const double d = PoliActual->Polder1()->Eval(a);
     // A vertical normal is written as the constant a.
-    const double pendiente = d != 0 ? -1 / d : 0;
-    const double ordenada = d != 0 ? PoliActual->Polin()->Eval(a) - pendiente * a : a;
+    const bool vertical = DerivadaNula(*PoliActual, a);
+    const double pendiente = vertical ? 0 : -1 / PoliActual->Polder1()->Eval(a);
+    const double ordenada = vertical ? a : PoliActual->Polin()->Eval(a) - pendiente * a;
     if (Fuera(pendiente, Pendiente(t)))
         return {128, true};
     if (Fuera(ordenada, Ordenada(t)))
-        return {129, true};
+        return {vertical ? ErrorVertical : std::int16_t{129}, true};
     return {};
 }
 
 VentanaRecta::Juicio frmRectaNormal::juzgaPolinomio(const CollFuncPolin &f, double a) const
 {
     const Collpolinomio &recta = *PoliActual->Polin();
-    const double d = f.Polder1()->Eval(a);
-    const double pendiente = d != 0 ? -1 / d : 0;
+    const double pendiente = DerivadaNula(f, a) ? 0 : -1 / f.Polder1()->Eval(a);
     if (Fuera(pendiente, Pendiente(recta)))
         return {146, true};
     if (Fuera(recta.Eval(a), f.Polin()->Eval(a)))

@@ -20,6 +20,6 @@ protected:
     void reabre() override;
 
 private:
-    // P'(a) is exactly 0: the normal is vertical.
+    // P'(a) is 0 up to its rounding: the normal is vertical.
     bool normalVertical() const;
 };

@@ -67,3 +67,69 @@ TEST(CambiaSignoEn, OnlyAtRootsOfOddMultiplicity)
     EXPECT_TRUE(calculos::CambiaSignoEn(*horizontal, 1, 1));
     EXPECT_TRUE(calculos::CambiaSignoEn(*horizontal, 2, 0));
 }
+
+TEST(TieneOtraRaiz, RootsOfTheRecordBeyondTheRequiredOnes)
+{
+    // High multiplicities and factors without real roots: dividing a
+    // required root out with a rounded remainder would take these away.
+    const auto producto = [](double c, std::initializer_list<std::pair<double, int>> factores,
+                             std::initializer_list<double> extra = {}) {
+        auto p = Collpolinomio::Nuevo();
+        p->Agrega(c, 0);
+        for (auto [r, m] : factores)
+            for (int k = 0; k < m; ++k) {
+                auto f = Collpolinomio::Nuevo();
+                f->Agrega(1, 1);
+                f->Agrega(-r, 0);
+                p = p->Producto(*f);
+            }
+        if (extra.size() > 0) {
+            auto q = Collpolinomio::Nuevo();
+            std::int16_t e = 0;
+            for (double k : extra)
+                q->Agrega(k, e++);
+            p = p->Producto(*q);
+        }
+        return CreaFuncPolin(p);
+    };
+    struct Caso {
+        FuncPolinPtr f;
+        std::vector<double> pedidas;
+        bool otra;
+    } casos[] = {
+        {producto(-1.0 / 3, {{3, 1}, {4, 7}}), {3, 4}, false},
+        {producto(1.0 / 3, {{-1, 1}, {2, 1}, {3, 1}, {4, 8}}), {-1, 2, 3, 4}, false},
+        {producto(1.0 / 3, {{-4, 1}, {-2, 2}, {2, 1}, {3, 6}}), {-4, -2, 2, 3}, false},
+        {producto(2.0 / 7, {{-1, 1}, {2, 1}, {3, 1}, {4, 4}}, {37, -12, 1}), {-1, 2, 3, 4}, false},
+        {producto(1, {{-2, 1}, {1, 2}}, {1, 0, 1}), {-2, 1}, false},
+        // Really other roots: far, double, or a hair beside a required one.
+        {producto(-1.0 / 3, {{3, 1}, {4, 7}, {7, 1}}), {3, 4}, true},
+        {producto(1, {{-2, 1}, {1, 2}, {7, 2}}), {-2, 1}, true},
+        {producto(1, {{3, 1}, {4, 1}, {4.001, 1}}), {3, 4}, true},
+    };
+    for (std::size_t i = 0; i < std::size(casos); ++i)
+        EXPECT_EQ(calculos::TieneOtraRaiz(*casos[i].f, 0, casos[i].pedidas), casos[i].otra) << "caso " << i;
+}
+
+TEST(MultiplicidadEn, DerivativesThatVanishUpToTheirRounding)
+{
+    // 1/3 (x - 3)^7 (x - 4)^8: terms of 1e9 at 4, every derivative below
+    // the eighth zero but for rounding.
+    auto p = Collpolinomio::Nuevo();
+    p->Agrega(1.0 / 3, 0);
+    for (auto [r, m] : {std::pair{3.0, 7}, std::pair{4.0, 8}})
+        for (int k = 0; k < m; ++k) {
+            auto f = Collpolinomio::Nuevo();
+            f->Agrega(1, 1);
+            f->Agrega(-r, 0);
+            p = p->Producto(*f);
+        }
+    EXPECT_EQ(calculos::MultiplicidadEn(*p, 3, 1e-6), 7);
+    EXPECT_EQ(calculos::MultiplicidadEn(*p, 4, 1e-6), 8);
+    EXPECT_EQ(calculos::MultiplicidadEn(*p, 6, 1e-6), 0);
+    // x^2 - 1e-7 is zero at 0 by the bound, its derivative 2x too; 2 is not.
+    auto q = Collpolinomio::Nuevo();
+    q->Agrega(1, 2);
+    q->Agrega(-1e-7, 0);
+    EXPECT_EQ(calculos::MultiplicidadEn(*q, 0, 1e-6), 2);
+}

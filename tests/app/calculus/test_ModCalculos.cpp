@@ -107,6 +107,24 @@ TEST(ClasePorPrimera, ThePointsOwnSignChangeOfTheDerivative)
     EXPECT_EQ(ClasePorPrimera(*CreaFuncPolin(Poli({{-1, 4}, {1, 1}})), 0.629960524947437), CLASE_MAXIMO);
 }
 
+TEST(ClasePorMultiplicidad, OddRootsOfTheDerivativeAreExtremaEvenOnesNot)
+{
+    // P' = -(x + 4)^3 (x + 5)^3 (x + 6)^3 (x + 7)^2 (x + 4.25)(x + 6.25):
+    // coefficients up to 1e9, where P''(a) at the triple roots is rounding
+    // and P' changes sign again within a quarter of a unit.
+    const auto f = CreaFuncPolin(DesdeRaices(-1, {{-4, 3}, {-5, 3}, {-6, 3}, {-7, 2}, {-4.25, 1}, {-6.25, 1}})->Integral());
+    EXPECT_EQ(ClasePorMultiplicidad(*f, -7), CLASE_NINGUNO);
+    EXPECT_EQ(ClasePorMultiplicidad(*f, -6.25), CLASE_MAXIMO);
+    EXPECT_EQ(ClasePorMultiplicidad(*f, -6), CLASE_MINIMO);
+    EXPECT_EQ(ClasePorMultiplicidad(*f, -5), CLASE_MAXIMO);
+    EXPECT_EQ(ClasePorMultiplicidad(*f, -4.25), CLASE_MINIMO);
+    EXPECT_EQ(ClasePorMultiplicidad(*f, -4), CLASE_MAXIMO);
+    EXPECT_EQ(ClasePorMultiplicidad(*f, -3), std::nullopt);
+    // A positive leading sign, and x^4's flat minimum.
+    EXPECT_EQ(ClasePorMultiplicidad(*CreaFuncPolin(Poli({{1, 3}, {-3, 1}})), -1), CLASE_MAXIMO);
+    EXPECT_EQ(ClasePorMultiplicidad(*CreaFuncPolin(Poli({{1, 4}})), 0), CLASE_MINIMO);
+}
+
 TEST(CalculaInflexiones, OnlyRootsWhereSecondDerivativeChangesSign)
 {
     struct Caso {

@@ -302,7 +302,8 @@ private slots:
         QTest::newRow("slope within 1e-5") << AbscisaUno << "-0.500009x-2.5" << Exito(75);
         QTest::newRow("slope beyond 1e-5") << AbscisaUno << "-0.500011x-2.5" << SesionPrueba::Error(128);
         QTest::newRow("vertical x = 0") << AbscisaCero << "0" << Exito(75);
-        QTest::newRow("vertical, wrong") << AbscisaCero << "-4" << SesionPrueba::Error(129);
+        // A wrong constant for x = a is about that line, not an intercept.
+        QTest::newRow("vertical, wrong") << AbscisaCero << "-4" << SesionPrueba::Error(226);
     }
     void normalQuorvanePropone()
     {
@@ -332,6 +333,36 @@ private slots:
         Contesta(w, respuesta);
         QCOMPARE(s.mensajes, QStringList{mensaje});
         QCOMPARE(lineaVertical, vertical && mensaje == Exito(75));
+    }
+
+    // 0.1x^3 - 0.3x at 1: P'(1) computes as a rounding of 0, not 0, and
+    // the normal is still the vertical x = 1.
+    void normalVerticalRedondeada_data()
+    {
+        QTest::addColumn<QString>("respuesta");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("x = 1") << "1" << Exito(75);
+        QTest::newRow("another constant") << "2" << SesionPrueba::Error(226);
+        QTest::newRow("a line") << "x" << SesionPrueba::Error(128);
+    }
+    void normalVerticalRedondeada()
+    {
+        QFETCH(QString, respuesta);
+        QFETCH(QString, mensaje);
+        SesionPrueba s;
+        frmRectaNormal *w = AbreNormal(s);
+        w->mnuProponePoli()->trigger();
+        DaPolinomioEnEntrada(QStringLiteral("0.1x^3-0.3x"));
+        Teclea(*w->UCCajaPunto(), QStringLiteral("1"));
+        SesionPrueba::Pulsa(w->cmdListoPunto());
+        QCOMPARE(w->LblRecTan(0)->text(), QStringLiteral(" x = "));
+        s.mensajes.clear();
+        const PictureEjes &graf = s.Grafica()->picejGraf();
+        bool lineaVertical = false;
+        s.alMensaje = [&] { lineaVertical = Pixel(graf, 1, graf.MaxY() * 0.5) == qRgb(0, 0, 128); };
+        Contesta(w, respuesta);
+        QCOMPARE(s.mensajes, QStringList{mensaje});
+        QCOMPARE(lineaVertical, mensaje == Exito(75));
     }
 
     void normalRectaEnUnPunto_data()
