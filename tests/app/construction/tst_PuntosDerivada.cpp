@@ -5,7 +5,10 @@
 #include "frmConClaPtoCriti.h"
 #include "frmConPtoCritico.h"
 #include "frmConPuntosInfle.h"
+#include "frmZoom.h"
 #include "frmpidepoli.h"
+
+#include "RichTextBox.h"
 
 #include "LlamadasVentana.h"
 
@@ -79,6 +82,47 @@ private slots:
         QVERIFY(s.Ventana<frmConceptos>());
         QCOMPARE(NivelPila, nivelSelector);
         QCOMPARE(NumAyuda, 29);
+    }
+
+    // "Graficar" in the algebra window: the expanded product is drawn in
+    // the zoom's own surface, the construction's graph and its legends stay
+    // as they were, and "Cerrar" closes the dialog.
+    void algebraGraficaEnElZoom()
+    {
+        EscenaConstruccion s;
+        auto *w = s.elige<frmConPtoCritico>(5, kCriticos);
+        QVERIFY(w);
+        SesionPrueba::Pulsa(w->CmdExpande());
+        frmpidepoli *a = s.Ventana<frmpidepoli>();
+        QVERIFY(a);
+        SesionPrueba::Escribe(*a->RtpPidepoli1(), QStringLiteral("6x(x+1)(x-8)"));
+        SesionPrueba::Pulsa(a->cmdAceptar());
+        QCOMPARE(QString::fromStdString(a->rtfpidepoli2()->Text()), QStringLiteral("6x3-42x2-48x"));
+        const QImage grafica = E::Imagen();
+        const QImage leyendas = s.Grafica()->PicejeGraf3().Imagen();
+        SesionPrueba::Pulsa(a->CmdGraficar());
+        frmZoom *z = frmZoom::Existente();
+        QVERIFY(z);
+        // As the modal wait does for real: the dialog shows, and waits for its "Cerrar".
+        z->show();
+        QVERIFY(QTest::qWaitForWindowExposed(z));
+        const QImage vista = z->PicejZoom()->Imagen();
+        const QColor magenta(255, 0, 255);
+        int curva = 0;
+        for (int i = 0; i < vista.width(); ++i)
+            for (int j = 0; j < vista.height(); ++j)
+                curva += vista.pixelColor(i, j) == magenta;
+        QVERIFY(curva > vista.width() / 2);
+        QCOMPARE(E::Imagen(), grafica);
+        QCOMPARE(s.Grafica()->PicejeGraf3().Imagen(), leyendas);
+
+        s.mensajes.clear();
+        z->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(z));
+        QTest::mouseClick(z->cmdCancelar(), Qt::LeftButton);
+        SesionPrueba::Suelta();
+        QVERIFY(s.mensajes.isEmpty());
+        QVERIFY(!frmZoom::Existente());
     }
 
     void clasificacion()

@@ -17,6 +17,7 @@
 #include "princip.h"
 #include "VentanaDibujo.h"
 #include "Ventanas.h"
+#include "dibujo.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -235,6 +236,10 @@ private slots:
         QVERIFY(Gris(w->OptGraCon(2)));
         QVERIFY(w->rtfPolin()->isHidden());
 
+        // An exercise's band on the f' track, at the derivative's scale.
+        DibujaBandaSigno(-1, 2, 1, "+", "");
+        QVERIFY(PixelesDeColor(s.Grafica()->Picejegraf2().Imagen(), 3) > 0);
+
         // The other concepts of the road solved: the next activation reveals.
         for (int k : {3, 6, 7, 12})
             ConceptoResuelto[static_cast<std::size_t>(k)] = true;
@@ -244,6 +249,13 @@ private slots:
         QCOMPARE(s.Grafica()->picejGraf().MinY(), PoliActual->Ymin());
         QVERIFY(Pixeles(s, 4) > 50);
         QVERIFY(Pixeles(s, 6) > 50);
+        // The tracks follow the graph to P's scale: the band written at the
+        // old one is gone, the key is back across the new width.
+        const PictureEjes &franja = s.Grafica()->Picejegraf2();
+        QCOMPARE(franja.MinX(), s.Grafica()->picejGraf().MinX());
+        QCOMPARE(franja.MaxX(), s.Grafica()->picejGraf().MaxX());
+        QCOMPARE(PixelesDeColor(franja.Imagen(), 3), 0);
+        QVERIFY(PixelesDeColor(franja.Imagen(), 2) > 50);
         QVERIFY(w->rtfPolin()->isVisible());
         QVERIFY(QString::fromStdString(w->rtfPolin()->Text()).contains(QStringLiteral("3x")));
         QVERIFY(QString::fromStdString(w->rtfPolder()->Text()).contains(QStringLiteral("3x")));
