@@ -21,6 +21,15 @@ const std::initializer_list<float> kCriticos = {0.1f, 0.15f, 0, 0, 0, 0.25f};
 
 const QColor kAzul(0, 0, 255);
 
+int Pixeles(const QImage &imagen, const QColor &c)
+{
+    int n = 0;
+    for (int i = 0; i < imagen.width(); ++i)
+        for (int j = 0; j < imagen.height(); ++j)
+            n += imagen.pixelColor(i, j) == c;
+    return n;
+}
+
 } // namespace
 
 class tst_PuntosDerivada : public QObject {
@@ -41,6 +50,14 @@ private slots:
         QVERIFY(s.Grafica()->picejGraf().MinY() < -32);
         QVERIFY(E::HayColor(kAzul, 2, -32, 4));
         QVERIFY(E::HayColor(kAzul, -1, -5, 4));
+        // Each point whole over the curve and the axes, the one at the origin too.
+        PictureEjes solo;
+        solo.resize(40, 40);
+        solo.disco(0, 0, 5, 0xFF0000);
+        const int anillo = Pixeles(solo.Imagen(), kAzul);
+        const PictureEjes &graf = s.Grafica()->picejGraf();
+        for (const auto &[x, y] : {std::pair{-1.0, -5.0}, std::pair{0.0, 0.0}, std::pair{2.0, -32.0}})
+            QCOMPARE(Pixeles(graf.Imagen().copy(graf.EscalaX(x) - 8, graf.EscalaY(y) - 8, 17, 17), kAzul), anillo);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->CmdSi()));
         SesionPrueba::Pulsa(w->CmdSi());
         QCOMPARE(s.responde(*w, "3x^4-4x^3-12x^2+5"), QStringList{E::Exito(48)});

@@ -6,6 +6,8 @@
 
 #include "../analysis/PuntosPrueba.h"
 
+#include "PanelHerramientas.h"
+#include "frmClaPtoCri.h"
 #include "frmGrafiConcepto.h"
 #include "frmGrafiDeri.h"
 #include "frmMonotonia.h"
@@ -196,6 +198,46 @@ private slots:
         QVERIFY(!PidePoliDesdeEjercicio);
         // The hidden polynomial is not shown by the hub.
         QVERIFY(!s.Hub()->mnuMenuConPoli()->isEnabled());
+    }
+
+    // The classification on either graph road: its question and its tools
+    // show whole, each row at its full height inside its frame.
+    void clasificacionSeVeEntera_data()
+    {
+        QTest::addColumn<bool>("desdeDerivada");
+        QTest::newRow("gráfica de P") << false;
+        QTest::newRow("gráfica de P'") << true;
+    }
+    void clasificacionSeVeEntera()
+    {
+        QFETCH(bool, desdeDerivada);
+        SesionPrueba s;
+        if (desdeDerivada) {
+            frmGrafiDeri *w = AbreCaminoDeri(s);
+            ProgramaCubica();
+            w->mnuMaquinaPropone()->trigger();
+            w->OptGraCon(4)->click();
+        } else {
+            AbreCaminoP(s)->OptGraCon(6)->click();
+        }
+        auto *c = SesionPrueba::Ventana<frmClaPtoCri>();
+        QVERIFY(c);
+        QVERIFY(QTest::qWaitForWindowExposed(c));
+        QCoreApplication::processEvents();
+        PanelHerramientas *h = c->herramientas();
+        const QList<QWidget *> filas{c->OptParidad(0), c->OptParidad(1), c->OptParidad(2), h->cajaPunto(),
+                                     h->cmdListoPuntual(), h->cmdLimpiaPuntual(), h->OptPuntPolioDeri(0),
+                                     h->OptPuntPolioDeri(1), h->OptPuntPolioDeri(2)};
+        for (QWidget *f : filas) {
+            QVERIFY2(f->height() >= f->minimumSizeHint().height(), f->metaObject()->className());
+            const QRect enVentana(f->mapTo(c, QPoint(0, 0)), f->size());
+            QVERIFY(c->rect().contains(enVentana));
+        }
+        const QRect herramienta(h->mapTo(c, QPoint(0, 0)), h->size());
+        const QWidget *fraHerramienta = h->parentWidget();
+        const QRect marco(fraHerramienta->mapTo(c, QPoint(0, 0)), fraHerramienta->size());
+        QVERIFY(marco.contains(herramienta));
+        QVERIFY(h->height() >= h->minimumSizeHint().height());
     }
 
     void caminoDesdeDerivadaPropuestaYRevelada()
