@@ -5,14 +5,17 @@
 // the concavity construction with abscissas -2 and 1, a negative first
 // band and p = -x^4 - 2x^3 + 12x^2 accepted; with "criticos", the critical
 // points -1, 0, 2 and p = 3x^4 - 4x^3 - 12x^2 accepted; with "derivada",
-// P' = -1, p = -x + 5 and q = -x - 9 accepted. The window stays up until
-// it is closed.
+// P' = -1, p = -x + 5 and q = -x - 9 accepted; with "algebra", a long
+// product expanded in the algebra window beside that construction and
+// plotted in the zoom. The window stays up until it is closed.
 #include "EscenaConstruccion.h"
 
 #include "frmConConcavidad.h"
 #include "frmConDerivada.h"
 #include "frmConPosi.h"
 #include "frmConPtoCritico.h"
+#include "frmZoom.h"
+#include "frmpidepoli.h"
 
 #include <QApplication>
 
@@ -30,6 +33,21 @@ int main(int argc, char **argv)
         if (!c)
             return 1;
         s.responde(*c, "3x^4-4x^3-12x^2");
+        return app.exec();
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "algebra") {
+        auto *c = s.elige<frmConPtoCritico>(5, {0.1f, 0.15f, 0, 0, 0, 0.25f});
+        if (!c)
+            return 1;
+        SesionPrueba::Pulsa(c->CmdExpande());
+        frmpidepoli *a = SesionPrueba::Ventana<frmpidepoli>();
+        if (!a)
+            return 1;
+        SesionPrueba::Escribe(*a->RtpPidepoli1(), QStringLiteral("(x+11)(x-12)(x+13)(x-14)(x+15)(x-16)(x+17)(x-18)"));
+        SesionPrueba::Pulsa(a->cmdAceptar());
+        SesionPrueba::Pulsa(a->CmdGraficar());
+        if (frmZoom *z = frmZoom::Existente())
+            z->show();
         return app.exec();
     }
     if (argc > 1 && QByteArray(argv[1]) == "derivada") {
