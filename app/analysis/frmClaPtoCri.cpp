@@ -34,6 +34,9 @@ frmClaPtoCri::frmClaPtoCri()
 {
     auto *marco = new QGroupBox(this);
     auto *v = new QVBoxLayout(marco);
+    // Tight rows: on a small screen the tools below need the room.
+    v->setContentsMargins(6, 2, 6, 2);
+    v->setSpacing(0);
     m_grupo = new QButtonGroup(this);
     const QStringList textos{QStringLiteral("En x se tiene un punto de inflexión"),
                              QStringLiteral("En x se tiene un máximo"), QStringLiteral("En x se tiene un mínimo")};
@@ -44,13 +47,14 @@ frmClaPtoCri::frmClaPtoCri()
         v->addWidget(o);
         connect(o, &QRadioButton::clicked, this, [this, i] { OptParidad_Click(i); });
     }
+    marco->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     zonaRespuesta()->addWidget(marco);
     agregaListoCancelar(m_listo, m_cancelar);
     connect(m_listo, &Usc::Click, this, &frmClaPtoCri::cmdListo_Click);
 
     zonaRespuesta()->addWidget(new QLabel(QStringLiteral("Intervalos de monotonía:"), this));
     m_lisInterMono = new QListWidget(this);
-    m_lisInterMono->setMinimumHeight(36);
+    m_lisInterMono->setMinimumHeight(26);
     m_lisInterMono->setMaximumHeight(90);
     zonaRespuesta()->addWidget(m_lisInterMono);
 
@@ -58,8 +62,9 @@ frmClaPtoCri::frmClaPtoCri()
     opciones.polinomios = OpcionesHerramientas::Polinomios::Tres;
     opciones.rotulosFijos = true;
     agregaHerramientas(opciones)->PuntoConFormato(true);
-    // On a small screen the tools give way to the question.
-    fraHerramienta()->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    // On a small screen the list of intervals gives way (it scrolls): the
+    // question and the tools keep their rows whole.
+    m_lisInterMono->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
 }
 
 DatosCamino frmClaPtoCri::datosCamino(Camino camino) const

@@ -392,11 +392,12 @@ void VentanaConstruccion::DibujaSobreAbscisas(const PoliPtr &p, const std::vecto
 {
     AjustaVentana(p);
     SenalaAbscisas(xs, n, alto);
+    // The points go on last: over the curve and the axes they stay whole.
+    Dibuja(*p, colorP);
     for (int i = 1; i <= n; ++i) {
         const double a = xs.at(static_cast<std::size_t>(i));
         MarcaAbscisas(a, p->Eval(a), 5, false, colorPuntos);
     }
-    Dibuja(*p, colorP);
 }
 
 std::string VentanaConstruccion::Texto(double x)

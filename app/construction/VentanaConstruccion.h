@@ -151,7 +151,7 @@ protected:
     // to alto in world units, so that they stay put when the graph is refitted.
     static void SenalaAbscisas(const std::vector<std::int16_t> &xs, int n, double alto);
     // The graph refitted to p, the segments again, points of size 5 in
-    // colorPuntos on p at xs(1..n), and p in colorP.
+    // p in colorP, and colorPuntos on p at xs(1..n) over it.
     static void DibujaSobreAbscisas(const PoliPtr &p, const std::vector<std::int16_t> &xs, int n, double alto,
                                     std::int32_t colorPuntos, std::int32_t colorP);
     // A number as the lists and prefixes write it; -0 is "0".

@@ -11,6 +11,8 @@
 #include "PictureEjes.h"
 #include "QBColor.h"
 
+#include <algorithm>
+
 namespace {
 
 DatosConstruccion Datos()
@@ -36,7 +38,6 @@ DatosConstruccion Datos()
     d.errorNo = 93;
     d.colorP = rt::QBColor(3);
     d.colorQ = rt::QBColor(4);
-    d.reajusta = false;
     return d;
 }
 
@@ -71,4 +72,42 @@ void frmConDerivada::muestraProblema()
     g->picejGraf().Limpia();
     MuestraEscalaEjes(*prima);
     Dibuja(*prima->Polin(), rt::QBColor(1));
+}
+
+void frmConDerivada::dibujaP(const PoliPtr &p)
+{
+    m_p = p;
+    muestraCurvas({{p, datos().colorP}});
+}
+
+void frmConDerivada::dibujaQ(const PoliPtr &q)
+{
+    muestraCurvas({{m_p, datos().colorP}, {q, datos().colorQ}});
+}
+
+void frmConDerivada::muestraCurvas(const std::vector<std::pair<PoliPtr, std::int32_t>> &curvas)
+{
+    VentanaDibujo *g = VentanaGraficaActual();
+    if (!g || !PoliActual)
+        return;
+    // P' fits a window of its own, often far from where p and q (of a
+    // degree one higher) turn: the window takes in each curve's own one.
+    const PoliPtr prima = PoliActual->Polder1();
+    const FuncPolinPtr f = CreaFuncPolin(prima);
+    double xmin = f->Xmin(), xmax = f->Xmax(), ymin = f->Ymin(), ymax = f->Ymax();
+    for (const auto &[curva, color] : curvas) {
+        if (!curva)
+            continue;
+        const FuncPolinPtr c = CreaFuncPolin(curva);
+        xmin = std::min(xmin, c->Xmin());
+        xmax = std::max(xmax, c->Xmax());
+        ymin = std::min(ymin, c->Ymin());
+        ymax = std::max(ymax, c->Ymax());
+    }
+    g->picejGraf().Limpia();
+    MuestraEscalaRecuadro(g->picejGraf(), xmin, xmax, ymin, ymax);
+    Dibuja(*prima, rt::QBColor(1));
+    for (const auto &[curva, color] : curvas)
+        if (curva)
+            Dibuja(*curva, color);
 }

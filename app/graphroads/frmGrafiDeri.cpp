@@ -238,8 +238,12 @@ void frmGrafiDeri::Hasgrafica()
     if (resuelto) {
         if (VentanaDibujo *g = VentanaGraficaActual()) {
             g->PicejeGraf3().Limpia();
-            // Refitted to P, which now shows with its derivative.
+            // Refitted to P, which now shows with its derivative. The tracks
+            // under it were written at the derivative's scale: they go, and
+            // the key comes back at the new one.
             MuestraEscalaEjes(*PoliActual);
+            g->Picejegraf2().Limpia();
+            DibujaLeyendaCurvas();
             GraficaPolinomio(*PoliActual->Polin(), g->picejGraf(), rt::QBColor(4), 13);
             GraficaPolinomio(*PoliActual->Polder1(), g->picejGraf(), rt::QBColor(6), 13);
         }

@@ -101,6 +101,7 @@ void EscribeExpresionRtf(rt::CajaRtf &rtf, const std::string &texto, std::int16_
 void DespliegaPoliCaja(const Collpolinomio &p, RichTextBox &caja)
 {
     caja.setVisible(true);
+    caja.SetCortaEntreTerminos(true);
     p.Despliega(caja, "");
     caja.SetLocked(true);
 }

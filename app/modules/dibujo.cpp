@@ -131,6 +131,10 @@ void MuestraEscalaRecuadro(PictureEjes &graf, double xinf, double xsup, double y
         return;
     PictureEjes &panel = ventana->PicejeGraf3();
     const auto zoomValido = [] { return Ventanas().escalaZoomValida && Ventanas().escalaZoomValida(); };
+    // The panel tells the main graph's steps: another surface's window (the
+    // algebra plot) leaves it, and the legends kept for it, as they are.
+    if (&graf != &ventana->picejGraf() && !zoomValido())
+        return;
     if (zoomValido() && PosLeyendaX[1] == LugarRecuadroX[1]) {
         Borra(panel, LeyendaX, PosLeyendaX);
         Borra(panel, LeyendaY, PosLeyendaY);

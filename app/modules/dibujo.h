@@ -28,7 +28,8 @@ void MuestraEscalaEjes(CollFuncPolin &fp);
 // Shows the box [xinf, xsup] x [yinf, ysup] on graf with tick steps of
 // about a tenth of each span, and builds the legends: for an accepted zoom
 // box they are kept for later ("Escala Recuadro; ..."), otherwise the panel
-// is cleared and they are written.
+// is cleared and they are written. Any other surface than the main graph or
+// an accepted zoom box leaves the panel alone.
 void MuestraEscalaRecuadro(PictureEjes &graf, double xinf, double xsup, double yinf, double ysup);
 
 // A tick step brought to one significant digit (halves to the even digit):

@@ -103,6 +103,7 @@ frmGrafica2::frmGrafica2()
     m_rtfDasPoli2->setObjectName(QStringLiteral("RtfDasPoli2"));
     m_rtfDasPoli2->setGeometry(TwipsAPixeles(700), TwipsAPixeles(280), TwipsAPixeles(6400), TwipsAPixeles(480));
     m_rtfDasPoli2->SetLocked(true);
+    m_rtfDasPoli2->SetCortaEntreTerminos(true);
     m_rtfDasPoli2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_fraGrafiConcepto->hide();
 
@@ -117,6 +118,9 @@ frmGrafica2::frmGrafica2()
 
     connect(m_picejGraf, &PictureEjes::MouseMove, this, &frmGrafica2::picejGraf_MouseMove);
     connect(m_picejGraf, &PictureEjes::MouseDown, this, &frmGrafica2::picejGraf_MouseDown);
+    // Whoever clears the graph takes the point mark with it: the next press
+    // must not draw it again (in exclusive-or) where nothing is left.
+    connect(m_picejGraf, &PictureEjes::Borrada, this, [this] { m_hayMarca = false; });
 }
 
 void frmGrafica2::alCargar()

@@ -103,6 +103,7 @@ frmPolical::frmPolical()
     m_rtfDasPoli2 = new RichTextBox(m_fraTitulo);
     m_rtfDasPoli2->setObjectName(QStringLiteral("RtfDasPoli2"));
     m_rtfDasPoli2->SetLocked(true);
+    m_rtfDasPoli2->SetCortaEntreTerminos(true);
     m_rtfDasPoli2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     m_ucMarcoMedio = new QFrame(cuerpo);
@@ -337,6 +338,7 @@ void frmPolical::alActivar()
             interruptor(m_mnuProbDiver, true);
         }
     }
+    ponZoom(m_graficaDeP);
     m_contexto.aplica();
 
     if (QRadioButton *opcion = OptCalcConcepto(m_ultimaOpcion)) {
@@ -421,10 +423,16 @@ void frmPolical::MuestraPolinomio()
     interruptor(m_mnuMenuConPoli, true);
     PoliActual->Polin()->Despliega(*m_rtfDasPoli2, "");
     m_rtfDasPoli2->SetSelStart(1);
-    // A polynomial given: its help, and the zoom for its graph.
+    // A polynomial given: its help. The zoom waits for its graph.
     m_contexto.ayuda = 7;
     m_contexto.apoyo = 5;
-    m_contexto.barra[8] = true;
+}
+
+void frmPolical::ponZoom(bool graficaDeP)
+{
+    m_graficaDeP = graficaDeP;
+    frmGrafica2 *g = Grafica();
+    m_contexto.barra[8] = graficaDeP && g && !g->picejGraf().isHidden();
 }
 
 void frmPolical::OptCalcConcepto_Click(int k)
@@ -445,6 +453,8 @@ void frmPolical::CompruebaTodoResuelto()
         GraficaPolinomio(*PoliActual->Polin(), g->picejGraf(), rt::QBColor(3), 13);
     m_lblconceptos1->setText(QString::fromStdString(TextoInstrucciones(63, "")));
     m_cmdGraficar->Enabled(false);
+    ponZoom(true);
+    m_contexto.aplica();
 }
 
 void frmPolical::MarcaConceptosResueltos()
@@ -481,6 +491,7 @@ void frmPolical::CmdGraficar_Click()
             GraficaPolinomio(p, g->picejGraf(), rt::QBColor(3), 13);
         m_lblconceptos1->setText(QString::fromStdString(TextoInstrucciones(64, "")));
         m_cmdGraficar->Enabled(false);
+        ponZoom(true);
     } else {
         if (g) {
             GraficaPolinomio(*q, g->picejGraf(), rt::QBColor(1), 13);
@@ -576,7 +587,7 @@ void frmPolical::mnuConsGraf_Click()
     ConceptoResuelto.fill(false);
     m_lista.restablece([](int k) { return HayEjercicio(k); });
     // No curve to look at closer while the graph is being built.
-    m_contexto.barra[8] = false;
+    ponZoom(false);
     PoneTitulo("Quorvane: Construye gráfica");
 }
 
@@ -592,6 +603,8 @@ void frmPolical::cmdCancelar_Click()
         g->RestauraDiseno();
     ConceptoResuelto.fill(false);
     ConceptoActual = 0;
+    ponZoom(false);
+    m_contexto.aplica();
 }
 
 void frmPolical::mnuGrafyCuali_Click()
@@ -605,6 +618,8 @@ void frmPolical::mnuGrafyCuali_Click()
         MuestraEscalaEjes(*PoliActual);
         GraficaPolinomio(*PoliActual->Polin(), g->picejGraf(), rt::QBColor(1), 13);
     }
+    ponZoom(true);
+    m_contexto.aplica();
     // The summary shows every concept by itself: the student's flags stay.
     ModoGrafCualidades = true;
     AbreDesdeHub(QStringLiteral("frmHistoria"));

@@ -134,10 +134,14 @@ private:
     void abreOtraVentana(const QString &menu);
     void ejecutaAccion(std::uint8_t n);
     static void interruptor(QAction *menu, bool encendido);
+    // The zoom key follows the graph of P: on while the hub has drawn P and
+    // the graph is on show, off otherwise (the graph kept secret).
+    void ponZoom(bool graficaDeP);
 
     ContextoVentana m_contexto;
     ListaOpciones m_lista;
     int m_ultimaOpcion = 0;
+    bool m_graficaDeP = false;
 
     QMenuBar *m_barra;
     QMenuBar *m_barra2;

@@ -141,12 +141,13 @@ void frmZoom::carga()
     m_indiceColor = 0;
 
     if (ZoomAlgebra && FuncionZoom) {
+        // Only the expanded polynomial: no bounds to type, none to check.
+        m_fraZoom->hide();
         m_picejZoom->show();
         m_picejZoom->raise();
         CollFuncPolin &f = *FuncionZoom;
         MuestraEscalaRecuadro(*m_picejZoom, f.Xmin(), f.Xmax(), f.Ymin(), f.Ymax());
-        if (f.Polin())
-            GraficaPolinomio(*f.Polin(), *m_picejZoom, rt::QBColor(13), 13);
+        dibujaAlgebra();
         m_cmdNuevaEscala->hide();
         m_cmdListaEscala->hide();
         m_cmdRecuadro->hide();
@@ -158,15 +159,32 @@ void frmZoom::carga()
                                                     + FormateaNumero(ey) + Unidad(ey)));
         m_lblEscala->show();
     } else {
+        m_fraZoom->show();
         m_cmdNuevaEscala->hide();
         m_lblEscala->hide();
         llenaLimites();
     }
 }
 
+void frmZoom::dibujaAlgebra()
+{
+    if (FuncionZoom && FuncionZoom->Polin())
+        GraficaPolinomio(*FuncionZoom->Polin(), *m_picejZoom, rt::QBColor(13), 13);
+}
+
+bool frmZoom::graficaOculta()
+{
+    // A graph its window keeps hidden (a notice in its place) is not the
+    // zoom's to show: its curves would give away what the student is to find.
+    frmGrafica2 *g = GestorVentanas::instancia().existente<frmGrafica2>();
+    return !g || g->picejGraf().isHidden();
+}
+
 frmZoom *frmZoom::AbrePolinomios(std::vector<PoliPtr> polinomios)
 {
     auto &gestor = GestorVentanas::instancia();
+    if (const frmZoom *abierto = Existente(); abierto && abierto->ZoomAlgebra)
+        Descarga();
     frmZoom *zoom = gestor.ventana<frmZoom>();
     zoom->PolinomiosZoom = std::move(polinomios);
     gestor.muestra(zoom);
@@ -191,6 +209,9 @@ void frmZoom::Descarga()
 void frmZoom::showEvent(QShowEvent *evento)
 {
     VentanaBase::showEvent(evento);
+    // Showing the preview cleared it: the expanded polynomial goes on again.
+    if (ZoomAlgebra)
+        dibujaAlgebra();
     if (m_limites[0]->isVisible())
         m_limites[0]->setFocus();
 }
@@ -217,6 +238,7 @@ void frmZoom::llenaLimites()
     }
     for (std::size_t i = 0; i < 4; ++i)
         m_limites[i]->Text(QString::fromStdString(rt::Formato(limites[i], "###0.0")));
+    m_cmdListaEscala->setVisible(!graficaOculta());
 }
 
 void frmZoom::UCCZoomExt_TeclaEnter(int i)
@@ -227,8 +249,8 @@ void frmZoom::UCCZoomExt_TeclaEnter(int i)
 
 void frmZoom::UCCZoomExt_Validate(int i, bool &cancelar)
 {
-    // A check already under way reports its own box.
-    if (m_revisando || !isVisible())
+    // A check already under way reports its own box; a hidden box has none.
+    if (m_revisando || !isVisible() || !m_limites[static_cast<std::size_t>(i)]->isVisible())
         return;
     const std::int16_t codigo = m_limites[static_cast<std::size_t>(i)]->Valida();
     if (codigo > 0) {
@@ -317,7 +339,6 @@ void frmZoom::CmdNuevaEscala_Click()
 {
     llenaLimites();
     m_cmdNuevaEscala->hide();
-    m_cmdListaEscala->show();
     m_cmdRecuadro->show();
 }
 
@@ -326,7 +347,7 @@ void frmZoom::CmdListaEscala_Click()
     if (std::exchange(m_cajaRechazada, false))
         return;
     frmGrafica2 *g = GestorVentanas::instancia().existente<frmGrafica2>();
-    if (!g)
+    if (!g || graficaOculta())
         return;
     revisaLimites(g->picejGraf());
     if (m_rechazados)

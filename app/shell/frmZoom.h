@@ -77,6 +77,10 @@ private:
     // The four boxes, then the bounds; the surface shows when they hold.
     void revisaLimites(PictureEjes &superficie);
     void grafica(PictureEjes &superficie);
+    // Algebra mode: the expanded polynomial on the preview.
+    void dibujaAlgebra();
+    // The main graph is not on show (or not there).
+    static bool graficaOculta();
     // After the bounds went to the main graph: the key strip under it.
     void escribeClave(PictureEjes &franja);
 

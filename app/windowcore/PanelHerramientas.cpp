@@ -42,6 +42,14 @@ Usc *boton(const QString &texto, QWidget *padre)
     return b;
 }
 
+// The tools stand under the answer in a panel of fixed height: tight
+// margins, so that on a small screen their rows still show whole.
+void Compacta(QBoxLayout &capa)
+{
+    capa.setContentsMargins(4, 2, 4, 2);
+    capa.setSpacing(2);
+}
+
 } // namespace
 
 PanelHerramientas::PanelHerramientas(const OpcionesHerramientas &opciones, QWidget *parent)
@@ -49,6 +57,7 @@ PanelHerramientas::PanelHerramientas(const OpcionesHerramientas &opciones, QWidg
     , m_opciones(opciones)
 {
     m_tabs = new QTabWidget(this);
+    m_tabs->setDocumentMode(true);
     auto *todo = new QVBoxLayout(this);
     todo->setContentsMargins(0, 0, 0, 0);
     todo->addWidget(m_tabs);
@@ -56,6 +65,7 @@ PanelHerramientas::PanelHerramientas(const OpcionesHerramientas &opciones, QWidg
     // Value at a point.
     auto *hojaPunto = new QWidget(m_tabs);
     auto *vPunto = new QVBoxLayout(hojaPunto);
+    Compacta(*vPunto);
     auto *filaPunto = new QHBoxLayout;
     m_lblPuntual1 = new QLabel(QStringLiteral("P("), hojaPunto);
     m_punto = cajaNumerica(QString(), hojaPunto);
@@ -87,6 +97,7 @@ PanelHerramientas::PanelHerramientas(const OpcionesHerramientas &opciones, QWidg
     // Table over a range.
     auto *hojaRango = new QWidget(m_tabs);
     auto *vRango = new QVBoxLayout(hojaRango);
+    Compacta(*vRango);
     m_lblRango = new QLabel(QStringLiteral("Valor inicial      Incremento"), hojaRango);
     vRango->addWidget(m_lblRango);
     auto *filaRango = new QHBoxLayout;
@@ -107,6 +118,8 @@ PanelHerramientas::PanelHerramientas(const OpcionesHerramientas &opciones, QWidg
     m_tabla->SetRows(21);
     m_tabla->SetTextMatrix(0, 0, QStringLiteral("x"));
     m_tabla->SetTextMatrix(0, 1, QStringLiteral("P(x)"));
+    // The table scrolls: a few rows are enough where room is short.
+    m_tabla->setMinimumHeight(2 * m_tabla->fontMetrics().height());
     vRango->addWidget(m_tabla, 1);
     if (opciones.puntosGrafica) {
         auto *fila = new QHBoxLayout;

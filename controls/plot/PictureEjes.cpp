@@ -17,6 +17,7 @@ PictureEjes::PictureEjes(QWidget *parent)
     m_caja->setObjectName(QStringLiteral("Plotrane"));
     m_superficie->Lienzo().AlCambiar = [this] { m_caja->update(); };
     m_superficie->AlCambiarPropiedad = [this](const QString &nombre) { emit PropiedadCambiada(nombre); };
+    m_superficie->AlBorrar = [this] { emit Borrada(); };
     connect(m_caja, &CajaPlotrane::Raton, this, [this](int tipo, int boton, int shift, double x, double y) {
         // The box's pixel position to world units, at the window of the moment.
         const double mx = Superficie().PixelToReal(SOBREX, int(rt::RedondeaPar(x)));

@@ -151,6 +151,9 @@ signals:
     void Paint();
     // A property write, told by the property's name.
     void PropiedadCambiada(const QString &nombre);
+    // The picture was cleared (Limpia, a new window or size, a show): what
+    // the host had drawn on it is gone.
+    void Borrada();
 
 protected:
     void resizeEvent(QResizeEvent *evento) override;

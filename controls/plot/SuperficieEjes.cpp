@@ -286,4 +286,6 @@ void SuperficieEjes::Redibuja()
     m_caja.Borra();
     if (m_ejesVisibles)
         TrazaEjes(0, 0);
+    if (AlBorrar)
+        AlBorrar();
 }

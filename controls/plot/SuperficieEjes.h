@@ -23,6 +23,8 @@ public:
     void Redimensiona(int ancho, int alto);
     // Told the name of each property whose stored value a write changed.
     std::function<void(const QString &)> AlCambiarPropiedad;
+    // Told each time the box is cleared: whatever was drawn is gone.
+    std::function<void()> AlBorrar;
 
     double MinX() const { return m_extremos[MINIMAX]; }
     void MinX(double valor) { ValidaExtremo(valor, MINIMAX); }

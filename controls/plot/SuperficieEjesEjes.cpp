@@ -111,7 +111,10 @@ void SuperficieEjes::TrazaNumeros(double escx, double escy)
     const int frecY = std::max(m_frecY, 1);
 
     // X numbers centred on their ticks; one that would come within 3
-    // pixels of the previous one (counting from the origin) is skipped.
+    // pixels of the previous one (counting from the origin) is skipped, and
+    // so is one that the box's edge would cut: half a number reads wrong.
+    const int anchoCaja = AnchoCaja();
+    const auto cabe = [anchoCaja](double izquierda, float largo) { return izquierda >= 0 && izquierda + largo <= anchoCaja; };
     int ultimo = x0;
     double paso = frecX * escx;
     Recorre(paso, muevepixel(SOBREX, MaxX(), -8), paso, [&](double x) {
@@ -119,7 +122,7 @@ void SuperficieEjes::TrazaNumeros(double escx, double escy)
         const float ancho = m_caja.AnchoTexto(s);
         const double plumaX = EscalaX(x) - ancho / 2.0;
         m_caja.CurrentX(float(plumaX));
-        if (plumaX > ultimo + 3)
+        if (plumaX > ultimo + 3 && cabe(plumaX, ancho))
             EscribeEn(s, plumaX, y0 + 10);
         ultimo = int(rt::RedondeaPar(m_caja.CurrentX()));
     });
@@ -130,7 +133,7 @@ void SuperficieEjes::TrazaNumeros(double escx, double escy)
         const float ancho = m_caja.AnchoTexto(s);
         const double plumaX = EscalaX(x) - ancho / 2.0;
         const int izquierda = int(rt::RedondeaPar(float(plumaX)));
-        if (plumaX + ancho < ultimo - 3)
+        if (plumaX + ancho < ultimo - 3 && cabe(plumaX, ancho))
             EscribeEn(s, plumaX, y0 + 10);
         ultimo = izquierda;
     });

@@ -28,16 +28,41 @@ int desplazamientoDe(const QTextCharFormat &f)
     return f.hasProperty(PropDesplazamiento) ? f.intProperty(PropDesplazamiento) : 0;
 }
 
-// Code points of a text up to a UTF-16 index.
+// A break opportunity of no width, which the line breaker takes before
+// anything else in a polynomial's text (which otherwise has none and is
+// broken anywhere, inside a number too).
+constexpr QChar CorteTermino(0x200B);
+
+// Code points of a text up to a UTF-16 index, break marks left out.
 int puntosHasta(const QString &s, int indice)
 {
     int n = 0;
     for (int i = 0; i < indice && i < s.size(); ++i) {
+        if (s.at(i) == CorteTermino)
+            continue;
         if (s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate())
             ++i;
         ++n;
     }
     return n;
+}
+
+// The text with a break mark before each sign that joins two terms: not
+// the leading sign, nor the sign of a number's exponent ("1.5e-07").
+QString ConCortes(const QString &texto)
+{
+    QString r;
+    r.reserve(texto.size() + texto.size() / 4);
+    for (int i = 0; i < texto.size(); ++i) {
+        const QChar c = texto.at(i);
+        const bool signo = c == QLatin1Char('+') || c == QLatin1Char('-');
+        const bool exponente = i >= 2 && (texto.at(i - 1) == QLatin1Char('e') || texto.at(i - 1) == QLatin1Char('E'))
+            && (texto.at(i - 2).isDigit() || texto.at(i - 2) == QLatin1Char('.'));
+        if (signo && i > 0 && !exponente && texto.at(i - 1) != QLatin1Char('\n'))
+            r += CorteTermino;
+        r += c;
+    }
+    return r;
 }
 
 } // namespace
@@ -94,15 +119,31 @@ void RichTextBox::SetRightMargin(int twips)
     }
 }
 
+QString RichTextBox::textoVisible() const
+{
+    QString s = toPlainText();
+    s.remove(CorteTermino);
+    return s;
+}
+
 int RichTextBox::aDocumento(int pos) const
 {
     const QString s = toPlainText();
     int i = 0;
+    const auto saltaCortes = [&] {
+        while (i < s.size() && s.at(i) == CorteTermino)
+            ++i;
+    };
     for (int n = 0; n < pos && i < s.size(); ++n) {
+        saltaCortes();
+        if (i >= s.size())
+            break;
         if (s.at(i).isHighSurrogate() && i + 1 < s.size() && s.at(i + 1).isLowSurrogate())
             ++i;
         ++i;
     }
+    // A position before a break mark is the start of the term after it.
+    saltaCortes();
     return i;
 }
 
@@ -113,7 +154,7 @@ int RichTextBox::deDocumento(int pos) const
 
 std::string RichTextBox::Text() const
 {
-    return aUtf8(toPlainText());
+    return aUtf8(textoVisible());
 }
 
 void RichTextBox::SetText(const std::string &texto)
@@ -122,7 +163,7 @@ void RichTextBox::SetText(const std::string &texto)
     c.select(QTextCursor::Document);
     c.removeSelectedText();
     c.setBlockCharFormat(formatoBase());
-    c.insertText(aQt(texto), formatoBase());
+    c.insertText(m_cortaEntreTerminos ? ConCortes(aQt(texto)) : aQt(texto), formatoBase());
     // The caret goes to the start, in the box's own format.
     c.setPosition(0);
     setTextCursor(c);
@@ -162,6 +203,7 @@ std::string RichTextBox::SelText() const
 {
     QString s = textCursor().selectedText();
     s.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    s.remove(CorteTermino);
     return aUtf8(s);
 }
 
@@ -196,7 +238,7 @@ static void recorreSeleccion(const QTextEdit *caja, F leer)
     }
     const QString s = caja->toPlainText();
     for (int p = c.selectionStart(); p < c.selectionEnd(); ++p) {
-        if (p < s.size() && (s.at(p) == QLatin1Char('\n') || s.at(p).isLowSurrogate()))
+        if (p < s.size() && (s.at(p) == QLatin1Char('\n') || s.at(p).isLowSurrogate() || s.at(p) == CorteTermino))
             continue;
         leer(formatoEn(caja->document(), p));
     }

@@ -52,6 +52,11 @@ public:
     int RightMargin() const { return m_margenDerecho; }
     void SetRightMargin(int twips);
 
+    // A polynomial's line wraps between its terms, before the sign that
+    // joins two of them, never inside a number or an exponent (for texts
+    // set from then on). Text and positions do not see the break marks.
+    void SetCortaEntreTerminos(bool si) { m_cortaEntreTerminos = si; }
+
     // The format of one character (0-based position), for checks and for
     // reading a run without moving the selection.
     double TamanoCaracter(int pos) const;
@@ -59,6 +64,7 @@ public:
     QString FuenteCaracter(int pos) const;
 
 private:
+    QString textoVisible() const;        // the document's text without break marks
     int aDocumento(int pos) const;       // code point position -> document position
     int deDocumento(int pos) const;      // document position -> code point position
     void aplicaFormato(const QTextCharFormat &formato);
@@ -68,4 +74,5 @@ private:
     QString m_nombreFuente;
     double m_puntosFuente;
     int m_margenDerecho = 0;
+    bool m_cortaEntreTerminos = false;
 };

@@ -36,6 +36,20 @@ bool CambiaCerca(const QImage &antes, double x, double y)
     return false;
 }
 
+// Columns of the main graph with a pixel of colour c.
+int Columnas(const QColor &c)
+{
+    const QImage img = E::Imagen();
+    int n = 0;
+    for (int i = 0; i < img.width(); ++i)
+        for (int j = 0; j < img.height(); ++j)
+            if (img.pixelColor(i, j) == c) {
+                ++n;
+                break;
+            }
+    return n;
+}
+
 } // namespace
 
 class tst_Derivadas : public QObject {
@@ -107,6 +121,26 @@ private slots:
         SesionPrueba::Pulsa(s.Ventana<frmConceptos>()->cmdCancelar());
         SesionPrueba::Suelta();
         QVERIFY(!PoliActual);
+    }
+
+    // P' = -1 fits a window a few units wide around the origin, where no
+    // p with that derivative need pass: the graph takes in p, then q, so
+    // that the student sees the curves accepted, P' with them.
+    void respuestasAceptadasALaVista()
+    {
+        EscenaConstruccion s;
+        auto *w = s.elige<frmConDerivada>(4, {0, 0, 0});
+        QVERIFY(w);
+        w->PoneProblema(Poli({{-1, 1}}));
+        const int ancho = E::Imagen().width();
+        QCOMPARE(s.responde(*w, "-x+5"), QStringList{E::Exito(54)});
+        const QColor azul(0, 0, 128), cian(0, 128, 128), rojo(128, 0, 0);
+        QVERIFY(Columnas(cian) > ancho / 2);
+        QVERIFY(Columnas(azul) > ancho / 2);
+        SesionPrueba::Pulsa(w->CmdSi());
+        QCOMPARE(s.responde(*w, "-x-9"), QStringList{E::Exito(55)});
+        for (const QColor &c : {azul, cian, rojo})
+            QVERIFY2(Columnas(c) > ancho / 2, qPrintable(c.name()));
     }
 
     void segundaDerivada()

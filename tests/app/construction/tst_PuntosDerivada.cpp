@@ -5,7 +5,10 @@
 #include "frmConClaPtoCriti.h"
 #include "frmConPtoCritico.h"
 #include "frmConPuntosInfle.h"
+#include "frmZoom.h"
 #include "frmpidepoli.h"
+
+#include "RichTextBox.h"
 
 #include "LlamadasVentana.h"
 
@@ -17,6 +20,15 @@ using E = EscenaConstruccion;
 const std::initializer_list<float> kCriticos = {0.1f, 0.15f, 0, 0, 0, 0.25f};
 
 const QColor kAzul(0, 0, 255);
+
+int Pixeles(const QImage &imagen, const QColor &c)
+{
+    int n = 0;
+    for (int i = 0; i < imagen.width(); ++i)
+        for (int j = 0; j < imagen.height(); ++j)
+            n += imagen.pixelColor(i, j) == c;
+    return n;
+}
 
 } // namespace
 
@@ -38,6 +50,14 @@ private slots:
         QVERIFY(s.Grafica()->picejGraf().MinY() < -32);
         QVERIFY(E::HayColor(kAzul, 2, -32, 4));
         QVERIFY(E::HayColor(kAzul, -1, -5, 4));
+        // Each point whole over the curve and the axes, the one at the origin too.
+        PictureEjes solo;
+        solo.resize(40, 40);
+        solo.disco(0, 0, 5, 0xFF0000);
+        const int anillo = Pixeles(solo.Imagen(), kAzul);
+        const PictureEjes &graf = s.Grafica()->picejGraf();
+        for (const auto &[x, y] : {std::pair{-1.0, -5.0}, std::pair{0.0, 0.0}, std::pair{2.0, -32.0}})
+            QCOMPARE(Pixeles(graf.Imagen().copy(graf.EscalaX(x) - 8, graf.EscalaY(y) - 8, 17, 17), kAzul), anillo);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->CmdSi()));
         SesionPrueba::Pulsa(w->CmdSi());
         QCOMPARE(s.responde(*w, "3x^4-4x^3-12x^2+5"), QStringList{E::Exito(48)});
@@ -79,6 +99,47 @@ private slots:
         QVERIFY(s.Ventana<frmConceptos>());
         QCOMPARE(NivelPila, nivelSelector);
         QCOMPARE(NumAyuda, 29);
+    }
+
+    // "Graficar" in the algebra window: the expanded product is drawn in
+    // the zoom's own surface, the construction's graph and its legends stay
+    // as they were, and "Cerrar" closes the dialog.
+    void algebraGraficaEnElZoom()
+    {
+        EscenaConstruccion s;
+        auto *w = s.elige<frmConPtoCritico>(5, kCriticos);
+        QVERIFY(w);
+        SesionPrueba::Pulsa(w->CmdExpande());
+        frmpidepoli *a = s.Ventana<frmpidepoli>();
+        QVERIFY(a);
+        SesionPrueba::Escribe(*a->RtpPidepoli1(), QStringLiteral("6x(x+1)(x-8)"));
+        SesionPrueba::Pulsa(a->cmdAceptar());
+        QCOMPARE(QString::fromStdString(a->rtfpidepoli2()->Text()), QStringLiteral("6x3-42x2-48x"));
+        const QImage grafica = E::Imagen();
+        const QImage leyendas = s.Grafica()->PicejeGraf3().Imagen();
+        SesionPrueba::Pulsa(a->CmdGraficar());
+        frmZoom *z = frmZoom::Existente();
+        QVERIFY(z);
+        // As the modal wait does for real: the dialog shows, and waits for its "Cerrar".
+        z->show();
+        QVERIFY(QTest::qWaitForWindowExposed(z));
+        const QImage vista = z->PicejZoom()->Imagen();
+        const QColor magenta(255, 0, 255);
+        int curva = 0;
+        for (int i = 0; i < vista.width(); ++i)
+            for (int j = 0; j < vista.height(); ++j)
+                curva += vista.pixelColor(i, j) == magenta;
+        QVERIFY(curva > vista.width() / 2);
+        QCOMPARE(E::Imagen(), grafica);
+        QCOMPARE(s.Grafica()->PicejeGraf3().Imagen(), leyendas);
+
+        s.mensajes.clear();
+        z->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(z));
+        QTest::mouseClick(z->cmdCancelar(), Qt::LeftButton);
+        SesionPrueba::Suelta();
+        QVERIFY(s.mensajes.isEmpty());
+        QVERIFY(!frmZoom::Existente());
     }
 
     void clasificacion()

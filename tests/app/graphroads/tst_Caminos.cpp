@@ -6,6 +6,8 @@
 
 #include "../analysis/PuntosPrueba.h"
 
+#include "PanelHerramientas.h"
+#include "frmClaPtoCri.h"
 #include "frmGrafiConcepto.h"
 #include "frmGrafiDeri.h"
 #include "frmMonotonia.h"
@@ -17,6 +19,7 @@
 #include "princip.h"
 #include "VentanaDibujo.h"
 #include "Ventanas.h"
+#include "dibujo.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -200,6 +203,46 @@ private slots:
         QVERIFY(!s.Hub()->mnuMenuConPoli()->isEnabled());
     }
 
+    // The classification on either graph road: its question and its tools
+    // show whole, each row at its full height inside its frame.
+    void clasificacionSeVeEntera_data()
+    {
+        QTest::addColumn<bool>("desdeDerivada");
+        QTest::newRow("gráfica de P") << false;
+        QTest::newRow("gráfica de P'") << true;
+    }
+    void clasificacionSeVeEntera()
+    {
+        QFETCH(bool, desdeDerivada);
+        SesionPrueba s;
+        if (desdeDerivada) {
+            frmGrafiDeri *w = AbreCaminoDeri(s);
+            ProgramaCubica();
+            w->mnuMaquinaPropone()->trigger();
+            w->OptGraCon(4)->click();
+        } else {
+            AbreCaminoP(s)->OptGraCon(6)->click();
+        }
+        auto *c = SesionPrueba::Ventana<frmClaPtoCri>();
+        QVERIFY(c);
+        QVERIFY(QTest::qWaitForWindowExposed(c));
+        QCoreApplication::processEvents();
+        PanelHerramientas *h = c->herramientas();
+        const QList<QWidget *> filas{c->OptParidad(0), c->OptParidad(1), c->OptParidad(2), h->cajaPunto(),
+                                     h->cmdListoPuntual(), h->cmdLimpiaPuntual(), h->OptPuntPolioDeri(0),
+                                     h->OptPuntPolioDeri(1), h->OptPuntPolioDeri(2)};
+        for (QWidget *f : filas) {
+            QVERIFY2(f->height() >= f->minimumSizeHint().height(), f->metaObject()->className());
+            const QRect enVentana(f->mapTo(c, QPoint(0, 0)), f->size());
+            QVERIFY(c->rect().contains(enVentana));
+        }
+        const QRect herramienta(h->mapTo(c, QPoint(0, 0)), h->size());
+        const QWidget *fraHerramienta = h->parentWidget();
+        const QRect marco(fraHerramienta->mapTo(c, QPoint(0, 0)), fraHerramienta->size());
+        QVERIFY(marco.contains(herramienta));
+        QVERIFY(h->height() >= h->minimumSizeHint().height());
+    }
+
     void caminoDesdeDerivadaPropuestaYRevelada()
     {
         SesionPrueba s;
@@ -238,6 +281,10 @@ private slots:
         QVERIFY(Gris(w->OptGraCon(2)));
         QVERIFY(w->rtfPolin()->isHidden());
 
+        // An exercise's band on the f' track, at the derivative's scale.
+        DibujaBandaSigno(-1, 2, 1, "+", "");
+        QVERIFY(PixelesDeColor(s.Grafica()->Picejegraf2().Imagen(), 3) > 0);
+
         // The other concepts of the road solved: the next activation reveals.
         for (int k : {3, 6, 7, 12})
             ConceptoResuelto[static_cast<std::size_t>(k)] = true;
@@ -247,6 +294,13 @@ private slots:
         QCOMPARE(s.Grafica()->picejGraf().MinY(), PoliActual->Ymin());
         QVERIFY(Pixeles(s, 4) > 50);
         QVERIFY(Pixeles(s, 6) > 50);
+        // The tracks follow the graph to P's scale: the band written at the
+        // old one is gone, the key is back across the new width.
+        const PictureEjes &franja = s.Grafica()->Picejegraf2();
+        QCOMPARE(franja.MinX(), s.Grafica()->picejGraf().MinX());
+        QCOMPARE(franja.MaxX(), s.Grafica()->picejGraf().MaxX());
+        QCOMPARE(PixelesDeColor(franja.Imagen(), 3), 0);
+        QVERIFY(PixelesDeColor(franja.Imagen(), 2) > 50);
         QVERIFY(w->rtfPolin()->isVisible());
         QVERIFY(QString::fromStdString(w->rtfPolin()->Text()).contains(QStringLiteral("3x")));
         QVERIFY(QString::fromStdString(w->rtfPolder()->Text()).contains(QStringLiteral("3x")));

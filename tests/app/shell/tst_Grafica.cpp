@@ -110,6 +110,34 @@ private slots:
         QCOMPARE(g->LecturaPunto(), Lectura(2.5, 2.25));
     }
 
+    // Whoever clears the graph (the hub's "Graficar", the roots exercise
+    // finishing, the tools' "Limpiar gráfica", a new window) takes the mark
+    // with it: the next press leaves no stray square where it was.
+    void limpiarOlvidaLaMarca_data()
+    {
+        QTest::addColumn<int>("limpieza");
+        QTest::newRow("Limpia") << 0;
+        QTest::newRow("ventana nueva") << 1;
+    }
+    void limpiarOlvidaLaMarca()
+    {
+        QFETCH(int, limpieza);
+        SesionPrueba s;
+        frmGrafica2 *g = ConTrazado(s);
+        PictureEjes &graf = g->picejGraf();
+        emit graf.MouseDown(1, 0, 1.0, 0.0);
+        QVERIFY(g->HayMarca());
+        if (limpieza == 0)
+            graf.Limpia();
+        else
+            MuestraEscalaEjes(*PoliActual);
+        QVERIFY(!g->HayMarca());
+        const QImage limpia = Zona(graf, 1.0, -3.0);
+        emit graf.MouseDown(1, 0, -1.5, 0.0);
+        QCOMPARE(Zona(graf, 1.0, -3.0), limpia);
+        QVERIFY(g->HayMarca());
+    }
+
     // Back to its look after loading, as a window that is left puts it.
     void diseno()
     {

@@ -9,6 +9,9 @@
 #include "PictureEjes.h"
 
 #include <QLabel>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 // A road or line window as the caller of the entry window.
 struct LlamadorPrueba : LlamadorPolinomio {
@@ -144,6 +147,33 @@ private slots:
         QVERIFY(!SesionPrueba::Ventana<frmpidepoli>());
         QCOMPARE(NivelPila, nivel);
         QVERIFY(s.Hub()->mnuSePropoPoli()->isEnabled());
+    }
+
+    // A long expanded polynomial wraps between its terms: every line after
+    // the first starts with a term's sign, never inside a number.
+    void largoSeCortaEntreTerminos()
+    {
+        SesionPrueba s;
+        PidePolinomio();
+        frmpidepoli *w = SesionPrueba::Ventana<frmpidepoli>();
+        QVERIFY(w);
+        SesionPrueba::Escribe(*w->RtpPidepoli1(), QStringLiteral("(x+11)(x-12)(x+13)(x-14)(x+15)(x-16)(x+17)(x-18)"));
+        SesionPrueba::Pulsa(w->cmdAceptar());
+        QVERIFY(s.mensajes.isEmpty());
+        const QTextDocument *doc = w->rtfpidepoli2()->document();
+        doc->size(); // laid out
+        const QTextLayout *capa = doc->firstBlock().layout();
+        QVERIFY(capa->lineCount() >= 2);
+        const QString texto = doc->toPlainText();
+        for (int i = 1; i < capa->lineCount(); ++i) {
+            int p = capa->lineAt(i).textStart();
+            while (p < texto.size() && texto.at(p).category() == QChar::Other_Format)
+                ++p;
+            QVERIFY2(p < texto.size() && (texto.at(p) == QLatin1Char('+') || texto.at(p) == QLatin1Char('-')),
+                     qPrintable(texto.mid(p)));
+        }
+        // What the box hands out is the polynomial's text alone.
+        QVERIFY(!QString::fromStdString(w->rtfpidepoli2()->Text()).contains(QChar(0x200B)));
     }
 
     void rotulosCabenEnUnaLinea()

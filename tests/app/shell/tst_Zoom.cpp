@@ -24,6 +24,14 @@ private:
         AccionBarra(*s.principal, QStringLiteral("zoom"));
         return frmZoom::Existente();
     }
+    // A polynomial given and its graph on show, P's window on it (as the
+    // hub's "Ver Gráfica y cualidades" leaves it).
+    static void ConGrafica(SesionPrueba &s, const QString &polinomio)
+    {
+        s.DaPolinomio(polinomio);
+        s.Grafica()->MuestraGrafica();
+        MuestraEscalaEjes(*PoliActual);
+    }
     static void Limites(frmZoom &z, const QStringList &textos)
     {
         for (int i = 0; i < 4; ++i)
@@ -75,7 +83,7 @@ private slots:
         QFETCH(QStringList, limites);
         QFETCH(int, fila);
         SesionPrueba s;
-        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        ConGrafica(s, QStringLiteral("x^3-3x"));
         frmZoom *z = AbreZoom(s);
         QVERIFY(z);
         QCOMPARE(z->windowTitle(), QStringLiteral("Quorvane: Zoom"));
@@ -111,7 +119,7 @@ private slots:
         // A wrong box is reported as the focus leaves it for a button; the
         // press then stops there instead of reporting the same box again.
         SesionPrueba s;
-        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        ConGrafica(s, QStringLiteral("x^3-3x"));
         frmZoom *z = AbreZoom(s);
         z->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(z));
@@ -140,7 +148,7 @@ private slots:
     void recuadroModificaYSustituye()
     {
         SesionPrueba s;
-        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        ConGrafica(s, QStringLiteral("x^3-3x"));
         frmZoom *z = AbreZoom(s);
         Limites(*z, {"-2", "2.26", "-3", "3"});
         SesionPrueba::Pulsa(z->CmdRecuadro());
@@ -190,7 +198,7 @@ private slots:
         // of the moment: the strip under it names P in that colour, and no
         // other curve in any other.
         SesionPrueba s;
-        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        ConGrafica(s, QStringLiteral("x^3-3x"));
         const PictureEjes &franja = s.Grafica()->Picejegraf2();
         frmZoom *z = AbreZoom(s);
         Limites(*z, {"-2", "2", "-3", "3"});
@@ -211,7 +219,7 @@ private slots:
     void sinPolinomiosSoloLaEscala()
     {
         SesionPrueba s;
-        s.DaPolinomio(QStringLiteral("x^2-1"));
+        ConGrafica(s, QStringLiteral("x^2-1"));
         frmZoom *z = frmZoom::AbrePolinomios({});
         Limites(*z, {"-4", "4", "-1", "1"});
         SesionPrueba::Pulsa(z->CmdRecuadro());
@@ -221,6 +229,49 @@ private slots:
         QVERIFY(s.mensajes.isEmpty());
         QCOMPARE(s.Grafica()->picejGraf().MaxX(), 4.0);
         QCOMPARE(s.Grafica()->picejGraf().MinY(), -1.0);
+    }
+
+    // The zoom key follows the graph of P: off once a polynomial is chosen
+    // and while its graph is built, on when the hub reveals it, off again
+    // when the graph is put away.
+    void teclaSigueLaGraficaDeP()
+    {
+        SesionPrueba s;
+        const QAction *zoom = s.principal->botonPorClave(QStringLiteral("zoom"));
+        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        QVERIFY(!zoom->isEnabled());
+        frmPolical *hub = s.Hub();
+        hub->mnuConsGraf()->trigger();
+        QVERIFY(!zoom->isEnabled());
+        ConceptoResuelto.fill(true); // all solved: revealed at the next activation
+        hub->alActivar();
+        QVERIFY(zoom->isEnabled());
+        SesionPrueba::Pulsa(hub->cmdCancelar());
+        QVERIFY(!zoom->isEnabled());
+        hub->alActivar();
+        QVERIFY(!zoom->isEnabled());
+    }
+
+    // With the graph kept hidden (a notice in its place) the dialog
+    // previews, but does not put its bounds and curves on the graph.
+    void graficaOcultaQuedaOculta()
+    {
+        SesionPrueba s;
+        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        const PictureEjes &graf = s.Grafica()->picejGraf();
+        QVERIFY(graf.isHidden());
+        frmZoom *z = frmZoom::AbrePolinomios({PoliActual->Polin()});
+        QVERIFY(z->CmdListaEscala()->isHidden());
+        Limites(*z, {"-2", "2", "-3", "3"});
+        SesionPrueba::Pulsa(z->CmdRecuadro());
+        QVERIFY(z->ValidaNuevaEscala);
+        SesionPrueba::Pulsa(z->CmdNuevaEscala());
+        QVERIFY(z->CmdListaEscala()->isHidden());
+        const double maxX = graf.MaxX();
+        z->CmdListaEscala_Click();
+        QVERIFY(graf.isHidden());
+        QCOMPARE(graf.MaxX(), maxX);
+        QVERIFY(s.Grafica()->fraAnuncio()->isVisible());
     }
 
     void indiceDeColorDaLaVuelta()

@@ -310,6 +310,9 @@ private slots:
         // Every second tick, none at the origin, both sides.
         QVERIFY(numeroEn(2) && numeroEn(4) && numeroEn(-2) && numeroEn(-4));
         QVERIFY(!numeroEn(1) && !numeroEn(-1) && !numeroEn(0));
+        // -10 would stand half outside the left edge: cut, it would read
+        // "0" or "10", so it is left out.
+        QVERIFY(!HayColorEn(*s, QRect(0, y0 + 10, 12, alto), TINTA));
         // Y numbers right of the axis, beside their ticks.
         QVERIFY(HayColorEn(*s, QRect(s->EscalaX(0) + 8, s->EscalaY(2) - 6, 20, alto), TINTA));
         QVERIFY(!HayColorEn(*s, QRect(s->EscalaX(0) + 8, s->EscalaY(1) - 6, 20, 4), TINTA));
