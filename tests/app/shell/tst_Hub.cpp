@@ -12,12 +12,16 @@
 #include "modTexto.h"
 
 #include "ColorOle.h"
+#include "CatalogoEjercicios.h"
 #include "VentanaEjercicio.h"
+#include "frmHistoria.h"
 
 #include "PictureEjes.h"
 #include "QBColor.h"
 
 #include <QGroupBox>
+#include <QMdiSubWindow>
+#include <QStyleOptionTitleBar>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -35,6 +39,25 @@ private:
     static bool Iguales(const Collpolinomio &a, const Collpolinomio &b)
     {
         return a.Diferente(b, 1e-9)->Cuenta() == 0;
+    }
+
+    // A click on the close box in the title bar of a window's frame.
+    static void PulsaCajaDeCierre(QWidget *marco)
+    {
+        auto *sub = qobject_cast<QMdiSubWindow *>(marco);
+        QVERIFY(sub);
+        QStyleOptionTitleBar op;
+        op.initFrom(sub);
+        op.subControls = QStyle::SC_All;
+        op.titleBarFlags = sub->windowFlags();
+        op.titleBarState = int(sub->windowState());
+        op.rect = QRect(0, 0, sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &op, sub));
+        const QRect caja = sub->style()->subControlRect(QStyle::CC_TitleBar, &op, QStyle::SC_TitleBarCloseButton, sub);
+        QVERIFY(caja.isValid());
+        // The frame tells its buttons apart by where the pointer hovers.
+        QTest::mouseMove(sub, caja.center() - QPoint(caja.width() * 3, 0));
+        QTest::mouseMove(sub, caja.center());
+        QTest::mouseClick(sub, Qt::LeftButton, {}, caja.center());
     }
 
 private slots:
@@ -227,7 +250,8 @@ private slots:
         QCOMPARE(s.mensajes, QStringList{SesionPrueba::Error(65)});
         QVERIFY(marcoVisto);
         QCOMPARE(qEscrito, QStringLiteral("x3-3x+3"));
-        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane:"));
+        // The explanation closed, the caption still names the construction.
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Construye gráfica"));
         QVERIFY(!s.principal->botonPorClave(QStringLiteral("calculadora"))->isEnabled());
         // Pressed again: the stack does not grow.
         SesionPrueba::Pulsa(hub->CmdGraficar());
@@ -254,6 +278,58 @@ private slots:
         QVERIFY(!ConceptoResuelto[0]);
         QCOMPARE(ConceptoActual, std::int16_t(0));
         QCOMPARE(NivelPila, nivel);
+
+        // "Ver Gráfica y cualidades" and its "Regresar": the caption the
+        // hub had comes back.
+        const QString tituloHub = s.principal->windowTitle();
+        QVERIFY(tituloHub.startsWith(QLatin1String("Quorvane: ")));
+        hub->mnuGrafyCuali()->trigger();
+        QVERIFY(frmHistoria::Existente());
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Muestra gráfica y conceptos"));
+        SesionPrueba::Pulsa(frmHistoria::Existente()->cmdCancelar());
+        SesionPrueba::Suelta();
+        QVERIFY(!frmHistoria::Existente());
+        QCOMPARE(s.principal->windowTitle(), tituloHub);
+    }
+
+    // The hub's close box is its "Regresar a Inicio" while that menu is on,
+    // a graph construction under way or not: the first screen, the solved
+    // concepts kept.
+    void cajaDelHubEsRegresarAInicio_data()
+    {
+        QTest::addColumn<QString>("estado");
+        QTest::newRow("eligiendo") << "eligiendo";
+        QTest::newRow("polinomio dado") << "polinomio dado";
+        QTest::newRow("construccion") << "construccion";
+        QTest::newRow("construccion con ejercicio") << "construccion con ejercicio";
+    }
+    void cajaDelHubEsRegresarAInicio()
+    {
+        QFETCH(QString, estado);
+        SesionPrueba s;
+        frmPolical *hub = s.Hub();
+        if (estado != QLatin1String("eligiendo"))
+            s.DaPolinomio(QStringLiteral("x^3-3x"));
+        if (estado.startsWith(QLatin1String("construccion"))) {
+            hub->mnuConsGraf()->trigger();
+            ConceptoResuelto[0] = true;
+            hub->opciones().DeshabilitaOpcion(0);
+            if (estado.endsWith(QLatin1String("ejercicio"))) {
+                if (!HayEjercicio(4))
+                    QSKIP("no exercise window for the first derivative");
+                QTest::mouseClick(hub->OptCalcConcepto(4), Qt::LeftButton);
+            }
+        }
+        SesionPrueba::Suelta();
+        QVERIFY(hub->mnuRegInicio()->isEnabled() && hub->mnupoliadios()->isEnabled());
+        PulsaCajaDeCierre(GestorVentanas::instancia().marcoDe(hub));
+        SesionPrueba::Suelta();
+        QVERIFY(!s.Hub());
+        QVERIFY(!s.Grafica());
+        QCOMPARE(NivelPila, 1);
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane"));
+        QCOMPARE(ConceptoResuelto[0], estado.startsWith(QLatin1String("construccion")));
+        QVERIFY(!PoliDado);
     }
 
     void conceptosSeLeenEnterosEnPanelAngosto()
