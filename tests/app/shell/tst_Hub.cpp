@@ -20,8 +20,6 @@
 #include "QBColor.h"
 
 #include <QGroupBox>
-#include <QMdiSubWindow>
-#include <QStyleOptionTitleBar>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -39,25 +37,6 @@ private:
     static bool Iguales(const Collpolinomio &a, const Collpolinomio &b)
     {
         return a.Diferente(b, 1e-9)->Cuenta() == 0;
-    }
-
-    // A click on the close box in the title bar of a window's frame.
-    static void PulsaCajaDeCierre(QWidget *marco)
-    {
-        auto *sub = qobject_cast<QMdiSubWindow *>(marco);
-        QVERIFY(sub);
-        QStyleOptionTitleBar op;
-        op.initFrom(sub);
-        op.subControls = QStyle::SC_All;
-        op.titleBarFlags = sub->windowFlags();
-        op.titleBarState = int(sub->windowState());
-        op.rect = QRect(0, 0, sub->width(), sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &op, sub));
-        const QRect caja = sub->style()->subControlRect(QStyle::CC_TitleBar, &op, QStyle::SC_TitleBarCloseButton, sub);
-        QVERIFY(caja.isValid());
-        // The frame tells its buttons apart by where the pointer hovers.
-        QTest::mouseMove(sub, caja.center() - QPoint(caja.width() * 3, 0));
-        QTest::mouseMove(sub, caja.center());
-        QTest::mouseClick(sub, Qt::LeftButton, {}, caja.center());
     }
 
 private slots:
@@ -322,7 +301,7 @@ private slots:
         }
         SesionPrueba::Suelta();
         QVERIFY(hub->mnuRegInicio()->isEnabled() && hub->mnupoliadios()->isEnabled());
-        PulsaCajaDeCierre(GestorVentanas::instancia().marcoDe(hub));
+        GestorVentanas::instancia().marcoDe(hub)->close();
         SesionPrueba::Suelta();
         QVERIFY(!s.Hub());
         QVERIFY(!s.Grafica());
