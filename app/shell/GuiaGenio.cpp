@@ -3,11 +3,15 @@
 #include "GestorVentanas.h"
 #include "HubSesion.h"
 #include "frmBrowser.h"
+#include "frmDoyPoli.h"
 #include "frmMdiCalcDife.h"
+#include "frmpidepoli.h"
 
 #include "Globales.h"
 #include "Personaje.h"
 #include "Voz.h"
+
+#include "Usc.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -25,6 +29,16 @@ constexpr int kRinconAlto = 240;
 QString Q(const char *texto)
 {
     return QString::fromUtf8(texto);
+}
+
+// The next step in the to-order window, by which of its buttons are on.
+QString PasoAOrden(const frmDoyPoli &aOrden)
+{
+    if (aOrden.CmdPasa()->Enabled())
+        return Q("Da click en [Continuar]");
+    if (aOrden.cmdListo()->Enabled())
+        return Q("Da click en [Listo] y [Continuar]");
+    return Q("Elige el grado, la paridad y las cualidades que desees");
 }
 } // namespace
 
@@ -116,6 +130,8 @@ void GuiaGenio::Agent1_Command(const QString &nombre)
     } else if (nombre == QLatin1String("historia")) {
         pideAlHub(4);
     } else if (nombre == QLatin1String("adios")) {
+        // It goes now: nothing it still had to say is said.
+        m_personaje->calla();
         m_personaje->actua(Q("decline"));
         m_personaje->actua(Q("suggest"));
         m_personaje->actua(Q("wave"));
@@ -144,10 +160,14 @@ void GuiaGenio::comandoGenio()
         m_personaje->habla(Q("Leyendo estas páginas te darás cuenta de por qué es importante conocer la gráfica de "
                              "una función"));
     } else if (PasoGuia == "polinomio") {
+        if (const FaltaHub falta = abreHub(2); falta != FaltaHub::Nada) {
+            // The to-order window did not open: the step waits.
+            diQueFalta(falta);
+            return;
+        }
         m_personaje->habla(Q("Para dar un polinomio,  elige primero el grado, después la paridad y por último las "
                              "cualidades que desees "));
         m_personaje->habla(Q("Da click en [Listo] y [Continuar]"));
-        abreHub(2);
         m_personaje->habla(Q("Al terminar da un click con el botón derecho, ya sabes como"));
         PaginaGuia = "2";
         ponComandos(ListaEleccion());
@@ -164,7 +184,10 @@ void GuiaGenio::comandoGenio()
             m_personaje->habla(Q("necesitas dar un polinomio para poder seguir"));
             return;
         }
-        abreHub(3);
+        if (const FaltaHub falta = abreHub(3); falta != FaltaHub::Nada) {
+            diQueFalta(falta);
+            return;
+        }
         m_personaje->habla(Q("Primero calcula las raíces"));
         m_personaje->habla(Q("Ya sabes que hacer para continuar"));
     }
@@ -175,9 +198,14 @@ void GuiaGenio::pideAlHub(std::uint8_t accion)
     if (!PoliDado || !PoliActual) {
         m_personaje->habla(Q("necesitas dar un polinomio para poder seguir"));
         m_personaje->habla(Q("¡Termina de darlo!"));
+        diPasoParaDarlo();
         return;
     }
-    abreHub(accion);
+    if (const FaltaHub falta = abreHub(accion); falta != FaltaHub::Nada) {
+        // Nothing started: the tour goes on once the student has done it.
+        diQueFalta(falta);
+        return;
+    }
     if (accion == 3) {
         m_personaje->habla(Q("Primero calcula las raíces"));
         m_personaje->habla(Q("Ahora puedes continuar tu solo"));
@@ -191,14 +219,55 @@ void GuiaGenio::pideAlHub(std::uint8_t accion)
     Agent1_Click(QStringLiteral("genie"), 1, 0, 0, 0);
 }
 
-void GuiaGenio::abreHub(std::uint8_t accion)
+FaltaHub GuiaGenio::abreHub(std::uint8_t accion)
 {
     // The session opens (or comes forward as it stands); the hub runs the
     // action now if it is in front, else when it next is.
     m_principal.mnupoli_Click();
     if (accion != 0)
         if (HubSesion *hub = HubAbierto())
-            hub->PideAccion(accion);
+            return hub->PideAccion(accion);
+    return FaltaHub::Nada;
+}
+
+void GuiaGenio::diPasoParaDarlo()
+{
+    // What fits the window in which the polynomial is being given.
+    auto &gestor = GestorVentanas::instancia();
+    if (const frmDoyPoli *aOrden = gestor.existente<frmDoyPoli>())
+        m_personaje->habla(PasoAOrden(*aOrden));
+    else if (const frmpidepoli *entrada = gestor.existente<frmpidepoli>())
+        m_personaje->habla(entrada->CmdContinuar()->isVisible() ? Q("Da click en [Continuar]")
+                                                                 : Q("Escríbelo y da click en [Aceptar]"));
+}
+
+void GuiaGenio::diQueFalta(FaltaHub falta)
+{
+    switch (falta) {
+    case FaltaHub::Nada:
+        break;
+    case FaltaHub::Polinomio:
+        m_personaje->habla(Q("necesitas dar un polinomio para poder seguir"));
+        break;
+    case FaltaHub::DandoPolinomio:
+        m_personaje->habla(Q("Primero termina de dar tu polinomio"));
+        diPasoParaDarlo();
+        break;
+    case FaltaHub::Construccion:
+        m_personaje->habla(Q("Ya estás construyendo la gráfica"));
+        m_personaje->habla(Q("Termina los conceptos, o da click en [Cancelar] para dejar la construcción"));
+        break;
+    case FaltaHub::Ventana:
+        m_personaje->habla(Q("Primero termina o cierra la ventana en la que estás trabajando"));
+        break;
+    case FaltaHub::Resumen:
+        m_personaje->habla(Q("Primero da click en [Regresar] para cerrar las cualidades de la gráfica"));
+        break;
+    case FaltaHub::OtroPolinomio:
+        m_personaje->habla(Q("Ya tienes un polinomio"));
+        m_personaje->habla(Q("Para dar otro, elige [Salida] y [Regresar a proponer un polinomio]"));
+        break;
+    }
 }
 
 void GuiaGenio::abreNavegador()

@@ -4,6 +4,7 @@
 // character's events; the tour's progress lives in PasoGuia (the step) and
 // PaginaGuia (the page the tour window opens).
 #include "ComandoPersonaje.h"
+#include "HubSesion.h"
 
 #include <QList>
 #include <QString>
@@ -39,8 +40,13 @@ private:
     void comandoGenio();
     // "construir" (3) and "historia" (4).
     void pideAlHub(std::uint8_t accion);
-    // The hub in front, with the tour's action for it when there is one.
-    void abreHub(std::uint8_t accion);
+    // The hub in front, with the tour's action for it when there is one;
+    // what the student must do first when the hub leaves it.
+    FaltaHub abreHub(std::uint8_t accion);
+    // Says what must come first, as the hub's state asks.
+    void diQueFalta(FaltaHub falta);
+    // The next step in the window where the polynomial is being given.
+    void diPasoParaDarlo();
     void abreNavegador();
     void cierraNavegador();
 

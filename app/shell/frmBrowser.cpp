@@ -7,6 +7,7 @@
 #include "RutaPrograma.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -117,6 +118,7 @@ QAction *frmBrowser::boton(const QString &clave) const
 void frmBrowser::alCargar()
 {
     m_inicioGuia = RutaGuia("Entrada.htm");
+    m_navegador->fijaCarpeta(QFileInfo(m_inicioGuia).absolutePath());
     // The whole screen the desktop leaves to windows.
     if (QScreen *pantalla = QGuiApplication::primaryScreen())
         setGeometry(pantalla->availableGeometry());
@@ -128,14 +130,9 @@ void frmBrowser::alCargar()
         DireccionGuia = RutaGuia("raices.htm").toStdString();
         PasoGuia = "raices";
     }
-    if (!DireccionGuia.empty()) {
-        const QString direccion = QString::fromStdString(DireccionGuia);
-        m_sinNavegar = true;
-        m_cboAddress->addItem(direccion);
-        m_cboAddress->setCurrentIndex(0);
-        m_sinNavegar = false;
-        navega(direccion);
-    }
+    // The address goes into the bar as the page shows.
+    if (!DireccionGuia.empty())
+        navega(QString::fromStdString(DireccionGuia));
 }
 
 void frmBrowser::navega(const QString &direccion)
@@ -143,7 +140,7 @@ void frmBrowser::navega(const QString &direccion)
     m_timTimer.start();
     m_cargando = true;
     setWindowTitle(TituloOcupado());
-    const QUrl url = NavegadorGuia::comoUrl(direccion);
+    const QUrl url = m_navegador->comoUrl(direccion);
     if (url == m_navegador->source())
         m_navegador->reload();
     else
@@ -162,7 +159,7 @@ void frmBrowser::navegacionTerminada()
     const QString direccion = m_navegador->direccion();
     if (direccion.isEmpty())
         return;
-    DireccionGuia = direccion.toStdString();
+    DireccionGuia = m_navegador->direccionCompleta().toStdString();
     m_sinNavegar = true;
     const int ya = m_cboAddress->findText(direccion);
     if (ya >= 0)

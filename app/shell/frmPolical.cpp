@@ -11,6 +11,7 @@
 #include "frmGrafica2.h"
 #include "frmHistoria.h"
 #include "frmZoom.h"
+#include "frmpidepoli.h"
 
 #include "Globales.h"
 #include "ModCadena.h"
@@ -359,22 +360,66 @@ void frmPolical::alActivar()
     }
 }
 
-void frmPolical::PideAccion(std::uint8_t n)
+FaltaHub frmPolical::PideAccion(std::uint8_t n)
 {
+    const FaltaHub falta = faltaPara(n);
+    if (falta != FaltaHub::Nada)
+        return falta;
     if (GestorVentanas::instancia().actual() == this)
         ejecutaAccion(n);
     else
         AccionPendiente = n;
+    return FaltaHub::Nada;
 }
 
 void frmPolical::ejecutaAccion(std::uint8_t n)
 {
+    // Asked for earlier: the hub may have moved on since.
+    if (!accionDisponible(n))
+        return;
     if (n == 2)
         mnuTuEliges_Click();
     else if (n == 3)
         mnuConsGraf_Click();
     else if (n == 4)
         mnuGrafyCuali_Click();
+}
+
+bool frmPolical::accionDisponible(std::uint8_t n) const
+{
+    // The action as the student would reach it: every menu on the way on.
+    auto encendidos = [](std::initializer_list<const QAction *> menus) {
+        for (const QAction *m : menus)
+            if (!m || !m->isEnabled())
+                return false;
+        return true;
+    };
+    if (n == 2)
+        return encendidos({m_mnuSePropoPoli, m_mnuPolicalPropo, m_mnuTuEliges});
+    if (n == 3)
+        return PoliActual && encendidos({m_mnuMenuConPoli, m_mnuConsGraf});
+    if (n == 4)
+        return PoliActual && encendidos({m_mnuMenuConPoli, m_mnuGrafyCuali});
+    return false;
+}
+
+FaltaHub frmPolical::faltaPara(std::uint8_t n) const
+{
+    if (accionDisponible(n))
+        return FaltaHub::Nada;
+    auto &gestor = GestorVentanas::instancia();
+    if (!m_ucMarcoMedio->isHidden())
+        return FaltaHub::Construccion;
+    if (const frmHistoria *h = gestor.existente<frmHistoria>(); h && h->resumen())
+        return FaltaHub::Resumen;
+    if (gestor.existente<frmDoyPoli>() || gestor.existente<frmpidepoli>())
+        return FaltaHub::DandoPolinomio;
+    for (VentanaBase *v : gestor.cargadas())
+        if (v != this && v != Grafica() && v->lugar() == Lugar::AreaTrabajo)
+            return FaltaHub::Ventana;
+    if (PoliDado && PoliActual)
+        return FaltaHub::OtroPolinomio;
+    return FaltaHub::Polinomio;
 }
 
 void frmPolical::PoneEstadoMenus(EstadoHub estado)
@@ -502,12 +547,12 @@ void frmPolical::CmdGraficar_Click()
             MuestraError("", n);
         MarcaConceptosResueltos();
     }
-    // Stays on the hub's own context: no push of its own at every press.
+    // Stays on the hub's own context: no push of its own at every press,
+    // and the caption still names the construction.
     m_contexto.barra[4] = false;
     EstadoBarra[4] = false;
     m_contexto.ayuda = 3;
     m_contexto.apoyo = 1;
-    m_contexto.titulo = "Quorvane:";
     m_contexto.aplica();
 }
 

@@ -36,7 +36,7 @@ public:
     std::uint8_t AccionPendiente = 0;
     // HubSesion: what other windows ask of the hub instead of setting its
     // widgets one by one.
-    void PideAccion(std::uint8_t n) override;
+    FaltaHub PideAccion(std::uint8_t n) override;
     void PoneEstadoMenus(EstadoHub estado) override;
     void MuestraLogos() override;
     void AlFrente() override;
@@ -133,6 +133,9 @@ private:
     void distribuye();
     void abreOtraVentana(const QString &menu);
     void ejecutaAccion(std::uint8_t n);
+    // Whether the menu of the tour's action n is on, and if not, why.
+    bool accionDisponible(std::uint8_t n) const;
+    FaltaHub faltaPara(std::uint8_t n) const;
     static void interruptor(QAction *menu, bool encendido);
     // The zoom key follows the graph of P: on while the hub has drawn P and
     // the graph is on show, off otherwise (the graph kept secret).

@@ -124,6 +124,16 @@ bool FiguraPersonaje::anima(const QString &nombre, int msPorCuadro)
     return true;
 }
 
+void FiguraPersonaje::detieneAnimacion()
+{
+    m_reloj.stop();
+    m_cuadros.clear();
+    m_cuadro = 0;
+    m_pose = Pose{};
+    recorta();
+    update();
+}
+
 void FiguraPersonaje::siguienteCuadro()
 {
     if (m_cuadro >= m_cuadros.size()) {

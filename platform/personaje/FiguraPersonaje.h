@@ -37,6 +37,9 @@ public:
     // name. Emits animacionTerminada() after its last pose.
     bool anima(const QString &nombre, int msPorCuadro);
     bool animando() const { return m_cuadros.size() > m_cuadro; }
+    // Drops the animation under way, back to the idle pose, without
+    // reporting its end.
+    void detieneAnimacion();
     // The menu shown by a right click or the menu key.
     void fijaMenu(QMenu *menu) { m_menu = menu; }
     const Pose &pose() const { return m_pose; }

@@ -41,6 +41,8 @@ Personaje::Personaje(std::unique_ptr<Voz> voz, QWidget *dueno)
         terminaFrase();
     });
     auto vozDicha = [this] {
+        if (!m_enFrase)
+            return;
         m_vozDicha = true;
         m_limiteVoz.stop();
         terminaFrase();
@@ -141,6 +143,7 @@ void Personaje::siguiente()
         break;
     case Paso::Habla: {
         m_leida = false;
+        m_enFrase = true;
         m_vozDicha = !m_voz || !m_voz->disponible();
         if (m_figura->isVisible())
             m_globo->muestra(paso.texto, m_figura->frameGeometry());
@@ -166,7 +169,11 @@ void Personaje::terminaPaso()
 {
     // From the event loop: a long queue never deepens the stack, and the
     // caller finishes queueing first.
-    QTimer::singleShot(0, this, &Personaje::siguiente);
+    const int turno = m_turno;
+    QTimer::singleShot(0, this, [this, turno] {
+        if (turno == m_turno)
+            siguiente();
+    });
 }
 
 void Personaje::terminaFrase()
@@ -174,20 +181,30 @@ void Personaje::terminaFrase()
     if (!m_leida || !m_vozDicha)
         return;
     m_leida = false;
+    m_enFrase = false;
     m_globo->hide();
     terminaPaso();
 }
 
-void Personaje::detiene()
+void Personaje::calla()
 {
+    ++m_turno;
     m_cola.clear();
     m_lectura.stop();
     m_limiteVoz.stop();
+    m_leida = false;
     if (m_voz)
         m_voz->calla();
+    m_enFrase = false;
+    m_figura->detieneAnimacion();
     m_globo->hide();
-    m_figura->hide();
     m_enCurso = false;
+}
+
+void Personaje::detiene()
+{
+    calla();
+    m_figura->hide();
 }
 
 QPoint Personaje::dentroDePantalla(QPoint punto) const

@@ -51,6 +51,9 @@ public:
     // Whether queued actions are still to run.
     bool ocupado() const { return m_enCurso; }
     void fijaRitmo(const Ritmo &ritmo) { m_ritmo = ritmo; }
+    // Drops what is still queued and the sentence or gesture under way;
+    // what is queued after this runs as usual.
+    void calla();
     // Stops everything queued and hides (the program is ending).
     void detiene();
 
@@ -96,4 +99,8 @@ private:
     QTimer m_limiteVoz;
     bool m_leida = false;
     bool m_vozDicha = false;
+    // A sentence is up: the engine's end is awaited for it.
+    bool m_enFrase = false;
+    // Bumped by calla(): steps of an earlier turn that end late are ignored.
+    int m_turno = 0;
 };

@@ -8,7 +8,11 @@
 #include "frmDoyPoli.h"
 #include "frmHistoria.h"
 
+#include "CatalogoEjercicios.h"
 #include "Reinicio.h"
+#include "VentanaEjercicio.h"
+
+#include "PictureEjes.h"
 
 #include "FiguraPersonaje.h"
 #include "GloboPersonaje.h"
@@ -17,6 +21,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QTextBlock>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
@@ -65,6 +70,63 @@ void Escribe(frmBrowser &b, const QString &direccion)
     b.cboAddress()->lineEdit()->setText(direccion);
     QTest::keyClick(b.cboAddress()->lineEdit(), Qt::Key_Return);
 }
+// The hub, its menus, the concepts and the graph as the student sees them,
+// to tell whether an action the tour asked for changed anything.
+struct Foto {
+    QStringList ventanas;
+    QList<bool> menus;
+    QList<bool> opciones;
+    std::array<bool, NumConceptos> resueltos{};
+    bool panel = false;
+    bool anuncio = false;
+    bool grafica = false;
+    QImage dibujo;
+    QString titulo;
+    bool operator==(const Foto &o) const
+    {
+        return ventanas == o.ventanas && menus == o.menus && opciones == o.opciones && resueltos == o.resueltos &&
+               panel == o.panel && anuncio == o.anuncio && grafica == o.grafica && dibujo == o.dibujo &&
+               titulo == o.titulo;
+    }
+};
+Foto Toma(SesionPrueba &s)
+{
+    Foto f;
+    for (VentanaBase *v : GestorVentanas::instancia().cargadas())
+        if (v->lugar() == VentanaBase::Lugar::AreaTrabajo || qobject_cast<frmHistoria *>(v))
+            f.ventanas << QString::fromLatin1(v->metaObject()->className());
+    f.ventanas.sort();
+    frmPolical *hub = s.Hub();
+    for (QAction *m : {hub->mnuSePropoPoli(), hub->mnuTuEliges(), hub->mnuMenuConPoli(), hub->mnuConsGraf(),
+                       hub->mnuGrafyCuali(), hub->mnuSinPoli(), hub->mnuProbDiver(), hub->mnupoliadios(),
+                       hub->mnuRegInicio(), hub->mnuRegNuevoPoli()})
+        f.menus << m->isEnabled();
+    for (int k = 0; k < NumConceptos; ++k)
+        f.opciones << hub->OptCalcConcepto(k)->isEnabled();
+    f.resueltos = ConceptoResuelto;
+    f.panel = hub->UCMarcoMedio()->isVisible();
+    f.anuncio = s.Grafica()->fraAnuncio()->isVisible();
+    f.grafica = s.Grafica()->picejGraf().isVisible();
+    f.dibujo = s.Grafica()->picejGraf().grab().toImage();
+    f.titulo = s.principal->windowTitle();
+    return f;
+}
+// Clicks the link to the page named in the page on show.
+void SigueEnlace(frmBrowser &b, const QString &pagina)
+{
+    NavegadorGuia *vista = b.brwWebBrowser();
+    for (QTextBlock bloque = vista->document()->begin(); bloque.isValid(); bloque = bloque.next())
+        for (auto it = bloque.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (f.charFormat().anchorHref() != pagina)
+                continue;
+            QTextCursor cursor(vista->document());
+            cursor.setPosition(f.position() + 1);
+            QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->cursorRect(cursor).center());
+            return;
+        }
+    QFAIL("no link to the page");
+}
 QStringList Direcciones(frmBrowser &b)
 {
     QStringList lista;
@@ -103,6 +165,133 @@ class TstGuia : public QObject {
     }
 
 private slots:
+    // The tour asks the hub for the to-order window ("genio" at its step
+    // "polinomio"), the graph construction ("construir") or the graph and
+    // its qualities ("historia") in every state of the hub. Where the hub's
+    // own menu for it is off nothing changes: the concepts solved so far,
+    // the hub, its menus and the graph stay as they were, and the character
+    // says what comes first.
+    void accionesDelRecorridoSegunElHub_data()
+    {
+        QTest::addColumn<QString>("estado");
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<QString>("efecto"); // empty: nothing changes
+        QTest::addColumn<QStringList>("frases");
+        const QString paraDar = QStringLiteral("Para dar un polinomio,  elige primero el grado, despues la paridad y "
+                                               "por último las cualidades que desees ");
+        const QString raices = QStringLiteral("Primero calcula las raíces");
+        const QString pestana = QStringLiteral("Haz click en la pestaña respectiva para ver las cualidades de la "
+                                               "gráfica");
+        const QStringList construyendo{QStringLiteral("Ya estás construyendo la gráfica"),
+                                       QStringLiteral("Termina los conceptos, o da click en [Cancelar] para dejar "
+                                                      "la construcción")};
+        const QStringList resumen{QStringLiteral("Primero da click en [Regresar] para cerrar las cualidades de la "
+                                                 "gráfica")};
+        const QStringList ventana{QStringLiteral("Primero termina o cierra la ventana en la que estás trabajando")};
+        const QStringList aOrden{QStringLiteral("Primero termina de dar tu polinomio"),
+                                 QStringLiteral("Elige el grado, la paridad y las cualidades que desees")};
+        const QStringList sinPoli{kSinPolinomio, QStringLiteral("¡Termina de darlo!")};
+        const QStringList sinPoliAOrden = sinPoli + aOrden.mid(1);
+        const QStringList propuesto{QStringLiteral("Primero termina de dar tu polinomio"),
+                                    QStringLiteral("Escríbelo y da click en [Aceptar]")};
+        const QStringList sinPoliPropuesto = sinPoli + propuesto.mid(1);
+        const QStringList otro{QStringLiteral("Ya tienes un polinomio"),
+                               QStringLiteral("Para dar otro, elige [Salida] y [Regresar a proponer un polinomio]")};
+
+        struct Fila {
+            const char *estado;
+            QStringList genio, construir, historia; // what is said first
+            const char *efectoGenio, *efectoConstruir, *efectoHistoria;
+        };
+        const Fila filas[] = {
+            {"sin polinomio", {paraDar}, sinPoli, sinPoli, "a orden", "", ""},
+            {"polinomio dado", otro, {raices}, {pestana}, "", "construccion", "cualidades"},
+            {"construccion", construyendo, construyendo, construyendo, "", "", ""},
+            {"construccion con ejercicio", construyendo, construyendo, construyendo, "", "", ""},
+            {"cualidades", resumen, resumen, resumen, "", "", ""},
+            {"a orden", aOrden, sinPoliAOrden, sinPoliAOrden, "", "", ""},
+            {"propuesto", propuesto, sinPoliPropuesto, sinPoliPropuesto, "", "", ""},
+            // A road works on a polynomial of its own.
+            {"camino", ventana, sinPoli, sinPoli, "", "", ""},
+        };
+        for (const Fila &f : filas) {
+            QTest::addRow("%s, genio", f.estado) << f.estado << "genio" << f.efectoGenio << f.genio;
+            QTest::addRow("%s, construir", f.estado) << f.estado << "construir" << f.efectoConstruir << f.construir;
+            QTest::addRow("%s, historia", f.estado) << f.estado << "historia" << f.efectoHistoria << f.historia;
+        }
+    }
+    void accionesDelRecorridoSegunElHub()
+    {
+        QFETCH(QString, estado);
+        QFETCH(QString, comando);
+        QFETCH(QString, efecto);
+        QFETCH(QStringList, frases);
+        SesionPrueba s;
+        Genio(s).fijaRitmo({0, 0, 0});
+        frmPolical *hub = s.Hub();
+        if (estado != QLatin1String("sin polinomio") && estado != QLatin1String("a orden") &&
+            estado != QLatin1String("propuesto"))
+            s.DaPolinomio(QStringLiteral("x^3-3x"));
+        if (estado.startsWith(QLatin1String("construccion"))) {
+            // Roots and critical points solved: marked on the axes.
+            hub->mnuConsGraf()->trigger();
+            for (int k : {0, 5}) {
+                ConceptoResuelto[std::size_t(k)] = true;
+                hub->opciones().DeshabilitaOpcion(k);
+            }
+            ConceptoActual = 6;
+            hub->MarcaConceptosResueltos();
+            if (estado.endsWith(QLatin1String("ejercicio"))) {
+                if (!HayEjercicio(4))
+                    QSKIP("no exercise window for the first derivative");
+                QTest::mouseClick(hub->OptCalcConcepto(4), Qt::LeftButton);
+                QVERIFY(qobject_cast<VentanaEjercicio *>(GestorVentanas::instancia().actual()));
+            }
+        } else if (estado == QLatin1String("cualidades")) {
+            hub->mnuGrafyCuali()->trigger();
+            QVERIFY(frmHistoria::Existente());
+        } else if (estado == QLatin1String("a orden")) {
+            hub->mnuTuEliges()->trigger();
+            QVERIFY(SesionPrueba::Ventana<frmDoyPoli>());
+        } else if (estado == QLatin1String("propuesto")) {
+            hub->mnutupropo()->trigger();
+            QVERIFY(SesionPrueba::Ventana<frmpidepoli>());
+        } else if (estado == QLatin1String("camino")) {
+            if (!hub->mnuDoyGrafiPoli()->isEnabled())
+                QSKIP("no graph road");
+            hub->mnuDoyGrafiPoli()->trigger();
+        }
+        SesionPrueba::Suelta();
+        const Foto antes = Toma(s);
+        const QStringList menuAntes = Menu(s);
+        const std::string pasoAntes = comando == QLatin1String("genio") ? "polinomio" : PasoGuia;
+        PasoGuia = pasoAntes;
+
+        s.principal->mnuAyudante_Click();
+        QVERIFY(Espera(s));
+        const qsizetype n = Frases(s).size();
+        s.principal->Agent1_Command(comando);
+        QVERIFY(Espera(s));
+        SesionPrueba::Suelta();
+        QCOMPARE(Frases(s).mid(n, frases.size()), frases);
+
+        if (efecto.isEmpty()) {
+            QVERIFY(Toma(s) == antes);
+            // The tour waits where it was.
+            QCOMPARE(PasoGuia, pasoAntes);
+            QCOMPARE(Menu(s), menuAntes);
+            QVERIFY(Genio(s).figura()->isVisible());
+        } else if (efecto == QLatin1String("a orden")) {
+            QVERIFY(SesionPrueba::Ventana<frmDoyPoli>());
+            QCOMPARE(Menu(s), kListaEleccion);
+        } else if (efecto == QLatin1String("construccion")) {
+            QVERIFY(hub->UCMarcoMedio()->isVisible());
+            QCOMPARE(PasoGuia, std::string("Rollo"));
+        } else if (efecto == QLatin1String("cualidades")) {
+            QVERIFY(frmHistoria::Existente() && frmHistoria::Existente()->resumen());
+        }
+    }
+
     void initTestCase()
     {
         FabricaDeVoz() = [] { return std::make_unique<VozGrabada>(); };
@@ -163,10 +352,13 @@ private slots:
         QCOMPARE(Menu(s), kListaEleccion);
         QVERIFY(Guia(s).AsistenteListo());
 
-        // No polynomial yet: two sentences, nothing else.
+        // No polynomial yet: nothing else happens, and what is said fits
+        // the to-order window, whose "Listo" and "Continuar" are still off.
         n = Frases(s).size();
         QVERIFY(Elige(s, "construir"));
-        QCOMPARE(Frases(s).mid(n), (QStringList{kSinPolinomio, QStringLiteral("¡Termina de darlo!")}));
+        QCOMPARE(Frases(s).mid(n), (QStringList{kSinPolinomio, QStringLiteral("¡Termina de darlo!"),
+                                                QStringLiteral("Elige el grado, la paridad y las cualidades que "
+                                                               "desees")}));
         QCOMPARE(PasoGuia, std::string("polinomio"));
         QCOMPARE(Menu(s), kListaEleccion);
         QVERIFY(genio.figura()->isVisible());
@@ -177,7 +369,13 @@ private slots:
         QTest::mouseClick(aOrden->optparidad1(), Qt::LeftButton);
         aOrden->CmbCualidades()->setCurrentIndex(1);
         emit aOrden->CmbCualidades()->activated(1);
+        n = Frases(s).size();
+        QVERIFY(Elige(s, "construir"));
+        QCOMPARE(Frases(s).mid(n + 2), QStringList{QStringLiteral("Da click en [Listo] y [Continuar]")});
         SesionPrueba::Pulsa(aOrden->cmdListo());
+        n = Frases(s).size();
+        QVERIFY(Elige(s, "construir"));
+        QCOMPARE(Frases(s).mid(n + 2), QStringList{QStringLiteral("Da click en [Continuar]")});
         SesionPrueba::Pulsa(aOrden->CmdPasa());
         SesionPrueba::Suelta();
         QVERIFY(PoliDado);
@@ -270,6 +468,31 @@ private slots:
         QCOMPARE(frmBrowser::Existente()->brwWebBrowser()->source().fileName(), QStringLiteral("Entrada.htm"));
     }
 
+    // "Desaparece" while the character still has sentences to say: it
+    // says none of them, makes its gestures and hides.
+    void desapareceCallaLoPendiente()
+    {
+        SesionPrueba s;
+        Prepara(s);
+        Personaje &genio = Genio(s);
+        genio.fijaRitmo({0, 300, 0});
+        QSignalSpy animaciones(&genio, &Personaje::animacion);
+        s.principal->mnuAyudante()->trigger();
+        QTRY_COMPARE(Frases(s).size(), 1);
+        for (QAction *a : genio.menu()->actions())
+            if (a->objectName() == QLatin1String("adios"))
+                a->trigger();
+        QTRY_VERIFY(!genio.figura()->isVisible());
+        QVERIFY(Espera(s));
+        QTest::qWait(700);
+        QCOMPARE(Frases(s).size(), 1);
+        QVERIFY(!genio.globo()->isVisible());
+        QStringList gestos;
+        for (const auto &a : animaciones)
+            gestos << a.value(0).toString();
+        QCOMPARE(gestos, (QStringList{"decline", "suggest", "wave"}));
+    }
+
     void navegador()
     {
         SesionPrueba s;
@@ -287,6 +510,20 @@ private slots:
         b = AbreNavegador();
         QCOMPARE(b->windowTitle(), QStringLiteral("¿Por qué conocer la gráfica de una función?"));
         QVERIFY(b->windowState() & Qt::WindowMaximized);
+        // The address bar names the page on show, within the tour's folder;
+        // also after a link in the page is followed.
+        QCOMPARE(b->cboAddress()->currentText(), QStringLiteral("Entrada.htm"));
+        SigueEnlace(*b, QStringLiteral("grafica.htm"));
+        QCOMPARE(b->brwWebBrowser()->source().fileName(), QStringLiteral("grafica.htm"));
+        QCOMPARE(b->cboAddress()->currentText(), QStringLiteral("grafica.htm"));
+        QCOMPARE(Direcciones(*b), (QStringList{"grafica.htm", "Entrada.htm"}));
+        // A page name typed in the bar is a page of the tour.
+        Escribe(*b, QStringLiteral("cualidades.htm"));
+        QCOMPARE(b->brwWebBrowser()->source().fileName(), QStringLiteral("cualidades.htm"));
+        QCOMPARE(b->cboAddress()->currentText(), QStringLiteral("cualidades.htm"));
+        b->descarga();
+        b = AbreNavegador();
+        QCOMPARE(b->brwWebBrowser()->source().fileName(), QStringLiteral("Entrada.htm"));
         const QString grafica = QStringLiteral("Qué nos cuenta la gráfica de un polinomio");
         Escribe(*b, Pagina("grafica.htm"));
         QCOMPARE(b->windowTitle(), grafica);

@@ -12,7 +12,9 @@
 #include "modTexto.h"
 
 #include "ColorOle.h"
+#include "CatalogoEjercicios.h"
 #include "VentanaEjercicio.h"
+#include "frmHistoria.h"
 
 #include "PictureEjes.h"
 #include "QBColor.h"
@@ -227,7 +229,8 @@ private slots:
         QCOMPARE(s.mensajes, QStringList{SesionPrueba::Error(65)});
         QVERIFY(marcoVisto);
         QCOMPARE(qEscrito, QStringLiteral("x3-3x+3"));
-        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane:"));
+        // The explanation closed, the caption still names the construction.
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Construye gráfica"));
         QVERIFY(!s.principal->botonPorClave(QStringLiteral("calculadora"))->isEnabled());
         // Pressed again: the stack does not grow.
         SesionPrueba::Pulsa(hub->CmdGraficar());
@@ -254,6 +257,58 @@ private slots:
         QVERIFY(!ConceptoResuelto[0]);
         QCOMPARE(ConceptoActual, std::int16_t(0));
         QCOMPARE(NivelPila, nivel);
+
+        // "Ver Gráfica y cualidades" and its "Regresar": the caption the
+        // hub had comes back.
+        const QString tituloHub = s.principal->windowTitle();
+        QVERIFY(tituloHub.startsWith(QLatin1String("Quorvane: ")));
+        hub->mnuGrafyCuali()->trigger();
+        QVERIFY(frmHistoria::Existente());
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Muestra gráfica y conceptos"));
+        SesionPrueba::Pulsa(frmHistoria::Existente()->cmdCancelar());
+        SesionPrueba::Suelta();
+        QVERIFY(!frmHistoria::Existente());
+        QCOMPARE(s.principal->windowTitle(), tituloHub);
+    }
+
+    // The hub's close box is its "Regresar a Inicio" while that menu is on,
+    // a graph construction under way or not: the first screen, the solved
+    // concepts kept.
+    void cajaDelHubEsRegresarAInicio_data()
+    {
+        QTest::addColumn<QString>("estado");
+        QTest::newRow("eligiendo") << "eligiendo";
+        QTest::newRow("polinomio dado") << "polinomio dado";
+        QTest::newRow("construccion") << "construccion";
+        QTest::newRow("construccion con ejercicio") << "construccion con ejercicio";
+    }
+    void cajaDelHubEsRegresarAInicio()
+    {
+        QFETCH(QString, estado);
+        SesionPrueba s;
+        frmPolical *hub = s.Hub();
+        if (estado != QLatin1String("eligiendo"))
+            s.DaPolinomio(QStringLiteral("x^3-3x"));
+        if (estado.startsWith(QLatin1String("construccion"))) {
+            hub->mnuConsGraf()->trigger();
+            ConceptoResuelto[0] = true;
+            hub->opciones().DeshabilitaOpcion(0);
+            if (estado.endsWith(QLatin1String("ejercicio"))) {
+                if (!HayEjercicio(4))
+                    QSKIP("no exercise window for the first derivative");
+                QTest::mouseClick(hub->OptCalcConcepto(4), Qt::LeftButton);
+            }
+        }
+        SesionPrueba::Suelta();
+        QVERIFY(hub->mnuRegInicio()->isEnabled() && hub->mnupoliadios()->isEnabled());
+        GestorVentanas::instancia().marcoDe(hub)->close();
+        SesionPrueba::Suelta();
+        QVERIFY(!s.Hub());
+        QVERIFY(!s.Grafica());
+        QCOMPARE(NivelPila, 1);
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane"));
+        QCOMPARE(ConceptoResuelto[0], estado.startsWith(QLatin1String("construccion")));
+        QVERIFY(!PoliDado);
     }
 
     void conceptosSeLeenEnterosEnPanelAngosto()

@@ -248,7 +248,7 @@ private slots:
     }
 
     // The tour's action: at once with the hub in front, else at its next
-    // activation, and only once.
+    // activation, and only once; never while its menu is off.
     void pideAccion()
     {
         SesionPrueba s;
@@ -260,16 +260,21 @@ private slots:
         QVERIFY(hub->UCMarcoMedio()->isVisible());
         QCOMPARE(int(hub->AccionPendiente), 0);
 
-        // Behind the to-order window: kept for the hub's next activation.
+        // Behind the to-order window the graph menu is off: nothing is
+        // started, now or when the hub is in front again.
         hub->cmdCancelar_Click();
         hub->mnuTuEliges()->trigger();
         auto *aOrden = SesionPrueba::Ventana<frmDoyPoli>();
         QVERIFY(aOrden);
-        HubAbierto()->PideAccion(3);
-        QVERIFY(!hub->UCMarcoMedio()->isVisible());
-        QCOMPARE(int(hub->AccionPendiente), 3);
+        QCOMPARE(HubAbierto()->PideAccion(3), FaltaHub::DandoPolinomio);
+        QCOMPARE(int(hub->AccionPendiente), 0);
         SesionPrueba::Pulsa(aOrden->cmdcancela());
         SesionPrueba::Suelta();
+        QVERIFY(!hub->UCMarcoMedio()->isVisible());
+
+        // Left for the next activation: run then, once.
+        hub->AccionPendiente = 3;
+        hub->alActivar();
         QVERIFY(hub->UCMarcoMedio()->isVisible());
         QCOMPARE(int(hub->AccionPendiente), 0);
 

@@ -99,6 +99,39 @@ private slots:
         }
     }
 
+    // calla() drops the sentence under way and all that waits behind it,
+    // in the middle of a sentence or of a gesture; what comes after runs
+    // in order, with no late end of the dropped step pushing it on.
+    void callaVaciaLaCola()
+    {
+        for (bool enGesto : {false, true}) {
+            auto *voz = new VozGrabada;
+            auto p = std::make_unique<Personaje>(std::unique_ptr<Voz>(voz));
+            p->fijaRitmo({0, 150, 150});
+            Registro r(*p);
+            p->muestra();
+            if (enGesto)
+                p->actua(QStringLiteral("wave"));
+            p->habla(QStringLiteral("uno"));
+            p->habla(QStringLiteral("dos"));
+            p->habla(QStringLiteral("tres"));
+            QTRY_COMPARE(r.pasos.size(), 1);
+            QVERIFY(enGesto ? p->figura()->animando() : p->globo()->isVisible());
+            p->calla();
+            QVERIFY(!p->ocupado());
+            QVERIFY(!p->globo()->isVisible());
+            QVERIFY(!p->figura()->animando());
+            p->habla(QStringLiteral("adiós"));
+            p->oculta();
+            QTRY_VERIFY(!p->ocupado());
+            QTest::qWait(400); // nothing dropped turns up late
+            QCOMPARE(r.pasos.mid(1), QStringList{QStringLiteral("di:adiós")});
+            QCOMPARE(voz->frases().last(), QStringLiteral("adiós"));
+            QCOMPARE(voz->frases().size(), enGesto ? 1 : 2);
+            QVERIFY(!p->figura()->isVisible());
+        }
+    }
+
     void comandosComoMenu()
     {
         auto p = Rapido(nullptr);
