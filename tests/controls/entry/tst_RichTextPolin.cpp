@@ -6,6 +6,9 @@
 #include "RichTextPolin.h"
 
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QInputMethodEvent>
 #include <QSignalSpy>
 #include <QTextBlock>
@@ -25,6 +28,7 @@ private slots:
     void seleccionNoSeReemplaza();
     void separadorComa();
     void pegadoFiltrado();
+    void nadaSeSuelta();
     void textoDelAnfitrion();
     void textoDemasiadoLargo();
     void teclasConModificador();
@@ -165,6 +169,22 @@ void TstRichTextPolin::pegadoFiltrado()
     QCOMPARE(m_caja->Text(), QStringLiteral("2x3+x"));
     m_caja->Acepta();
     QCOMPARE(m_caja->CadPol(), QStringLiteral("2x^(3)+x"));
+}
+
+// A dragged number (the calculator's read-out) is refused: passed through
+// the filter it would be another polynomial ("1E+25" as 1 + 25).
+void TstRichTextPolin::nadaSeSuelta()
+{
+    QMimeData lectura;
+    lectura.setText(QStringLiteral("1E+25"));
+    for (QWidget *w : {static_cast<QWidget *>(m_caja->Caja()), m_caja->Caja()->viewport()}) {
+        QDragEnterEvent llega(QPoint(5, 5), Qt::CopyAction, &lectura, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &llega);
+        QVERIFY(!llega.isAccepted());
+        QDropEvent suelta(QPointF(5, 5), Qt::CopyAction, &lectura, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &suelta);
+        QVERIFY(m_caja->Text().isEmpty());
+    }
 }
 
 void TstRichTextPolin::textoDelAnfitrion()
