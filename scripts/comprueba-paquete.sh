@@ -14,11 +14,12 @@
 # machine's package sources); takes a few minutes. Not part of test.sh.
 #
 #   scripts/comprueba-paquete.sh            # results in build/comprobacion-paquete/
+#   scripts/comprueba-paquete.sh --fuentes  # only lists the sources it would use
 #
 # The sources of the fresh root are the entries for Debian 12 (bookworm and its
-# -updates and -security suites) in /etc/apt/sources.list and
-# /etc/apt/sources.list.d/*.list and *.sources, both the one-line and the
-# deb822 form; the check stops when there are none.
+# -updates and -security suites) where apt reads its own: /etc/apt/sources.list
+# and /etc/apt/sources.list.d/*.list and *.sources (as apt-config gives them),
+# both the one-line and the deb822 form; the check stops when there are none.
 #
 # Environment: QUORVANE_BUILD (build folder, default build/), CONSERVA_RAIZ=1
 # keeps the fresh root for a look afterwards.
@@ -38,16 +39,16 @@ suite=bookworm
 paso() { printf '\n=== %s\n' "$*"; }
 falla() { printf '\nFALLA: %s\n' "$*" >&2; exit 1; }
 
-[ "$(id -u)" -eq 0 ] || falla "run as root: the fresh root is made and entered with chroot"
-
 # ---------------------------------------------------------------- package sources
 # Prints, one a line in the one-line form ("deb [options] URI suite
 # components"), the binary entries of the machine's apt configuration whose
 # suite is $suite or one of its -updates, -security suites. Disabled deb822
 # stanzas and deb-src entries are left out.
 fuentes_de_la_maquina() {
-  local f
-  for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+  local f lista partes
+  # Where apt itself reads its sources (APT_CONFIG may point elsewhere).
+  eval "$(apt-config shell lista Dir::Etc::sourcelist/f partes Dir::Etc::sourceparts/d)"
+  for f in "$lista" "${partes%/}"/*.list; do
     [ -f "$f" ] || continue
     sed -e 's/#.*//' "$f" | awk -v suite="$suite" '
       $1 != "deb" { next }
@@ -55,10 +56,10 @@ fuentes_de_la_maquina() {
         i = 2
         if ($2 ~ /^\[/) { while (i <= NF && $i !~ /\]$/) i++; i++ }
         s = $(i + 1)
-        if (s == suite || s == suite "-updates" || s == suite "-security") print
+        if (s == suite || s == suite "-updates" || s == suite "-security") { sub(/[ \t]+$/, ""); print }
       }'
   done
-  for f in /etc/apt/sources.list.d/*.sources; do
+  for f in "${partes%/}"/*.sources; do
     [ -f "$f" ] || continue
     awk -v suite="$suite" '
       function estrofa(   n, m, u, s, i, j, opciones) {
@@ -87,6 +88,13 @@ fuentes_de_la_maquina() {
       END { estrofa() }' "$f"
   done
 }
+
+if [ "${1:-}" = "--fuentes" ]; then
+  fuentes_de_la_maquina
+  exit 0
+fi
+
+[ "$(id -u)" -eq 0 ] || falla "run as root: the fresh root is made and entered with chroot"
 
 # ---------------------------------------------------------------- inside the fresh root
 # Runs on the host from mmdebstrap's customize hook, with the root's path; the
