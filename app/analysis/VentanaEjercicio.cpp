@@ -112,6 +112,7 @@ void VentanaEjercicio::conectaCaja(UCDextavo &caja, std::function<void()> accion
     // A box still empty may be left: its action reports it when it runs.
     // A button whose action validates the box reports the entry itself,
     // once; any other (and a cancel) waits until the entry is mended.
+    c->AnulaClicAlRechazar(true);
     connect(c, &UCDextavo::Validate, this, [this, c](bool &cancel) {
         if (m_saliendo || c->Text().isEmpty() || DestinoRevisaCaja(QApplication::focusWidget(), *c))
             return;

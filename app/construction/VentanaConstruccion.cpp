@@ -171,8 +171,9 @@ void VentanaConstruccion::inicia(AbridorEjercicio &abridor)
     // front (the algebra window) makes it current as the manager would.
     if (QMdiArea *area = GestorVentanas::instancia().area())
         connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *marco) {
+            // Nothing while windows are being unloaded (no current one).
             GestorVentanas &g = GestorVentanas::instancia();
-            if (m_saliendo || !marco || marco != g.marcoDe(this) || g.actual() == this)
+            if (m_saliendo || !marco || marco != g.marcoDe(this) || !g.actual() || g.actual() == this)
                 return;
             g.muestra(this);
             alActivar();

@@ -232,12 +232,13 @@ protected:
         // windows or opening a menu does not.
         if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)
             return;
+        // Where the focus was going: the host may already have put it back.
+        const QPointer<QWidget> destino = QApplication::focusWidget();
         bool cancel = false;
         emit m_duenio->Validate(cancel);
         if (cancel) {
-            if (e->reason() == Qt::MouseFocusReason)
-                if (QWidget *destino = QApplication::focusWidget(); destino && destino != this)
-                    new AnulaClic(destino);
+            if (m_duenio->m_anulaClic && e->reason() == Qt::MouseFocusReason && destino && destino != this)
+                new AnulaClic(destino);
             QPointer<LineaDextavo> yo(this);
             QTimer::singleShot(0, this, [yo] {
                 if (yo)

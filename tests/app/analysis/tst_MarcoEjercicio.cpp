@@ -151,6 +151,9 @@ private slots:
         QCOMPARE(h->LblPuntual()->text(), QString::fromStdString(NumeroATexto(2, 6, 3)));
         QCOMPARE(h->cajaPunto()->Text(), QStringLiteral("1/"));
 
+        // Mended first: "Limpiar" does not check the box, so a bad entry
+        // would keep it from leaving.
+        Escribe(*h->cajaPunto(), "3");
         Pulsa(*h->cmdLimpiaPuntual());
         QVERIFY(h->LblPuntual()->text().isEmpty());
         QVERIFY(h->cajaPunto()->Text().isEmpty());
