@@ -3,21 +3,26 @@
 #   1. builds the program and makes quorvane_<version>_<arch>.deb with cpack;
 #   2. lintian: an error fails the check, and so does a warning that is not
 #      in the list of kept warnings below;
-#   3. makes a fresh Debian 12 root (mmdebstrap, minbase, from Debian's own
-#      packages) and installs the package there with apt-get install ./….deb,
-#      which pulls the runtime dependencies from the archive;
+#   3. makes a fresh Debian 12 root (mmdebstrap, minbase) from the package
+#      sources this machine's apt already uses, and installs the package there
+#      with apt-get install ./….deb, which pulls the runtime dependencies from
+#      those sources;
 #   4. runs the installed program in that root as a plain user under Xvfb with
 #      a window manager, waits for its main window, reads its caption and keeps
 #      a screenshot.
-# Needs root (the fresh root is made with chroot) and the network (Debian's
-# mirror); takes a few minutes. Not part of test.sh.
+# Needs root (the fresh root is made with chroot) and the network (the
+# machine's package sources); takes a few minutes. Not part of test.sh.
 #
 #   scripts/comprueba-paquete.sh            # results in build/comprobacion-paquete/
+#   scripts/comprueba-paquete.sh --fuentes  # only lists the sources it would use
 #
-# Environment: QUORVANE_BUILD (build folder, default build/), MIRROR (Debian
-# mirror for the fresh root, default http://deb.debian.org/debian; security
-# updates come from deb.debian.org/debian-security), CONSERVA_RAIZ=1 keeps the
-# fresh root for a look afterwards.
+# The sources of the fresh root are the entries for Debian 12 (bookworm and its
+# -updates and -security suites) where apt reads its own: /etc/apt/sources.list
+# and /etc/apt/sources.list.d/*.list and *.sources (as apt-config gives them),
+# both the one-line and the deb822 form; the check stops when there are none.
+#
+# Environment: QUORVANE_BUILD (build folder, default build/), CONSERVA_RAIZ=1
+# keeps the fresh root for a look afterwards.
 set -euo pipefail
 
 # Lintian warnings kept, each with why:
@@ -30,10 +35,64 @@ raiz_fuente=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export QUORVANE_BUILD=${QUORVANE_BUILD:-$raiz_fuente/build}
 salida=$QUORVANE_BUILD/comprobacion-paquete
 suite=bookworm
-mirror=${MIRROR:-http://deb.debian.org/debian}
 
 paso() { printf '\n=== %s\n' "$*"; }
 falla() { printf '\nFALLA: %s\n' "$*" >&2; exit 1; }
+
+# ---------------------------------------------------------------- package sources
+# Prints, one a line in the one-line form ("deb [options] URI suite
+# components"), the binary entries of the machine's apt configuration whose
+# suite is $suite or one of its -updates, -security suites. Disabled deb822
+# stanzas and deb-src entries are left out.
+fuentes_de_la_maquina() {
+  local f lista partes
+  # Where apt itself reads its sources (APT_CONFIG may point elsewhere).
+  eval "$(apt-config shell lista Dir::Etc::sourcelist/f partes Dir::Etc::sourceparts/d)"
+  for f in "$lista" "${partes%/}"/*.list; do
+    [ -f "$f" ] || continue
+    sed -e 's/#.*//' "$f" | awk -v suite="$suite" '
+      $1 != "deb" { next }
+      {
+        i = 2
+        if ($2 ~ /^\[/) { while (i <= NF && $i !~ /\]$/) i++; i++ }
+        s = $(i + 1)
+        if (s == suite || s == suite "-updates" || s == suite "-security") { sub(/[ \t]+$/, ""); print }
+      }'
+  done
+  for f in "${partes%/}"/*.sources; do
+    [ -f "$f" ] || continue
+    awk -v suite="$suite" '
+      function estrofa(   n, m, u, s, i, j, opciones) {
+        if (tipos ~ /(^| )deb( |$)/ && tolower(activa) != "no") {
+          opciones = firma != "" ? "[signed-by=" firma "] " : ""
+          n = split(uris, u, " "); m = split(suites, s, " ")
+          for (i = 1; i <= n; i++)
+            for (j = 1; j <= m; j++)
+              if (s[j] == suite || s[j] == suite "-updates" || s[j] == suite "-security")
+                print "deb " opciones u[i] " " s[j] " " componentes
+        }
+        tipos = uris = suites = componentes = firma = activa = ""
+      }
+      /^[[:space:]]*#/ { next }
+      /^[[:space:]]*$/ { estrofa(); next }
+      {
+        campo = tolower($1); sub(/:$/, "", campo)
+        valor = $0; sub(/^[^:]*:[[:space:]]*/, "", valor)
+        if (campo == "types") tipos = valor
+        else if (campo == "uris") uris = valor
+        else if (campo == "suites") suites = valor
+        else if (campo == "components") componentes = valor
+        else if (campo == "signed-by") firma = valor
+        else if (campo == "enabled") activa = valor
+      }
+      END { estrofa() }' "$f"
+  done
+}
+
+if [ "${1:-}" = "--fuentes" ]; then
+  fuentes_de_la_maquina
+  exit 0
+fi
 
 [ "$(id -u)" -eq 0 ] || falla "run as root: the fresh root is made and entered with chroot"
 
@@ -163,10 +222,12 @@ rmdir "$raiz"
 limpia() { [ "${CONSERVA_RAIZ:-0}" = 1 ] || rm -rf --one-file-system "$raiz"; }
 trap limpia EXIT
 paso "Fresh Debian 12 root ($suite, minbase) in $raiz"
+mapfile -t fuentes < <(fuentes_de_la_maquina)
+[ ${#fuentes[@]} -gt 0 ] || falla "no $suite entries in /etc/apt/sources.list or /etc/apt/sources.list.d/"
+printf 'source: %s\n' "${fuentes[@]}"
 SALIDA="$salida" DEB="$deb" mmdebstrap --variant=minbase --mode=root \
   --customize-hook="\"$raiz_fuente/scripts/comprueba-paquete.sh\" --dentro \"\$1\"" \
-  "$suite" "$raiz" "deb $mirror $suite main" "deb $mirror $suite-updates main" \
-  "deb http://deb.debian.org/debian-security $suite-security main"
+  "$suite" "$raiz" "${fuentes[@]}"
 [ -f "$salida/resultado" ] || falla "the run in the fresh root did not finish"
 cat "$salida/resultado"
 grep -q '^OK' "$salida/resultado" || falla "the installed program did not reach its main window"

@@ -72,10 +72,11 @@ PanelHerramientas *VentanaEjercicio::agregaHerramientas(const OpcionesHerramient
     m_herramientas = new PanelHerramientas(opciones, m_fraHerramienta);
     m_zonaHerramienta->addWidget(m_herramientas);
     PanelHerramientas *h = m_herramientas;
-    conectaCaja(*h->cajaPunto(), [h] { h->cmdListoPuntual_Click(1); });
+    conectaCaja(*h->cajaPunto(), [h] { h->cmdListoPuntual_Click(1); },
+                OpcionesCaja{opciones.enterPunto, true, opciones.soltar});
     for (UCDextavo *caja : {h->cajaInicio(), h->cajaPaso()})
         if (caja)
-            conectaCaja(*caja, [h] { h->cmdListoRango_Click(1); });
+            conectaCaja(*caja, [h] { h->cmdListoRango_Click(1); }, OpcionesCaja{true, true, opciones.soltar});
     return h;
 }
 
@@ -87,7 +88,9 @@ void VentanaEjercicio::entraContexto(std::int16_t ayuda, std::int16_t apoyo, con
 
 QHBoxLayout *VentanaEjercicio::agregaListoCancelar(Usc *&listo, Usc *&cancelar)
 {
-    return filaListoCancelar(*m_zonaRespuesta, listo, cancelar, [this] { Cancela(); });
+    QHBoxLayout *fila = filaListoCancelar(*m_zonaRespuesta, listo, cancelar, [this] { Cancela(); });
+    SalidaSinRevisar(*cancelar);
+    return fila;
 }
 
 
@@ -107,10 +110,11 @@ void VentanaEjercicio::conectaCaja(UCDextavo &caja, std::function<void()> accion
     if (!opciones.salida)
         return;
     // A box still empty may be left: its action reports it when it runs.
-    // A button takes the focus to run its own action, which validates the
-    // box itself: the entry is reported once, by that action.
+    // A button whose action validates the box reports the entry itself,
+    // once; any other (and a cancel) waits until the entry is mended.
+    c->AnulaClicAlRechazar(true);
     connect(c, &UCDextavo::Validate, this, [this, c](bool &cancel) {
-        if (m_saliendo || c->Text().isEmpty() || qobject_cast<Usc *>(QApplication::focusWidget()))
+        if (m_saliendo || c->Text().isEmpty() || DestinoRevisaCaja(QApplication::focusWidget(), *c))
             return;
         if (ValidaCajaNumerica(*c) >= 1)
             cancel = true;

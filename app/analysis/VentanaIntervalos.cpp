@@ -66,6 +66,8 @@ VentanaIntervalos::VentanaIntervalos(const DisenoIntervalos &diseno)
     connect(m_borrar, &Usc::Click, this, [this](int razon) { cmdBorrar_Click(razon); });
     connect(m_ok, &Usc::Click, this, [this](int razon) { CmdOk_Click(razon); });
     connect(m_cancelar, &Usc::Click, this, [this](int) { Cancela(); });
+    RevisaCajas(*m_listo, {m_extremos[0], m_extremos[1]});
+    SalidaSinRevisar(*m_cancelar);
 
     PanelHerramientas *h = agregaHerramientas(diseno.herramientas);
     m_rtbIntervalos = new RichTextBox(h->stabRaices());
@@ -112,6 +114,24 @@ bool VentanaIntervalos::leeExtremo(int i, double &valor)
     return true;
 }
 
+bool VentanaIntervalos::leeExtremosOAnula()
+{
+    for (int i = 0; i < 2; ++i) {
+        if (leeExtremo(i, i == 0 ? m_izq : m_der))
+            continue;
+        if (!m_extremos[static_cast<std::size_t>(i)]->Text().isEmpty())
+            anulaEleccion();
+        return false;
+    }
+    return true;
+}
+
+void VentanaIntervalos::anulaEleccion()
+{
+    desmarcaCualidades();
+    m_listo->Enabled(false);
+}
+
 int VentanaIntervalos::elegida() const
 {
     return m_grupo->checkedId();
@@ -134,9 +154,8 @@ int VentanaIntervalos::sustituye(int n) const
 void VentanaIntervalos::marcaError(int n)
 {
     MuestraError("", static_cast<std::int16_t>(sustituye(n)));
-    desmarcaCualidades();
+    anulaEleccion();
     m_extremos[0]->setFocus();
-    m_listo->Enabled(false);
 }
 
 void VentanaIntervalos::cargaAbiertos(const ResultadoIntervalos &r)

@@ -67,6 +67,12 @@ protected:
     // Reads end i into valor: an empty box is error 163 + i, a bad number
     // the frame's 149 + code; either leaves the focus in the box.
     bool leeExtremo(int i, double &valor);
+    // Reads both ends into m_izq and m_der; a bad number (not an empty box)
+    // also clears the quality chosen and turns "Listo" off, as a wrong
+    // interval does.
+    bool leeExtremosOAnula();
+    // The options cleared and "Listo" off until a quality is chosen again.
+    void anulaEleccion();
     // The option chosen, -1 for none.
     int elegida() const;
     void desmarcaCualidades();

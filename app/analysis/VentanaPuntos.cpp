@@ -48,6 +48,7 @@ VentanaPuntos::VentanaPuntos(const QString &titulo, const Reglas &reglas)
     connect(m_listo, &Usc::Click, this, &VentanaPuntos::cmdListo_Click);
     connect(m_terminar, &Usc::Click, this, &VentanaPuntos::CmdOk_Click);
     conectaCaja(*m_respuesta, [this] { cmdListo_Click(1); });
+    RevisaCajas(*m_listo, {m_respuesta});
 
     PanelHerramientas *h = agregaHerramientas(reglas.herramientas);
     auto *hoja = new QWidget(h->stabRaices());

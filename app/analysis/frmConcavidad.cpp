@@ -19,6 +19,7 @@ frmConcavidad::frmConcavidad()
                         QStringLiteral("      Sin Concavidad")};
         d.herramientas.polinomios = OpcionesHerramientas::Polinomios::PYDerivada;
         d.herramientas.derivada = 2;
+        d.herramientas.soltar = false;
         return d;
     }())
 {
@@ -74,7 +75,7 @@ void frmConcavidad::EvaluaIntervalo()
 {
     if (m_abiertos.empty())
         return;
-    if (!leeExtremo(0, m_izq) || !leeExtremo(1, m_der))
+    if (!leeExtremosOAnula())
         return;
     const double t = tolerancia();
     if (m_izq > m_der) {

@@ -57,11 +57,16 @@ frmMaxMinAbs::frmMaxMinAbs()
     connect(m_listo2, &Usc::Click, this, &frmMaxMinAbs::CmdListo2_Click);
     connect(m_ok, &Usc::Click, this, &frmMaxMinAbs::CmdOk_Click);
     connect(m_cancelar, &Usc::Click, this, [this](int) { Cancela(); });
+    RevisaCajas(*m_listo2, {m_valor});
+    SalidaSinRevisar(*m_cancelar);
 
     fraHerramienta()->setTitle(QStringLiteral("Herramienta"));
     OpcionesHerramientas opciones;
     opciones.soloPunto = true;
     opciones.polinomios = OpcionesHerramientas::Polinomios::PYDerivada;
+    // Enter and drops do nothing in this window's boxes.
+    opciones.enterPunto = false;
+    opciones.soltar = false;
     PanelHerramientas *h = agregaHerramientas(opciones);
     h->OptPuntPolioDeri(0)->setText(QStringLiteral("Polinomio"));
     h->OptPuntPolioDeri(1)->setText(QStringLiteral("Derivada"));

@@ -21,6 +21,7 @@ frmMonotonia::frmMonotonia()
                         QStringLiteral("P(x)  no decreciente"), QStringLiteral("P(x)  no creciente")};
         d.herramientas.polinomios = OpcionesHerramientas::Polinomios::PYDerivada;
         d.herramientas.derivada = 1;
+        d.herramientas.soltar = false;
         return d;
     }())
 {

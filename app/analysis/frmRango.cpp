@@ -26,6 +26,7 @@ frmRango::frmRango()
         d.antes = QStringLiteral("  (");
         d.herramientas.polinomios = OpcionesHerramientas::Polinomios::PYDerivada;
         d.herramientas.derivada = 1;
+        d.herramientas.soltar = false;
         return d;
     }())
 {

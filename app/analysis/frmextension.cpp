@@ -46,6 +46,7 @@ frmextension::frmextension()
     zonaRespuesta()->addWidget(m_fraExtensa, 0, Qt::AlignHCenter);
     agregaListoCancelar(m_listo, m_cancelar);
     connect(m_listo, &Usc::Click, this, &frmextension::CmdExtensaListo_Click);
+    RevisaCajas(*m_listo, {m_limites[0], m_limites[1]});
 
     OpcionesHerramientas opciones;
     opciones.puntosGrafica = true;

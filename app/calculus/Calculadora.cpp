@@ -96,7 +96,7 @@ Calculadora::Aviso Calculadora::operador(Operador op)
 {
     m_lecturaPrevia = m_lectura;
     if (m_ultimaEntrada == "NUMS")
-        ++m_numOperandos;
+        cuentaOperando();
     Aviso aviso;
     switch (m_numOperandos) {
     case 0:
@@ -173,12 +173,23 @@ Calculadora::Aviso Calculadora::opera()
     return {};
 }
 
+void Calculadora::cuentaOperando()
+{
+    // Two operands at most: a number typed after a percent that already made
+    // the second one takes its place instead of leaving the keys dead.
+    if (m_numOperandos < 2)
+        ++m_numOperandos;
+}
+
 void Calculadora::porciento()
 {
+    // A second percent in a row would count an operand that was never typed.
+    if (m_ultimaEntrada == "Ops")
+        return;
     m_lectura = rt::CStr(valorDe(m_lectura) / 100);
     m_ultimaEntrada = "Ops";
     m_operadorPendiente = "porciento";
-    ++m_numOperandos;
+    cuentaOperando();
     m_hayPunto = true;
 }
 

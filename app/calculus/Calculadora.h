@@ -54,6 +54,7 @@ private:
     };
 
     Aviso opera();
+    void cuentaOperando();
     // "." or "," as the runtime writes numbers.
     static std::string separador();
     // The read-out as a number; a lone "-" (a sign waiting for its digits)

@@ -28,6 +28,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QVBoxLayout>
 
 namespace {
@@ -143,6 +145,8 @@ void VentanaConstruccion::inicia(AbridorEjercicio &abridor)
         m_cmbraices->setPlaceholderText(m_datos.textoLista);
         m_cmbraices->setCurrentIndex(-1);
     }
+    // A requirement shown on the graph alone has no list to offer.
+    m_cmbraices->setVisible(m_cmbraices->count() > 0 || !m_datos.textoLista.isEmpty());
 
     m_indiceCaja = 0;
     m_lblGuia->setText(QString::fromStdString(TextoInstrucciones(m_datos.textoGuia, m_nombreGuia)));
@@ -162,16 +166,33 @@ void VentanaConstruccion::inicia(AbridorEjercicio &abridor)
                         "polinomio: Concepto "
         + m_datos.nombre;
     m_contexto.entra();
+
+    // A click into this window while another one of the work area is in
+    // front (the algebra window) makes it current as the manager would.
+    if (QMdiArea *area = GestorVentanas::instancia().area())
+        connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *marco) {
+            // Nothing while windows are being unloaded (no current one).
+            GestorVentanas &g = GestorVentanas::instancia();
+            if (m_saliendo || !marco || marco != g.marcoDe(this) || !g.actual() || g.actual() == this)
+                return;
+            g.muestra(this);
+            alActivar();
+        });
 }
 
 void VentanaConstruccion::alActivar()
 {
+    if (m_saliendo)
+        return;
     if (!m_datos.nombreActivo.empty())
         m_contexto.titulo = "Quorvane: Del concepto a la expresión analítica y visualización gráfica de un "
                             "polinomio: Concepto "
             + m_datos.nombreActivo;
+    // Its caption and help are back in force whichever window was in front.
     if (m_datos.empujaAlActivar)
         m_contexto.entra();
+    else if (m_contexto.dentro())
+        m_contexto.aplica();
     m_rtp[0]->setFocus();
 }
 
@@ -273,6 +294,8 @@ void VentanaConstruccion::aceptaQ()
     if (!m_datos.rotuloFinal.isEmpty())
         m_lblConRai[1]->setText(m_datos.rotuloFinal);
     MuestraExito(m_datos.exitoQ);
+    // q may still be changed and checked again.
+    m_rtp[1]->Locked(false);
     m_cmdListo->hide();
     m_cmdCancelar->hide();
     m_cmdContinuar->show();

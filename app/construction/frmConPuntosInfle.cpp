@@ -65,11 +65,16 @@ void frmConPuntosInfle::dibujaRequisito()
         franja.MinX(g->picejGraf().MinX());
         franja.MaxX(g->picejGraf().MaxX());
         franja.Linea(franja.MinX(), 2, franja.MaxX(), 2, rt::QBColor(2));
+        // The letters in the colour of the classification's letters: the
+        // strip's own grey text would not show on its grey.
+        const std::int32_t antes = franja.ForeColor();
+        franja.ForeColor(rt::QBColor(3));
         for (int i = 1; i <= m_numInflexiones; ++i) {
             franja.Xactual(m_abscisaInflexion[static_cast<std::size_t>(i)]);
             franja.Yactual(2);
             franja.imprime(QStringLiteral("i"));
         }
+        franja.ForeColor(antes);
     }
     SenalaAbscisas(m_abscisaInflexion, m_numInflexiones, 20);
     Cmbraices()->addItem(QStringLiteral("Los puntos de inflexión son:"));

@@ -54,5 +54,7 @@ bool LeeTablaIndexada(std::string_view archivo, TablaTextos &tabla)
         tabla.PoneTexto(0, k, *mensaje);
         tabla.PoneTexto(1, k, *detalle);
     }
-    return true;
+    // A file that ends before the record of its last row was cut short: its
+    // missing messages would show as empty windows.
+    return k >= n;
 }

@@ -90,6 +90,7 @@ PanelHerramientas::PanelHerramientas(const OpcionesHerramientas &opciones, QWidg
     vPunto->addStretch(1);
     m_tabs->addTab(hojaPunto, opciones.tituloPunto);
     connect(m_listoPuntual, &Usc::Click, this, &PanelHerramientas::cmdListoPuntual_Click);
+    RevisaCajas(*m_listoPuntual, {m_punto});
     connect(m_limpiaPuntual, &Usc::Click, this, &PanelHerramientas::cmdLimpiaPuntual_Click);
     if (opciones.soloPunto)
         return;
@@ -133,6 +134,7 @@ PanelHerramientas::PanelHerramientas(const OpcionesHerramientas &opciones, QWidg
     }
     m_tabs->addTab(hojaRango, opciones.tituloRango);
     connect(m_listoRango, &Usc::Click, this, &PanelHerramientas::cmdListoRango_Click);
+    RevisaCajas(*m_listoRango, {m_inicio, m_paso});
 
     // The design-time texts count as accepted, so the first table is for
     // start 0 and step 1.

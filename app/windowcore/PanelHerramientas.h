@@ -39,6 +39,10 @@ struct OpcionesHerramientas {
     // The tabs' captions and the table's heading stay as they are whichever
     // polynomial is chosen.
     bool rotulosFijos = false;
+    // The calculator's read-out may be dropped on the boxes; off: refused.
+    bool soltar = true;
+    // Enter in the point box evaluates; off: Enter does nothing there.
+    bool enterPunto = true;
 };
 
 class PanelHerramientas : public QWidget {

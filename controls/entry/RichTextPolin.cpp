@@ -6,6 +6,8 @@
 #include "Twips.h"
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -30,9 +32,17 @@ public:
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setContextMenuPolicy(Qt::NoContextMenu);
+        // Nothing can be dropped here: a dragged number ("1E+25") would pass
+        // the filter as another polynomial ("1+25").
+        setAcceptDrops(false);
+        viewport()->setAcceptDrops(false);
     }
 
 protected:
+    void dragEnterEvent(QDragEnterEvent *e) override { e->ignore(); }
+    void dragMoveEvent(QDragMoveEvent *e) override { e->ignore(); }
+    void dropEvent(QDropEvent *e) override { e->ignore(); }
+
     void keyPressEvent(QKeyEvent *e) override
     {
         const int tecla = e->key();
@@ -90,7 +100,7 @@ protected:
         return fuente->hasText() && !isReadOnly();
     }
 
-    // Pasted or dropped text is taken character by character, as if typed.
+    // Pasted text is taken character by character, as if typed.
     void insertFromMimeData(const QMimeData *fuente) override
     {
         if (fuente->hasText())

@@ -28,6 +28,48 @@ const QChar Infinito(0x221E);
 constexpr char16_t Retroceso = 8;
 constexpr char16_t Retorno = 13;
 
+// Eats the mouse click whose press took the focus away from a box that then
+// refused to let it go: the widget pressed must not act on a bad entry. The
+// press comes right after the move of the focus; its release may be lost
+// behind the error window, so a later press ends the watch; so does the
+// focus going back to the box before any press reached the widget.
+class AnulaClic : public QObject {
+public:
+    explicit AnulaClic(QWidget *destino)
+        : QObject(destino)
+    {
+        destino->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (m_presionado) {
+                deleteLater();
+                return false;
+            }
+            m_presionado = true;
+            return true;
+        case QEvent::MouseButtonRelease:
+            deleteLater();
+            return true;
+        case QEvent::FocusOut:
+            // The focus went back to the box and the press went elsewhere.
+            if (!m_presionado)
+                deleteLater();
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    bool m_presionado = false;
+};
+
 // Removes a sign that does not stand first: the first "-" from the second
 // character on, then the first "+". The caret (a position in the whole
 // text, the part starting at desde) moves back over each removed sign.
@@ -190,9 +232,13 @@ protected:
         // windows or opening a menu does not.
         if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason)
             return;
+        // Where the focus was going: the host may already have put it back.
+        const QPointer<QWidget> destino = QApplication::focusWidget();
         bool cancel = false;
         emit m_duenio->Validate(cancel);
         if (cancel) {
+            if (m_duenio->m_anulaClic && e->reason() == Qt::MouseFocusReason && destino && destino != this)
+                new AnulaClic(destino);
             QPointer<LineaDextavo> yo(this);
             QTimer::singleShot(0, this, [yo] {
                 if (yo)
@@ -201,22 +247,28 @@ protected:
         }
     }
 
+    // A box whose host turned drops off refuses them even when the drag
+    // reaches it directly.
     void dragEnterEvent(QDragEnterEvent *e) override
     {
-        if (e->mimeData()->hasText())
+        if (acceptDrops() && e->mimeData()->hasText())
             e->acceptProposedAction();
         else
             e->ignore();
     }
     void dragMoveEvent(QDragMoveEvent *e) override
     {
-        if (e->mimeData()->hasText())
+        if (acceptDrops() && e->mimeData()->hasText())
             e->acceptProposedAction();
         else
             e->ignore();
     }
     void dropEvent(QDropEvent *e) override
     {
+        if (!acceptDrops()) {
+            e->ignore();
+            return;
+        }
         // The host decides what a drop means (the calculator's read-out
         // becomes the text); the box inserts nothing itself.
         e->acceptProposedAction();

@@ -30,6 +30,11 @@ public:
     bool SoloEntero() const { return m_soloEntero; }
     void SoloEntero(bool valor) { m_soloEntero = valor; }
     double NumAceptado() const { return m_numAceptado; }
+    // When a move of the focus by a mouse press is refused (Validate's
+    // cancel), the press and its release are taken from the widget pressed,
+    // so that it does not act on the bad entry. Off unless the host asks.
+    bool AnulaClicAlRechazar() const { return m_anulaClic; }
+    void AnulaClicAlRechazar(bool valor) { m_anulaClic = valor; }
 
     // Get: the box's text. Let: every character passes the key filter as
     // if typed; a text that then does not validate leaves the box empty.
@@ -90,4 +95,5 @@ private:
     bool m_hayInfinito = true;
     bool m_soloEntero = false;
     bool m_cambiando = false;
+    bool m_anulaClic = false;
 };

@@ -126,21 +126,24 @@ private slots:
         QVERIFY(EntornoEjercicios::Abierta<frmConcavidad>());
     }
 
+    // Every wrong interval, a bad number in either end among them, clears
+    // the quality and turns "Listo" off; an empty end only says so.
     void intervalosErroneos_data()
     {
         QTest::addColumn<QString>("izq");
         QTest::addColumn<QString>("der");
         QTest::addColumn<int>("cualidad");
         QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("anula");
         // P = x^4 - 6x^2: inflections at -1 and 1.
-        QTest::newRow("corto") << "-1" << "0.5" << int(Abajo) << 139;
-        QTest::newRow("largo") << "-1" << "2" << int(Abajo) << 140;
-        QTest::newRow("cualidad equivocada") << "-1" << "1" << int(Arriba) << 52;
-        QTest::newRow("ningún intervalo") << "5" << "6" << int(Arriba) << 34;
-        QTest::newRow("izquierdo vacío") << "" << "6" << int(Arriba) << 163;
+        QTest::newRow("corto") << "-1" << "0.5" << int(Abajo) << 139 << true;
+        QTest::newRow("largo") << "-1" << "2" << int(Abajo) << 140 << true;
+        QTest::newRow("cualidad equivocada") << "-1" << "1" << int(Arriba) << 52 << true;
+        QTest::newRow("ningún intervalo") << "5" << "6" << int(Arriba) << 34 << true;
+        QTest::newRow("izquierdo vacío") << "" << "6" << int(Arriba) << 163 << false;
         // The frame's rule, on the very first check too.
-        QTest::newRow("izquierdo sin numerador") << "/4" << "6" << int(Arriba) << 150;
-        QTest::newRow("derecho sin denominador") << "-1" << "6/" << int(Arriba) << 151;
+        QTest::newRow("izquierdo sin numerador") << "/4" << "6" << int(Arriba) << 150 << true;
+        QTest::newRow("derecho sin denominador") << "-1" << "6/" << int(Arriba) << 151 << true;
     }
     void intervalosErroneos()
     {
@@ -148,11 +151,14 @@ private slots:
         QFETCH(QString, der);
         QFETCH(int, cualidad);
         QFETCH(int, error);
+        QFETCH(bool, anula);
         EntornoEjercicios::Polinomio({{1, 4}, {-6, 2}});
         frmConcavidad *w = abre();
         DaIntervalo(*w, izq, der, cualidad);
         QCOMPARE(e->mensajes, QStringList{Error(error)});
         QCOMPARE(w->UltimoAbierto(), 2);
+        QCOMPARE(w->OptCualidad(cualidad)->isChecked(), !anula);
+        QCOMPARE(w->cmdListo()->Enabled(), !anula);
     }
 
     // The open list keeps its order; "given already" uses the road's tolerance.

@@ -6,12 +6,19 @@
 #include "Grid.h"
 #include "PanelHerramientas.h"
 #include "Utilerias.h"
+#include "frmConcavidad.h"
+#include "frmMaxMinAbs.h"
+#include "frmMonotonia.h"
 #include "frmParidad.h"
+#include "frmRango.h"
 #include "frmderivada1.h"
 #include "frmextension.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
@@ -144,6 +151,9 @@ private slots:
         QCOMPARE(h->LblPuntual()->text(), QString::fromStdString(NumeroATexto(2, 6, 3)));
         QCOMPARE(h->cajaPunto()->Text(), QStringLiteral("1/"));
 
+        // Mended first: "Limpiar" does not check the box, so a bad entry
+        // would keep it from leaving.
+        Escribe(*h->cajaPunto(), "3");
         Pulsa(*h->cmdLimpiaPuntual());
         QVERIFY(h->LblPuntual()->text().isEmpty());
         QVERIFY(h->cajaPunto()->Text().isEmpty());
@@ -418,6 +428,94 @@ private slots:
         QCOMPARE(e->mensajes, QStringList{Error(151)});
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(c->Caja()));
         QCOMPARE(c->Caja()->selectedText(), QStringLiteral("1/"));
+    }
+
+    // The focus really leaves a box holding a bad entry for a button whose
+    // action does not check it: the entry is reported, the focus stays in
+    // the box, and the button does nothing with the old value.
+    void botonQueNoRevisaLaCaja_data()
+    {
+        QTest::addColumn<QString>("boton");
+        QTest::newRow("Graficar puntos, start box") << "Graficar puntos";
+        QTest::newRow("Limpiar, point box") << "Limpiar";
+        QTest::newRow("Borrar, left end") << "Borrar";
+        QTest::newRow("Terminar, left end") << "Terminar";
+    }
+    void botonQueNoRevisaLaCaja()
+    {
+        QFETCH(QString, boton);
+        UCDextavo *caja = nullptr;
+        Usc *b = nullptr;
+        if (boton == QLatin1String("Graficar puntos") || boton == QLatin1String("Limpiar")) {
+            PanelHerramientas *h = herramientas();
+            const bool graficar = boton == QLatin1String("Graficar puntos");
+            h->stabRaices()->setCurrentIndex(graficar ? 1 : 0);
+            caja = graficar ? h->cajaInicio() : h->cajaPunto();
+            b = graficar ? h->cmdGraficaPtos() : h->cmdLimpiaPuntual();
+        } else {
+            frmMonotonia *w = e->Abre<frmMonotonia>(6);
+            caja = w->txtraices2(0);
+            b = boton == QLatin1String("Borrar") ? w->cmdBorrar() : w->CmdOk();
+        }
+        QVERIFY(QTest::qWaitForWindowActive(e->principal.get()));
+        caja->Caja()->setFocus();
+        Escribe(*caja, "3/");
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(caja->Caja()));
+        const QImage antes = e->grafica.graf.Imagen().copy();
+        Pulsa(*b);
+        Asienta();
+        QCOMPARE(e->mensajes, QStringList{Error(151)});
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(caja->Caja()));
+        QCOMPARE(caja->Text(), QStringLiteral("3/"));
+        QCOMPARE(e->grafica.graf.Imagen(), antes);
+
+        // Mended, the next click of the same button acts.
+        Escribe(*caja, "3");
+        Pulsa(*b);
+        Asienta();
+        QCOMPARE(e->mensajes.size(), boton == QLatin1String("Terminar") ? 2 : 1);
+    }
+
+    // The calculator's read-out is taken only by the boxes of the windows
+    // that handle a drop; elsewhere the box refuses the drag and its text
+    // stays.
+    void soltarSoloDondeSeRecibe_data()
+    {
+        QTest::addColumn<int>("concepto");
+        QTest::addColumn<bool>("recibe");
+        QTest::newRow("extension") << 3 << true;
+        QTest::newRow("monotonicity") << 6 << false;
+        QTest::newRow("concavity") << 10 << false;
+        QTest::newRow("range") << 11 << false;
+        QTest::newRow("absolute extrema") << 12 << false;
+    }
+    void soltarSoloDondeSeRecibe()
+    {
+        QFETCH(int, concepto);
+        QFETCH(bool, recibe);
+        VentanaEjercicio *w = nullptr;
+        switch (concepto) {
+        case 3: w = e->Abre<frmextension>(3); break;
+        case 6: w = e->Abre<frmMonotonia>(6); break;
+        case 10: w = e->Abre<frmConcavidad>(10); break;
+        case 11: w = e->Abre<frmRango>(11); break;
+        default: w = e->Abre<frmMaxMinAbs>(12); break;
+        }
+        QVERIFY(w);
+        PanelHerramientas *h = w->herramientas();
+        QMimeData lectura;
+        lectura.setText(QStringLiteral("1E+25"));
+        for (UCDextavo *caja : {h->cajaPunto(), h->cajaInicio(), h->cajaPaso()}) {
+            if (!caja)
+                continue;
+            const QString antes = caja->Text();
+            QDragEnterEvent llega(QPoint(5, 5), Qt::CopyAction, &lectura, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(caja->Caja(), &llega);
+            QCOMPARE(llega.isAccepted(), recibe);
+            QDropEvent suelta(QPointF(5, 5), Qt::CopyAction, &lectura, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(caja->Caja(), &suelta);
+            QCOMPARE(caja->Text(), recibe ? QStringLiteral("1E+25") : antes);
+        }
     }
 
     // The tools' other modes: P, P' and P'' by name, and the point alone.

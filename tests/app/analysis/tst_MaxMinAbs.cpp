@@ -4,6 +4,7 @@
 // right option is the whole answer.
 #include "EntornoEjercicios.h"
 
+#include "PanelHerramientas.h"
 #include "frmMaxMinAbs.h"
 
 #include <QRadioButton>
@@ -187,11 +188,19 @@ private slots:
         QVERIFY(!e->grafica.recorre);
     }
 
-    // Enter in the value box does nothing; a bad number is the frame's message.
+    // Enter in the value box and in the point box does nothing; a bad
+    // number is the frame's message.
     void cajaDelValor()
     {
         parabola();
         frmMaxMinAbs *w = abre();
+        PanelHerramientas *h = w->herramientas();
+        Escribe(*h->cajaPunto(), "2");
+        QTest::keyClick(h->cajaPunto()->Caja(), Qt::Key_Return);
+        QVERIFY(h->LblPuntual()->text().isEmpty());
+        Pulsa(*h->cmdListoPuntual());
+        QVERIFY(!h->LblPuntual()->text().isEmpty());
+
         elige(*w, SoloMinimo);
         Escribe(*w->txtraices2(), "-3");
         QTest::keyClick(w->txtraices2()->Caja(), Qt::Key_Return);

@@ -62,6 +62,8 @@ private slots:
         auto *w = s.elige<frmConDerivada>(4, {0, 0, 0});
         QVERIFY(w);
         QVERIFY(QTest::qWaitForWindowActive(s.principal.get()));
+        // The requirement is a curve: no empty list in the tool frame.
+        QVERIFY(w->Cmbraices()->isHidden());
         const PoliPtr P = Poli({{1, 2}, {-3, 1}, {1, 0}});
         w->PoneProblema(P);
         // P is the current polynomial, progress on the last one forgotten.
@@ -149,6 +151,7 @@ private slots:
         auto *w = s.elige<frmConDerivada2>(8, {0, 0, 0});
         QVERIFY(w);
         QVERIFY(QTest::qWaitForWindowActive(s.principal.get()));
+        QVERIFY(w->Cmbraices()->isHidden());
         w->PoneProblema(Poli({{1, 3}, {-2, 1}}));
         QVERIFY(E::HayColor(QColor(0, 0, 128), 0.25, 1.5, 2));
         const QImage antes = E::Imagen();

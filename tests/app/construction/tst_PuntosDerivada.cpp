@@ -30,11 +30,39 @@ int Pixeles(const QImage &imagen, const QColor &c)
     return n;
 }
 
+bool HayEnFranja(const QColor &c)
+{
+    return Pixeles(SesionPrueba::Grafica()->Picejegraf2().Imagen(), c) > 0;
+}
+
 } // namespace
 
 class tst_PuntosDerivada : public QObject {
     Q_OBJECT
 private slots:
+    // A click back into a construction while the algebra window is in
+    // front: the construction's caption and help come back, without a push,
+    // and the focus is in the p box.
+    void clicDeRegresoDesdeAlgebra()
+    {
+        EscenaConstruccion s;
+        auto *w = s.elige<frmConPtoCritico>(5, kCriticos);
+        QVERIFY(w);
+        QVERIFY(QTest::qWaitForWindowActive(s.principal.get()));
+        const QString titulo = s.principal->windowTitle();
+        const int nivel = NivelPila;
+        SesionPrueba::Pulsa(w->CmdExpande());
+        QVERIFY(s.Ventana<frmpidepoli>());
+        QCOMPARE(NumAyuda, 65);
+        QVERIFY(s.principal->windowTitle() != titulo);
+        QTest::mouseClick(w->LblConRai4(), Qt::LeftButton);
+        SesionPrueba::Suelta();
+        QCOMPARE(s.principal->windowTitle(), titulo);
+        QCOMPARE(NumAyuda, 41);
+        QCOMPARE(NivelPila, nivel + 1);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->RtpPidePoliR(0)->Caja()));
+    }
+
     void puntosCriticos()
     {
         EscenaConstruccion s;
@@ -63,6 +91,12 @@ private slots:
         QCOMPARE(s.responde(*w, "3x^4-4x^3-12x^2+5"), QStringList{E::Exito(48)});
         QVERIFY(w->LblConRai(3)->isHidden());
         QVERIFY(!w->Lblqx(1)->isHidden());
+        // q stays open to change and check again.
+        RichTextPolin *q = w->RtpPidePoliR(1);
+        QVERIFY(!q->Locked());
+        const QString antes = q->Text();
+        QTest::keyClick(q->Caja(), Qt::Key_1);
+        QVERIFY(q->Text() != antes);
     }
 
     // "Algebra" opens the polynomial window in its algebra mode; coming
@@ -195,8 +229,11 @@ private slots:
         QVERIFY(w);
         QVERIFY(QTest::qWaitForWindowActive(s.principal.get()));
         QCOMPARE(E::Lista(*w->Cmbraices()), (QStringList{"Los puntos de inflexión son:", "-1", "2"}));
+        QVERIFY(!w->Cmbraices()->isHidden());
         QCOMPARE(w->lbltitulo()->text(), QStringLiteral("PUNTOS  de  INFLEXIÓN "));
         QCOMPARE(s.Grafica()->Picejegraf2().MaxY(), 2.0);
+        // The letters "i" stand out from the strip, in dark cyan.
+        QVERIFY(HayEnFranja(QColor(0, 128, 128)));
         QCOMPARE(s.responde(*w, "x^3"), QStringList{E::Error(99)});
         QCOMPARE(s.responde(*w, "x^4"), QStringList{E::Error(100, "-1")});
         QCOMPARE(s.responde(*w, "x^4-2x^3-12x^2+100x"), QStringList{E::Exito(49)});

@@ -62,7 +62,7 @@ TEST_F(TablasArchivo, CuentasInvalidasYArchivoAusenteFallan)
 
 TEST_F(TablasArchivo, IndexadaEnCualquierOrdenConFilasSinNombrarVacias)
 {
-    carpeta.Escribe("e.txt", "\xEF\xBB\xBF" "5\n3,\"tres\",\"\"\n1,\"uno\",\"detalle, con coma\"\n3,\"otra vez\",\"d\"\n");
+    carpeta.Escribe("e.txt", "\xEF\xBB\xBF" "5\n3,\"tres\",\"\"\n1,\"uno\",\"detalle, con coma\"\n3,\"otra vez\",\"d\"\n5,\"\",\"\"\n");
     TablaTextos t;
     ASSERT_TRUE(LeeTablaIndexada("\\e.txt", t));
     EXPECT_EQ(t.UltimaFila(), 5);

@@ -99,33 +99,39 @@ private slots:
     void tablaQueFalla_data()
     {
         QTest::addColumn<QString>("archivo");
-        QTest::addColumn<bool>("borrar");
+        QTest::addColumn<QString>("contenido"); // empty: the file is missing
         QTest::addColumn<QString>("mensaje");
         QTest::addColumn<int>("leidas"); // tables read before the failing one
         const QString apoyos = "No se pudo encontrar el archivo ListaApoyos";
         const QString saltos = "No se pudo encontrar el archivo ListaSaltos";
         const QString errores = "No se pudo encontrar el archivo de errores";
         const QString exitos = "No se pudo encontrar el archivo de exitos";
-        QTest::newRow("sin ListaApoyos") << "apoyo/ListaApoyos.txt" << true << apoyos << 0;
-        QTest::newRow("ListaApoyos corta") << "apoyo/ListaApoyos.txt" << false << apoyos << 0;
-        QTest::newRow("sin listaSaltos") << "apoyo/listaSaltos.txt" << true << saltos << 1;
-        QTest::newRow("listaSaltos corta") << "apoyo/listaSaltos.txt" << false << saltos << 1;
-        QTest::newRow("sin Errores") << "Errores y Exitos/Errores.txt" << true << errores << 2;
-        QTest::newRow("Errores mal") << "Errores y Exitos/Errores.txt" << false << errores << 2;
-        QTest::newRow("sin Exitos") << "Errores y Exitos/Exitos.txt" << true << exitos << 3;
-        QTest::newRow("Exitos mal") << "Errores y Exitos/Exitos.txt" << false << exitos << 3;
+        // A count beyond the records, or an index beyond the count.
+        const QString mal = "5\n9,\"a\",\"b\"\n\"c\",\"d\"\n";
+        // Whole records, but the file ends before the row of its count.
+        const QString cortada = "5\n1,\"a\",\"b\"\n2,\"c\",\"d\"\n";
+        QTest::newRow("sin ListaApoyos") << "apoyo/ListaApoyos.txt" << QString() << apoyos << 0;
+        QTest::newRow("ListaApoyos corta") << "apoyo/ListaApoyos.txt" << mal << apoyos << 0;
+        QTest::newRow("sin listaSaltos") << "apoyo/listaSaltos.txt" << QString() << saltos << 1;
+        QTest::newRow("listaSaltos corta") << "apoyo/listaSaltos.txt" << mal << saltos << 1;
+        QTest::newRow("sin Errores") << "Errores y Exitos/Errores.txt" << QString() << errores << 2;
+        QTest::newRow("Errores mal") << "Errores y Exitos/Errores.txt" << mal << errores << 2;
+        QTest::newRow("Errores cortada") << "Errores y Exitos/Errores.txt" << cortada << errores << 2;
+        QTest::newRow("sin Exitos") << "Errores y Exitos/Exitos.txt" << QString() << exitos << 3;
+        QTest::newRow("Exitos mal") << "Errores y Exitos/Exitos.txt" << mal << exitos << 3;
+        QTest::newRow("Exitos cortada") << "Errores y Exitos/Exitos.txt" << cortada << exitos << 3;
     }
     void tablaQueFalla()
     {
         QFETCH(QString, archivo);
-        QFETCH(bool, borrar);
+        QFETCH(QString, contenido);
         QFETCH(QString, mensaje);
         QFETCH(int, leidas);
         EscribeTablas();
-        if (borrar)
+        if (contenido.isEmpty())
             carpeta->Borra(archivo.toStdString());
-        else // a count beyond the records, or an index beyond the count
-            carpeta->Escribe(archivo.toStdString(), "5\n9,\"a\",\"b\"\n\"c\",\"d\"\n");
+        else
+            carpeta->Escribe(archivo.toStdString(), contenido.toStdString());
         plataforma::ContestadorPrueba cajas;
         QVERIFY(!Inicia());
         QCOMPARE(cajas.Cuenta(), 1);

@@ -97,6 +97,12 @@ private slots:
             << "5/0=" << "5." << QStringList{Aviso(QStringLiteral("Imposible dividir entre cero"))};
         QTest::newRow("percent") << "50%" << "0.5" << QStringList{};
         QTest::newRow("a digit after percent") << "50%7" << "7." << QStringList{};
+        // A second percent changes nothing, and a number typed after a
+        // percent takes its place: the keys never stop computing.
+        QTest::newRow("percent twice") << "200X50%%=" << "100" << QStringList{};
+        QTest::newRow("an operator after percent twice") << "50%%X4=" << "2" << QStringList{};
+        QTest::newRow("a number after percent, then more")
+            << "200X50%3=+1=" << "601" << QStringList{};
         QTest::newRow("equals twice") << "2+3==" << "5" << QStringList{};
         QTest::newRow("overflow") << "10^400=" << "10." << QStringList{Aviso(QStringLiteral("Rebasó límite"))};
         QTest::newRow("clear entry") << "5+3E2=" << "7" << QStringList{};

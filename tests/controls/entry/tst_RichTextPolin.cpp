@@ -6,6 +6,8 @@
 #include "RichTextPolin.h"
 
 #include <QClipboard>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QInputMethodEvent>
 #include <QSignalSpy>
 #include <QTextBlock>
@@ -25,6 +27,7 @@ private slots:
     void seleccionNoSeReemplaza();
     void separadorComa();
     void pegadoFiltrado();
+    void nadaSeSuelta();
     void textoDelAnfitrion();
     void textoDemasiadoLargo();
     void teclasConModificador();
@@ -165,6 +168,22 @@ void TstRichTextPolin::pegadoFiltrado()
     QCOMPARE(m_caja->Text(), QStringLiteral("2x3+x"));
     m_caja->Acepta();
     QCOMPARE(m_caja->CadPol(), QStringLiteral("2x^(3)+x"));
+}
+
+// A dragged number (the calculator's read-out) is refused: passed through
+// the filter it would be another polynomial ("1E+25" as 1 + 25).
+void TstRichTextPolin::nadaSeSuelta()
+{
+    // A drag looks for a widget that takes drops from the one under the
+    // pointer up to the window: none does.
+    QWidget *v = m_caja->Caja()->viewport();
+    for (QWidget *w = v; w; w = w->parentWidget())
+        QVERIFY2(!w->acceptDrops(), w->metaObject()->className());
+    QMimeData lectura;
+    lectura.setText(QStringLiteral("1E+25"));
+    QDropEvent suelta(QPointF(5, 5), Qt::CopyAction, &lectura, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(v, &suelta);
+    QVERIFY(m_caja->Text().isEmpty());
 }
 
 void TstRichTextPolin::textoDelAnfitrion()
