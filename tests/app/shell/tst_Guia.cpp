@@ -177,7 +177,7 @@ private slots:
         QTest::addColumn<QString>("comando");
         QTest::addColumn<QString>("efecto"); // empty: nothing changes
         QTest::addColumn<QStringList>("frases");
-        const QString paraDar = QStringLiteral("Para dar un polinomio,  elige primero el grado, despues la paridad y "
+        const QString paraDar = QStringLiteral("Para dar un polinomio,  elige primero el grado, después la paridad y "
                                                "por último las cualidades que desees ");
         const QString raices = QStringLiteral("Primero calcula las raíces");
         const QString pestana = QStringLiteral("Haz click en la pestaña respectiva para ver las cualidades de la "
