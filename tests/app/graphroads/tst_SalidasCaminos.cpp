@@ -1,8 +1,9 @@
-// Every way out of the graph roads, the construction chooser and a
-// construction exercise, round after round: the screen contexts come back
-// to where they were, the main caption is the one of the screen left under
-// it, and no window stays loaded. The report and the calculator on top of
-// each window, closed by each of their ways.
+// Every way out of the graph roads, the construction chooser and the
+// construction exercises (the real roots and the eight on derivatives, with
+// their algebra window open where they offer one), round after round: the
+// screen contexts come back to where they were, the main caption is the one
+// of the screen left under it, and no window stays loaded. The report and
+// the calculator on top of each window, closed by each of their ways.
 #include "EscenaGraficas.h"
 
 #include "frmConRaices.h"
@@ -23,7 +24,18 @@
 
 namespace {
 
+// Construccion + k is the construction of concept k.
 enum class Ventanilla { CaminoP, CaminoDeri, Selector, Construccion };
+
+Ventanilla Construccion(int k)
+{
+    return static_cast<Ventanilla>(static_cast<int>(Ventanilla::Construccion) + k);
+}
+
+bool EsConstruccion(Ventanilla v)
+{
+    return v >= Ventanilla::Construccion;
+}
 enum class Salida {
     Cancelar,
     Anterior,
@@ -50,12 +62,21 @@ VentanaBase *Abre(SesionPrueba &s, Ventanilla v)
     case Ventanilla::Selector:
         s.Hub()->mnuConceptos()->trigger();
         return SesionPrueba::Ventana<frmConceptos>();
-    case Ventanilla::Construccion:
-        s.Hub()->mnuConceptos()->trigger();
-        rt::ProgramaAzar({0.5f, 0.5f, 0.5f, 0.5f});
-        SesionPrueba::Ventana<frmConceptos>()->OptConcepto(0)->click();
-        return SesionPrueba::Ventana<frmConRaices>();
+    default:
+        break;
     }
+    const int k = static_cast<int>(v) - static_cast<int>(Ventanilla::Construccion);
+    s.Hub()->mnuConceptos()->trigger();
+    if (k == 0)
+        rt::ProgramaAzar({0.5f, 0.5f, 0.5f, 0.5f});
+    SesionPrueba::Ventana<frmConceptos>()->OptConcepto(k)->click();
+    for (VentanaBase *w : GestorVentanas::instancia().cargadas())
+        if (auto *c = qobject_cast<VentanaConstruccion *>(w)) {
+            // Its algebra window open beside it, where it has one.
+            if (c->CmdExpande())
+                SesionPrueba::Pulsa(c->CmdExpande());
+            return c;
+        }
     return nullptr;
 }
 
@@ -85,7 +106,15 @@ Usc *Cancelar(VentanaBase *w)
 const std::pair<const char *, Ventanilla> kVentanas[] = {{"caminoP", Ventanilla::CaminoP},
                                                          {"caminoDeri", Ventanilla::CaminoDeri},
                                                          {"selector", Ventanilla::Selector},
-                                                         {"construccion", Ventanilla::Construccion}};
+                                                         {"construccion", Construccion(0)},
+                                                         {"construccion1aDerivada", Construccion(4)},
+                                                         {"construccionCriticos", Construccion(5)},
+                                                         {"construccionMonotonia", Construccion(6)},
+                                                         {"construccionClasificacion", Construccion(7)},
+                                                         {"construccion2aDerivada", Construccion(8)},
+                                                         {"construccionInflexion", Construccion(9)},
+                                                         {"construccionConcavidad", Construccion(10)},
+                                                         {"construccionExtremos", Construccion(12)}};
 
 // Windows on screen other than the hub, the graph and the main ones.
 QStringList Sobrantes()
@@ -142,6 +171,8 @@ private slots:
             SesionPrueba::Suelta();
             QVERIFY(w);
             QVERIFY(NivelPila > nivel);
+            // The window in front: the one opened, or its algebra window.
+            const QPointer<VentanaBase> delante = GestorVentanas::instancia().actual();
             // A step of work: the report and the calculator on top, both closed.
             s.principal->botonPorClave(QStringLiteral("pasado"))->trigger();
             if (frmHistoria *h = frmHistoria::Existente())
@@ -176,7 +207,7 @@ private slots:
                 s.principal->mnupoliAccion()->trigger();
                 SesionPrueba::Suelta();
                 QVERIFY(w);
-                QCOMPARE(GestorVentanas::instancia().actual(), w.data());
+                QCOMPARE(GestorVentanas::instancia().actual(), delante.data());
                 hecho = false;
                 break;
             case Salida::HubAlInicio:
@@ -209,7 +240,7 @@ private slots:
                 SesionPrueba::Suelta();
             }
             QVERIFY2(!w, qPrintable(QString::number(ronda)));
-            if (ventana == Ventanilla::Construccion && alHub && (salida != Salida::HubNuevoPoli || !hecho)) {
+            if (EsConstruccion(ventana) && alHub && (salida != Salida::HubNuevoPoli || !hecho)) {
                 // An exercise goes back to the chooser, which goes back to the hub.
                 auto *selector = SesionPrueba::Ventana<frmConceptos>();
                 QVERIFY(selector);
@@ -255,6 +286,7 @@ private slots:
             QPointer<VentanaBase> w = Abre(s, ventana);
             SesionPrueba::Suelta();
             QVERIFY(w);
+            const QPointer<VentanaBase> delante = GestorVentanas::instancia().actual();
             const int nivelVentana = NivelPila;
             const QString tituloVentana = s.principal->windowTitle();
             QAction *boton = s.principal->botonPorClave(historia ? QStringLiteral("pasado") : QStringLiteral("calculadora"));
@@ -282,11 +314,11 @@ private slots:
                 QVERIFY(!arriba || !arriba->isVisible());
                 QCOMPARE(NivelPila, nivelVentana);
                 QCOMPARE(s.principal->windowTitle(), tituloVentana);
-                QCOMPARE(GestorVentanas::instancia().actual(), w.data());
+                QCOMPARE(GestorVentanas::instancia().actual(), delante.data());
             }
             SesionPrueba::Pulsa(Cancelar(w));
             SesionPrueba::Suelta();
-            if (ventana == Ventanilla::Construccion) {
+            if (EsConstruccion(ventana)) {
                 QVERIFY(SesionPrueba::Ventana<frmConceptos>());
                 SesionPrueba::Pulsa(SesionPrueba::Ventana<frmConceptos>()->cmdCancelar());
                 SesionPrueba::Suelta();
