@@ -23,6 +23,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 // Where a band from minus infinity starts, right of the graph's edge.
 constexpr double MargenBanda = 0.2;
@@ -148,20 +151,54 @@ void VentanaIntervalos::cargaAbiertos(const ResultadoIntervalos &r)
     m_dados.clear();
 }
 
-int VentanaIntervalos::buscaAbierto(double izq, double tol) const
+VentanaIntervalos::Juicio VentanaIntervalos::juzga(double izq, double der, int cualidad, double tol,
+                                                   double tolDados) const
 {
-    for (int i = 0; i <= m_ultimo; ++i)
-        if (CasiIgual(izq, m_abiertos[static_cast<std::size_t>(i)].izquierdo, tol))
-            return i;
-    return -1;
-}
-
-bool VentanaIntervalos::yaDado(double izq, double tol) const
-{
-    for (const Intervalo &d : m_dados)
-        if (CasiIgual(izq, d.izquierdo, tol))
-            return true;
-    return false;
+    // A relative tolerance is not symmetric, and on crowded ends several
+    // intervals may lie within it: the nearest one is meant, never simply
+    // the first.
+    constexpr double Lejos = std::numeric_limits<double>::infinity();
+    int acepta = -1, otra = -1, derecho = -1;
+    double dAcepta = Lejos, dOtra = Lejos, dIzq = Lejos, dDer = Lejos;
+    for (int i = 0; i <= m_ultimo; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const double ei = ErrorRelativo(izq, m_abiertos[k].izquierdo);
+        const double ed = ErrorRelativo(der, m_abiertos[k].derecho);
+        if (ei >= tol)
+            continue;
+        if (ed < tol) {
+            int &mejor = m_signos[k] == cualidad ? acepta : otra;
+            double &d = m_signos[k] == cualidad ? dAcepta : dOtra;
+            if (ei + ed < d) {
+                mejor = i;
+                d = ei + ed;
+            }
+        } else if (ei < dIzq || (ei == dIzq && ed < dDer)) {
+            derecho = i;
+            dIzq = ei;
+            dDer = ed;
+        }
+    }
+    if (acepta >= 0)
+        return {Juicio::Acepta, acepta};
+    double dDado = Lejos;
+    bool empiezaDado = false;
+    for (const Intervalo &d : m_dados) {
+        const double ei = ErrorRelativo(izq, d.izquierdo);
+        const double ed = ErrorRelativo(der, d.derecho);
+        if (ei >= tolDados)
+            continue;
+        empiezaDado = true;
+        if (ed < tolDados)
+            dDado = std::min(dDado, ei + ed);
+    }
+    if (otra >= 0 && dOtra <= dDado)
+        return {Juicio::OtraCualidad, otra};
+    if (dDado < Lejos)
+        return {Juicio::YaDado, -1};
+    if (derecho >= 0)
+        return {Juicio::OtroDerecho, derecho};
+    return {empiezaDado ? Juicio::YaDado : Juicio::Ninguno, -1};
 }
 
 void VentanaIntervalos::aceptaAbierto(int i, bool conservaOrden)

@@ -80,10 +80,26 @@ protected:
 
     // The open list from an analysis routine; nothing given yet.
     void cargaAbiertos(const ResultadoIntervalos &r);
-    // The first open interval whose left end is izq within tol; -1.
-    int buscaAbierto(double izq, double tol) const;
-    // An interval already given starts at izq within tol.
-    bool yaDado(double izq, double tol) const;
+    // How typed ends stand against the program's intervals.
+    struct Juicio {
+        enum Veredicto {
+            Acepta,       // an open interval with both ends and the quality
+            OtraCualidad, // both ends of an open interval, another quality
+            YaDado,       // an interval already given
+            OtroDerecho,  // only the left end of an open interval
+            Ninguno,      // no interval starts there
+        };
+        Veredicto veredicto = Ninguno;
+        int indice = -1; // the open interval meant, where there is one
+    };
+    // Judges the typed ends izq, der with quality cualidad: the open
+    // interval matching both ends within tol (CasiIgual) with that quality,
+    // the nearest in both ends when several do; failing that, the nearest
+    // open one with both ends but another quality, or an interval already
+    // given (both ends within tolDados), whichever is nearer; then the open
+    // interval whose left end is nearest within tol; then one given that
+    // starts at izq within tolDados.
+    Juicio juzga(double izq, double der, int cualidad, double tol, double tolDados) const;
     // Open interval i moves to the given list; the later ones move down
     // (conservaOrden) or the last one takes its place.
     void aceptaAbierto(int i, bool conservaOrden);
