@@ -12,8 +12,8 @@ using namespace calculos;
 
 namespace {
 
-// Below this |P''| (or what rounding may leave of a zero, when more) a
-// critical point is classified by the sign of P' on both sides.
+// Below this |P''| a critical point is classified by the sign of P' on
+// both sides.
 constexpr double TOLERANCIA_SEGUNDA = 1E-06;
 // Distance from a critical point at which P' is tested on both sides.
 constexpr double PASO_PRIMERA = 0.0471027;
@@ -55,8 +55,10 @@ std::vector<Critico> Clasifica(const CollFuncPolin &fp, double tolerancia)
     for (std::size_t i = 0; i < grupos.size(); ++i) {
         const double s = segunda.Eval(grupos[i].valor);
         std::int16_t clase;
-        if (grupos[i].multiplicidad == 1 && !EsCeroEn(segunda, grupos[i].valor, tolerancia))
-            clase = s > 0 ? CLASE_MINIMO : CLASE_MAXIMO;
+        if (grupos[i].multiplicidad == 1 && s > tolerancia)
+            clase = CLASE_MINIMO;
+        else if (grupos[i].multiplicidad == 1 && s < -tolerancia)
+            clase = CLASE_MAXIMO;
         else
             clase = PruebaPrimera(prima, grupos, i);
         criticos.push_back({grupos[i].valor, clase});
