@@ -332,11 +332,15 @@ private:
     void clasificacion(Camino camino, const Problema &p)
     {
         ConceptoResuelto[5] = true;
-        auto *w = e->Abre<frmClaPtoCri>(7, camino);
+        QPointer<frmClaPtoCri> w = e->Abre<frmClaPtoCri>(7, camino);
         const QString donde = QStringLiteral("clasificación camino %1: ").arg(int(camino));
         if (!w)
             return falla(donde + QStringLiteral("no abre"));
+        if (RaicesDistintas(*PoliActual).raices.size() != p.factores.size())
+            return falla(donde + QStringLiteral("otros puntos críticos"));
         for (std::size_t i = 0; i < p.factores.size(); ++i) {
+            if (!w)
+                return falla(donde + QStringLiteral("terminó antes"));
             int despues = 0;
             for (std::size_t j = i + 1; j < p.factores.size(); ++j)
                 despues += p.factores[j].second;

@@ -137,6 +137,25 @@ private slots:
         }
     }
 
+    // P' = (x + 3)(x + 2.9)(x + 2.8)(x + 2.6)(x - 5), increasing on
+    // (-3, -2.9) and (-2.8, -2.6), read off the graph of P': an answer meant
+    // for the second is nearer the first and takes it; the first, typed
+    // next, takes it back and the earlier answer the second, each
+    // sentence naming the interval its answer now stands for.
+    void intervaloReleido()
+    {
+        PoliActualDe(Primitiva(Expande(1, {{-3, 1}, {-2.9, 1}, {-2.8, 1}, {-2.6, 1}, {5, 1}})));
+        auto *w = e->Abre<frmMonotonia>(6, Camino::GraficaDeri);
+        QVERIFY(w);
+        DaIntervalo(*w, "-2.99", "-2.78", Primera);
+        QVERIFY(Oraciones(*w).endsWith(QStringLiteral("\nEn  (-3 , -2.9) ;  P(x) es Creciente")));
+        DaIntervalo(*w, "-3", "-2.9", Primera);
+        DaIntervalo(*w, "-2.8", "-2.6", Primera); // both are given now
+        QCOMPARE(e->mensajes, (QStringList{Exito(14), Exito(14), Error(37)}));
+        QCOMPARE(Oraciones(*w), QStringLiteral("\nEn  (-2.8 , -2.6) ;  P(x) es Creciente"
+                                               "\nEn  (-3 , -2.9) ;  P(x) es Creciente"));
+    }
+
     // (x + 5)^3 (x + 4)^2 (x + 0.7): critical points -5, -4.4131, -4 and
     // -1.3369, read off either graph from right to left.
     void puntoCercanoDeSuVecino_data()
