@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <random>
 
 namespace {
@@ -138,6 +139,37 @@ bool EsError(const QStringList &m)
     return !m.isEmpty() && m.front().startsWith(QStringLiteral("error: "));
 }
 
+// Answers (typed ends and quality) can each stand for a different one of
+// the program's intervals of their quality, both ends within tol: a
+// matching found by augmenting paths.
+bool Emparejables(const std::vector<std::pair<Intervalo, std::int16_t>> &respuestas, const ResultadoIntervalos &r,
+                  double tol)
+{
+    auto cabe = [&](std::size_t a, std::size_t k) {
+        const Intervalo &t = respuestas[a].first;
+        return respuestas[a].second == r.codigos[k] && Error(t.izquierdo, r.intervalos[k].izquierdo) < tol
+               && Error(t.derecho, r.intervalos[k].derecho) < tol;
+    };
+    std::vector<int> duenio(r.intervalos.size(), -1);
+    std::function<bool(std::size_t, std::vector<bool> &)> aumenta = [&](std::size_t a, std::vector<bool> &visto) {
+        for (std::size_t k = 0; k < r.intervalos.size(); ++k)
+            if (!visto[k] && cabe(a, k)) {
+                visto[k] = true;
+                if (duenio[k] < 0 || aumenta(static_cast<std::size_t>(duenio[k]), visto)) {
+                    duenio[k] = static_cast<int>(a);
+                    return true;
+                }
+            }
+        return false;
+    };
+    for (std::size_t a = 0; a < respuestas.size(); ++a) {
+        std::vector<bool> visto(r.intervalos.size(), false);
+        if (!aumenta(a, visto))
+            return false;
+    }
+    return true;
+}
+
 struct Ejercicio {
     int concepto;
     std::vector<Camino> caminos;
@@ -189,14 +221,12 @@ private:
         for (std::size_t i = 0; i < orden.size(); ++i)
             orden[i] = i;
         std::shuffle(orden.begin(), orden.end(), m_azar);
-        std::vector<bool> abierto(orden.size(), true);
-        // No open interval of quality q has both ends within the tolerance.
+        // Wrong: with the answers accepted so far, no interval is left for it.
+        std::vector<std::pair<Intervalo, std::int16_t>> dadas;
         auto equivocado = [&](double a, double b, std::int16_t q) {
-            for (std::size_t k = 0; k < orden.size(); ++k)
-                if (abierto[k] && r.codigos[k] == q && Error(a, r.intervalos[k].izquierdo) < tol
-                    && Error(b, r.intervalos[k].derecho) < tol)
-                    return false;
-            return true;
+            auto con = dadas;
+            con.push_back({{a, b}, q});
+            return !Emparejables(con, r, tol);
         };
         std::uniform_real_distribution<double> u(-0.7, 0.7);
         for (std::size_t k : orden) {
@@ -237,7 +267,7 @@ private:
             const QStringList m = responde(*w, a, b, opcion(q));
             if (!EsExito(m))
                 return falla(cual + QStringLiteral(": rechazado (%1, %2) %3").arg(Texto(a), Texto(b), m.join('|')));
-            abierto[k] = false;
+            dadas.push_back({{a, b}, q});
         }
         // A single interval on the whole line may finish the exercise at once.
         const bool sigue = concepto == 1   ? EntornoEjercicios::Abierta<frmposi>()
