@@ -23,6 +23,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 // Where a band from minus infinity starts, right of the graph's edge.
 constexpr double MargenBanda = 0.2;
@@ -165,29 +168,128 @@ void VentanaIntervalos::cargaAbiertos(const ResultadoIntervalos &r)
     m_signos.resize(m_abiertos.size(), CODIGO_NULO);
     m_ultimo = int(m_abiertos.size()) - 1;
     m_dados.clear();
+    m_cadena.clear();
 }
 
-int VentanaIntervalos::buscaAbierto(double izq, double tol) const
+namespace {
+// How far typed ends are from an interval, in CasiIgual's measure.
+double Distancia(const Intervalo &tecleado, const Intervalo &t)
 {
-    for (int i = 0; i <= m_ultimo; ++i)
-        if (CasiIgual(izq, m_abiertos[static_cast<std::size_t>(i)].izquierdo, tol))
-            return i;
-    return -1;
+    return ErrorRelativo(tecleado.izquierdo, t.izquierdo) + ErrorRelativo(tecleado.derecho, t.derecho);
 }
 
-bool VentanaIntervalos::yaDado(double izq, double tol) const
+bool Coinciden(const Intervalo &tecleado, const Intervalo &t, double tol)
 {
-    for (const Intervalo &d : m_dados)
-        if (CasiIgual(izq, d.izquierdo, tol))
-            return true;
-    return false;
+    return CasiIgual(tecleado.izquierdo, t.izquierdo, tol) && CasiIgual(tecleado.derecho, t.derecho, tol);
+}
+} // namespace
+
+int VentanaIntervalos::abiertoCercano(const Intervalo &tecleado, int cualidad, double tol) const
+{
+    int mejor = -1;
+    double d = std::numeric_limits<double>::infinity();
+    for (int i = 0; i <= m_ultimo; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        if (m_signos[k] == cualidad && Coinciden(tecleado, m_abiertos[k], tol)
+            && Distancia(tecleado, m_abiertos[k]) < d) {
+            mejor = i;
+            d = Distancia(tecleado, m_abiertos[k]);
+        }
+    }
+    return mejor;
+}
+
+VentanaIntervalos::Juicio VentanaIntervalos::juzga(double izq, double der, int cualidad, double tol,
+                                                   double tolDados)
+{
+    // A relative tolerance is not symmetric, and on crowded ends several
+    // intervals may lie within it: the nearest one is meant, never simply
+    // the first.
+    m_cadena.clear();
+    const Intervalo tecleado{izq, der};
+    if (const int i = abiertoCercano(tecleado, cualidad, tol); i >= 0)
+        return {Juicio::Acepta, i};
+    // An interval given may have been read from an answer that stands for
+    // an open one as well: a breadth-first search for the shortest chain
+    // of such answers ending at an open interval.
+    std::vector<int> previo(m_dados.size(), -2); // -2 unseen, -1 reached from the typed ends
+    std::vector<std::size_t> cola;
+    for (std::size_t k = 0; k < m_dados.size(); ++k)
+        if (m_dados[k].cualidad == cualidad && Coinciden(tecleado, m_dados[k].intervalo, tol)) {
+            previo[k] = -1;
+            cola.push_back(k);
+        }
+    for (std::size_t c = 0; c < cola.size(); ++c) {
+        const Dado &dado = m_dados[cola[c]];
+        if (const int i = abiertoCercano(dado.respuesta, dado.cualidad, tol); i >= 0) {
+            for (int j = static_cast<int>(cola[c]); j >= 0; j = previo[static_cast<std::size_t>(j)])
+                m_cadena.insert(m_cadena.begin(), static_cast<std::size_t>(j));
+            return {Juicio::Acepta, i};
+        }
+        for (std::size_t j = 0; j < m_dados.size(); ++j)
+            if (previo[j] == -2 && m_dados[j].cualidad == dado.cualidad
+                && Coinciden(dado.respuesta, m_dados[j].intervalo, tol)) {
+                previo[j] = static_cast<int>(cola[c]);
+                cola.push_back(j);
+            }
+    }
+    constexpr double Lejos = std::numeric_limits<double>::infinity();
+    int otra = -1, derecho = -1;
+    double dOtra = Lejos, dIzq = Lejos, dDer = Lejos;
+    for (int i = 0; i <= m_ultimo; ++i) {
+        const Intervalo &t = m_abiertos[static_cast<std::size_t>(i)];
+        const double ei = ErrorRelativo(izq, t.izquierdo);
+        const double ed = ErrorRelativo(der, t.derecho);
+        if (ei >= tol)
+            continue;
+        if (ed < tol) {
+            if (ei + ed < dOtra) {
+                otra = i;
+                dOtra = ei + ed;
+            }
+        } else if (ei < dIzq || (ei == dIzq && ed < dDer)) {
+            derecho = i;
+            dIzq = ei;
+            dDer = ed;
+        }
+    }
+    double dDado = Lejos;
+    bool empiezaDado = false;
+    for (const Dado &d : m_dados) {
+        if (!CasiIgual(izq, d.intervalo.izquierdo, tolDados))
+            continue;
+        empiezaDado = true;
+        if (CasiIgual(der, d.intervalo.derecho, tolDados))
+            dDado = std::min(dDado, Distancia(tecleado, d.intervalo));
+    }
+    if (otra >= 0 && dOtra <= dDado)
+        return {Juicio::OtraCualidad, otra};
+    if (dDado < Lejos)
+        return {Juicio::YaDado, -1};
+    if (derecho >= 0)
+        return {Juicio::OtroDerecho, derecho};
+    return {empiezaDado ? Juicio::YaDado : Juicio::Ninguno, -1};
 }
 
 void VentanaIntervalos::aceptaAbierto(int i, bool conservaOrden)
 {
     const auto k = static_cast<std::size_t>(i);
     const auto ultimo = static_cast<std::size_t>(m_ultimo);
-    m_dados.push_back(m_abiertos[k]);
+    // Along the chain each earlier answer takes over the next given
+    // interval, the last one interval i; the typed ends keep the first.
+    Intervalo suelto = m_abiertos[k];
+    for (auto c = m_cadena.rbegin(); c != m_cadena.rend(); ++c)
+        std::swap(suelto, m_dados[*c].intervalo);
+    m_dados.push_back({suelto, {m_izq, m_der}, m_signos[k], m_palabra});
+    if (!m_cadena.empty()) {
+        // Each sentence names the interval its answer now stands for.
+        m_texto.clear();
+        for (const Dado &d : m_dados)
+            m_texto += OracionIntervalo(d.intervalo, d.palabra);
+        m_rtbIntervalos->SetText(m_texto);
+        PoneInfinitoRtf(*m_rtbIntervalos);
+        m_cadena.clear();
+    }
     if (conservaOrden) {
         for (std::size_t j = k; j < ultimo; ++j) {
             m_abiertos[j] = m_abiertos[j + 1];
@@ -215,6 +317,7 @@ std::string VentanaIntervalos::OracionIntervalo(const Intervalo &intervalo, cons
 
 void VentanaIntervalos::agregaOracion(const Intervalo &intervalo, const std::string &cualidad)
 {
+    m_palabra = cualidad;
     m_texto += OracionIntervalo(intervalo, cualidad);
     m_rtbIntervalos->SetText(m_texto);
     PoneInfinitoRtf(*m_rtbIntervalos);

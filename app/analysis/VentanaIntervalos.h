@@ -86,12 +86,34 @@ protected:
 
     // The open list from an analysis routine; nothing given yet.
     void cargaAbiertos(const ResultadoIntervalos &r);
-    // The first open interval whose left end is izq within tol; -1.
-    int buscaAbierto(double izq, double tol) const;
-    // An interval already given starts at izq within tol.
-    bool yaDado(double izq, double tol) const;
-    // Open interval i moves to the given list; the later ones move down
-    // (conservaOrden) or the last one takes its place.
+    // How typed ends stand against the program's intervals.
+    struct Juicio {
+        enum Veredicto {
+            Acepta,       // an open interval with both ends and the quality
+            OtraCualidad, // both ends of an open interval, another quality
+            YaDado,       // an interval already given
+            OtroDerecho,  // only the left end of an open interval
+            Ninguno,      // no interval starts there
+        };
+        Veredicto veredicto = Ninguno;
+        int indice = -1; // the open interval meant, where there is one
+    };
+    // Judges the typed ends izq, der with quality cualidad: the open
+    // interval matching both ends within tol (CasiIgual) with that quality,
+    // the nearest in both ends when several do, or else one that an earlier
+    // answer may stand for instead, the typed ends then taking that
+    // answer's interval (intervals closer than the tolerance may be given
+    // in any order); failing that, the nearest open one with both ends but
+    // another quality, or an interval already given (both ends within
+    // tolDados), whichever is nearer; then the open interval whose left end
+    // is nearest within tol; then one given that starts at izq within
+    // tolDados.
+    Juicio juzga(double izq, double der, int cualidad, double tol, double tolDados);
+    // The open interval of quality cualidad nearest to the typed ends among
+    // those matching both within tol; -1.
+    int abiertoCercano(const Intervalo &tecleado, int cualidad, double tol) const;
+    // Open interval i, as judged last, moves to the given list; the later
+    // ones move down (conservaOrden) or the last one takes its place.
     void aceptaAbierto(int i, bool conservaOrden);
     // Appends the sentence to the intervals tab and shows it.
     void agregaOracion(const Intervalo &intervalo, const std::string &cualidad);
@@ -103,7 +125,15 @@ protected:
 
     std::vector<Intervalo> m_abiertos;
     std::vector<std::int16_t> m_signos;
-    std::vector<Intervalo> m_dados;
+    // An interval given, the answer that stands for it and its sentence's
+    // quality word.
+    struct Dado {
+        Intervalo intervalo;
+        Intervalo respuesta;
+        std::int16_t cualidad;
+        std::string palabra;
+    };
+    std::vector<Dado> m_dados;
     int m_ultimo = -1;
     double m_izq = 0; // the typed ends of the last check
     double m_der = 0;
@@ -121,4 +151,8 @@ private:
     QLabel *m_lblposi3;
     QLabel *m_lblgrafica3;
     std::string m_texto;
+    std::string m_palabra; // the quality word of the last sentence
+    // The given intervals whose answers move on, in order, when the
+    // interval judged last is accepted.
+    std::vector<std::size_t> m_cadena;
 };

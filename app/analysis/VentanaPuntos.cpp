@@ -16,6 +16,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 VentanaPuntos::VentanaPuntos(const QString &titulo, const Reglas &reglas)
     : VentanaEjercicio(titulo)
     , m_reglas(reglas)
@@ -94,11 +96,46 @@ void VentanaPuntos::cmdotro_Click(int)
     vaciaRespuesta(true);
 }
 
-int VentanaPuntos::buscaFaltante(double x, double tol) const
+int VentanaPuntos::buscaFaltante(double x, double tol)
 {
-    for (int i = 0; i < numFaltantes(); ++i)
-        if (CasiIgual(x, m_faltantes[static_cast<std::size_t>(i)], tol))
+    m_cadena.clear();
+    // The nearest remaining point within the tolerance: it is relative to
+    // the program's value, so x may be within it of a neighbour too.
+    auto cercano = [this, tol](double v) {
+        int mejor = -1;
+        double d = tol;
+        for (std::size_t i = 0; i < m_faltantes.size(); ++i)
+            if (const double e = ErrorRelativo(v, m_faltantes[i]); e < d) {
+                mejor = static_cast<int>(i);
+                d = e;
+            }
+        return mejor;
+    };
+    if (const int i = cercano(x); i >= 0)
+        return i;
+    // Otherwise x may stand for a point already given, whose answer then
+    // stands for a remaining one (through other given points if need be):
+    // a breadth-first search for the shortest such chain.
+    std::vector<int> previo(m_dados.size(), -2); // -2 unseen, -1 reached from x
+    std::vector<std::size_t> cola;
+    for (std::size_t k = 0; k < m_dados.size(); ++k)
+        if (CasiIgual(x, m_dados[k].punto, tol)) {
+            previo[k] = -1;
+            cola.push_back(k);
+        }
+    for (std::size_t c = 0; c < cola.size(); ++c) {
+        const std::size_t k = cola[c];
+        if (const int i = cercano(m_dados[k].respuesta); i >= 0) {
+            for (int j = static_cast<int>(k); j >= 0; j = previo[static_cast<std::size_t>(j)])
+                m_cadena.insert(m_cadena.begin(), static_cast<std::size_t>(j));
             return i;
+        }
+        for (std::size_t j = 0; j < m_dados.size(); ++j)
+            if (previo[j] == -2 && CasiIgual(m_dados[k].respuesta, m_dados[j].punto, tol)) {
+                previo[j] = static_cast<int>(k);
+                cola.push_back(j);
+            }
+    }
     return -1;
 }
 
@@ -110,6 +147,13 @@ double VentanaPuntos::acepta(int i, double x)
     const auto donde = m_faltantes.begin() + i;
     const double punto = *donde;
     m_faltantes.erase(donde);
+    // Along the chain each answer takes over the next given point, the
+    // last one the point struck off now.
+    double respuesta = x;
+    for (std::size_t k : m_cadena)
+        std::swap(respuesta, m_dados[k].respuesta);
+    m_cadena.clear();
+    m_dados.push_back({punto, respuesta});
     return punto;
 }
 

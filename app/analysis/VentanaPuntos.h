@@ -71,12 +71,16 @@ protected:
     {
         m_faltantes = std::move(puntos);
         m_sinPuntos = sinPuntos;
+        m_dados.clear();
+        m_cadena.clear();
     }
     bool sinPuntos() const { return m_sinPuntos; }
     int numFaltantes() const { return static_cast<int>(m_faltantes.size()); }
-    // The first point not given yet that x matches within tol (CasiIgual);
-    // -1 when none does.
-    int buscaFaltante(double x, double tol) const;
+    // The point not given yet that x stands for within tol (CasiIgual):
+    // the nearest one; when none is near, one that an earlier answer may
+    // stand for instead, x then taking that answer's point (points closer
+    // than the tolerance may be given in any order). -1 when none.
+    int buscaFaltante(double x, double tol);
     // x matched point i: the text as typed goes to the list, x is marked,
     // and point i is struck off. Returns the program's value of the point.
     double acepta(int i, double x);
@@ -85,8 +89,18 @@ protected:
 
 
 private:
+    // A point given, and the answer that stands for it.
+    struct Dado {
+        double punto;
+        double respuesta;
+    };
+
     Reglas m_reglas;
     std::vector<double> m_faltantes;
+    std::vector<Dado> m_dados;
+    // The given points whose answers move on, in order, when the point
+    // found last is struck off.
+    std::vector<std::size_t> m_cadena;
     bool m_sinPuntos = false;
     QLabel *m_rotulo = nullptr;
     UCDextavo *m_respuesta;

@@ -98,14 +98,21 @@ void frmConcavidad::EvaluaIntervalo()
         return revisaDominio();
     if (m_ultimo == -1)
         return MarcaError(38);
-    const int i = buscaAbierto(m_izq, t);
-    if (i < 0)
-        return MarcaError(yaDado(m_izq, t) ? 37 : 34);
-    const Intervalo intervalo = m_abiertos[static_cast<std::size_t>(i)];
-    if (!CasiIgual(m_der, intervalo.derecho, t))
-        return MarcaError(intervalo.derecho <= m_der ? 140 : 139);
-    if (m_cualidad != m_signos[static_cast<std::size_t>(i)])
+    const Juicio juicio = juzga(m_izq, m_der, m_cualidad, t, t);
+    const int i = juicio.indice;
+    switch (juicio.veredicto) {
+    case Juicio::Acepta:
+        break;
+    case Juicio::OtraCualidad:
         return MarcaError(52);
+    case Juicio::YaDado:
+        return MarcaError(37);
+    case Juicio::OtroDerecho:
+        return MarcaError(m_abiertos[static_cast<std::size_t>(i)].derecho <= m_der ? 140 : 139);
+    case Juicio::Ninguno:
+        return MarcaError(34);
+    }
+    const Intervalo intervalo = m_abiertos[static_cast<std::size_t>(i)];
     MuestraExito(m_ultimo < 1 ? 30 : 14);
     cmdBorrar_Click(1);
     CmdOk()->Enabled(true);

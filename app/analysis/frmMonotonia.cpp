@@ -133,15 +133,22 @@ void frmMonotonia::RevisaIntervalo()
     }
     if (m_ultimo == -1)
         return MarcaError(38);
-    const int i = buscaAbierto(m_izq, t);
-    if (i < 0)
-        // Given already: within 1 % on every road.
-        return MarcaError(yaDado(m_izq, 0.01) ? 37 : 34);
-    const Intervalo intervalo = m_abiertos[static_cast<std::size_t>(i)];
-    if (!CasiIgual(m_der, intervalo.derecho, t))
-        return MarcaError(intervalo.derecho <= m_der ? 137 : 136);
-    if (m_cualidad != m_signos[static_cast<std::size_t>(i)])
+    // Given already: within 1 % on every road.
+    const Juicio juicio = juzga(m_izq, m_der, m_cualidad, t, 0.01);
+    const int i = juicio.indice;
+    switch (juicio.veredicto) {
+    case Juicio::Acepta:
+        break;
+    case Juicio::OtraCualidad:
         return MarcaError(45);
+    case Juicio::YaDado:
+        return MarcaError(37);
+    case Juicio::OtroDerecho:
+        return MarcaError(m_abiertos[static_cast<std::size_t>(i)].derecho <= m_der ? 137 : 136);
+    case Juicio::Ninguno:
+        return MarcaError(34);
+    }
+    const Intervalo intervalo = m_abiertos[static_cast<std::size_t>(i)];
     MuestraExito(m_ultimo < 1 ? 29 : 14);
     const bool crece = m_cualidad == CODIGO_POSITIVO;
     agregaOracion(intervalo, crece ? " Creciente" : " Decreciente");

@@ -117,24 +117,26 @@ void frmposi::cmdListo_Click(int)
         LimpiaRespuesta();
         return;
     }
-    const int j = buscaAbierto(m_izq, t);
-    if (j < 0) {
-        // Within 1 % on every road, whatever the road's tolerance.
-        if (yaDado(m_izq, 0.01)) {
-            MuestraError("", 37);
-            LimpiaRespuesta();
-            return;
-        }
-        return EvaluaIntervalo(172);
-    }
-    const Intervalo banda = m_abiertos[static_cast<std::size_t>(j)];
-    if (!CasiIgual(m_der, banda.derecho, t))
-        return EvaluaIntervalo(banda.derecho <= m_der ? 135 : 136);
-    if (m_signo != m_signos[static_cast<std::size_t>(j)]) {
+    // A band already given: within 1 % on every road, whatever the road's tolerance.
+    const Juicio juicio = juzga(m_izq, m_der, m_signo, t, 0.01);
+    const int j = juicio.indice;
+    switch (juicio.veredicto) {
+    case Juicio::Acepta:
+        break;
+    case Juicio::OtraCualidad:
         // Both ends stay: only the sign needs changing.
         MuestraError("", 32);
         return;
+    case Juicio::YaDado:
+        MuestraError("", 37);
+        LimpiaRespuesta();
+        return;
+    case Juicio::OtroDerecho:
+        return EvaluaIntervalo(m_abiertos[static_cast<std::size_t>(j)].derecho <= m_der ? 135 : 136);
+    case Juicio::Ninguno:
+        return EvaluaIntervalo(172);
     }
+    const Intervalo banda = m_abiertos[static_cast<std::size_t>(j)];
     MuestraExito(m_ultimo > 0 ? 14 : 28);
     LimpiaRespuesta();
     agregaOracion(banda, m_signo == 1 ? " Positiva" : " Negativa");

@@ -78,11 +78,16 @@ std::int16_t EvaluaSegundaAux(const CollFuncPolin &fp, double x)
 
 bool CasiIgual(double a, double b, double tol)
 {
+    return ErrorRelativo(a, b) < tol;
+}
+
+double ErrorRelativo(double a, double b)
+{
     // A program value that is numerically zero (a root found as 1e-17) is
     // compared with 0 absolutely.
     const double d = std::fabs(b) < 1e-9 ? 1.0 : std::fabs(b);
     const double referencia = std::fabs(b) < 1e-9 ? 0.0 : b;
-    return std::fabs(a - referencia) / d < tol;
+    return std::fabs(a - referencia) / d;
 }
 
 bool DentroTolerancia(double a, double b, double tol)

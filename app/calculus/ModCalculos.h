@@ -150,6 +150,9 @@ Limites ExtensionPolinomio(const Collpolinomio &p);
 // a equals the program's value b within the relative tolerance tol
 // (absolute when b is numerically 0).
 bool CasiIgual(double a, double b, double tol);
+// How far a is from the program's value b in CasiIgual's measure:
+// CasiIgual(a, b, tol) holds exactly when this is below tol.
+double ErrorRelativo(double a, double b);
 // The lines' and constructions' comparison of a typed value a with the
 // program's b: |a - b| <= tol while |b| <= 1, |a - b| / |b| <= tol above.
 bool DentroTolerancia(double a, double b, double tol);
