@@ -42,14 +42,30 @@ std::int16_t PruebaPrimera(const Collpolinomio &prima, const std::vector<RaizAgr
     return CLASE_NINGUNO;
 }
 
+// The class of root i of P' from the multiplicities the record holds:
+// odd, an extremum; even, none. P' has its leading sign right of its last
+// root and flips at each root of odd multiplicity on the way back to i.
+// Exact where sampling P' near a crowded multiple root would read only
+// rounding.
+std::int16_t ClaseDelGrupo(const std::vector<RaizAgrupada> &grupos, std::size_t i, std::int16_t principal)
+{
+    if (grupos[i].multiplicidad % 2 == 0)
+        return CLASE_NINGUNO;
+    int impares = 0;
+    for (std::size_t j = i + 1; j < grupos.size(); ++j)
+        impares += grupos[j].multiplicidad % 2;
+    const int derecha = principal * (impares % 2 == 0 ? 1 : -1);
+    return derecha > 0 ? CLASE_MINIMO : CLASE_MAXIMO;
+}
+
 // Classes of the distinct critical points of the record: by the sign of
 // P'' when it exceeds the tolerance at a simple root of P' (at a multiple
 // root P'' is 0 and only rounding could make it look otherwise), else by
-// the first-derivative test.
+// the multiplicities of the roots of P'.
 std::vector<Critico> Clasifica(const CollFuncPolin &fp, double tolerancia)
 {
     const std::vector<RaizAgrupada> grupos = Agrupa(RaicesDeTipo(fp, 1));
-    const Collpolinomio &prima = Poli(fp.Polder1());
+    const std::int16_t principal = Signo(CoeficientePrincipal(Poli(fp.Polder1())));
     const Collpolinomio &segunda = Poli(fp.Polder2());
     std::vector<Critico> criticos;
     for (std::size_t i = 0; i < grupos.size(); ++i) {
@@ -60,7 +76,7 @@ std::vector<Critico> Clasifica(const CollFuncPolin &fp, double tolerancia)
         else if (grupos[i].multiplicidad == 1 && s < -tolerancia)
             clase = CLASE_MAXIMO;
         else
-            clase = PruebaPrimera(prima, grupos, i);
+            clase = ClaseDelGrupo(grupos, i, principal);
         criticos.push_back({grupos[i].valor, clase});
     }
     return criticos;
@@ -119,16 +135,7 @@ std::optional<std::int16_t> ClasePorMultiplicidad(const CollFuncPolin &fp, doubl
             i = j;
     if (i == grupos.size())
         return std::nullopt;
-    if (grupos[i].multiplicidad % 2 == 0)
-        return CLASE_NINGUNO;
-    // P' has its leading sign right of its last root and flips at each
-    // root of odd multiplicity on the way back to x.
-    int impares = 0;
-    for (std::size_t j = i + 1; j < grupos.size(); ++j)
-        impares += grupos[j].multiplicidad % 2;
-    const std::int16_t derecha = static_cast<std::int16_t>(Signo(CoeficientePrincipal(Poli(fp.Polder1()))) *
-                                                           (impares % 2 == 0 ? 1 : -1));
-    return derecha > 0 ? CLASE_MINIMO : CLASE_MAXIMO;
+    return ClaseDelGrupo(grupos, i, Signo(CoeficientePrincipal(Poli(fp.Polder1()))));
 }
 
 PuntosCriticos ClasificaPuntosCriticos(const PoliPtr &p)

@@ -291,6 +291,30 @@ TEST(ClasificaPuntosCriticos, Classes)
     EXPECT_TRUE(sin.x.empty() && sin.clase.empty());
 }
 
+TEST(ClasificaPuntosCriticos, CrowdedMultipleRootsByTheirMultiplicity)
+{
+    // P' vanishes to the third and second order a few thousandths apart:
+    // between the two it is hardly more than rounding, so its sign there
+    // tells nothing, while the record still holds both roots.
+    const double M = CLASE_MAXIMO, m = CLASE_MINIMO, N = CLASE_NINGUNO;
+    struct Caso {
+        double principal, separacion;
+        std::vector<double> clase;
+    } casos[] = {
+        {1, 0.003, {M, N, m}},
+        {25000, 0.003, {M, N, m}},
+        {-300, 0.003, {m, N, M}},
+        {25000, 0.004, {M, N, m}},
+        {-300, 0.006, {m, N, M}},
+    };
+    for (const auto &c : casos) {
+        const auto r = ClasificaPuntosCriticos(
+            DesdeRaices(c.principal, {{-0.5, 3}, {-0.5 + c.separacion, 2}, {3, 1}})->Integral());
+        EXPECT_EQ(std::vector<double>(r.clase.begin(), r.clase.end()), c.clase)
+            << "leading " << c.principal << ", apart " << c.separacion;
+    }
+}
+
 TEST(MaxMinAbsoluto, ExtremaRangeAndLimits)
 {
     struct Caso {
