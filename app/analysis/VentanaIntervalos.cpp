@@ -1,5 +1,7 @@
 #include "VentanaIntervalos.h"
 
+#include "CadenaRespuestas.h"
+
 #include "ControlesRespuesta.h"
 #include "EntradaNumerica.h"
 #include "PanelHerramientas.h"
@@ -210,28 +212,18 @@ VentanaIntervalos::Juicio VentanaIntervalos::juzga(double izq, double der, int c
     if (const int i = abiertoCercano(tecleado, cualidad, tol); i >= 0)
         return {Juicio::Acepta, i};
     // An interval given may have been read from an answer that stands for
-    // an open one as well: a breadth-first search for the shortest chain
-    // of such answers ending at an open interval.
-    std::vector<int> previo(m_dados.size(), -2); // -2 unseen, -1 reached from the typed ends
-    std::vector<std::size_t> cola;
-    for (std::size_t k = 0; k < m_dados.size(); ++k)
-        if (m_dados[k].cualidad == cualidad && Coinciden(tecleado, m_dados[k].intervalo, tol)) {
-            previo[k] = -1;
-            cola.push_back(k);
-        }
-    for (std::size_t c = 0; c < cola.size(); ++c) {
-        const Dado &dado = m_dados[cola[c]];
-        if (const int i = abiertoCercano(dado.respuesta, dado.cualidad, tol); i >= 0) {
-            for (int j = static_cast<int>(cola[c]); j >= 0; j = previo[static_cast<std::size_t>(j)])
-                m_cadena.insert(m_cadena.begin(), static_cast<std::size_t>(j));
-            return {Juicio::Acepta, i};
-        }
-        for (std::size_t j = 0; j < m_dados.size(); ++j)
-            if (previo[j] == -2 && m_dados[j].cualidad == dado.cualidad
-                && Coinciden(dado.respuesta, m_dados[j].intervalo, tol)) {
-                previo[j] = static_cast<int>(cola[c]);
-                cola.push_back(j);
-            }
+    // an open one as well.
+    const CadenaRespuestas cadena = CadenaRespuestas::busca(
+        m_dados.size(),
+        [&](std::size_t k) { return m_dados[k].cualidad == cualidad && Coinciden(tecleado, m_dados[k].intervalo, tol); },
+        [&](std::size_t k, std::size_t j) {
+            return m_dados[j].cualidad == m_dados[k].cualidad
+                   && Coinciden(m_dados[k].respuesta, m_dados[j].intervalo, tol);
+        },
+        [&](std::size_t k) { return abiertoCercano(m_dados[k].respuesta, m_dados[k].cualidad, tol); });
+    if (cadena.libre >= 0) {
+        m_cadena = cadena.tomados;
+        return {Juicio::Acepta, cadena.libre};
     }
     constexpr double Lejos = std::numeric_limits<double>::infinity();
     int otra = -1, derecho = -1;
@@ -269,6 +261,24 @@ VentanaIntervalos::Juicio VentanaIntervalos::juzga(double izq, double der, int c
     if (derecho >= 0)
         return {Juicio::OtroDerecho, derecho};
     return {empiezaDado ? Juicio::YaDado : Juicio::Ninguno, -1};
+}
+
+int VentanaIntervalos::mensajeDe(const Juicio &juicio, const MensajesJuicio &mensajes) const
+{
+    switch (juicio.veredicto) {
+    case Juicio::Acepta:
+        return 0;
+    case Juicio::OtraCualidad:
+        return mensajes.otraCualidad;
+    case Juicio::YaDado:
+        return mensajes.yaDado;
+    case Juicio::OtroDerecho:
+        return m_abiertos[static_cast<std::size_t>(juicio.indice)].derecho <= m_der ? mensajes.largo
+                                                                                  : mensajes.corto;
+    case Juicio::Ninguno:
+        break;
+    }
+    return mensajes.ninguno;
 }
 
 void VentanaIntervalos::aceptaAbierto(int i, bool conservaOrden)

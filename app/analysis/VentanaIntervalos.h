@@ -109,6 +109,13 @@ protected:
     // is nearest within tol; then one given that starts at izq within
     // tolDados.
     Juicio juzga(double izq, double der, int cualidad, double tol, double tolDados);
+    // A window's error numbers for the verdicts that refuse an answer; the
+    // right end goes past the interval meant (largo) or stops short of it.
+    struct MensajesJuicio {
+        int otraCualidad, yaDado, largo, corto, ninguno;
+    };
+    // 0 for an answer accepted, else the window's error number for it.
+    int mensajeDe(const Juicio &juicio, const MensajesJuicio &mensajes) const;
     // The open interval of quality cualidad nearest to the typed ends among
     // those matching both within tol; -1.
     int abiertoCercano(const Intervalo &tecleado, int cualidad, double tol) const;

@@ -1,5 +1,7 @@
 #include "VentanaPuntos.h"
 
+#include "CadenaRespuestas.h"
+
 #include "EntradaNumerica.h"
 
 #include "ExpresionRtf.h"
@@ -114,29 +116,13 @@ int VentanaPuntos::buscaFaltante(double x, double tol)
     if (const int i = cercano(x); i >= 0)
         return i;
     // Otherwise x may stand for a point already given, whose answer then
-    // stands for a remaining one (through other given points if need be):
-    // a breadth-first search for the shortest such chain.
-    std::vector<int> previo(m_dados.size(), -2); // -2 unseen, -1 reached from x
-    std::vector<std::size_t> cola;
-    for (std::size_t k = 0; k < m_dados.size(); ++k)
-        if (CasiIgual(x, m_dados[k].punto, tol)) {
-            previo[k] = -1;
-            cola.push_back(k);
-        }
-    for (std::size_t c = 0; c < cola.size(); ++c) {
-        const std::size_t k = cola[c];
-        if (const int i = cercano(m_dados[k].respuesta); i >= 0) {
-            for (int j = static_cast<int>(k); j >= 0; j = previo[static_cast<std::size_t>(j)])
-                m_cadena.insert(m_cadena.begin(), static_cast<std::size_t>(j));
-            return i;
-        }
-        for (std::size_t j = 0; j < m_dados.size(); ++j)
-            if (previo[j] == -2 && CasiIgual(m_dados[k].respuesta, m_dados[j].punto, tol)) {
-                previo[j] = static_cast<int>(k);
-                cola.push_back(j);
-            }
-    }
-    return -1;
+    // stands for a remaining one (through other given points if need be).
+    const CadenaRespuestas cadena = CadenaRespuestas::busca(
+        m_dados.size(), [&](std::size_t k) { return CasiIgual(x, m_dados[k].punto, tol); },
+        [&](std::size_t k, std::size_t j) { return CasiIgual(m_dados[k].respuesta, m_dados[j].punto, tol); },
+        [&](std::size_t k) { return cercano(m_dados[k].respuesta); });
+    m_cadena = cadena.tomados;
+    return cadena.libre;
 }
 
 double VentanaPuntos::acepta(int i, double x)

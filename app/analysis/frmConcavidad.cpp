@@ -99,19 +99,9 @@ void frmConcavidad::EvaluaIntervalo()
     if (m_ultimo == -1)
         return MarcaError(38);
     const Juicio juicio = juzga(m_izq, m_der, m_cualidad, t, t);
+    if (const int n = mensajeDe(juicio, {52, 37, 140, 139, 34}))
+        return MarcaError(n);
     const int i = juicio.indice;
-    switch (juicio.veredicto) {
-    case Juicio::Acepta:
-        break;
-    case Juicio::OtraCualidad:
-        return MarcaError(52);
-    case Juicio::YaDado:
-        return MarcaError(37);
-    case Juicio::OtroDerecho:
-        return MarcaError(m_abiertos[static_cast<std::size_t>(i)].derecho <= m_der ? 140 : 139);
-    case Juicio::Ninguno:
-        return MarcaError(34);
-    }
     const Intervalo intervalo = m_abiertos[static_cast<std::size_t>(i)];
     MuestraExito(m_ultimo < 1 ? 30 : 14);
     cmdBorrar_Click(1);

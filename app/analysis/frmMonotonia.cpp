@@ -135,19 +135,9 @@ void frmMonotonia::RevisaIntervalo()
         return MarcaError(38);
     // Given already: within 1 % on every road.
     const Juicio juicio = juzga(m_izq, m_der, m_cualidad, t, 0.01);
+    if (const int n = mensajeDe(juicio, {45, 37, 137, 136, 34}))
+        return MarcaError(n);
     const int i = juicio.indice;
-    switch (juicio.veredicto) {
-    case Juicio::Acepta:
-        break;
-    case Juicio::OtraCualidad:
-        return MarcaError(45);
-    case Juicio::YaDado:
-        return MarcaError(37);
-    case Juicio::OtroDerecho:
-        return MarcaError(m_abiertos[static_cast<std::size_t>(i)].derecho <= m_der ? 137 : 136);
-    case Juicio::Ninguno:
-        return MarcaError(34);
-    }
     const Intervalo intervalo = m_abiertos[static_cast<std::size_t>(i)];
     MuestraExito(m_ultimo < 1 ? 29 : 14);
     const bool crece = m_cualidad == CODIGO_POSITIVO;
