@@ -28,8 +28,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QVBoxLayout>
 
 namespace {
@@ -166,18 +164,6 @@ void VentanaConstruccion::inicia(AbridorEjercicio &abridor)
                         "polinomio: Concepto "
         + m_datos.nombre;
     m_contexto.entra();
-
-    // A click into this window while another one of the work area is in
-    // front (the algebra window) makes it current as the manager would.
-    if (QMdiArea *area = GestorVentanas::instancia().area())
-        connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *marco) {
-            // Nothing while windows are being unloaded (no current one).
-            GestorVentanas &g = GestorVentanas::instancia();
-            if (m_saliendo || !marco || marco != g.marcoDe(this) || !g.actual() || g.actual() == this)
-                return;
-            g.muestra(this);
-            alActivar();
-        });
 }
 
 void VentanaConstruccion::alActivar()

@@ -121,6 +121,8 @@ public:
     int nivelesPropios() const { return m_contexto.dentro() ? 1 : 0; }
 
     void alActivar() override;
+    // A click back from the algebra window takes its context back.
+    bool vuelveAlClic() const override { return !m_saliendo; }
     bool alPedirDescarga() override;
     void alDescargar() override;
 

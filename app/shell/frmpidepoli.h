@@ -30,6 +30,8 @@ public:
 
     void alCargar() override;
     void alActivar() override;
+    // Clicked back into, it puts its own caption and help back in force.
+    bool vuelveAlClic() const override { return true; }
     bool alPedirDescarga() override;
     void alDescargar() override;
 

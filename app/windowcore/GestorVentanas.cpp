@@ -12,6 +12,21 @@ GestorVentanas &GestorVentanas::instancia()
 void GestorVentanas::fijaArea(QMdiArea *area)
 {
     m_area = area;
+    if (area)
+        connect(area, &QMdiArea::subWindowActivated, this, &GestorVentanas::alActivarMarco);
+}
+
+void GestorVentanas::alActivarMarco(QMdiSubWindow *marco)
+{
+    // The student brought a window forward that the manager did not: it
+    // becomes current as if the window above it had closed. Nothing while
+    // windows are being unloaded (no current one).
+    auto *ventana = marco ? qobject_cast<VentanaBase *>(marco->widget()) : nullptr;
+    const VentanaBase *ahora = actual();
+    if (!ventana || !ahora || ahora == ventana || !m_pila.contains(ventana) || !ventana->vuelveAlClic())
+        return;
+    muestra(ventana);
+    ventana->alActivar();
 }
 
 void GestorVentanas::registra(std::type_index tipo, VentanaBase *ventana)

@@ -83,6 +83,7 @@ private:
     // the main window set aside), or nullptr.
     VentanaBase *actualDelArea() const;
 
+    void alActivarMarco(QMdiSubWindow *marco);
     QPointer<QMdiArea> m_area;
     std::map<std::type_index, QPointer<VentanaBase>> m_ventanas;
     QList<QPointer<VentanaBase>> m_orden; // load order

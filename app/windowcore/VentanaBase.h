@@ -23,6 +23,10 @@ public:
     virtual void alActivar() {}
     virtual bool alPedirDescarga() { return true; }
     virtual void alDescargar() {}
+    // Whether a click into this window (or Ctrl+Tab to it) while another
+    // window of the work area is current makes it current again, told by
+    // alActivar. Windows whose alActivar only puts back what they own opt in.
+    virtual bool vuelveAlClic() const { return false; }
     // What "start again" does to this window: unload it. Windows that own
     // more than a context (exercises) leave as their "Cancelar" instead.
     virtual void cierraAlReiniciar() { descarga(); }

@@ -52,15 +52,23 @@ private slots:
         const QString titulo = s.principal->windowTitle();
         const int nivel = NivelPila;
         SesionPrueba::Pulsa(w->CmdExpande());
-        QVERIFY(s.Ventana<frmpidepoli>());
+        frmpidepoli *algebra = s.Ventana<frmpidepoli>();
+        QVERIFY(algebra);
         QCOMPARE(NumAyuda, 65);
-        QVERIFY(s.principal->windowTitle() != titulo);
+        const QString tituloAlgebra = s.principal->windowTitle();
+        QVERIFY(tituloAlgebra != titulo);
         QTest::mouseClick(w->LblConRai4(), Qt::LeftButton);
         SesionPrueba::Suelta();
         QCOMPARE(s.principal->windowTitle(), titulo);
         QCOMPARE(NumAyuda, 41);
         QCOMPARE(NivelPila, nivel + 1);
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w->RtpPidePoliR(0)->Caja()));
+        // And back into the algebra window: its own caption and help again.
+        QTest::mouseClick(algebra->lblpidepoli(0), Qt::LeftButton);
+        SesionPrueba::Suelta();
+        QCOMPARE(s.principal->windowTitle(), tituloAlgebra);
+        QCOMPARE(NumAyuda, 65);
+        QCOMPARE(NivelPila, nivel + 1);
     }
 
     void puntosCriticos()
