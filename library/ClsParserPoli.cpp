@@ -258,6 +258,7 @@ int ClsParserPoli::LeeNumero(char32_t ch)
         if (ch == U'/')
             return mal(15);
         valor = ValorDe(num);
+        valorExacto = ExactoDe(num, valor);
         return bien(SimDecimal);
     }
     if (ch == U'/') {
@@ -275,11 +276,25 @@ int ClsParserPoli::LeeNumero(char32_t ch)
         const double divisor = ValorDe(den);
         if (divisor < 1e-100)
             return mal(18);
-        valor = ValorDe(num) / divisor;
+        const double dividendo = ValorDe(num);
+        valor = dividendo / divisor;
+        valorExacto = ExactoDe(num, dividendo) / ExactoDe(den, divisor);
         return bien(SimDecimal);
     }
     valor = ValorDe(num);
+    valorExacto = ExactoDe(num, valor);
     return bien(SimEntero);
+}
+
+Racional ClsParserPoli::ExactoDe(const std::u32string &digitos, double leido) const
+{
+    if (leido == 0.0)
+        return Racional();
+    std::string texto;
+    texto.reserve(digitos.size());
+    for (char32_t c : digitos)
+        texto.push_back(c == separador ? '.' : static_cast<char>(c));
+    return Racional::DesdeTexto(texto).value_or(Racional::DesdeDouble(leido));
 }
 
 double ClsParserPoli::ValorDe(const std::u32string &digitos)
@@ -422,8 +437,10 @@ int ClsParserPoli::AnalizaFactor(int &t, PoliPtr &P)
 int ClsParserPoli::AnalizaMonomio(int &t, PoliPtr &P)
 {
     double s = 1.0;
+    Racional sExacto(1);
     if (signo != 0) {
         s = signo;
+        sExacto = Racional(signo);
         signo = 0;
     }
     if (t < 0)
@@ -432,12 +449,12 @@ int ClsParserPoli::AnalizaMonomio(int &t, PoliPtr &P)
         return 6;
     if (t == SimEntero || t == SimDecimal) {
         s *= valor;
+        sExacto = sExacto * valorExacto;
         t = LeeSimbolo();
         if (t == SimPotencia)
             return 13;
         if (t != SimEquis) {
-            P = Collpolinomio::Nuevo();
-            P->Agrega(s, 0);
+            P = Collpolinomio::DesdeExacto(PoliExacto::Constante(sExacto));
             AgregaCandidato(-s);
             return 0;
         }
@@ -447,9 +464,7 @@ int ClsParserPoli::AnalizaMonomio(int &t, PoliPtr &P)
     P->Agrega(1.0, 1);
     const int codigo = AnalizaPotencia(t, P);
     // The coefficient of x^n becomes s exactly (no term when s is 0).
-    auto monomio = Collpolinomio::Nuevo();
-    monomio->Agrega(s, P->Grado());
-    P = monomio;
+    P = Collpolinomio::DesdeExacto(PoliExacto::Monomio(sExacto, P->Grado()));
     return codigo;
 }
 

@@ -68,6 +68,8 @@ private:
 
     // The arithmetic of the expansion, guarded against overflow.
     double ValorDe(const std::u32string &digitos);
+    // The same digits as an exact number (0 where ValorDe reads 0).
+    Racional ExactoDe(const std::u32string &digitos, double leido) const;
     PoliPtr Multiplica(const PoliPtr &p, const PoliPtr &q) const;
     PoliPtr Eleva(const PoliPtr &p, int n) const;
     PoliPtr Suma(const PoliPtr &p, const PoliPtr &q) const;
@@ -76,6 +78,7 @@ private:
     std::u32string cadena;
     int posicion = 1;
     double valor = 0.0;
+    Racional valorExacto;
     int signo = 0;
     int posSimbolo = 0;
     std::array<std::string, 21> errores;

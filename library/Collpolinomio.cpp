@@ -142,7 +142,69 @@ PoliPtr Collpolinomio::Copia() const
     for (const auto &t : m_terminos)
         r->Agrega(t->coef(), t->expon());
     r->m_coefind = m_coefind;
+    if (m_exacto && HuellaVigente()) {
+        r->m_exacto = m_exacto;
+        r->m_huella = m_huella;
+    }
     return r;
+}
+
+bool Collpolinomio::HuellaVigente() const
+{
+    if (m_huella.size() != m_terminos.size())
+        return false;
+    for (std::size_t i = 0; i < m_huella.size(); ++i)
+        if (m_huella[i].expon() != m_terminos[i]->expon() || m_huella[i].coef() != m_terminos[i]->coef())
+            return false;
+    return true;
+}
+
+const PoliExacto &Collpolinomio::Exacto() const
+{
+    if (!m_exacto || !HuellaVigente()) {
+        auto exacto = std::make_shared<PoliExacto>();
+        for (const auto &t : m_terminos)
+            *exacto = *exacto + PoliExacto::Monomio(Racional::DesdeDouble(t->coef()), t->expon());
+        m_exacto = std::move(exacto);
+        m_huella.clear();
+        m_huella.reserve(m_terminos.size());
+        for (const auto &t : m_terminos)
+            m_huella.push_back(*t);
+    }
+    return *m_exacto;
+}
+
+PoliPtr Collpolinomio::DesdeExacto(PoliExacto exacto)
+{
+    auto r = Nuevo();
+    r->PonExacto(std::move(exacto));
+    return r;
+}
+
+void Collpolinomio::PonExacto(PoliExacto exacto)
+{
+    const std::vector<double> dobles = exacto.Doubles();
+    std::size_t n = 0;
+    for (const double c : dobles)
+        n += c != 0.0 ? 1 : 0;
+    m_terminos.clear();
+    m_huella.clear();
+    if (n > 0) {
+        // All terms in one allocation, which lives as long as any of them.
+        const auto bloque = std::make_shared<Clsmonomio[]>(n);
+        m_terminos.reserve(n);
+        m_huella.reserve(n);
+        std::size_t i = 0;
+        for (std::size_t k = dobles.size(); k-- > 0;) {
+            if (dobles[k] == 0.0)
+                continue;
+            bloque[i] = Clsmonomio(dobles[k], static_cast<std::int16_t>(k));
+            m_terminos.emplace_back(bloque, &bloque[i]);
+            m_huella.push_back(bloque[i]);
+            ++i;
+        }
+    }
+    m_exacto = std::make_shared<const PoliExacto>(std::move(exacto));
 }
 
 std::vector<double> Collpolinomio::A_Arreglo() const
@@ -164,113 +226,61 @@ void Collpolinomio::Desde_Arreglo(const std::vector<double> &arr)
 
 PoliPtr Collpolinomio::Suma(const Collpolinomio &q) const
 {
-    auto r = q.Copia();
-    for (const auto &t : m_terminos)
-        r->Agrega(t->coef(), t->expon());
+    auto r = DesdeExacto(Exacto() + q.Exacto());
+    r->m_coefind = q.m_coefind;
     return r;
 }
 
 PoliPtr Collpolinomio::Resta(const Collpolinomio &q) const
 {
-    auto r = Copia();
-    for (const auto &t : q.m_terminos)
-        r->Agrega(-t->coef(), t->expon());
+    auto r = DesdeExacto(Exacto() - q.Exacto());
+    r->m_coefind = m_coefind;
     return r;
 }
 
 PoliPtr Collpolinomio::Producto(const Collpolinomio &q) const
 {
-    auto r = Nuevo();
+    // The exponents of a product must stay 16-bit numbers.
+    if (!m_terminos.empty() && !q.m_terminos.empty())
+        rt::SumaEntero(Grado(), q.Grado());
+    auto r = DesdeExacto(Exacto() * q.Exacto());
     r->m_coefind = m_coefind;
-    for (const auto &a : m_terminos)
-        for (const auto &b : q.m_terminos)
-            r->Agrega(b->coef() * a->coef(), rt::SumaEntero(b->expon(), a->expon()));
     return r;
 }
 
 PoliPtr Collpolinomio::Potencia(std::int16_t n) const
 {
-    auto r = Nuevo();
+    if (n < 0)
+        n = 0;
+    if (!m_terminos.empty())
+        rt::CInt(static_cast<double>(Grado()) * n);
+    auto r = DesdeExacto(Exacto().Potencia(n));
     r->m_coefind = m_coefind;
-    if (n == 0) {
-        r->Agrega(1.0, 0);
-        return r;
-    }
-    if (m_terminos.size() == 1 && Grado() == 1) {
-        r->Agrega(std::pow(m_terminos.front()->coef(), n), n);
-        return r;
-    }
-    r = Copia();
-    for (int i = 2; i <= n; ++i)
-        r = Producto(*r);
     return r;
 }
 
 PoliPtr Collpolinomio::DivideconResiduo(double &num) const
 {
-    const double a = num;
-    auto q = Nuevo();
-    if (m_terminos.empty()) {
-        num = 0.0;
-        q->m_coefind = m_coefind;
-        return q;
-    }
-    // The last value produced is the remainder (the slot below exponent 0).
-    int k = Grado();
-    double acc = 0.0;
-    auto produce = [&](double valor) -> bool {
-        acc = valor;
-        --k;
-        if (!std::isfinite(acc))
-            return false;
-        if (k >= 0)
-            q->Agrega(acc, static_cast<std::int16_t>(k));
-        return true;
-    };
-    bool bien = true;
-    for (const auto &t : m_terminos) {
-        while (bien && t->expon() < k)
-            bien = produce(acc * a);
-        if (!bien)
-            break;
-        bien = produce(acc * a + t->coef());
-        if (!bien)
-            break;
-    }
-    while (bien && k >= 0)
-        bien = produce(acc * a);
-    // A remainder of exactly 0 is never stored and reads as +0.
-    num = acc == 0.0 ? 0.0 : acc;
+    Racional residuo;
+    auto q = DesdeExacto(Exacto().DivideEntreLineal(Racional::DesdeDouble(num), residuo));
+    // A remainder of exactly 0 reads as +0.
+    num = residuo.EsCero() ? 0.0 : residuo.ADouble();
     q->m_coefind = m_coefind;
     return q;
 }
 
 PoliPtr Collpolinomio::Prima() const
 {
-    auto r = Nuevo();
+    auto r = DesdeExacto(Exacto().Derivada());
     r->m_coefind = m_coefind;
-    const std::size_t n = m_terminos.size() - (m_terminos.empty() || m_terminos.back()->expon() != 0 ? 0 : 1);
-    if (n == 0)
-        return r;
-    // The terms come out in order, none of them zero: all in one
-    // allocation, which lives as long as any of them.
-    const auto bloque = std::make_shared<Clsmonomio[]>(n);
-    r->m_terminos.reserve(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        const Clsmonomio &t = *m_terminos[i];
-        bloque[i] = Clsmonomio(t.expon() * t.coef(), static_cast<std::int16_t>(t.expon() - 1));
-        r->m_terminos.emplace_back(bloque, &bloque[i]);
-    }
     return r;
 }
 
 PoliPtr Collpolinomio::Integral(double c) const
 {
-    auto r = Nuevo();
-    r->Agrega(c, 0);
-    for (const auto &t : m_terminos)
-        r->Agrega(t->coef() / (t->expon() + 1), rt::SumaEntero(t->expon(), 1));
-    return r;
+    if (!m_terminos.empty())
+        rt::SumaEntero(Grado(), 1);
+    return DesdeExacto(Exacto().Integral(Racional::DesdeDouble(c)));
 }
 
 PoliPtr Collpolinomio::Diferente(const Collpolinomio &pol, double epsi) const

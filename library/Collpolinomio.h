@@ -6,7 +6,12 @@
 // Polynomials are shared by reference (PoliPtr); every member that returns
 // a polynomial returns a new object and leaves this one unchanged, except
 // DivideconResiduo, which also hands back the remainder.
+//
+// Beside its doubles it carries the exact polynomial it stands for (see
+// Exacto): arithmetic is done exactly and the doubles are the nearest to
+// the exact coefficients.
 #include "Clsmonomio.h"
+#include "PoliExacto.h"
 
 #include <cstdint>
 #include <memory>
@@ -72,6 +77,15 @@ public:
     PoliPtr DivideconResiduo(double &num) const;
     PoliPtr Prima() const;
     PoliPtr Integral(double c = 0.0) const;
+    // The exact polynomial this one stands for: the one it was built from
+    // while every step was exact (typed text, products and powers of
+    // typed factors, derivatives), else each double coefficient read as
+    // the shortest decimal that gives it back, which is what a person
+    // typed. A term changed through its pointer is seen here.
+    const PoliExacto &Exacto() const;
+    // A polynomial with the doubles nearest to exacto's coefficients.
+    static PoliPtr DesdeExacto(PoliExacto exacto);
+
     // The absolute differences of the coefficients that differ significantly
     // (relative to this polynomial's coefficient, absolute where it is 0).
     PoliPtr Diferente(const Collpolinomio &pol, double epsi = 1e-06) const;
@@ -81,6 +95,13 @@ private:
     // most polynomials never get one and every new one would allocate it.
     static const std::vector<double> &SinCandidatos();
 
+    // Builds the terms from exacto and keeps it as this one's exact form.
+    void PonExacto(PoliExacto exacto);
+    // The terms as they were when m_exacto was last set or read.
+    bool HuellaVigente() const;
+
     std::vector<MonomioPtr> m_terminos;
     std::vector<double> m_coefind;
+    mutable std::shared_ptr<const PoliExacto> m_exacto;
+    mutable std::vector<Clsmonomio> m_huella;
 };

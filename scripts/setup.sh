@@ -11,7 +11,7 @@ paquetes=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-documentation-tools
   qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng qt6-declarative-dev
   qt6-translations-l10n qt6-qpa-plugins libqt6svg6 libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libgsl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libgsl-dev libflint-dev libflint-arb-dev
   fonts-dejavu-core desktop-file-utils appstream
   xvfb xauth xdotool
   python3 hunspell hunspell-es

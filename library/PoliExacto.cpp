@@ -1,0 +1,204 @@
+#include "PoliExacto.h"
+
+#include "PuenteFlint.h"
+
+#include <arb.h>
+#include <arb_poly.h>
+
+#include <stdexcept>
+
+static_assert(sizeof(fmpq_poly_struct) == 4 * sizeof(long), "an fmpq_poly is four machine words");
+
+PoliExacto::PoliExacto() { fmpq_poly_init(Flint(*this)); }
+
+PoliExacto::PoliExacto(const PoliExacto &otro)
+{
+    fmpq_poly_init(Flint(*this));
+    fmpq_poly_set(Flint(*this), Flint(otro));
+}
+
+PoliExacto::PoliExacto(PoliExacto &&otro) noexcept
+{
+    fmpq_poly_init(Flint(*this));
+    fmpq_poly_swap(Flint(*this), Flint(otro));
+}
+
+PoliExacto &PoliExacto::operator=(const PoliExacto &otro)
+{
+    fmpq_poly_set(Flint(*this), Flint(otro));
+    return *this;
+}
+
+PoliExacto &PoliExacto::operator=(PoliExacto &&otro) noexcept
+{
+    fmpq_poly_swap(Flint(*this), Flint(otro));
+    return *this;
+}
+
+PoliExacto::~PoliExacto() { fmpq_poly_clear(Flint(*this)); }
+
+PoliExacto PoliExacto::Constante(const Racional &c) { return Monomio(c, 0); }
+
+PoliExacto PoliExacto::Monomio(const Racional &c, int expon)
+{
+    PoliExacto p;
+    if (expon >= 0)
+        fmpq_poly_set_coeff_fmpq(Flint(p), expon, Flint(c));
+    return p;
+}
+
+PoliExacto PoliExacto::Lineal(const Racional &a)
+{
+    PoliExacto p = Monomio(Racional(1), 1);
+    fmpq_poly_set_coeff_fmpq(Flint(p), 0, Flint(-a));
+    return p;
+}
+
+PoliExacto PoliExacto::DesdeCoeficientes(const std::vector<Racional> &coef)
+{
+    PoliExacto p;
+    for (std::size_t k = coef.size(); k-- > 0;)
+        if (!coef[k].EsCero())
+            fmpq_poly_set_coeff_fmpq(Flint(p), static_cast<slong>(k), Flint(coef[k]));
+    return p;
+}
+
+PoliExacto PoliExacto::DesdeDoubles(const std::vector<double> &coef)
+{
+    PoliExacto p;
+    for (std::size_t k = coef.size(); k-- > 0;)
+        if (coef[k] != 0.0)
+            fmpq_poly_set_coeff_fmpq(Flint(p), static_cast<slong>(k), Flint(Racional::DesdeDouble(coef[k])));
+    return p;
+}
+
+int PoliExacto::Grado() const
+{
+    const slong g = fmpq_poly_degree(Flint(*this));
+    return g < 0 ? 0 : static_cast<int>(g);
+}
+
+bool PoliExacto::EsCero() const { return fmpq_poly_is_zero(Flint(*this)) != 0; }
+
+Racional PoliExacto::Coeficiente(int expon) const
+{
+    Racional c;
+    if (expon >= 0)
+        fmpq_poly_get_coeff_fmpq(Flint(c), Flint(*this), expon);
+    return c;
+}
+
+std::vector<double> PoliExacto::Doubles() const
+{
+    const slong n = fmpq_poly_length(Flint(*this));
+    std::vector<double> d(static_cast<std::size_t>(n > 0 ? n : 1), 0.0);
+    Racional c;
+    for (slong k = 0; k < n; ++k) {
+        fmpq_poly_get_coeff_fmpq(Flint(c), Flint(*this), k);
+        d[static_cast<std::size_t>(k)] = c.ADouble();
+    }
+    return d;
+}
+
+PoliExacto operator+(const PoliExacto &a, const PoliExacto &b)
+{
+    PoliExacto r;
+    fmpq_poly_add(Flint(r), Flint(a), Flint(b));
+    return r;
+}
+
+PoliExacto operator-(const PoliExacto &a, const PoliExacto &b)
+{
+    PoliExacto r;
+    fmpq_poly_sub(Flint(r), Flint(a), Flint(b));
+    return r;
+}
+
+PoliExacto operator*(const PoliExacto &a, const PoliExacto &b)
+{
+    PoliExacto r;
+    fmpq_poly_mul(Flint(r), Flint(a), Flint(b));
+    return r;
+}
+
+PoliExacto operator*(const Racional &c, const PoliExacto &p)
+{
+    PoliExacto r;
+    fmpq_poly_scalar_mul_fmpq(Flint(r), Flint(p), Flint(c));
+    return r;
+}
+
+bool operator==(const PoliExacto &a, const PoliExacto &b) { return fmpq_poly_equal(Flint(a), Flint(b)) != 0; }
+
+PoliExacto PoliExacto::Potencia(int n) const
+{
+    PoliExacto r;
+    fmpq_poly_pow(Flint(r), Flint(*this), static_cast<ulong>(n < 0 ? 0 : n));
+    return r;
+}
+
+PoliExacto PoliExacto::Derivada() const
+{
+    PoliExacto r;
+    fmpq_poly_derivative(Flint(r), Flint(*this));
+    return r;
+}
+
+PoliExacto PoliExacto::Integral(const Racional &c) const
+{
+    PoliExacto r;
+    fmpq_poly_integral(Flint(r), Flint(*this));
+    fmpq_poly_set_coeff_fmpq(Flint(r), 0, Flint(c));
+    return r;
+}
+
+PoliExacto PoliExacto::Divide(const PoliExacto &divisor, PoliExacto &residuo) const
+{
+    if (divisor.EsCero())
+        throw std::domain_error("division entre el polinomio cero");
+    PoliExacto q;
+    fmpq_poly_divrem(Flint(q), Flint(residuo), Flint(*this), Flint(divisor));
+    return q;
+}
+
+PoliExacto PoliExacto::DivideEntreLineal(const Racional &a, Racional &residuo) const
+{
+    residuo = Evalua(a);
+    PoliExacto r;
+    return Divide(Lineal(a), r);
+}
+
+Racional PoliExacto::Evalua(const Racional &x) const
+{
+    Racional v;
+    fmpq_poly_evaluate_fmpq(Flint(v), Flint(*this), Flint(x));
+    return v;
+}
+
+void PoliExacto::AcotaEn(const Racional &a, const Racional &b, double &minimo, double &maximo) const
+{
+    constexpr slong precision = 128;
+    arb_poly_t p;
+    arb_t x, y;
+    arf_t lo, hi;
+    arb_poly_init(p);
+    arb_init(x);
+    arb_init(y);
+    arf_init(lo);
+    arf_init(hi);
+    arb_poly_set_fmpq_poly(p, Flint(*this), precision);
+    const bool alReves = b < a;
+    arf_set_fmpq(lo, Flint(alReves ? b : a), precision, ARF_RND_FLOOR);
+    arf_set_fmpq(hi, Flint(alReves ? a : b), precision, ARF_RND_CEIL);
+    arb_set_interval_arf(x, lo, hi, precision);
+    arb_poly_evaluate(y, p, x, precision);
+    arb_get_lbound_arf(lo, y, precision);
+    arb_get_ubound_arf(hi, y, precision);
+    minimo = arf_get_d(lo, ARF_RND_FLOOR);
+    maximo = arf_get_d(hi, ARF_RND_CEIL);
+    arf_clear(lo);
+    arf_clear(hi);
+    arb_clear(x);
+    arb_clear(y);
+    arb_poly_clear(p);
+}

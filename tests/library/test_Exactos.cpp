@@ -1,0 +1,107 @@
+// Exact numbers and polynomials: what typed text and derivatives stand for,
+// and real roots decided on exact coefficients.
+#include "ClsParserPoli.h"
+#include "Collpolinomio.h"
+#include "PoliExacto.h"
+#include "RaicesExactas.h"
+#include "Racional.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+PoliPtr Lee(const std::string &texto)
+{
+    PoliPtr p;
+    int ut = 0;
+    EXPECT_EQ(ParserPoli().Polinomio(texto, p, ut), 0) << texto;
+    return p;
+}
+
+Racional R(const char *texto) { return *Racional::DesdeTexto(texto); }
+
+} // namespace
+
+TEST(Racional, LosDoublesSeLeenComoElDecimalMasCorto)
+{
+    EXPECT_EQ(Racional::DesdeDouble(0.1), Racional(1, 10));
+    EXPECT_EQ(Racional::DesdeDouble(6.1), Racional(61, 10));
+    EXPECT_EQ(Racional::DesdeDouble(-2.5e-7), Racional(-1, 4000000));
+    EXPECT_EQ(Racional::DesdeDouble(1e22), R("1e22"));
+    EXPECT_EQ(Racional::DesdeDouble(0.0), Racional(0));
+    EXPECT_EQ(Racional(1, 3).ADouble(), 1.0 / 3.0);
+    EXPECT_EQ(R("0.1").ADouble(), 0.1);
+}
+
+TEST(Racional, TextosQueNoSonNumeros)
+{
+    for (const char *texto : {"", "-", "1.2.3", "3/0", "1e", "x", "1/"})
+        EXPECT_FALSE(Racional::DesdeTexto(texto).has_value()) << texto;
+    EXPECT_EQ(R("-3/4"), Racional(-3, 4));
+    EXPECT_EQ(R("1.5e-3"), Racional(3, 2000));
+}
+
+TEST(PoliExacto, ElParserExpandeSinRedondear)
+{
+    // 6.1 and 1/3 have no double: the expansion keeps them exact.
+    const PoliPtr p = Lee("(x-6.1)^(3)(x-1/3)");
+    const PoliExacto esperado = PoliExacto::Lineal(R("6.1")).Potencia(3) * PoliExacto::Lineal(Racional(1, 3));
+    EXPECT_EQ(p->Exacto(), esperado);
+    EXPECT_TRUE(p->Exacto().Evalua(R("6.1")).EsCero());
+    EXPECT_TRUE(p->Prima()->Prima()->Exacto().Evalua(R("6.1")).EsCero());
+    // The doubles are the nearest to the exact coefficients.
+    EXPECT_EQ(p->A_Arreglo(), esperado.Doubles());
+}
+
+TEST(PoliExacto, UnTerminoCambiadoPorSuPunteroSeVe)
+{
+    const PoliPtr p = Lee("x^(2)-2");
+    (void)p->Exacto();
+    p->Elemento(2)->coef(-0.3);
+    EXPECT_EQ(p->Exacto().Coeficiente(0), Racional(-3, 10));
+}
+
+TEST(RaicesExactas, RaicesMultiplesVecinasNoSeFunden)
+{
+    struct Caso {
+        const char *texto;
+        std::vector<std::pair<const char *, int>> raices;
+    };
+    const Caso casos[] = {
+        {"(x-6)^(3)(x-6.1)^(3)", {{"6", 3}, {"6.1", 3}}},
+        {"0.5(x-1.7)^(3)(x-1.73)^(3)", {{"1.7", 3}, {"1.73", 3}}},
+        {"(x-4)^(2)(x-4.01)(x+1)", {{"-1", 1}, {"4", 2}, {"4.01", 1}}},
+        {"(x+3)^(6)(x+4)^(8)", {{"-4", 8}, {"-3", 6}}},
+        {"0.1(x-9)^(10)", {{"9", 10}}},
+        {"(x^(2)-2)^(2)(x-1)", {{"-1.4142135623730951", 2}, {"1", 1}, {"1.4142135623730951", 2}}},
+        {"x^(2)+1", {}},
+    };
+    for (const Caso &c : casos) {
+        const PoliPtr p = Lee(c.texto);
+        // Typed as factors and typed expanded give the same roots.
+        const PoliPtr expandido = Collpolinomio::DesdeExacto(p->Exacto());
+        for (const PoliPtr &q : {p, expandido}) {
+            const auto raices = RaicesExactas::Calcula(q->Exacto());
+            ASSERT_EQ(raices.size(), c.raices.size()) << c.texto;
+            for (std::size_t i = 0; i < raices.size(); ++i) {
+                EXPECT_EQ(raices[i].valor, R(c.raices[i].first).ADouble()) << c.texto;
+                EXPECT_EQ(raices[i].multiplicidad, c.raices[i].second) << c.texto;
+            }
+        }
+    }
+}
+
+TEST(RaicesExactas, CuentaYAcota)
+{
+    EXPECT_EQ(RaicesExactas::CuentaDistintas(Lee("(x-3)(x-5)^(2)(x^(2)+1)")->Exacto()), 2);
+    EXPECT_EQ(RaicesExactas::CuentaDistintas(Lee("0.0000001(x-3)(x-5)^(2)")->Exacto()), 2);
+    // P = x^2 - 2 on the isolating interval of sqrt(2): an enclosure of 0.
+    const PoliExacto p = Lee("x^(2)-2")->Exacto();
+    const auto raices = RaicesExactas::Calcula(p);
+    ASSERT_EQ(raices.size(), 2u);
+    double lo = 0, hi = 0;
+    p.AcotaEn(raices[1].izquierda, raices[1].derecha, lo, hi);
+    EXPECT_LE(lo, 0.0);
+    EXPECT_GE(hi, 0.0);
+    EXPECT_LT(hi - lo, 1e-12);
+}
