@@ -7,6 +7,7 @@
 // what the student is told follows from those factors alone.
 #include "FactoresPrueba.h"
 #include "IntervalosPrueba.h"
+#include "PasosPrueba.h"
 #include "PuntosPrueba.h"
 
 #include "frmConcavidad.h"
@@ -25,16 +26,6 @@ namespace {
 // Which polynomial the factors give: P itself, P' or P''.
 enum class Forma { P, Prima, Segunda };
 
-// One thing the student does: a value (der null) or an interval with its
-// quality option typed and checked, or "Terminar" (izq null); and what
-// the student is told first.
-struct Paso {
-    const char *izq;
-    const char *der;
-    int opcion;
-    QString mensaje;
-};
-
 struct Caso {
     const char *nombre;
     Forma forma;
@@ -45,23 +36,9 @@ struct Caso {
     std::vector<Paso> pasos;
 };
 
-constexpr const char *Terminar = nullptr;
 const Camino A = Camino::Analitico;
 const Camino GP = Camino::GraficaPoli;
 const Camino GD = Camino::GraficaDeri;
-
-Paso Valor(const char *x, const QString &mensaje)
-{
-    return {x, nullptr, -1, mensaje};
-}
-Paso Banda(const char *izq, const char *der, int opcion, const QString &mensaje)
-{
-    return {izq, der, opcion, mensaje};
-}
-Paso Fin(const QString &mensaje)
-{
-    return {Terminar, nullptr, -1, mensaje};
-}
 
 // The roots exercise with the answers in the given order: three values
 // for (x - 4)^2 (x - 4.01) (x + 1) stand for its three distinct roots,

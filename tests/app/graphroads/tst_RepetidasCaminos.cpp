@@ -7,6 +7,7 @@
 #include "EscenaGraficas.h"
 
 #include "../analysis/FactoresPrueba.h"
+#include "../analysis/PasosPrueba.h"
 #include "../analysis/PuntosPrueba.h"
 
 #include "frmGrafiConcepto.h"
@@ -18,15 +19,6 @@
 
 namespace {
 
-// What the student does: a value (der null), a band with its sign option,
-// or "Terminar" (izq null); and the message shown for it.
-struct Paso {
-    const char *izq;
-    const char *der;
-    int opcion;
-    QString mensaje;
-};
-
 struct Caso {
     const char *nombre;
     bool desdeDerivada; // the road from the graph of P', P' typed by the student
@@ -34,15 +26,6 @@ struct Caso {
     Factores factores;  // of P, or of P' on the road from the derivative
     std::vector<Paso> pasos;
 };
-
-Paso Valor(const char *x, const QString &mensaje)
-{
-    return {x, nullptr, -1, mensaje};
-}
-Paso Fin(const QString &mensaje)
-{
-    return {nullptr, nullptr, -1, mensaje};
-}
 
 std::vector<Caso> Casos()
 {
@@ -70,7 +53,7 @@ std::vector<Caso> Casos()
          false,
          1,
          {{-3, 1}, {2, 2}, {2.1, 2}, {2.2, 2}},
-         {{"2", "2.1", 0, Exito(14)}, {"2", "2.1", 0, error(37)}, Fin(error(36))}},
+         {Banda("2", "2.1", 0, Exito(14)), Banda("2", "2.1", 0, error(37)), Fin(error(36))}},
     };
 }
 
