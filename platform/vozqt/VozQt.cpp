@@ -6,7 +6,7 @@
 
 namespace {
 // How long the end waits for the engine's thread, in milliseconds.
-constexpr unsigned long kEsperaAlSalir = 100;
+constexpr unsigned long kEsperaAlSalir = 50;
 } // namespace
 
 VozQt::VozQt(const QString &motor, QObject *padre)
