@@ -165,6 +165,26 @@ class TstGuia : public QObject {
     {
         return QTest::qWaitFor([&] { return !Genio(s).ocupado(); });
     }
+    // Introducción, "genio", the tour window closed by its "Cerrar",
+    // "genio" again: the to-order window the tour opened.
+    static frmDoyPoli *AOrdenPorElRecorrido(SesionPrueba &s)
+    {
+        Prepara(s);
+        s.principal->mnuAyudante()->trigger();
+        if (!Elige(s, "genio") || !frmBrowser::Existente())
+            return nullptr;
+        frmBrowser::Existente()->boton("Cerrar")->trigger();
+        return Elige(s, "genio") ? SesionPrueba::Ventana<frmDoyPoli>() : nullptr;
+    }
+    // Degree 3, odd, the first line of qualities: "Listo" comes on.
+    static void EligeImparDeGrado3(frmDoyPoli &aOrden)
+    {
+        aOrden.UpdGrado()->setValue(1);
+        aOrden.UpdGrado()->setValue(3);
+        QTest::mouseClick(aOrden.optparidad1(), Qt::LeftButton);
+        aOrden.CmbCualidades()->setCurrentIndex(0);
+        emit aOrden.CmbCualidades()->activated(0);
+    }
 
 private slots:
     // The tour asks the hub for the to-order window ("genio" at its step
@@ -409,19 +429,10 @@ private slots:
     void genioSigueALaVistaTrasUnConcepto()
     {
         SesionPrueba s;
-        Prepara(s);
         Personaje &genio = Genio(s);
-        s.principal->mnuAyudante()->trigger();
-        QVERIFY(Elige(s, "genio"));
-        frmBrowser::Existente()->boton("Cerrar")->trigger();
-        QVERIFY(Elige(s, "genio"));
-        auto *aOrden = SesionPrueba::Ventana<frmDoyPoli>();
+        frmDoyPoli *aOrden = AOrdenPorElRecorrido(s);
         QVERIFY(aOrden);
-        aOrden->UpdGrado()->setValue(1);
-        aOrden->UpdGrado()->setValue(3);
-        QTest::mouseClick(aOrden->optparidad1(), Qt::LeftButton);
-        aOrden->CmbCualidades()->setCurrentIndex(0);
-        emit aOrden->CmbCualidades()->activated(0);
+        EligeImparDeGrado3(*aOrden);
         SesionPrueba::Pulsa(aOrden->cmdListo());
         SesionPrueba::Pulsa(aOrden->CmdPasa());
         SesionPrueba::Suelta();
@@ -463,12 +474,8 @@ private slots:
     void consejoSegunLaVentanaAlDecirlo()
     {
         SesionPrueba s;
-        Prepara(s);
         Personaje &genio = Genio(s);
-        s.principal->mnuAyudante()->trigger();
-        QVERIFY(Elige(s, "genio"));
-        QVERIFY(Elige(s, "genio"));
-        auto *aOrden = SesionPrueba::Ventana<frmDoyPoli>();
+        frmDoyPoli *aOrden = AOrdenPorElRecorrido(s);
         QVERIFY(aOrden);
         // Every sentence that names a button is said while it is on.
         QStringList malos;
@@ -483,11 +490,7 @@ private slots:
         // character gets to it.
         genio.fijaRitmo({0, 100, 0});
         s.principal->Agent1_Command(QStringLiteral("construir"));
-        aOrden->UpdGrado()->setValue(1);
-        aOrden->UpdGrado()->setValue(3);
-        QTest::mouseClick(aOrden->optparidad1(), Qt::LeftButton);
-        aOrden->CmbCualidades()->setCurrentIndex(0);
-        emit aOrden->CmbCualidades()->activated(0);
+        EligeImparDeGrado3(*aOrden);
         QVERIFY(Espera(s));
         QCOMPARE(Frases(s).mid(n), (QStringList{kSinPolinomio, QStringLiteral("¡Termina de darlo!"),
                                                 QStringLiteral("Da click en [Listo] y [Continuar]")}));
