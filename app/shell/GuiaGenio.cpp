@@ -31,14 +31,33 @@ QString Q(const char *texto)
     return QString::fromUtf8(texto);
 }
 
-// The next step in the to-order window, by which of its buttons are on.
-QString PasoAOrden(const frmDoyPoli &aOrden)
+// The button to click next in the to-order window, as it stands when the
+// sentence is said; empty while neither is on.
+QString BotonAOrden()
 {
-    if (aOrden.CmdPasa()->Enabled())
+    const frmDoyPoli *aOrden = GestorVentanas::instancia().existente<frmDoyPoli>();
+    if (!aOrden)
+        return {};
+    if (aOrden->CmdPasa()->Enabled())
         return Q("Da click en [Continuar]");
-    if (aOrden.cmdListo()->Enabled())
+    if (aOrden->cmdListo()->Enabled())
         return Q("Da click en [Listo] y [Continuar]");
-    return Q("Elige el grado, la paridad y las cualidades que desees");
+    return {};
+}
+
+// The next step in the window where the polynomial is being given, as it
+// stands when the sentence is said.
+QString PasoParaDarlo()
+{
+    auto &gestor = GestorVentanas::instancia();
+    if (gestor.existente<frmDoyPoli>()) {
+        const QString boton = BotonAOrden();
+        return boton.isEmpty() ? Q("Elige el grado, la paridad y las cualidades que desees") : boton;
+    }
+    if (const frmpidepoli *entrada = gestor.existente<frmpidepoli>())
+        return entrada->CmdContinuar()->isVisible() ? Q("Da click en [Continuar]")
+                                                     : Q("Escríbelo y da click en [Aceptar]");
+    return {};
 }
 } // namespace
 
@@ -68,8 +87,8 @@ QList<ComandoPersonaje> GuiaGenio::ListaEleccion()
 
 void GuiaGenio::carga()
 {
-    auto &fabrica = FabricaDeVoz();
-    m_personaje = std::make_unique<Personaje>(fabrica ? fabrica() : nullptr, &m_principal);
+    // The voice is made when the character first speaks.
+    m_personaje = std::make_unique<Personaje>(Personaje::FabricaVoz(FabricaDeVoz()), &m_principal);
     QObject::connect(m_personaje.get(), &Personaje::clic, &m_principal,
                      [this](int boton) { m_principal.Agent1_Click(QStringLiteral("genie"), boton, 0, 0, 0); });
     QObject::connect(m_personaje.get(), &Personaje::comando, &m_principal,
@@ -160,14 +179,21 @@ void GuiaGenio::comandoGenio()
         m_personaje->habla(Q("Leyendo estas páginas te darás cuenta de por qué es importante conocer la gráfica de "
                              "una función"));
     } else if (PasoGuia == "polinomio") {
-        if (const FaltaHub falta = abreHub(2); falta != FaltaHub::Nada) {
+        if (const FaltaHub falta = abreHub(2); falta == FaltaHub::OtroPolinomio) {
+            // The polynomial is already there: on to building its graph.
+            m_personaje->habla(Q("Ya tienes un polinomio"));
+            PasoGuia = "raices";
+            pasoRaices();
+            return;
+        } else if (falta != FaltaHub::Nada) {
             // The to-order window did not open: the step waits.
             diQueFalta(falta);
             return;
         }
         m_personaje->habla(Q("Para dar un polinomio,  elige primero el grado, después la paridad y por último las "
                              "cualidades que desees "));
-        m_personaje->habla(Q("Da click en [Listo] y [Continuar]"));
+        // Only a button the student can click now.
+        m_personaje->hablaSegun(BotonAOrden);
         m_personaje->habla(Q("Al terminar da un click con el botón derecho, ya sabes como"));
         PaginaGuia = "2";
         ponComandos(ListaEleccion());
@@ -175,22 +201,27 @@ void GuiaGenio::comandoGenio()
     } else if (PasoGuia == "instrucciones") {
         abreNavegador();
         m_personaje->habla(Q("Si necesitas más ayuda selecciona la Ayuda o el Apoyo"));
-        m_personaje->habla(Q("Ahora continuas solo"));
+        m_personaje->habla(Q("Ahora continúas solo"));
     } else if (PasoGuia == "raices") {
-        if (!PoliActual) {
-            // The construction needs a polynomial: the hub comes forward
-            // for the student to give one, and nothing is started.
-            abreHub(0);
-            m_personaje->habla(Q("necesitas dar un polinomio para poder seguir"));
-            return;
-        }
-        if (const FaltaHub falta = abreHub(3); falta != FaltaHub::Nada) {
-            diQueFalta(falta);
-            return;
-        }
-        m_personaje->habla(Q("Primero calcula las raíces"));
-        m_personaje->habla(Q("Ya sabes que hacer para continuar"));
+        pasoRaices();
     }
+}
+
+void GuiaGenio::pasoRaices()
+{
+    if (!PoliActual) {
+        // The construction needs a polynomial: the hub comes forward for
+        // the student to give one, and nothing is started.
+        abreHub(0);
+        m_personaje->habla(Q("necesitas dar un polinomio para poder seguir"));
+        return;
+    }
+    if (const FaltaHub falta = abreHub(3); falta != FaltaHub::Nada) {
+        diQueFalta(falta);
+        return;
+    }
+    m_personaje->habla(Q("Primero calcula las raíces"));
+    m_personaje->habla(Q("Ya sabes que hacer para continuar"));
 }
 
 void GuiaGenio::pideAlHub(std::uint8_t accion)
@@ -208,15 +239,14 @@ void GuiaGenio::pideAlHub(std::uint8_t accion)
     }
     if (accion == 3) {
         m_personaje->habla(Q("Primero calcula las raíces"));
-        m_personaje->habla(Q("Ahora puedes continuar tu solo"));
+        m_personaje->habla(Q("Ahora puedes continuar tú solo"));
         m_personaje->habla(Q("Si necesitas usa la ayuda o el apoyo"));
     } else {
         m_personaje->habla(Q("Haz click en la pestaña respectiva para ver las cualidades de la gráfica"));
-        m_personaje->habla(Q("Ahora puedes continuar tu solo"));
+        m_personaje->habla(Q("Ahora puedes continuar tú solo"));
     }
-    // The tour ends: the character hides once it has said all this.
-    m_asistenteListo = false;
-    Agent1_Click(QStringLiteral("genie"), 1, 0, 0, 0);
+    // The character stays in view with its choices: the student may ask
+    // again (or send it away with "Desaparece").
 }
 
 FaltaHub GuiaGenio::abreHub(std::uint8_t accion)
@@ -232,13 +262,8 @@ FaltaHub GuiaGenio::abreHub(std::uint8_t accion)
 
 void GuiaGenio::diPasoParaDarlo()
 {
-    // What fits the window in which the polynomial is being given.
-    auto &gestor = GestorVentanas::instancia();
-    if (const frmDoyPoli *aOrden = gestor.existente<frmDoyPoli>())
-        m_personaje->habla(PasoAOrden(*aOrden));
-    else if (const frmpidepoli *entrada = gestor.existente<frmpidepoli>())
-        m_personaje->habla(entrada->CmdContinuar()->isVisible() ? Q("Da click en [Continuar]")
-                                                                 : Q("Escríbelo y da click en [Aceptar]"));
+    // Made when it is said: the student may have gone on meanwhile.
+    m_personaje->hablaSegun(PasoParaDarlo);
 }
 
 void GuiaGenio::diQueFalta(FaltaHub falta)

@@ -20,7 +20,7 @@ public:
     ~GuiaGenio();
 
     // Start-up: the character is made, hidden, at (70, 70), with the start
-    // list; the step is "Rollo".
+    // list; the step is "Rollo". Its voice waits for its first sentence.
     void carga();
 
     void mnuAyudante_Click();
@@ -38,6 +38,8 @@ public:
 private:
     void ponComandos(const QList<ComandoPersonaje> &lista);
     void comandoGenio();
+    // The step that starts the graph construction.
+    void pasoRaices();
     // "construir" (3) and "historia" (4).
     void pideAlHub(std::uint8_t accion);
     // The hub in front, with the tour's action for it when there is one;

@@ -39,6 +39,8 @@
 #include <QResizeEvent>
 #include <QVBoxLayout>
 
+#include <utility>
+
 
 namespace {
 using plataforma::TwipsAPixeles;
@@ -633,6 +635,9 @@ void frmPolical::mnuConsGraf_Click()
     m_lista.restablece([](int k) { return HayEjercicio(k); });
     // No curve to look at closer while the graph is being built.
     ponZoom(false);
+    // The caption comes back when the construction is left.
+    if (!m_tituloElegido)
+        m_tituloElegido = m_contexto.titulo;
     PoneTitulo("Quorvane: Construye gráfica");
 }
 
@@ -649,6 +654,9 @@ void frmPolical::cmdCancelar_Click()
     ConceptoResuelto.fill(false);
     ConceptoActual = 0;
     ponZoom(false);
+    // The hub's own caption again, not the construction's.
+    if (m_tituloElegido)
+        m_contexto.titulo = *std::exchange(m_tituloElegido, std::nullopt);
     m_contexto.aplica();
 }
 

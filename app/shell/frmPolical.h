@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class QAction;
@@ -144,6 +145,8 @@ private:
     ContextoVentana m_contexto;
     ListaOpciones m_lista;
     int m_ultimaOpcion = 0;
+    // The caption the hub had before the graph construction, while it runs.
+    std::optional<std::string> m_tituloElegido;
     bool m_graficaDeP = false;
 
     QMenuBar *m_barra;

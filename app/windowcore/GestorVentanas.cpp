@@ -1,5 +1,7 @@
 #include "GestorVentanas.h"
 
+#include "MarcoVentana.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -40,7 +42,9 @@ void GestorVentanas::registra(std::type_index tipo, VentanaBase *ventana)
             ventana->setParent(m_area->window(), ventana->windowFlags() | Qt::Window);
         ventana->hide();
     } else if (m_area) {
-        auto *marco = m_area->addSubWindow(ventana);
+        auto *marco = new MarcoVentana;
+        marco->setWidget(ventana);
+        m_area->addSubWindow(marco);
         marco->setAttribute(Qt::WA_DeleteOnClose, false);
         marco->setOption(QMdiSubWindow::RubberBandMove, false);
         marco->hide();

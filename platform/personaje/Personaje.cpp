@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 // One of the phrasings that "|" separates, drawn at random; a sentence
@@ -25,7 +26,13 @@ QString EligeAlternativa(const QString &frase)
 } // namespace
 
 Personaje::Personaje(std::unique_ptr<Voz> voz, QWidget *dueno)
-    : m_voz(std::move(voz))
+    : Personaje(FabricaVoz{}, dueno)
+{
+    ponVoz(std::move(voz));
+}
+
+Personaje::Personaje(FabricaVoz fabrica, QWidget *dueno)
+    : m_fabricaVoz(std::move(fabrica))
 {
     m_figura = new FiguraPersonaje(dueno);
     m_globo = new GloboPersonaje(dueno);
@@ -40,16 +47,14 @@ Personaje::Personaje(std::unique_ptr<Voz> voz, QWidget *dueno)
         m_leida = true;
         terminaFrase();
     });
-    auto vozDicha = [this] {
-        if (!m_enFrase)
-            return;
-        m_vozDicha = true;
-        m_limiteVoz.stop();
-        terminaFrase();
-    };
-    connect(&m_limiteVoz, &QTimer::timeout, this, vozDicha);
+    connect(&m_limiteVoz, &QTimer::timeout, this, [this] { vozDicha(); });
+}
+
+void Personaje::ponVoz(std::unique_ptr<Voz> voz)
+{
+    m_voz = std::move(voz);
     if (m_voz)
-        connect(m_voz.get(), &Voz::dicha, this, vozDicha);
+        connect(m_voz.get(), &Voz::dicha, this, [this] { vozDicha(); });
 }
 
 Personaje::~Personaje()
@@ -76,7 +81,15 @@ void Personaje::mueveA(int x, int y)
 
 void Personaje::habla(const QString &frase)
 {
-    encola({Paso::Habla, EligeAlternativa(frase), {}});
+    Paso paso{Paso::Habla, EligeAlternativa(frase), {}};
+    encola(std::move(paso));
+}
+
+void Personaje::hablaSegun(std::function<QString()> frase)
+{
+    Paso paso{Paso::Habla, {}, {}};
+    paso.frase = std::move(frase);
+    encola(std::move(paso));
 }
 
 void Personaje::actua(const QString &animacion)
@@ -113,6 +126,9 @@ void Personaje::rehaceMenu()
 
 void Personaje::encola(Paso paso)
 {
+    // The voice's engine starts with the first sentence, not before.
+    if (paso.tipo == Paso::Habla && !m_voz && m_fabricaVoz)
+        ponVoz(std::exchange(m_fabricaVoz, {})());
     m_cola.append(std::move(paso));
     if (!m_enCurso)
         siguiente();
@@ -142,18 +158,23 @@ void Personaje::siguiente()
         terminaPaso();
         break;
     case Paso::Habla: {
+        const QString texto = paso.frase ? EligeAlternativa(paso.frase()) : paso.texto;
+        if (texto.isEmpty()) {
+            terminaPaso();
+            break;
+        }
         m_leida = false;
         m_enFrase = true;
         m_vozDicha = !m_voz || !m_voz->disponible();
         if (m_figura->isVisible())
-            m_globo->muestra(paso.texto, m_figura->frameGeometry());
-        emit dicho(paso.texto);
+            m_globo->muestra(texto, m_figura->frameGeometry());
+        emit dicho(texto);
         const int lectura =
-            std::max(m_ritmo.msMinimo, int(m_ritmo.msPorLetra * paso.texto.size()));
+            std::max(m_ritmo.msMinimo, int(m_ritmo.msPorLetra * texto.size()));
         m_lectura.start(lectura);
         if (!m_vozDicha) {
             m_limiteVoz.start(2 * lectura + 3000);
-            m_voz->di(paso.texto);
+            m_voz->di(texto);
         }
         break;
     }
@@ -174,6 +195,15 @@ void Personaje::terminaPaso()
         if (turno == m_turno)
             siguiente();
     });
+}
+
+void Personaje::vozDicha()
+{
+    if (!m_enFrase)
+        return;
+    m_vozDicha = true;
+    m_limiteVoz.stop();
+    terminaFrase();
 }
 
 void Personaje::terminaFrase()

@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class QMenu;
@@ -34,14 +35,23 @@ public:
         int msPorCuadro = 160;
     };
 
+    using FabricaVoz = std::function<std::unique_ptr<Voz>()>;
+
     // The figure and balloon float above dueno; voz may be empty.
     explicit Personaje(std::unique_ptr<Voz> voz, QWidget *dueno = nullptr);
+    // The voice is made by fabrica (may be empty) when the character is
+    // first given a sentence: a speech service is started only for a
+    // character that speaks.
+    explicit Personaje(FabricaVoz fabrica, QWidget *dueno = nullptr);
     ~Personaje() override;
 
     void muestra();
     void oculta();
     void mueveA(int x, int y);
     void habla(const QString &frase);
+    // A sentence made when its turn comes, for words that depend on what
+    // the screen shows then; an empty one is skipped.
+    void hablaSegun(std::function<QString()> frase);
     void actua(const QString &animacion);
 
     void quitaComandos();
@@ -60,6 +70,7 @@ public:
     FiguraPersonaje *figura() const { return m_figura; }
     GloboPersonaje *globo() const { return m_globo; }
     QMenu *menu() const { return m_menu; }
+    // The voice, once made (nullptr before the first sentence, or without one).
     Voz *voz() const { return m_voz.get(); }
 
 signals:
@@ -76,16 +87,21 @@ private:
         enum Tipo { Muestra, Oculta, Mueve, Habla, Actua } tipo;
         QString texto;
         QPoint punto;
+        std::function<QString()> frase; // a sentence made at its turn
     };
     void encola(Paso paso);
     void siguiente();
     void terminaPaso();
     void terminaFrase();
+    // The engine has finished the sentence under way.
+    void vozDicha();
     void rehaceMenu();
+    void ponVoz(std::unique_ptr<Voz> voz);
     // The figure's top-left kept so that all of it is on the screen.
     QPoint dentroDePantalla(QPoint punto) const;
 
     std::unique_ptr<Voz> m_voz;
+    FabricaVoz m_fabricaVoz;
     QPointer<FiguraPersonaje> m_figura;
     QPointer<GloboPersonaje> m_globo;
     QMenu *m_menu = nullptr;

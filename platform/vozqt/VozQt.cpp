@@ -4,6 +4,11 @@
 
 #include <QThread>
 
+namespace {
+// How long the end waits for the engine's thread, in milliseconds.
+constexpr unsigned long kEsperaAlSalir = 50;
+} // namespace
+
 VozQt::VozQt(const QString &motor, QObject *padre)
     : Voz(padre)
 {
@@ -15,6 +20,7 @@ VozQt::VozQt(const QString &motor, QObject *padre)
     connect(m_habla, &MotorHabla::listo, this, [this](const QString &nombre, const QLocale &idioma) {
         m_motor = nombre;
         m_idioma = idioma;
+        m_buscando = false;
         emit preparada();
     });
     connect(m_habla, &MotorHabla::dicha, this, &Voz::dicha);
@@ -27,9 +33,10 @@ VozQt::~VozQt()
     disconnect(m_habla, nullptr, this, nullptr);
     QMetaObject::invokeMethod(m_habla, &MotorHabla::calla);
     m_hilo->quit();
-    // A speech service that hangs keeps its thread: it is left behind
-    // rather than holding up the program's end.
-    if (m_hilo->wait(2000))
+    // An engine still connecting to the speech service (a second or two
+    // when the service starts) keeps its thread: it is left to finish by
+    // itself rather than holding up the program's end.
+    if (m_hilo->wait(kEsperaAlSalir))
         delete m_hilo;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The character's voice through the desktop's speech engine (Qt's text to
 // speech), with a Spanish voice when the engine lists one. The engine works
-// in a thread of its own; until it is ready, or when there is none, the
-// voice is silent and the balloon alone carries the words.
+// in a thread of its own: sentences given while it is being looked for are
+// said once it is ready; without one the voice is silent and the balloon
+// alone carries the words. Its end never waits for a service that is slow
+// to answer.
 #include "Voz.h"
 
 #include <QList>
@@ -21,7 +23,7 @@ public:
 
     void di(const QString &frase) override;
     void calla() override;
-    bool disponible() const override { return !m_motor.isEmpty(); }
+    bool disponible() const override { return m_buscando || !m_motor.isEmpty(); }
 
     // Which backend this build speaks through.
     static QString respaldo();
@@ -42,5 +44,6 @@ private:
     QThread *m_hilo = nullptr;
     MotorHabla *m_habla = nullptr;
     QString m_motor;
+    bool m_buscando = true;
     QLocale m_idioma = QLocale::c();
 };

@@ -287,7 +287,8 @@ private slots:
         QVERIFY(!hub->FraConceptos()->isVisible());
         QCOMPARE(NivelPila, nivelHub);
         QCOMPARE(GestorVentanas::instancia().actual(), hub);
-        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Construye gráfica"));
+        // The construction left: the hub's own caption, as the polynomial was given.
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Proponer una sesión"));
     }
 
     // The focus as the student works: in the exercise when it opens, still

@@ -7,6 +7,7 @@
 #include "frmBrowser.h"
 #include "frmDoyPoli.h"
 #include "frmHistoria.h"
+#include "frmParidad.h"
 
 #include "CatalogoEjercicios.h"
 #include "Reinicio.h"
@@ -21,6 +22,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QTextBlock>
 #include <QLineEdit>
 #include <QMenu>
@@ -163,6 +165,26 @@ class TstGuia : public QObject {
     {
         return QTest::qWaitFor([&] { return !Genio(s).ocupado(); });
     }
+    // Introducción, "genio", the tour window closed by its "Cerrar",
+    // "genio" again: the to-order window the tour opened.
+    static frmDoyPoli *AOrdenPorElRecorrido(SesionPrueba &s)
+    {
+        Prepara(s);
+        s.principal->mnuAyudante()->trigger();
+        if (!Elige(s, "genio") || !frmBrowser::Existente())
+            return nullptr;
+        frmBrowser::Existente()->boton("Cerrar")->trigger();
+        return Elige(s, "genio") ? SesionPrueba::Ventana<frmDoyPoli>() : nullptr;
+    }
+    // Degree 3, odd, the first line of qualities: "Listo" comes on.
+    static void EligeImparDeGrado3(frmDoyPoli &aOrden)
+    {
+        aOrden.UpdGrado()->setValue(1);
+        aOrden.UpdGrado()->setValue(3);
+        QTest::mouseClick(aOrden.optparidad1(), Qt::LeftButton);
+        aOrden.CmbCualidades()->setCurrentIndex(0);
+        emit aOrden.CmbCualidades()->activated(0);
+    }
 
 private slots:
     // The tour asks the hub for the to-order window ("genio" at its step
@@ -195,8 +217,8 @@ private slots:
         const QStringList propuesto{QStringLiteral("Primero termina de dar tu polinomio"),
                                     QStringLiteral("Escríbelo y da click en [Aceptar]")};
         const QStringList sinPoliPropuesto = sinPoli + propuesto.mid(1);
-        const QStringList otro{QStringLiteral("Ya tienes un polinomio"),
-                               QStringLiteral("Para dar otro, elige [Salida] y [Regresar a proponer un polinomio]")};
+        // With a polynomial the tour moves on to building its graph.
+        const QStringList otro{QStringLiteral("Ya tienes un polinomio"), raices};
 
         struct Fila {
             const char *estado;
@@ -205,7 +227,7 @@ private slots:
         };
         const Fila filas[] = {
             {"sin polinomio", {paraDar}, sinPoli, sinPoli, "a orden", "", ""},
-            {"polinomio dado", otro, {raices}, {pestana}, "", "construccion", "cualidades"},
+            {"polinomio dado", otro, {raices}, {pestana}, "construccion", "construccion", "cualidades"},
             {"construccion", construyendo, construyendo, construyendo, "", "", ""},
             {"construccion con ejercicio", construyendo, construyendo, construyendo, "", "", ""},
             {"cualidades", resumen, resumen, resumen, "", "", ""},
@@ -286,10 +308,13 @@ private slots:
             QCOMPARE(Menu(s), kListaEleccion);
         } else if (efecto == QLatin1String("construccion")) {
             QVERIFY(hub->UCMarcoMedio()->isVisible());
-            QCOMPARE(PasoGuia, std::string("Rollo"));
+            QCOMPARE(PasoGuia, comando == QLatin1String("genio") ? std::string("raices") : pasoAntes);
         } else if (efecto == QLatin1String("cualidades")) {
             QVERIFY(frmHistoria::Existente() && frmHistoria::Existente()->resumen());
         }
+        // The character stays in view, with the commands it had.
+        QVERIFY(Genio(s).figura()->isVisible());
+        QCOMPARE(Menu(s), efecto == QLatin1String("a orden") ? kListaEleccion : menuAntes);
     }
 
     void initTestCase()
@@ -343,10 +368,10 @@ private slots:
         auto *aOrden = SesionPrueba::Ventana<frmDoyPoli>();
         QVERIFY(aOrden && aOrden->isVisible());
         QCOMPARE(int(s.Hub()->AccionPendiente), 0);
+        // "Listo" and "Continuar" are off: they are not named yet.
         QCOMPARE(Frases(s).mid(n),
                  (QStringList{QStringLiteral("Para dar un polinomio,  elige primero el grado, después la paridad y "
                                              "por último las cualidades que desees "),
-                              QStringLiteral("Da click en [Listo] y [Continuar]"),
                               QStringLiteral("Al terminar da un click con el botón derecho, ya sabes como")}));
         QCOMPARE(PaginaGuia, std::string("2"));
         QCOMPARE(Menu(s), kListaEleccion);
@@ -381,19 +406,126 @@ private slots:
         QVERIFY(PoliDado);
         QCOMPARE(PasoGuia, std::string("instrucciones"));
 
-        // "construir": the construction starts; the tour ends behind the
-        // sentences.
+        // "construir": the construction starts; the character stays where it
+        // is with its choices.
+        const QPoint rincon = genio.figura()->pos();
         n = Frases(s).size();
         QVERIFY(Elige(s, "construir"));
         QVERIFY(s.Hub()->UCMarcoMedio()->isVisible());
         QCOMPARE(Frases(s).mid(n), (QStringList{QStringLiteral("Primero calcula las raíces"),
-                                                QStringLiteral("Ahora puedes continuar tu solo"),
+                                                QStringLiteral("Ahora puedes continuar tú solo"),
                                                 QStringLiteral("Si necesitas usa la ayuda o el apoyo")}));
-        QVERIFY(!genio.figura()->isVisible());
-        QCOMPARE(genio.figura()->pos(), QPoint(70, 70));
-        QCOMPARE(Menu(s), kListaInicio);
-        QCOMPARE(PasoGuia, std::string("Rollo"));
+        QVERIFY(genio.figura()->isVisible());
+        QCOMPARE(genio.figura()->pos(), rincon);
+        QCOMPARE(Menu(s), kListaEleccion);
+        QCOMPARE(PasoGuia, std::string("instrucciones"));
         QVERIFY(Guia(s).AsistenteListo());
+    }
+
+    // The student's own road through the tour: the to-order window, the
+    // construction, a concept solved. The character never leaves the
+    // screen on its own and keeps its choices; a right click on it still
+    // offers them.
+    void genioSigueALaVistaTrasUnConcepto()
+    {
+        SesionPrueba s;
+        Personaje &genio = Genio(s);
+        frmDoyPoli *aOrden = AOrdenPorElRecorrido(s);
+        QVERIFY(aOrden);
+        EligeImparDeGrado3(*aOrden);
+        SesionPrueba::Pulsa(aOrden->cmdListo());
+        SesionPrueba::Pulsa(aOrden->CmdPasa());
+        SesionPrueba::Suelta();
+        QVERIFY(PoliDado);
+        QVERIFY(Elige(s, "construir"));
+        QVERIFY(s.Hub()->UCMarcoMedio()->isVisible());
+
+        constexpr int paridad = 2;
+        if (!HayEjercicio(paridad))
+            QSKIP("no exercise window for parity");
+        QTest::mouseClick(s.Hub()->OptCalcConcepto(paridad), Qt::LeftButton);
+        auto *ejercicio = qobject_cast<frmParidad *>(GestorVentanas::instancia().actual());
+        QVERIFY(ejercicio);
+        // The polynomial is odd, as asked for.
+        ejercicio->OptParidad(0)->click();
+        SesionPrueba::Pulsa(ejercicio->cmdListo());
+        SesionPrueba::Suelta();
+        QVERIFY2(!SesionPrueba::Ventana<frmParidad>(), qPrintable(s.mensajes.join(QLatin1Char('|'))));
+        QVERIFY(ConceptoResuelto[paridad]);
+        QVERIFY(Espera(s));
+        QTest::qWait(50);
+        QVERIFY(genio.figura()->isVisible());
+        QCOMPARE(Menu(s), kListaEleccion);
+        QVERIFY(PasoGuia != "Rollo");
+        // Right click: its menu.
+        bool menuVisto = false;
+        QTimer::singleShot(0, this, [&] {
+            menuVisto = genio.menu()->isVisible();
+            genio.menu()->close();
+        });
+        QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(60, 60), genio.figura()->mapToGlobal(QPoint(60, 60)));
+        QCoreApplication::sendEvent(genio.figura(), &clic);
+        QTRY_VERIFY(menuVisto);
+    }
+
+    // Advice about the to-order window is made when it is said: it names
+    // only what the student can do then, however quickly the student
+    // moves on meanwhile.
+    void consejoSegunLaVentanaAlDecirlo()
+    {
+        SesionPrueba s;
+        Personaje &genio = Genio(s);
+        frmDoyPoli *aOrden = AOrdenPorElRecorrido(s);
+        QVERIFY(aOrden);
+        // Every sentence that names a button is said while it is on.
+        QStringList malos;
+        connect(&genio, &Personaje::dicho, this, [&](const QString &f) {
+            const bool listo = f.contains(QLatin1String("[Listo]"));
+            if ((listo && !aOrden->cmdListo()->Enabled()) ||
+                (!listo && f.contains(QLatin1String("[Continuar]")) && !aOrden->CmdPasa()->Enabled()))
+                malos << f;
+        });
+        const qsizetype n = Frases(s).size();
+        // Asked while nothing is chosen; the qualities chosen before the
+        // character gets to it.
+        genio.fijaRitmo({0, 100, 0});
+        s.principal->Agent1_Command(QStringLiteral("construir"));
+        EligeImparDeGrado3(*aOrden);
+        QVERIFY(Espera(s));
+        QCOMPARE(Frases(s).mid(n), (QStringList{kSinPolinomio, QStringLiteral("¡Termina de darlo!"),
+                                                QStringLiteral("Da click en [Listo] y [Continuar]")}));
+        // The same asked before anything is chosen and said at once.
+        SesionPrueba::Pulsa(aOrden->cmdListo());
+        genio.fijaRitmo({0, 0, 0});
+        s.principal->Agent1_Command(QStringLiteral("construir"));
+        QVERIFY(Espera(s));
+        QCOMPARE(Frases(s).last(), QStringLiteral("Da click en [Continuar]"));
+        QVERIFY2(malos.isEmpty(), qPrintable(malos.join(QLatin1Char('\n'))));
+    }
+
+    // The voice is made when the character first speaks, and only once: a
+    // start that never shows the character starts no speech service.
+    void vozAlHablarPorPrimeraVez()
+    {
+        int hechas = 0;
+        FabricaDeVoz() = [&hechas] {
+            ++hechas;
+            return std::make_unique<VozGrabada>();
+        };
+        {
+            SesionPrueba s;
+            Genio(s).fijaRitmo({0, 0, 0});
+            s.DaPolinomio(QStringLiteral("x^2-1"));
+            QCOMPARE(hechas, 0);
+            QVERIFY(!Genio(s).voz());
+            s.principal->mnuAyudante()->trigger();
+            QCOMPARE(hechas, 1);
+            QVERIFY(Espera(s));
+            QVERIFY(Elige(s, "genio"));
+            QCOMPARE(hechas, 1);
+            QVERIFY(!Frases(s).isEmpty());
+        }
+        FabricaDeVoz() = [] { return std::make_unique<VozGrabada>(); };
     }
 
     void historiaConPolinomio()
@@ -411,10 +543,9 @@ private slots:
         QVERIFY(frmHistoria::Existente()->resumen());
         QCOMPARE(Frases(s).mid(n),
                  (QStringList{QStringLiteral("Haz click en la pestaña respectiva para ver las cualidades de la gráfica"),
-                              QStringLiteral("Ahora puedes continuar tu solo")}));
-        QVERIFY(!Genio(s).figura()->isVisible());
+                              QStringLiteral("Ahora puedes continuar tú solo")}));
+        QVERIFY(Genio(s).figura()->isVisible());
         QCOMPARE(Menu(s), kListaInicio);
-        QCOMPARE(PasoGuia, std::string("Rollo"));
     }
 
     void adiosClicsYMarcas()
@@ -570,7 +701,7 @@ private slots:
         QCOMPARE(PasoGuia, std::string("raices"));
         QCOMPARE(Frases(s).mid(Frases(s).size() - 2),
                  (QStringList{QStringLiteral("Si necesitas más ayuda selecciona la Ayuda o el Apoyo"),
-                              QStringLiteral("Ahora continuas solo")}));
+                              QStringLiteral("Ahora continúas solo")}));
 
         // "genio" at that step with no polynomial: the sentence, nothing
         // started.

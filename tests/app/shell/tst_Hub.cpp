@@ -22,11 +22,27 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
 
 class tst_Hub : public QObject {
     Q_OBJECT
 
 private:
+    // The middle of a work-area frame's close box, as its title bar lays it out.
+    static QPoint CajaDeCierre(QWidget &marco)
+    {
+        QStyleOptionTitleBar op;
+        op.initFrom(&marco);
+        op.subControls = QStyle::SC_All;
+        op.titleBarFlags = marco.windowFlags();
+        op.titleBarState = marco.windowState();
+        const int borde = (op.titleBarFlags & Qt::FramelessWindowHint) ? 0 : 4;
+        const int alto = marco.style()->pixelMetric(QStyle::PM_TitleBarHeight, &op, &marco);
+        op.rect = QRect(borde, borde, marco.width() - 2 * borde, alto - borde);
+        return marco.style()->subControlRect(QStyle::CC_TitleBar, &op, QStyle::SC_TitleBarCloseButton, &marco).center();
+    }
+
     static PoliPtr Poli(std::initializer_list<std::pair<double, int>> terminos)
     {
         PoliPtr p = Collpolinomio::Nuevo();
@@ -185,6 +201,11 @@ private slots:
         QVERIFY(!s.Hub()->lblProductName()->isVisible());
         QVERIFY(!s.Hub()->RtfDasPoli2()->Text().empty());
         QVERIFY(s.Grafica()->fraAnuncio()->isVisible());
+        // A construction left by "Cancelar": the caption of this hub again.
+        s.Hub()->mnuConsGraf()->trigger();
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Construye gráfica"));
+        SesionPrueba::Pulsa(s.Hub()->cmdCancelar());
+        QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Construir gráfica"));
     }
 
     void construccionYGraficar()
@@ -194,6 +215,7 @@ private slots:
         frmPolical *hub = s.Hub();
         frmGrafica2 *g = s.Grafica();
         const int nivel = NivelPila;
+        const QString tituloHub = s.principal->windowTitle();
         hub->mnuConsGraf()->trigger();
         QVERIFY(hub->FraConceptos()->isVisible());
         QVERIFY(!hub->CmdGraficar()->Enabled());
@@ -258,10 +280,11 @@ private slots:
         QCOMPARE(ConceptoActual, std::int16_t(0));
         QCOMPARE(NivelPila, nivel);
 
+        // The hub's own caption, as before the construction.
+        QCOMPARE(s.principal->windowTitle(), tituloHub);
+
         // "Ver Gráfica y cualidades" and its "Regresar": the caption the
         // hub had comes back.
-        const QString tituloHub = s.principal->windowTitle();
-        QVERIFY(tituloHub.startsWith(QLatin1String("Quorvane: ")));
         hub->mnuGrafyCuali()->trigger();
         QVERIFY(frmHistoria::Existente());
         QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Muestra gráfica y conceptos"));
@@ -309,6 +332,38 @@ private slots:
         QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane"));
         QCOMPARE(ConceptoResuelto[0], estado.startsWith(QLatin1String("construccion")));
         QVERIFY(!PoliDado);
+    }
+
+    // An exercise closed by its close box, then at once the hub's close box
+    // under the pointer that has not moved (both stand in the panel's
+    // place): the first click closes the hub.
+    void cajaDelHubJustoTrasLaDelEjercicio()
+    {
+        constexpr int concepto = 4;
+        if (!HayEjercicio(concepto))
+            QSKIP("no exercise window for the first derivative");
+        SesionPrueba s;
+        s.DaPolinomio(QStringLiteral("x^3-3x"));
+        frmPolical *hub = s.Hub();
+        hub->mnuConsGraf()->trigger();
+        QTest::mouseClick(hub->OptCalcConcepto(concepto), Qt::LeftButton);
+        auto *ejercicio = qobject_cast<VentanaEjercicio *>(GestorVentanas::instancia().actual());
+        QVERIFY(ejercicio);
+        auto &gestor = GestorVentanas::instancia();
+        QWidget *marcoEjercicio = gestor.marcoDe(ejercicio);
+        QWidget *marcoHub = gestor.marcoDe(hub);
+        QVERIFY(QTest::qWaitForWindowExposed(s.principal.get()));
+        const QPoint caja = CajaDeCierre(*marcoEjercicio);
+        const QPoint cajaHub = CajaDeCierre(*marcoHub);
+        QCOMPARE(marcoHub->mapToGlobal(cajaHub), marcoEjercicio->mapToGlobal(caja));
+        QTest::mouseMove(marcoEjercicio, caja);
+        QTest::mouseClick(marcoEjercicio, Qt::LeftButton, {}, caja);
+        SesionPrueba::Suelta();
+        QVERIFY(!qobject_cast<VentanaEjercicio *>(gestor.actual()));
+        QCOMPARE(gestor.actual(), hub);
+        QTest::mouseClick(marcoHub, Qt::LeftButton, {}, cajaHub);
+        SesionPrueba::Suelta();
+        QVERIFY(!s.Hub());
     }
 
     void conceptosSeLeenEnterosEnPanelAngosto()

@@ -66,6 +66,38 @@ private slots:
         QCOMPARE(p->figura()->pose().brazoDerecho, FiguraPersonaje::Pose{}.brazoDerecho);
     }
 
+    // The voice is made with the first sentence, once; a sentence made at
+    // its turn says what holds then, and an empty one is skipped.
+    void vozConLaPrimeraFraseYFrasesAlLlegar()
+    {
+        int hechas = 0;
+        VozGrabada *voz = nullptr;
+        Personaje p([&]() -> std::unique_ptr<Voz> {
+            ++hechas;
+            auto v = std::make_unique<VozGrabada>();
+            voz = v.get();
+            return v;
+        });
+        p.fijaRitmo({0, 0, 0});
+        p.muestra();
+        p.actua(QStringLiteral("wave"));
+        QTRY_VERIFY(!p.ocupado());
+        QCOMPARE(hechas, 0);
+        QVERIFY(!p.voz());
+
+        QString estado = QStringLiteral("antes");
+        p.habla(QStringLiteral("uno"));
+        QCOMPARE(hechas, 1);
+        p.hablaSegun([&] { return estado; });
+        p.hablaSegun([] { return QString(); });
+        p.habla(QStringLiteral("dos"));
+        estado = QStringLiteral("después");
+        QTRY_VERIFY(!p.ocupado());
+        QCOMPARE(hechas, 1);
+        QCOMPARE(p.voz(), voz);
+        QCOMPARE(voz->frases(), (QStringList{"uno", QStringLiteral("después"), "dos"}));
+    }
+
     void globoMientrasHabla()
     {
         auto p = std::make_unique<Personaje>(std::make_unique<VozGrabada>());
@@ -84,8 +116,12 @@ private slots:
     {
         for (bool conVozQt : {false, true}) {
             std::unique_ptr<Voz> voz;
-            if (conVozQt)
-                voz = std::make_unique<VozQt>(QStringLiteral("ningun-motor"));
+            if (conVozQt) {
+                auto vozQt = std::make_unique<VozQt>(QStringLiteral("ningun-motor"));
+                QSignalSpy preparada(vozQt.get(), &VozQt::preparada);
+                QVERIFY(preparada.wait(5000));
+                voz = std::move(vozQt);
+            }
             auto p = Rapido(std::move(voz));
             if (conVozQt)
                 QVERIFY(!p->voz()->disponible());
