@@ -35,20 +35,6 @@ std::optional<int> BandaConCambioDeSigno(const CollFuncPolin &f, std::int16_t t,
     return std::nullopt;
 }
 
-bool TieneOtraRaiz(const CollFuncPolin &f, std::int16_t t, const std::vector<double> &abscisas)
-{
-    const std::vector<double> raices = RaicesDeTipo(f, t);
-    return std::any_of(raices.begin(), raices.end(), [&abscisas](double r) { return !EsPedida(r, abscisas); });
-}
-
-int MultiplicidadEn(const Collpolinomio &p, double x, double tol)
-{
-    int k = 0;
-    for (PoliPtr d = p.Copia(); d->Grado() >= 1 && EsCeroEn(*d, x, tol); d = d->Prima())
-        ++k;
-    return k;
-}
-
 bool CambiaSignoEn(const CollFuncPolin &f, std::int16_t t, double x)
 {
     const std::vector<double> impares = RaicesImpares(f, t);

@@ -16,14 +16,6 @@ namespace calculos {
 // when every sign change is at an abscissa.
 std::optional<int> BandaConCambioDeSigno(const CollFuncPolin &f, std::int16_t t, const std::vector<double> &abscisas);
 
-// Whether f has a real root of type t, of any multiplicity, that is none
-// of the abscissas.
-bool TieneOtraRaiz(const CollFuncPolin &f, std::int16_t t, const std::vector<double> &abscisas);
-
-// How many times p vanishes at x: the number of its derivatives, p
-// first, that are zero there by EsCeroEn with the bound tol.
-int MultiplicidadEn(const Collpolinomio &p, double x, double tol);
-
 // Whether the polynomial of type t of f changes sign at x: x is, within
 // 1E-04, a root of odd multiplicity.
 bool CambiaSignoEn(const CollFuncPolin &f, std::int16_t t, double x);

@@ -113,7 +113,7 @@ std::vector<std::int16_t> frmConClaPtoCriti::ClasificaCriticos(const CollFuncPol
         if (const std::optional<std::int16_t> c = ClasePorMultiplicidad(f, a))
             clase = *c;
         else if (!EsCeroEn(*f.Polder2(), a, TOLERANCIA_SEGUNDA))
-            clase = f.Polder2()->Eval(a) > 0 ? CLASE_MINIMO : CLASE_MAXIMO;
+            clase = f.Polder2()->Exacto().SignoEn(Racional::DesdeDouble(a)) > 0 ? CLASE_MINIMO : CLASE_MAXIMO;
         else
             clase = ClasePorPrimera(f, a);
     }

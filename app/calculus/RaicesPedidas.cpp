@@ -1,0 +1,111 @@
+#include "RaicesPedidas.h"
+
+#include "RaicesExactas.h"
+
+#include <cstddef>
+
+namespace calculos {
+
+namespace {
+
+// Whether the simple polynomial s vanishes in [a, b], which holds at most
+// one of its roots.
+bool RaizEn(const PoliExacto &s, const Racional &a, const Racional &b)
+{
+    const int sa = s.SignoEn(a);
+    const int sb = s.SignoEn(b);
+    return sa == 0 || sb == 0 || sa != sb;
+}
+
+// Halves r's interval, keeping the root of the simple polynomial s.
+void Estrecha(const PoliExacto &s, RaizExacta &r)
+{
+    if (r.EsRacional())
+        return;
+    const Racional m = (r.izquierda + r.derecha) * Racional(1, 2);
+    if (s.SignoEn(m) == 0)
+        r.izquierda = r.derecha = m;
+    else if (RaizEn(s, r.izquierda, m))
+        r.derecha = m;
+    else
+        r.izquierda = m;
+}
+
+// A point strictly between two consecutive roots of the simple s (an end
+// that two intervals share is neither's root).
+Racional Entre(const PoliExacto &s, RaizExacta &a, RaizExacta &b)
+{
+    while (a.derecha > b.izquierda) {
+        Estrecha(s, a);
+        Estrecha(s, b);
+    }
+    return (a.derecha + b.izquierda) * Racional(1, 2);
+}
+
+// The index of the root of p, among its roots, that lies in [a, b], an
+// interval holding exactly one root of p; s is p without repeated roots.
+std::size_t IndiceDe(const std::vector<RaizExacta> &raices, const PoliExacto &s, const Racional &a,
+                     const Racional &b)
+{
+    for (std::size_t j = 0; j < raices.size(); ++j) {
+        const Racional lo = raices[j].izquierda > a ? raices[j].izquierda : a;
+        const Racional hi = raices[j].derecha < b ? raices[j].derecha : b;
+        if (lo <= hi && RaizEn(s, lo, hi))
+            return j;
+    }
+    return raices.size();
+}
+
+// Marks the roots of p that r, where p is c (not zero), stands for: those
+// reached from r while h = p (p - c) stays negative, that is while p stays
+// between 0 and c.
+void MarcaPorTolerancia(const PoliExacto &p, const PoliExacto &sp, const std::vector<RaizExacta> &raices,
+                        const Racional &r, const Racional &c, std::vector<bool> &marcada)
+{
+    const PoliExacto h = p * (p - PoliExacto::Constante(c));
+    const PoliExacto sh = RaicesExactas::LibreDeCuadrados(h);
+    std::vector<RaizExacta> hr = RaicesExactas::Calcula(h);
+    std::size_t i0 = 0;
+    while (i0 < hr.size() && !(hr[i0].izquierda <= r && r <= hr[i0].derecha))
+        ++i0;
+    if (i0 == hr.size())
+        return;
+    auto marca = [&](RaizExacta &raiz) {
+        if (raiz.EsRacional() ? p.SignoEn(raiz.izquierda) == 0 : RaizEn(sp, raiz.izquierda, raiz.derecha)) {
+            const std::size_t j = IndiceDe(raices, sp, raiz.izquierda, raiz.derecha);
+            if (j < marcada.size())
+                marcada[j] = true;
+        }
+    };
+    for (std::size_t i = i0; i + 1 < hr.size() && h.SignoEn(Entre(sh, hr[i], hr[i + 1])) < 0; ++i)
+        marca(hr[i + 1]);
+    for (std::size_t i = i0; i > 0 && h.SignoEn(Entre(sh, hr[i - 1], hr[i])) < 0; --i)
+        marca(hr[i - 1]);
+}
+
+} // namespace
+
+bool TieneOtraRaizReal(const PoliExacto &p, const std::vector<Racional> &pedidas)
+{
+    const std::vector<RaizExacta> raices = RaicesExactas::Calcula(p);
+    if (raices.empty())
+        return false;
+    const PoliExacto sp = RaicesExactas::LibreDeCuadrados(p);
+    std::vector<bool> marcada(raices.size(), false);
+    for (const Racional &r : pedidas) {
+        const Racional c = p.Evalua(r);
+        if (c.EsCero()) {
+            const std::size_t j = IndiceDe(raices, sp, r, r);
+            if (j < marcada.size())
+                marcada[j] = true;
+        } else {
+            MarcaPorTolerancia(p, sp, raices, r, c, marcada);
+        }
+    }
+    for (bool m : marcada)
+        if (!m)
+            return true;
+    return false;
+}
+
+} // namespace calculos
