@@ -44,23 +44,24 @@ Racional Entre(const PoliExacto &s, RaizExacta &a, RaizExacta &b)
 
 // The index of the root of p, among its roots, that lies in [a, b], an
 // interval holding exactly one root of p; s is p without repeated roots.
-std::size_t IndiceDe(const std::vector<RaizExacta> &raices, const PoliExacto &s, const Racional &a,
+std::size_t IndiceDe(const std::vector<RaizAsignada> &raices, const PoliExacto &s, const Racional &a,
                      const Racional &b)
 {
     for (std::size_t j = 0; j < raices.size(); ++j) {
-        const Racional lo = raices[j].izquierda > a ? raices[j].izquierda : a;
-        const Racional hi = raices[j].derecha < b ? raices[j].derecha : b;
+        const RaizExacta &r = raices[j].raiz;
+        const Racional lo = r.izquierda > a ? r.izquierda : a;
+        const Racional hi = r.derecha < b ? r.derecha : b;
         if (lo <= hi && RaizEn(s, lo, hi))
             return j;
     }
     return raices.size();
 }
 
-// Marks the roots of p that r, where p is c (not zero), stands for: those
-// reached from r while h = p (p - c) stays negative, that is while p stays
-// between 0 and c.
-void MarcaPorTolerancia(const PoliExacto &p, const PoliExacto &sp, const std::vector<RaizExacta> &raices,
-                        const Racional &r, const Racional &c, std::vector<bool> &marcada)
+// Gives the roots of p that r, where p is c (not zero), stands for to the
+// required root k: those reached from r while h = p (p - c) stays
+// negative, that is while p stays between 0 and c.
+void AsignaPorTolerancia(const PoliExacto &p, const PoliExacto &sp, std::vector<RaizAsignada> &raices,
+                         const Racional &r, const Racional &c, int k)
 {
     const PoliExacto h = p * (p - PoliExacto::Constante(c));
     const PoliExacto sh = RaicesExactas::LibreDeCuadrados(h);
@@ -70,42 +71,58 @@ void MarcaPorTolerancia(const PoliExacto &p, const PoliExacto &sp, const std::ve
         ++i0;
     if (i0 == hr.size())
         return;
-    auto marca = [&](RaizExacta &raiz) {
+    auto asigna = [&](RaizExacta &raiz) {
         if (raiz.EsRacional() ? p.SignoEn(raiz.izquierda) == 0 : RaizEn(sp, raiz.izquierda, raiz.derecha)) {
             const std::size_t j = IndiceDe(raices, sp, raiz.izquierda, raiz.derecha);
-            if (j < marcada.size())
-                marcada[j] = true;
+            if (j < raices.size() && raices[j].pedida < 0)
+                raices[j].pedida = k;
         }
     };
     for (std::size_t i = i0; i + 1 < hr.size() && h.SignoEn(Entre(sh, hr[i], hr[i + 1])) < 0; ++i)
-        marca(hr[i + 1]);
+        asigna(hr[i + 1]);
     for (std::size_t i = i0; i > 0 && h.SignoEn(Entre(sh, hr[i - 1], hr[i])) < 0; --i)
-        marca(hr[i - 1]);
+        asigna(hr[i - 1]);
 }
 
 } // namespace
 
+std::vector<RaizAsignada> AsignaRaices(const PoliExacto &p, const std::vector<Racional> &pedidas)
+{
+    std::vector<RaizAsignada> raices;
+    for (const RaizExacta &r : RaicesExactas::Calcula(p))
+        raices.push_back({r, -1});
+    if (raices.empty())
+        return raices;
+    const PoliExacto sp = RaicesExactas::LibreDeCuadrados(p);
+    // Exact roots first: a root that a required one is stays with it.
+    for (std::size_t k = 0; k < pedidas.size(); ++k)
+        if (p.Evalua(pedidas[k]).EsCero()) {
+            const std::size_t j = IndiceDe(raices, sp, pedidas[k], pedidas[k]);
+            if (j < raices.size())
+                raices[j].pedida = static_cast<int>(k);
+        }
+    for (std::size_t k = 0; k < pedidas.size(); ++k) {
+        const Racional c = p.Evalua(pedidas[k]);
+        if (!c.EsCero())
+            AsignaPorTolerancia(p, sp, raices, pedidas[k], c, static_cast<int>(k));
+    }
+    return raices;
+}
+
 bool TieneOtraRaizReal(const PoliExacto &p, const std::vector<Racional> &pedidas)
 {
-    const std::vector<RaizExacta> raices = RaicesExactas::Calcula(p);
-    if (raices.empty())
-        return false;
-    const PoliExacto sp = RaicesExactas::LibreDeCuadrados(p);
-    std::vector<bool> marcada(raices.size(), false);
-    for (const Racional &r : pedidas) {
-        const Racional c = p.Evalua(r);
-        if (c.EsCero()) {
-            const std::size_t j = IndiceDe(raices, sp, r, r);
-            if (j < marcada.size())
-                marcada[j] = true;
-        } else {
-            MarcaPorTolerancia(p, sp, raices, r, c, marcada);
-        }
-    }
-    for (bool m : marcada)
-        if (!m)
+    for (const RaizAsignada &r : AsignaRaices(p, pedidas))
+        if (r.pedida < 0)
             return true;
     return false;
+}
+
+bool AntesDe(const PoliExacto &p, const Racional &a, RaizExacta r)
+{
+    const PoliExacto s = RaicesExactas::LibreDeCuadrados(p);
+    while (!r.EsRacional() && r.izquierda <= a && a <= r.derecha)
+        Estrecha(s, r);
+    return a < r.izquierda;
 }
 
 } // namespace calculos

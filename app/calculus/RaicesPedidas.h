@@ -8,15 +8,28 @@
 // leaves that stretch to reach stays a root of its own, however small P is
 // (no floor, no radius).
 #include "PoliExacto.h"
+#include "RaicesExactas.h"
 #include "Racional.h"
 
 #include <vector>
 
 namespace calculos {
 
-// Whether p has a real root that no required root accounts for. Every
+// A distinct real root of p and the required root that accounts for it.
+struct RaizAsignada {
+    RaizExacta raiz;
+    int pedida = -1; // index into the required roots; -1 none
+};
+
+// Every distinct real root of p, ascending, with its required root. Every
 // required root must already be one within tolerance (the checks test that
 // first); p is not the zero polynomial.
+std::vector<RaizAsignada> AsignaRaices(const PoliExacto &p, const std::vector<Racional> &pedidas);
+
+// Whether p has a real root that no required root accounts for.
 bool TieneOtraRaizReal(const PoliExacto &p, const std::vector<Racional> &pedidas);
+
+// Whether a is left of the root r of p (a is not that root).
+bool AntesDe(const PoliExacto &p, const Racional &a, RaizExacta r);
 
 } // namespace calculos

