@@ -24,4 +24,10 @@ std::optional<int> BandaConCambioDeSigno(const CollFuncPolin &f, std::int16_t t,
 // multiplicity in all.
 bool CambiaSignoEn(const CollFuncPolin &f, std::int16_t t, double x);
 
+// The class (CLASE_* of ModCalculos.h) of a critical point at x, a root of
+// P' within the check's tolerance: an extremum where P' changes sign across
+// the roots x accounts for (a minimum when it is positive after them),
+// none where it keeps its sign.
+std::int16_t ClasePorCambioDeSigno(const CollFuncPolin &f, double x);
+
 } // namespace calculos

@@ -117,6 +117,13 @@ bool TieneOtraRaizReal(const PoliExacto &p, const std::vector<Racional> &pedidas
     return false;
 }
 
+int SignoDespues(const PoliExacto &p, std::vector<RaizAsignada> &raices, std::size_t j)
+{
+    if (j + 1 >= raices.size())
+        return p.Principal().Signo();
+    return p.SignoEn(Entre(RaicesExactas::LibreDeCuadrados(p), raices[j].raiz, raices[j + 1].raiz));
+}
+
 bool AntesDe(const PoliExacto &p, const Racional &a, RaizExacta r)
 {
     const PoliExacto s = RaicesExactas::LibreDeCuadrados(p);

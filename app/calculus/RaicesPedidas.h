@@ -29,6 +29,9 @@ std::vector<RaizAsignada> AsignaRaices(const PoliExacto &p, const std::vector<Ra
 // Whether p has a real root that no required root accounts for.
 bool TieneOtraRaizReal(const PoliExacto &p, const std::vector<Racional> &pedidas);
 
+// The sign of p just right of its root j of raices (AsignaRaices' list).
+int SignoDespues(const PoliExacto &p, std::vector<RaizAsignada> &raices, std::size_t j);
+
 // Whether a is left of the root r of p (a is not that root).
 bool AntesDe(const PoliExacto &p, const Racional &a, RaizExacta r);
 

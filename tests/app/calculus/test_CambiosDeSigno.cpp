@@ -1,5 +1,6 @@
 // Sign changes of P' and P'' away from, and at, required abscissas.
 #include "CambiosDeSigno.h"
+#include "ModCalculos.h"
 #include "generapoli.h"
 
 #include "Collpolinomio.h"
@@ -94,4 +95,32 @@ TEST(CambiaSignoEn, RootsWithinToleranceCountWithTheirCluster)
     EXPECT_EQ(calculos::BandaConCambioDeSigno(*DesdeSegunda({{"2.01", 3}, {"-3", 1}}), 2, {-3, 2}), std::nullopt);
     EXPECT_EQ(calculos::BandaConCambioDeSigno(*DesdeSegunda({{"2.01", 3}, {"-3", 1}, {"-2.9999", 1}}), 2, {-3, 2}),
               1);
+}
+
+TEST(ClasePorCambioDeSigno, TheSignOfPPrimeAcrossTheRootsAccountedFor)
+{
+    // P' = -(x + 4)^3 (x + 5)^3 (x + 6)^3 (x + 7)^2 (x + 4.25)(x + 6.25):
+    // P' changes sign again within a quarter of a unit.
+    const auto f = CreaFuncPolin(Collpolinomio::DesdeExacto(
+        (Racional(-1) * PoliExacto::Lineal(-4).Potencia(3) * PoliExacto::Lineal(-5).Potencia(3) *
+         PoliExacto::Lineal(-6).Potencia(3) * PoliExacto::Lineal(-7).Potencia(2) *
+         PoliExacto::Lineal(*Racional::DesdeTexto("-4.25")) * PoliExacto::Lineal(*Racional::DesdeTexto("-6.25")))
+            .Integral(0)));
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -7), CLASE_NINGUNO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -6.25), CLASE_MAXIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -6), CLASE_MINIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -5), CLASE_MAXIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -4.25), CLASE_MINIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -4), CLASE_MAXIMO);
+    // x^4's flat minimum, and -x^4 + x at the irrational 4^(-1/3) typed.
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*Registro({0, 0, 0, 0, 1}), 0), CLASE_MINIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*Registro({0, 1, 0, 0, -1}), 0.629960524947437), CLASE_MAXIMO);
+    // Within tolerance only: P' = (x - 1.01)^3 at 1 (P'(1) = -1e-6) is a
+    // minimum; P' = (x - 1)^2 + 1e-7 has no root and keeps its sign.
+    const auto casiPlano = CreaFuncPolin(Collpolinomio::DesdeExacto(
+        PoliExacto::Lineal(*Racional::DesdeTexto("1.01")).Potencia(3).Integral(0)));
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*casiPlano, 1), CLASE_MINIMO);
+    const auto sinRaiz = CreaFuncPolin(Collpolinomio::DesdeExacto(
+        PoliExacto::DesdeCoeficientes({*Racional::DesdeTexto("1.0000001"), -2, 1}).Integral(0)));
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*sinRaiz, 1), CLASE_NINGUNO);
 }
