@@ -62,9 +62,10 @@ bool ExtremoCasiIgual(const Collpolinomio &p, bool minimo, double v, double tol)
     const PoliExacto q = HaciaMinimo(p, minimo);
     const Racional w = minimo ? Racional::DesdeDouble(v) : -Racional::DesdeDouble(v);
     const Racional t = Racional::DesdeDouble(tol);
-    const int signoExtremo = ComparaMinimo(q, Racional(0));
-    if (signoExtremo == 0)
+    const Racional cero = Racional::DesdeDouble(CERO_NUMERICO);
+    if (ComparaMinimo(q, cero) < 0 && ComparaMinimo(q, -cero) > 0)
         return std::fabs(v) < tol;
+    const int signoExtremo = ComparaMinimo(q, Racional(0));
     // |w - e| < t |e| puts e strictly between w / (1 + t) and w / (1 - t),
     // on w's side of 0.
     if (w.Signo() != signoExtremo)

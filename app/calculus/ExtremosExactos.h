@@ -23,6 +23,7 @@ int ComparaExtremo(const Collpolinomio &p, bool minimo, double c);
 bool MismoExtremo(const Collpolinomio &p, bool minimo, double requerido);
 
 // The analysis exercises' comparison of a typed value v with p's extreme
-// in CasiIgual's measure (relative to the extreme, absolute when it is 0;
-// the infinity value where p is unbounded), for tol below 1.
+// in CasiIgual's measure (relative to the extreme, absolute when it is
+// below CERO_NUMERICO in size; the infinity value where p is unbounded),
+// for tol below 1.
 bool ExtremoCasiIgual(const Collpolinomio &p, bool minimo, double v, double tol);

@@ -84,8 +84,8 @@ double ErrorRelativo(double a, double b)
 {
     // A program value that is numerically zero (a root found as 1e-17) is
     // compared with 0 absolutely.
-    const double d = std::fabs(b) < 1e-9 ? 1.0 : std::fabs(b);
-    const double referencia = std::fabs(b) < 1e-9 ? 0.0 : b;
+    const double d = std::fabs(b) < CERO_NUMERICO ? 1.0 : std::fabs(b);
+    const double referencia = std::fabs(b) < CERO_NUMERICO ? 0.0 : b;
     return std::fabs(a - referencia) / d;
 }
 

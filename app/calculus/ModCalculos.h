@@ -147,8 +147,11 @@ Paridad ParidadPolinomio(const Collpolinomio &p);
 // Limits of p at -infinity and +infinity; a constant c gives c at both.
 Limites ExtensionPolinomio(const Collpolinomio &p);
 
+// Below this size a program value is compared with 0 absolutely.
+inline constexpr double CERO_NUMERICO = 1e-9;
+
 // a equals the program's value b within the relative tolerance tol
-// (absolute when b is numerically 0).
+// (absolute when b is numerically 0, below CERO_NUMERICO).
 bool CasiIgual(double a, double b, double tol);
 // How far a is from the program's value b in CasiIgual's measure:
 // CasiIgual(a, b, tol) holds exactly when this is below tol.

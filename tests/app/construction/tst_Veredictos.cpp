@@ -59,6 +59,13 @@ std::vector<float> operator+(std::vector<float> a, const std::vector<float> &b)
     return a;
 }
 
+// The sign construction's draws: how many roots, the roots, the first sign.
+std::vector<float> RequisitoSigno(const std::vector<int> &raices, bool negativo)
+{
+    return std::vector<float>{Cuantos(static_cast<int>(raices.size()), 8)} + Valores(raices, 5) +
+           std::vector<float>{negativo ? 0.1f : 0.0f};
+}
+
 // p written out term by term, each coefficient as its exact fraction.
 QString Desarrollado(const Collpolinomio &p)
 {
@@ -177,28 +184,23 @@ private slots:
     // required ones out with a rounded remainder.
     void signo()
     {
-        const float positivo = 0, negativo = 0.1f;
-        const auto requisito = [=](std::vector<int> raices, float signo) {
-            return std::vector<float>{Cuantos(static_cast<int>(raices.size()), 8)} + Valores(raices, 5) +
-                   std::vector<float>{signo};
-        };
-        Juzga<frmConPosi>(1, requisito({3, 4, 4, 4}, negativo),
+        Juzga<frmConPosi>(1, RequisitoSigno({3, 4, 4, 4}, true),
                           {Bien("-1/3(x-3)(x-4)^7", 43),
                            Mal("-1/3(x-3)(x-4)^7(x-4.5)^2", 126),
                            Mal("1/3(x-3)(x-4)^7", 84, "3"),
                            Mal("-1/3(x-3)(x-4.5)^7", 83, "4")});
-        Juzga<frmConPosi>(1, requisito({-1, 2, 3, 4, 4}, negativo),
+        Juzga<frmConPosi>(1, RequisitoSigno({-1, 2, 3, 4, 4}, true),
                           {Bien("1/3(x+1)(x-2)(x-3)(x-4)^8", 43),
                            Bien("2/7(x+1)(x-2)(x-3)(x-4)^4(x^2-12x+37)", 43),
                            Mal("2/7(x+1)(x-2)(x-3)(x-4)^4(x^2-12x+35)", 126)});
         // Neighbouring roots of multiplicity 6 to 8, which the record alone
         // may take for one cluster between them.
-        Juzga<frmConPosi>(1, requisito({-4, -4, -3, -3}, negativo),
+        Juzga<frmConPosi>(1, RequisitoSigno({-4, -4, -3, -3}, true),
                           {Bien("-1/3(x+3)^6(x+4)^8", 43), Mal("-1/3(x+3)^6(x+4)^8(x-1)^2", 126)});
-        Juzga<frmConPosi>(1, requisito({3, 4, 4}, positivo), {Bien("-1/3(x-3)^7(x-4)^8", 43)});
-        Juzga<frmConPosi>(1, requisito({-4, -2, -2, 2, 3, 3}, positivo),
+        Juzga<frmConPosi>(1, RequisitoSigno({3, 4, 4}, false), {Bien("-1/3(x-3)^7(x-4)^8", 43)});
+        Juzga<frmConPosi>(1, RequisitoSigno({-4, -2, -2, 2, 3, 3}, false),
                           {Bien("1/3(x+4)(x+2)^2(x-2)(x-3)^6", 43)});
-        Juzga<frmConPosi>(1, requisito({-3, 0, 0, 2, 3, 3}, negativo),
+        Juzga<frmConPosi>(1, RequisitoSigno({-3, 0, 0, 2, 3, 3}, true),
                           {Bien("-1/3x^2(x+3)(x-2)(x-3)^6", 43),
                            Mal("-1/3x^2(x+3)(x-2)(x-3)^6(x+1)", 126)});
     }
@@ -236,16 +238,11 @@ private slots:
     // leaving [0, P(r)]: 4 for 4.1 in -(x - 3)(x - 4.1)^9 (P(4) = 1e-9).
     void otrasRaicesExactas()
     {
-        const float positivo = 0, negativo = 0.1f;
-        const auto requisito = [=](std::vector<int> raices, float signo) {
-            return std::vector<float>{Cuantos(static_cast<int>(raices.size()), 8)} + Valores(raices, 5) +
-                   std::vector<float>{signo};
-        };
-        Juzga<frmConPosi>(1, requisito({3, 4, 4, 4}, negativo),
+        Juzga<frmConPosi>(1, RequisitoSigno({3, 4, 4, 4}, true),
                           {Bien("-(x-3)(x-4.1)^9", 43), Bien("-1/3(x-3)(x-4)^7", 43)});
-        Juzga<frmConPosi>(1, requisito({3, 4, 4, 4}, positivo), {Mal("(x-3)(x-4)^2(x-4.00005)", 126)});
-        Juzga<frmConPosi>(1, requisito({3}, negativo), {Mal("0.0000001(x-3)(x-5)^2", 126)});
-        Juzga<frmConPosi>(1, requisito({-4, -4, -3, -3}, positivo), {Bien("(x+3)^6(x+4)^8", 43)});
+        Juzga<frmConPosi>(1, RequisitoSigno({3, 4, 4, 4}, false), {Mal("(x-3)(x-4)^2(x-4.00005)", 126)});
+        Juzga<frmConPosi>(1, RequisitoSigno({3}, true), {Mal("0.0000001(x-3)(x-5)^2", 126)});
+        Juzga<frmConPosi>(1, RequisitoSigno({-4, -4, -3, -3}, false), {Bien("(x+3)^6(x+4)^8", 43)});
     }
 
     // Extreme values decided exactly against the required end: a flat
@@ -405,8 +402,7 @@ private slots:
             const bool negativo = azar.entero(0, 1) == 1;
             const bool principalNegativo = negativo != (grado % 2 == 1);
             const QString c = (principalNegativo ? QStringLiteral("-") : QString()) + azar.principal();
-            const std::vector<float> sorteos = std::vector<float>{Cuantos(static_cast<int>(raices.size()), 8)} +
-                                               Valores(raices, 5) + std::vector<float>{negativo ? 0.1f : 0.0f};
+            const std::vector<float> sorteos = RequisitoSigno(raices, negativo);
             Juzga<frmConPosi>(1, sorteos, {Bien(Producto(c, bien, extra), 43)});
             auto movida = bien;
             const double r = std::next(bien.begin(), azar.entero(0, static_cast<int>(bien.size()) - 1))->first;
