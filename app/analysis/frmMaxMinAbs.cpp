@@ -4,6 +4,7 @@
 #include "EntradaNumerica.h"
 #include "PanelHerramientas.h"
 
+#include "ExtremosExactos.h"
 #include "Globales.h"
 #include "ModCadena.h"
 #include "VentanaDibujo.h"
@@ -217,8 +218,7 @@ void frmMaxMinAbs::CmdListo2_Click(int)
     const double v = m_valor->NumAceptado();
     if (!m_pideMinimo && !m_pideMaximo)
         return;
-    const double esperado = m_pideMinimo ? m_extremos.valorMin : m_extremos.valorMax;
-    if (!CasiIgual(v, esperado, t)) {
+    if (!PoliActual || !ExtremoCasiIgual(*PoliActual->Polin(), m_pideMinimo, v, t)) {
         errorConValor(m_pideMinimo ? 71 : 70);
         return;
     }

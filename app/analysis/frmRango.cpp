@@ -2,6 +2,7 @@
 
 #include "PanelHerramientas.h"
 
+#include "ExtremosExactos.h"
 #include "Globales.h"
 #include "ModCadena.h"
 #include "Utilerias.h"
@@ -115,7 +116,8 @@ void frmRango::EvaluaIntervaloRango()
         return;
     }
     const Intervalo &r = m_rango.rango;
-    if (!CasiIgual(a, r.izquierdo, t)) {
+    const Collpolinomio &p = *PoliActual->Polin();
+    if (!ExtremoCasiIgual(p, true, a, t)) {
         int error = 132;
         if (a == INFINITO)
             error = 134;
@@ -126,7 +128,7 @@ void frmRango::EvaluaIntervaloRango()
         MuestraError("", static_cast<std::int16_t>(error));
         return;
     }
-    if (!CasiIgual(b, r.derecho, t)) {
+    if (!ExtremoCasiIgual(p, false, b, t)) {
         MuestraError("", 33);
         return;
     }

@@ -2,57 +2,70 @@
 
 #include "CalculosRaices.h"
 #include "ModCalculos.h"
+#include "RaicesPedidas.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace calculos {
 
 namespace {
 
-std::vector<double> RaicesImpares(const CollFuncPolin &f, std::int16_t t)
+const PoliExacto &DeTipo(const CollFuncPolin &f, std::int16_t t)
 {
-    std::vector<double> impares;
-    for (const RaizAgrupada &r : Agrupa(RaicesDeTipo(f, t)))
-        if (r.multiplicidad % 2 == 1)
-            impares.push_back(r.valor);
-    return impares;
+    return Poli(t == 1 ? f.Polder1() : t == 2 ? f.Polder2() : f.Polin()).Exacto();
 }
 
-bool EsPedida(double r, const std::vector<double> &abscisas)
+std::vector<Racional> Exactas(const std::vector<double> &abscisas)
 {
-    return std::any_of(abscisas.begin(), abscisas.end(), [r](double a) { return std::fabs(r - a) < CERCA_RAIZ; });
+    std::vector<Racional> v;
+    for (double a : abscisas)
+        v.push_back(Racional::DesdeDouble(a));
+    return v;
 }
 
 } // namespace
 
 std::optional<int> BandaConCambioDeSigno(const CollFuncPolin &f, std::int16_t t, const std::vector<double> &abscisas)
 {
-    for (double r : RaicesImpares(f, t)) {
-        if (!EsPedida(r, abscisas))
-            return static_cast<int>(std::count_if(abscisas.begin(), abscisas.end(), [r](double a) { return a < r; }));
-    }
+    const PoliExacto &p = DeTipo(f, t);
+    if (p.EsCero())
+        return std::nullopt;
+    const std::vector<Racional> pedidas = Exactas(abscisas);
+    for (const RaizAsignada &r : AsignaRaices(p, pedidas))
+        if (r.pedida < 0 && r.raiz.multiplicidad % 2 == 1)
+            return static_cast<int>(std::count_if(pedidas.begin(), pedidas.end(),
+                                                  [&](const Racional &a) { return AntesDe(p, a, r.raiz); }));
     return std::nullopt;
-}
-
-bool TieneOtraRaiz(const CollFuncPolin &f, std::int16_t t, const std::vector<double> &abscisas)
-{
-    const std::vector<double> raices = RaicesDeTipo(f, t);
-    return std::any_of(raices.begin(), raices.end(), [&abscisas](double r) { return !EsPedida(r, abscisas); });
-}
-
-int MultiplicidadEn(const Collpolinomio &p, double x, double tol)
-{
-    int k = 0;
-    for (PoliPtr d = p.Copia(); d->Grado() >= 1 && EsCeroEn(*d, x, tol); d = d->Prima())
-        ++k;
-    return k;
 }
 
 bool CambiaSignoEn(const CollFuncPolin &f, std::int16_t t, double x)
 {
-    const std::vector<double> impares = RaicesImpares(f, t);
-    return std::any_of(impares.begin(), impares.end(), [x](double r) { return std::fabs(r - x) < CERCA_RAIZ; });
+    const PoliExacto &p = DeTipo(f, t);
+    if (p.EsCero())
+        return false;
+    int multiplicidad = 0;
+    for (const RaizAsignada &r : AsignaRaices(p, {Racional::DesdeDouble(x)}))
+        if (r.pedida == 0)
+            multiplicidad += r.raiz.multiplicidad;
+    return multiplicidad % 2 == 1;
+}
+
+std::int16_t ClasePorCambioDeSigno(const CollFuncPolin &f, double x)
+{
+    const PoliExacto &p = DeTipo(f, 1);
+    if (p.EsCero())
+        return CLASE_NINGUNO;
+    std::vector<RaizAsignada> raices = AsignaRaices(p, {Racional::DesdeDouble(x)});
+    int multiplicidad = 0;
+    std::size_t ultima = 0;
+    for (std::size_t j = 0; j < raices.size(); ++j)
+        if (raices[j].pedida == 0) {
+            multiplicidad += raices[j].raiz.multiplicidad;
+            ultima = j;
+        }
+    if (multiplicidad % 2 == 0)
+        return CLASE_NINGUNO;
+    return SignoDespues(p, raices, ultima) > 0 ? CLASE_MINIMO : CLASE_MAXIMO;
 }
 
 } // namespace calculos

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 using namespace calculos;
 
@@ -85,8 +84,8 @@ double ErrorRelativo(double a, double b)
 {
     // A program value that is numerically zero (a root found as 1e-17) is
     // compared with 0 absolutely.
-    const double d = std::fabs(b) < 1e-9 ? 1.0 : std::fabs(b);
-    const double referencia = std::fabs(b) < 1e-9 ? 0.0 : b;
+    const double d = std::fabs(b) < CERO_NUMERICO ? 1.0 : std::fabs(b);
+    const double referencia = std::fabs(b) < CERO_NUMERICO ? 0.0 : b;
     return std::fabs(a - referencia) / d;
 }
 
@@ -96,24 +95,9 @@ bool DentroTolerancia(double a, double b, double tol)
     return std::fabs(a - b) <= tol * escala;
 }
 
-double CotaCeroEn(const Collpolinomio &p, double a, double tol)
-{
-    // The typed coefficients carry their own rounding, and so do the
-    // products that expanded them and the point itself: each may move the
-    // value by a few units of rounding of the largest term, once per degree.
-    double tamano = 0.0;
-    const double aa = std::fabs(a);
-    for (const auto &t : p)
-        tamano += std::fabs(t->coef()) * std::pow(aa, t->expon());
-    const double grado = p.Grado();
-    constexpr double Redondeos = 16.0;
-    const double cota = Redondeos * (grado + 1) * std::numeric_limits<double>::epsilon() * tamano;
-    return std::max(cota, tol);
-}
-
 bool EsCeroEn(const Collpolinomio &p, double a, double tol)
 {
-    return std::fabs(p.Eval(a)) <= CotaCeroEn(p, a, tol);
+    return p.Exacto().Evalua(Racional::DesdeDouble(a)).Abs() <= Racional::DesdeDouble(tol);
 }
 
 std::int16_t ComparaDerivada(const Collpolinomio &p, const Collpolinomio &q, double tol,

@@ -66,8 +66,9 @@ std::optional<Rechazo> VentanaBandas::prueba(const PoliPtr &a)
     // One point inside each band: half a unit left of each abscissa, and
     // half a unit right of the last.
     for (int j = 1; j <= k + 1; ++j) {
-        const double x = (j <= k ? R[static_cast<std::size_t>(j)] : R[static_cast<std::size_t>(k)] + 1) - 0.5;
-        if (m_bandas.signoBanda[static_cast<std::size_t>(j - 1)] * d.Eval(x) < 0)
+        const double fin = j <= k ? R[static_cast<std::size_t>(j)] : R[static_cast<std::size_t>(k)] + 1;
+        const Racional x = Racional::DesdeDouble(fin) - Racional(1, 2);
+        if (m_bandas.signoBanda[static_cast<std::size_t>(j - 1)] * d.Exacto().SignoEn(x) < 0)
             return errorDeBanda(j - 1);
     }
     // A sign change away from the test points would break the band as well.

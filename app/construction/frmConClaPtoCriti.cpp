@@ -4,6 +4,7 @@
 #include "Ventanas.h"
 #include "dibujo.h"
 
+#include "CambiosDeSigno.h"
 #include "ModCalculos.h"
 #include "generapoli.h"
 
@@ -107,15 +108,13 @@ std::vector<std::int16_t> frmConClaPtoCriti::ClasificaCriticos(const CollFuncPol
     for (int i = 1; i <= m_numCriticos; ++i) {
         const double a = m_abscisaCritica[static_cast<std::size_t>(i)];
         std::int16_t &clase = clases[static_cast<std::size_t>(i)];
-        // The record knows the multiplicity of a root of P' at a, where a
-        // computed P''(a) may be all rounding; without such a root, P'' and
-        // then P' on both sides decide.
-        if (const std::optional<std::int16_t> c = ClasePorMultiplicidad(f, a))
-            clase = *c;
-        else if (!EsCeroEn(*f.Polder2(), a, TOLERANCIA_SEGUNDA))
-            clase = f.Polder2()->Eval(a) > 0 ? CLASE_MINIMO : CLASE_MAXIMO;
+        // P''(a) beyond its tolerance decides, exactly; otherwise the sign
+        // of P' on both sides of the roots that a accounts for.
+        const int segunda = f.Polder2()->Exacto().SignoEn(Racional::DesdeDouble(a));
+        if (!EsCeroEn(*f.Polder2(), a, TOLERANCIA_SEGUNDA))
+            clase = segunda > 0 ? CLASE_MINIMO : CLASE_MAXIMO;
         else
-            clase = ClasePorPrimera(f, a);
+            clase = calculos::ClasePorCambioDeSigno(f, a);
     }
     return clases;
 }

@@ -4,6 +4,7 @@
 #include "Ventanas.h"
 #include "dibujo.h"
 
+#include "ExtremosExactos.h"
 #include "ModCalculos.h"
 #include "generapoli.h"
 
@@ -62,15 +63,6 @@ const TextosTipo Textos[] = {
 bool Infinito(double v)
 {
     return std::fabs(v) == INFINITO;
-}
-
-// An extreme value against the required one: infinities exactly, finite
-// values within the program's tolerance for typed values.
-bool Igual(double valor, double requerido)
-{
-    if (Infinito(valor) || Infinito(requerido))
-        return valor == requerido;
-    return DentroTolerancia(valor, requerido, 1e-6);
 }
 
 } // namespace
@@ -137,15 +129,14 @@ void frmConMaxMinAbs::remarca()
 
 std::optional<Rechazo> frmConMaxMinAbs::prueba(const PoliPtr &p)
 {
-    const FuncPolinPtr f = CreaFuncPolin(p);
-    const ExtremosAbsolutos e = MaxMinAbsoluto(*f);
+    // Extreme values are compared exactly, decided on the exact answer.
     const bool sinExtremos = m_tipo == 1;
     const bool gradoImpar = p->Grado() % 2 == 1;
     if (sinExtremos != gradoImpar)
         return Rechazo{214, ""};
-    if (!Igual(e.valorMin, m_minimoRequerido))
-        return Rechazo{!Infinito(e.valorMin) && !Infinito(m_minimoRequerido) ? std::int16_t{215} : std::int16_t{212}, ""};
-    if (!Igual(e.valorMax, m_maximoRequerido))
+    if (!MismoExtremo(*p, true, m_minimoRequerido))
+        return Rechazo{TieneExtremo(*p, true) && !Infinito(m_minimoRequerido) ? std::int16_t{215} : std::int16_t{212}, ""};
+    if (!MismoExtremo(*p, false, m_maximoRequerido))
         return Rechazo{m_maximoRequerido == INFINITO ? std::int16_t{213} : std::int16_t{216}, ""};
     return std::nullopt;
 }

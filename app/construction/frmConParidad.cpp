@@ -11,7 +11,6 @@
 #include "QBColor.h"
 
 #include <QComboBox>
-#include <cmath>
 
 namespace {
 
@@ -124,7 +123,8 @@ std::optional<Rechazo> frmConParidad::prueba(const PoliPtr &p)
         if (!EsCeroEn(*p, r, 1e-6))
             return Rechazo{78, std::to_string(r)};
     }
-    if (m_tipoParidad == 1 && std::fabs(p->Eval(0) - m_cortePedido) > 1e-5)
+    const Racional corte = p->Exacto().Coeficiente(0) - Racional::DesdeDouble(m_cortePedido);
+    if (m_tipoParidad == 1 && corte.Abs() > Racional::DesdeDouble(1e-5))
         return Rechazo{87, ""};
     const Paridad paridad = ParidadPolinomio(*p);
     if (par && !paridad.par)

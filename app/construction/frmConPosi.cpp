@@ -4,8 +4,8 @@
 #include "Ventanas.h"
 #include "dibujo.h"
 
-#include "CambiosDeSigno.h"
 #include "ModCalculos.h"
+#include "RaicesPedidas.h"
 #include "generapoli.h"
 
 #include "Azar.h"
@@ -45,21 +45,10 @@ DatosConstruccion Datos()
     return d;
 }
 
-// A real root of a besides the required ones. The record judges; where it
-// sees one, it may have merged a cluster of high multiplicities next to a
-// required root, so a dividing out each required root as many times as
-// its derivatives vanish there, exactly, must still leave a real root.
-bool OtraRaizReal(const PoliPtr &a, const std::vector<double> &pedidas)
+// Half a unit left of x: a point inside the band that x closes.
+Racional MedioAntes(double x)
 {
-    if (!calculos::TieneOtraRaiz(*CreaFuncPolin(a), 0, pedidas))
-        return false;
-    PoliPtr q = a;
-    for (double r : pedidas)
-        for (int k = calculos::MultiplicidadEn(*a, r, 1e-6); k > 0; --k) {
-            double resto = r;
-            q = q->DivideconResiduo(resto);
-        }
-    return CreaFuncPolin(q)->Cuenta(0) > 0;
+    return Racional::DesdeDouble(x) - Racional(1, 2);
 }
 
 } // namespace
@@ -97,14 +86,17 @@ std::optional<Rechazo> frmConPosi::prueba(const PoliPtr &a)
         if (!EsCeroEn(*a, R[static_cast<std::size_t>(j)], 1e-6))
             return Rechazo{83, Texto(R[static_cast<std::size_t>(j)])};
     R[static_cast<std::size_t>(k + 1)] = R[static_cast<std::size_t>(k)] + 1;
-    // Not by dividing out each required root while the rounded remainder
-    // looks small: that takes away roots that are not there.
-    if (OtraRaizReal(a, std::vector<double>(R.begin() + 1, R.begin() + 1 + k)))
+    // The required roots account for theirs, exact or within the
+    // tolerance above; any real root left over is another one.
+    std::vector<Racional> pedidas;
+    for (int j = 1; j <= k; ++j)
+        pedidas.push_back(Racional::DesdeDouble(R[static_cast<std::size_t>(j)]));
+    if (calculos::TieneOtraRaizReal(a->Exacto(), pedidas))
         return Rechazo{126, ""};
     // One point inside each band: half a unit left of each root, and
     // half a unit right of the last.
     for (int j = 1; j <= k + 1; ++j) {
-        const double v = a->Eval(R[static_cast<std::size_t>(j)] - 0.5);
+        const int v = a->Exacto().SignoEn(MedioAntes(R[static_cast<std::size_t>(j)]));
         if (m_bandas.signoBanda[static_cast<std::size_t>(j - 1)] * v < 0)
             return Rechazo{84, Texto(R[static_cast<std::size_t>(j)])};
     }

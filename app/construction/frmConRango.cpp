@@ -4,6 +4,7 @@
 #include "Ventanas.h"
 #include "dibujo.h"
 
+#include "ExtremosExactos.h"
 #include "ModCalculos.h"
 #include "generapoli.h"
 
@@ -49,15 +50,6 @@ bool Infinito(double x)
     return std::fabs(x) == INFINITO;
 }
 
-// A required end against the answer's: infinities exactly, finite ends
-// within a millionth (3x² - 8x + 25/3 has its minimum at 3.000000000000001).
-bool MismoExtremo(double pedido, double valor)
-{
-    if (Infinito(pedido) || Infinito(valor))
-        return pedido == valor;
-    return std::fabs(pedido - valor) <= 1e-6;
-}
-
 } // namespace
 
 frmConRango::frmConRango()
@@ -91,25 +83,24 @@ void frmConRango::dibujaRequisito()
 
 std::optional<Rechazo> frmConRango::prueba(const PoliPtr &p)
 {
+    // Ends are compared exactly: the extreme values are decided on the
+    // exact answer (ExtremosExactos.h), with no rounding to forgive.
     // A constant's range is the single value [c, c].
-    const ExtremosAbsolutos ext = MaxMinAbsoluto(*CreaFuncPolin(p));
-    const double M = ext.valorMax;
-    const double m = ext.valorMin;
     const bool rectaEntera = m_rangoInferior + m_rangoSuperior == 0;
     const bool gradoPar = p->Grado() % 2 == 0;
     if (rectaEntera == gradoPar)
         return Rechazo{122, ""};
-    if (!MismoExtremo(m_rangoInferior, m)) {
+    if (!MismoExtremo(*p, true, m_rangoInferior)) {
         if (Infinito(m_rangoInferior))
             return Rechazo{217, ""};
-        if (m == -INFINITO)
-            return Rechazo{M > m_rangoInferior ? std::int16_t(222) : std::int16_t(221), ""};
-        return Rechazo{m < m_rangoInferior ? std::int16_t(223) : std::int16_t(218), ""};
+        if (!TieneExtremo(*p, true))
+            return Rechazo{ComparaExtremo(*p, false, m_rangoInferior) > 0 ? std::int16_t(222) : std::int16_t(221), ""};
+        return Rechazo{ComparaExtremo(*p, true, m_rangoInferior) < 0 ? std::int16_t(223) : std::int16_t(218), ""};
     }
-    if (!MismoExtremo(m_rangoSuperior, M)) {
-        if (Infinito(m_rangoSuperior) || Infinito(M))
+    if (!MismoExtremo(*p, false, m_rangoSuperior)) {
+        if (Infinito(m_rangoSuperior) || !TieneExtremo(*p, false))
             return Rechazo{219, ""};
-        return Rechazo{M > m_rangoSuperior ? std::int16_t(223) : std::int16_t(220), ""};
+        return Rechazo{ComparaExtremo(*p, false, m_rangoSuperior) > 0 ? std::int16_t(223) : std::int16_t(220), ""};
     }
     return std::nullopt;
 }

@@ -22,7 +22,7 @@ bool Fuera(double a, double b)
     return std::fabs(a - b) > Tolerancia;
 }
 
-// P'(a) is 0 up to its rounding: the tangent is horizontal.
+// P'(a) is exactly 0: the tangent is horizontal.
 bool DerivadaNula(const CollFuncPolin &f, double a)
 {
     return EsCeroEn(*f.Polder1(), a, 0);

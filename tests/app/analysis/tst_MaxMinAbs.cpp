@@ -77,6 +77,31 @@ private slots:
         QCOMPARE(e->mensajes.size(), 3);
     }
 
+    // Flat extrema of a tenth power, exactly -4 and 4: the typed value is
+    // held against them with the road's 0.001.
+    void extremosPlanos_data()
+    {
+        QTest::addColumn<int>("signo");
+        QTest::newRow("mínimo -4") << 1;
+        QTest::newRow("máximo 4") << -1;
+    }
+    void extremosPlanos()
+    {
+        QFETCH(int, signo);
+        const PoliExacto plano = Racional(1, 10) * PoliExacto::Lineal(9).Potencia(10);
+        PoliActual =
+            CreaFuncPolin(Collpolinomio::DesdeExacto(Racional(signo) * plano - PoliExacto::Constante(4 * signo)));
+        PoliDado = true;
+        frmMaxMinAbs *w = abre();
+        QVERIFY(w);
+        elige(*w, signo > 0 ? SoloMinimo : SoloMaximo);
+        const QString lejos = signo > 0 ? "-4.0041" : "4.0041";
+        valor(*w, lejos);
+        QCOMPARE(e->mensajes.last(), Error(signo > 0 ? 71 : 70, lejos.toStdString()));
+        valor(*w, signo > 0 ? "-4.0039" : "4.0039");
+        QCOMPARE(e->mensajes.last(), Exito(signo > 0 ? 35 : 36));
+    }
+
     void maximoYSuValor()
     {
         EntornoEjercicios::Polinomio({{-1, 4}, {2, 0}});

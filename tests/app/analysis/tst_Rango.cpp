@@ -104,6 +104,29 @@ private slots:
             QCOMPARE(w->txtraices2(0)->Text().isEmpty(), izq.isEmpty());
     }
 
+    // A flat minimum, 0.1(x - 9)^10 - 4: exactly -4, held against the
+    // typed end with the road's 1%.
+    void minimoPlano_data()
+    {
+        QTest::addColumn<QString>("izq");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("-4") << "-4" << Exito(32);
+        QTest::newRow("-4.039") << "-4.039" << Exito(32);
+        QTest::newRow("-4.041") << "-4.041" << Error(131);
+        QTest::newRow("-3.959") << "-3.959" << Error(132);
+    }
+    void minimoPlano()
+    {
+        QFETCH(QString, izq);
+        QFETCH(QString, mensaje);
+        const PoliExacto plano = Racional(1, 10) * PoliExacto::Lineal(9).Potencia(10);
+        PoliActual = CreaFuncPolin(Collpolinomio::DesdeExacto(plano - PoliExacto::Constante(4)));
+        PoliDado = true;
+        frmRango *w = abre();
+        DaIntervalo(*w, izq, "i", -1);
+        QCOMPARE(e->mensajes, QStringList{mensaje});
+    }
+
     void gradoImparTodaLaRecta()
     {
         EntornoEjercicios::Polinomio({{1, 3}, {-3, 1}});

@@ -1,6 +1,11 @@
 // Sign changes of P' and P'' away from, and at, required abscissas.
 #include "CambiosDeSigno.h"
+#include "ModCalculos.h"
 #include "generapoli.h"
+
+#include "Collpolinomio.h"
+#include "PoliExacto.h"
+#include "Racional.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +26,15 @@ FuncPolinPtr Registro(std::initializer_list<double> coefs)
         ++e;
     }
     return CreaFuncPolin(p);
+}
+
+// The record of the polynomial whose P'' is c prod (x - r)^m.
+FuncPolinPtr DesdeSegunda(std::initializer_list<std::pair<const char *, int>> factores)
+{
+    PoliExacto q = PoliExacto::Constante(1);
+    for (auto [r, m] : factores)
+        q = q * PoliExacto::Lineal(*Racional::DesdeTexto(r)).Potencia(m);
+    return CreaFuncPolin(Collpolinomio::DesdeExacto(q.Integral(0).Integral(0)));
 }
 
 } // namespace
@@ -56,7 +70,6 @@ TEST(CambiaSignoEn, OnlyAtRootsOfOddMultiplicity)
     const auto simple = Registro({0, 100, -12, -2, 1});
     EXPECT_TRUE(calculos::CambiaSignoEn(*simple, 2, -1));
     EXPECT_TRUE(calculos::CambiaSignoEn(*simple, 2, 2));
-    EXPECT_FALSE(calculos::CambiaSignoEn(*simple, 2, 0));
     // P'' = 30(x^2 - 1)^2: zero at -1 and 1 without a change.
     const auto doble = Registro({0, 300, 15, 0, -5, 0, 1});
     EXPECT_FALSE(calculos::CambiaSignoEn(*doble, 2, -1));
@@ -68,68 +81,46 @@ TEST(CambiaSignoEn, OnlyAtRootsOfOddMultiplicity)
     EXPECT_TRUE(calculos::CambiaSignoEn(*horizontal, 2, 0));
 }
 
-TEST(TieneOtraRaiz, RootsOfTheRecordBeyondTheRequiredOnes)
+// An abscissa that is a root only within tolerance stands for the roots
+// P'' reaches from it without leaving [0, P''(a)]; an exact root stands
+// for itself only, however close the next one.
+TEST(CambiaSignoEn, RootsWithinToleranceCountWithTheirCluster)
 {
-    // High multiplicities and factors without real roots: dividing a
-    // required root out with a rounded remainder would take these away.
-    const auto producto = [](double c, std::initializer_list<std::pair<double, int>> factores,
-                             std::initializer_list<double> extra = {}) {
-        auto p = Collpolinomio::Nuevo();
-        p->Agrega(c, 0);
-        for (auto [r, m] : factores)
-            for (int k = 0; k < m; ++k) {
-                auto f = Collpolinomio::Nuevo();
-                f->Agrega(1, 1);
-                f->Agrega(-r, 0);
-                p = p->Producto(*f);
-            }
-        if (extra.size() > 0) {
-            auto q = Collpolinomio::Nuevo();
-            std::int16_t e = 0;
-            for (double k : extra)
-                q->Agrega(k, e++);
-            p = p->Producto(*q);
-        }
-        return CreaFuncPolin(p);
-    };
-    struct Caso {
-        FuncPolinPtr f;
-        std::vector<double> pedidas;
-        bool otra;
-    } casos[] = {
-        {producto(-1.0 / 3, {{3, 1}, {4, 7}}), {3, 4}, false},
-        {producto(1.0 / 3, {{-1, 1}, {2, 1}, {3, 1}, {4, 8}}), {-1, 2, 3, 4}, false},
-        {producto(1.0 / 3, {{-4, 1}, {-2, 2}, {2, 1}, {3, 6}}), {-4, -2, 2, 3}, false},
-        {producto(2.0 / 7, {{-1, 1}, {2, 1}, {3, 1}, {4, 4}}, {37, -12, 1}), {-1, 2, 3, 4}, false},
-        {producto(1, {{-2, 1}, {1, 2}}, {1, 0, 1}), {-2, 1}, false},
-        // Really other roots: far, double, or a hair beside a required one.
-        {producto(-1.0 / 3, {{3, 1}, {4, 7}, {7, 1}}), {3, 4}, true},
-        {producto(1, {{-2, 1}, {1, 2}, {7, 2}}), {-2, 1}, true},
-        {producto(1, {{3, 1}, {4, 1}, {4.001, 1}}), {3, 4}, true},
-    };
-    for (std::size_t i = 0; i < std::size(casos); ++i)
-        EXPECT_EQ(calculos::TieneOtraRaiz(*casos[i].f, 0, casos[i].pedidas), casos[i].otra) << "caso " << i;
+    EXPECT_TRUE(calculos::CambiaSignoEn(*DesdeSegunda({{"2.01", 3}}), 2, 2));              // -1e-6
+    EXPECT_FALSE(calculos::CambiaSignoEn(*DesdeSegunda({{"2.001", 2}}), 2, 2));            // 1e-6
+    EXPECT_TRUE(calculos::CambiaSignoEn(*DesdeSegunda({{"2.001", 2}, {"2.002", 1}}), 2, 2));
+    const auto junto = DesdeSegunda({{"2", 2}, {"2.00005", 1}});
+    EXPECT_FALSE(calculos::CambiaSignoEn(*junto, 2, 2));
+    EXPECT_EQ(calculos::BandaConCambioDeSigno(*junto, 2, {2}), 1);
+    EXPECT_EQ(calculos::BandaConCambioDeSigno(*DesdeSegunda({{"2.01", 3}, {"-3", 1}}), 2, {-3, 2}), std::nullopt);
+    EXPECT_EQ(calculos::BandaConCambioDeSigno(*DesdeSegunda({{"2.01", 3}, {"-3", 1}, {"-2.9999", 1}}), 2, {-3, 2}),
+              1);
 }
 
-TEST(MultiplicidadEn, DerivativesThatVanishUpToTheirRounding)
+TEST(ClasePorCambioDeSigno, TheSignOfPPrimeAcrossTheRootsAccountedFor)
 {
-    // 1/3 (x - 3)^7 (x - 4)^8: terms of 1e9 at 4, every derivative below
-    // the eighth zero but for rounding.
-    auto p = Collpolinomio::Nuevo();
-    p->Agrega(1.0 / 3, 0);
-    for (auto [r, m] : {std::pair{3.0, 7}, std::pair{4.0, 8}})
-        for (int k = 0; k < m; ++k) {
-            auto f = Collpolinomio::Nuevo();
-            f->Agrega(1, 1);
-            f->Agrega(-r, 0);
-            p = p->Producto(*f);
-        }
-    EXPECT_EQ(calculos::MultiplicidadEn(*p, 3, 1e-6), 7);
-    EXPECT_EQ(calculos::MultiplicidadEn(*p, 4, 1e-6), 8);
-    EXPECT_EQ(calculos::MultiplicidadEn(*p, 6, 1e-6), 0);
-    // x^2 - 1e-7 is zero at 0 by the bound, its derivative 2x too; 2 is not.
-    auto q = Collpolinomio::Nuevo();
-    q->Agrega(1, 2);
-    q->Agrega(-1e-7, 0);
-    EXPECT_EQ(calculos::MultiplicidadEn(*q, 0, 1e-6), 2);
+    // P' = -(x + 4)^3 (x + 5)^3 (x + 6)^3 (x + 7)^2 (x + 4.25)(x + 6.25):
+    // P' changes sign again within a quarter of a unit.
+    const auto f = CreaFuncPolin(Collpolinomio::DesdeExacto(
+        (Racional(-1) * PoliExacto::Lineal(-4).Potencia(3) * PoliExacto::Lineal(-5).Potencia(3) *
+         PoliExacto::Lineal(-6).Potencia(3) * PoliExacto::Lineal(-7).Potencia(2) *
+         PoliExacto::Lineal(*Racional::DesdeTexto("-4.25")) * PoliExacto::Lineal(*Racional::DesdeTexto("-6.25")))
+            .Integral(0)));
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -7), CLASE_NINGUNO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -6.25), CLASE_MAXIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -6), CLASE_MINIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -5), CLASE_MAXIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -4.25), CLASE_MINIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -4), CLASE_MAXIMO);
+    // x^4's flat minimum, and -x^4 + x at the irrational 4^(-1/3) typed.
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*Registro({0, 0, 0, 0, 1}), 0), CLASE_MINIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*Registro({0, 1, 0, 0, -1}), 0.629960524947437), CLASE_MAXIMO);
+    // Within tolerance only: P' = (x - 1.01)^3 at 1 (P'(1) = -1e-6) is a
+    // minimum; P' = (x - 1)^2 + 1e-7 has no root and keeps its sign.
+    const auto casiPlano = CreaFuncPolin(Collpolinomio::DesdeExacto(
+        PoliExacto::Lineal(*Racional::DesdeTexto("1.01")).Potencia(3).Integral(0)));
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*casiPlano, 1), CLASE_MINIMO);
+    const auto sinRaiz = CreaFuncPolin(Collpolinomio::DesdeExacto(
+        PoliExacto::DesdeCoeficientes({*Racional::DesdeTexto("1.0000001"), -2, 1}).Integral(0)));
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*sinRaiz, 1), CLASE_NINGUNO);
 }

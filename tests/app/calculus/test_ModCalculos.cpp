@@ -512,14 +512,14 @@ TEST(DentroTolerancia, AbsoluteUpToOneRelativeAbove)
         EXPECT_EQ(DentroTolerancia(c.a, c.b, c.tol), c.dentro) << c.a << " vs " << c.b << " tol " << c.tol;
 }
 
-TEST(EsCeroEn, ScalesWithTheTermsAndNeverBelowTheCheckTolerance)
+TEST(EsCeroEn, TheExactValueAgainstTheCheckTolerance)
 {
     struct Caso {
         PoliPtr p;
         double a, tol;
         bool cero;
     } casos[] = {
-        {DesdeRaices(0.1, {{9, 10}}), 9, 1e-6, true},            // terms of 1e11 cancel
+        {DesdeRaices(0.1, {{9, 10}}), 9, 1e-6, true},            // terms of 1e11 cancel exactly
         {DesdeRaices(0.1, {{8, 1}, {9, 9}}), 9, 1e-6, true},
         {DesdeRaices(0.1, {{8, 1}, {9, 9}}), 8, 1e-6, true},
         {DesdeRaices(1, {{9, 14}}), 9, 1e-6, true},
@@ -527,14 +527,14 @@ TEST(EsCeroEn, ScalesWithTheTermsAndNeverBelowTheCheckTolerance)
         {DesdeRaices(0.1, {{9, 10}}), 10, 1e-6, false},
         {DesdeRaices(3e3, {{6, 3}, {-7, 3}, {1.5, 2}}), 6, 1e-6, true},
         {DesdeRaices(3e3, {{6, 3}, {-7, 3}, {1.5, 2}}), 6.01, 1e-6, false},
-        {Poli({{1, 2}, {-4, 0}}), 2 + 1e-7, 1e-6, true},        // small: the check's own bound
+        {Poli({{1, 2}, {-4, 0}}), 2 + 1e-7, 1e-6, true},        // 4e-7 + 1e-14: within the check's bound
         {Poli({{1, 2}, {-4, 0}}), 2 + 1e-6, 1e-6, false},
         {Poli({{0.1, 3}, {-0.3, 1}}), 1, 0, false},              // P(1) = -0.2
         {Poli({{0.3, 2}, {-0.3, 0}}), 1, 0, true},               // P'(1) of 0.1x^3 - 0.3x, tol 0
     };
     for (const auto &c : casos)
         EXPECT_EQ(EsCeroEn(*c.p, c.a, c.tol), c.cero)
-            << "a = " << c.a << ", p(a) = " << c.p->Eval(c.a) << ", bound " << CotaCeroEn(*c.p, c.a, c.tol);
+            << "a = " << c.a << ", p(a) = " << c.p->Exacto().Evalua(Racional::DesdeDouble(c.a)).Texto();
 }
 
 TEST(ComparaDerivada, CountsDifferingExponentsUpToTheDegreeOfQ)

@@ -7,10 +7,12 @@
 #include "frmConClaPtoCriti.h"
 #include "frmConConcavidad.h"
 #include "frmConExtension.h"
+#include "frmConMaxMinAbs.h"
 #include "frmConPosi.h"
 #include "frmConPtoCritico.h"
 #include "frmConPuntosInfle.h"
 #include "frmConRaices.h"
+#include "frmConRango.h"
 
 #include "Collpolinomio.h"
 
@@ -57,17 +59,27 @@ std::vector<float> operator+(std::vector<float> a, const std::vector<float> &b)
     return a;
 }
 
-// p written out term by term with every digit a double needs.
+// The sign construction's draws: how many roots, the roots, the first sign.
+std::vector<float> RequisitoSigno(const std::vector<int> &raices, bool negativo)
+{
+    return std::vector<float>{Cuantos(static_cast<int>(raices.size()), 8)} + Valores(raices, 5) +
+           std::vector<float>{negativo ? 0.1f : 0.0f};
+}
+
+// p written out term by term, each coefficient as its exact fraction.
 QString Desarrollado(const Collpolinomio &p)
 {
+    const PoliExacto &e = p.Exacto();
     QString texto;
-    for (const auto &t : p) {
-        const double c = t->coef();
-        if (!texto.isEmpty() && c >= 0)
+    for (int k = e.Grado(); k >= 0; --k) {
+        const Racional c = e.Coeficiente(k);
+        if (c.EsCero())
+            continue;
+        if (!texto.isEmpty() && c.Signo() > 0)
             texto += QLatin1Char('+');
-        texto += QString::number(c, 'g', 17);
-        if (t->expon() > 0)
-            texto += QStringLiteral("x^%1").arg(t->expon());
+        texto += QString::fromStdString(c.Texto());
+        if (k > 0)
+            texto += QStringLiteral("x^%1").arg(k);
     }
     return texto;
 }
@@ -172,28 +184,23 @@ private slots:
     // required ones out with a rounded remainder.
     void signo()
     {
-        const float positivo = 0, negativo = 0.1f;
-        const auto requisito = [=](std::vector<int> raices, float signo) {
-            return std::vector<float>{Cuantos(static_cast<int>(raices.size()), 8)} + Valores(raices, 5) +
-                   std::vector<float>{signo};
-        };
-        Juzga<frmConPosi>(1, requisito({3, 4, 4, 4}, negativo),
+        Juzga<frmConPosi>(1, RequisitoSigno({3, 4, 4, 4}, true),
                           {Bien("-1/3(x-3)(x-4)^7", 43),
                            Mal("-1/3(x-3)(x-4)^7(x-4.5)^2", 126),
                            Mal("1/3(x-3)(x-4)^7", 84, "3"),
                            Mal("-1/3(x-3)(x-4.5)^7", 83, "4")});
-        Juzga<frmConPosi>(1, requisito({-1, 2, 3, 4, 4}, negativo),
+        Juzga<frmConPosi>(1, RequisitoSigno({-1, 2, 3, 4, 4}, true),
                           {Bien("1/3(x+1)(x-2)(x-3)(x-4)^8", 43),
                            Bien("2/7(x+1)(x-2)(x-3)(x-4)^4(x^2-12x+37)", 43),
                            Mal("2/7(x+1)(x-2)(x-3)(x-4)^4(x^2-12x+35)", 126)});
         // Neighbouring roots of multiplicity 6 to 8, which the record alone
         // may take for one cluster between them.
-        Juzga<frmConPosi>(1, requisito({-4, -4, -3, -3}, negativo),
+        Juzga<frmConPosi>(1, RequisitoSigno({-4, -4, -3, -3}, true),
                           {Bien("-1/3(x+3)^6(x+4)^8", 43), Mal("-1/3(x+3)^6(x+4)^8(x-1)^2", 126)});
-        Juzga<frmConPosi>(1, requisito({3, 4, 4}, positivo), {Bien("-1/3(x-3)^7(x-4)^8", 43)});
-        Juzga<frmConPosi>(1, requisito({-4, -2, -2, 2, 3, 3}, positivo),
+        Juzga<frmConPosi>(1, RequisitoSigno({3, 4, 4}, false), {Bien("-1/3(x-3)^7(x-4)^8", 43)});
+        Juzga<frmConPosi>(1, RequisitoSigno({-4, -2, -2, 2, 3, 3}, false),
                           {Bien("1/3(x+4)(x+2)^2(x-2)(x-3)^6", 43)});
-        Juzga<frmConPosi>(1, requisito({-3, 0, 0, 2, 3, 3}, negativo),
+        Juzga<frmConPosi>(1, RequisitoSigno({-3, 0, 0, 2, 3, 3}, true),
                           {Bien("-1/3x^2(x+3)(x-2)(x-3)^6", 43),
                            Mal("-1/3x^2(x+3)(x-2)(x-3)^6(x+1)", 126)});
     }
@@ -209,6 +216,88 @@ private slots:
         // Both limits +inf: an even number of points, 8 and 9.
         Juzga<frmConExtension>(3, std::vector<float>{0, 0, Cuantos(2, 4)} + Valores({8, 9}, 10),
                                {Bien("0.1(x-8)(x-9)^9", 40), Mal("0.1(x-8)^2(x-10)^8", 78, "9")});
+    }
+
+    // Flat answers near a required root: P there is decided exactly and
+    // held against the check's own 1e-6, so (x - 8.9)^8 (P(9) = 1e-8)
+    // passes by that tolerance and (x - 8.8)^8 (2.56e-6) does not.
+    void cerosPlanos()
+    {
+        const auto raiz = [](int r) { return std::vector<float>{Cuantos(1, 6)} + Valores({r}, 10); };
+        Juzga<frmConRaices>(0, raiz(9),
+                            {Bien("(x-8.9)^8", 40), Mal("(x-8.8)^8", 78, "9"), Mal("(x-9.2)^8", 78, "9"),
+                             Mal("(x-8.7)^9", 78, "9"), Mal("(x-8.5)^10", 78, "9")});
+        Juzga<frmConRaices>(0, raiz(-9),
+                            {Mal("3(x+9.2)^4(x+8.8)^3", 78, "-9"), Mal("0.1(x+9.3)^4(x+9.4)^4", 78, "-9")});
+        Juzga<frmConRaices>(0, raiz(8), {Mal("10(x-8.1)^4(x-8.3)^2(x-7.6)", 78, "8")});
+    }
+
+    // Other real roots in the sign construction: the exact roots of the
+    // answer that no required root accounts for. A required root met only
+    // within tolerance stands for the roots P reaches from it without
+    // leaving [0, P(r)]: 4 for 4.1 in -(x - 3)(x - 4.1)^9 (P(4) = 1e-9).
+    void otrasRaicesExactas()
+    {
+        Juzga<frmConPosi>(1, RequisitoSigno({3, 4, 4, 4}, true),
+                          {Bien("-(x-3)(x-4.1)^9", 43), Bien("-1/3(x-3)(x-4)^7", 43)});
+        Juzga<frmConPosi>(1, RequisitoSigno({3, 4, 4, 4}, false), {Mal("(x-3)(x-4)^2(x-4.00005)", 126)});
+        Juzga<frmConPosi>(1, RequisitoSigno({3}, true), {Mal("0.0000001(x-3)(x-5)^2", 126)});
+        Juzga<frmConPosi>(1, RequisitoSigno({-4, -4, -3, -3}, false), {Bien("(x+3)^6(x+4)^8", 43)});
+    }
+
+    // Extreme values decided exactly against the required end: a flat
+    // tenth power is exactly its value there, and a ten-thousandth off is
+    // another value.
+    void extremosPlanos()
+    {
+        // Range kind (Int(3 r) + 1), sign (CInt(10 r) even +), size (Int(10 r)).
+        const std::vector<float> desdeTres{0.7f, 0, 0.35f}, desdeCero{0.7f, 0, 0.05f}, hastaCinco{0.4f, 0, 0.55f};
+        Juzga<frmConRango>(11, desdeTres,
+                           {Bien("0.1(x-9)^10+3", 50), Mal("0.1(x-9)^10+3.0001", 218),
+                            Mal("0.1(x-9)^10+2.9999", 223)});
+        Juzga<frmConRango>(11, desdeCero, {Bien("0.1(x-9)^10", 50), Mal("0.1(x-9)^10-0.0001", 223)});
+        Juzga<frmConRango>(11, hastaCinco,
+                           {Bien("-0.1(x-9)^10+5", 50), Mal("-0.1(x-9)^10+5.0001", 223),
+                            Mal("-0.1(x-9)^10+4.9999", 220)});
+        // Absolute minimum -4.
+        const std::vector<float> minimoMenosCuatro{0.7f, 0.1f, 0.45f};
+        Juzga<frmConMaxMinAbs>(12, minimoMenosCuatro,
+                               {Bien("0.1(x-9)^10-4", 78), Mal("0.1(x-9)^10-3.9999", 215),
+                                Mal("0.1(x-9)^10-4.0001", 215)});
+    }
+
+    // Flat answers, one factor of multiplicity 7 to 10 a tenth to a half
+    // off the required root: refused exactly when the factors put |P(r)|
+    // above 1e-6; large flat minima meet a required range end exactly,
+    // and a ten-thousandth off they do not.
+    void propiedadPlana()
+    {
+        Azar azar;
+        for (int prueba = 0; prueba < 20; ++prueba) {
+            const int r = azar.entero(-9, 9);
+            const int m = azar.entero(7, 10);
+            const int decimas = azar.entero(1, 5) * (azar.entero(0, 1) ? 1 : -1);
+            const QString c = azar.principal();
+            // The truth: |P(r)| = |c| (decimas / 10)^m.
+            Racional valor = *Racional::DesdeTexto(c.toStdString());
+            for (int k = 0; k < m; ++k)
+                valor = valor * Racional(decimas, 10);
+            const QString respuesta = Producto(c, {{r + decimas / 10.0, m}});
+            const std::vector<float> sorteos = std::vector<float>{Cuantos(1, 6)} + Valores({r}, 10);
+            Juzga<frmConRaices>(0, sorteos,
+                                {valor.Abs() <= Racional(1, 1000000) ? Bien(respuesta, 40)
+                                                                     : Mal(respuesta, 78, Numero(r))});
+        }
+        for (int prueba = 0; prueba < 10; ++prueba) {
+            const int e = azar.entero(0, 9);
+            const QString c = azar.principal();
+            const QString plano =
+                QStringLiteral("%1(x-%2)^%3").arg(c).arg(azar.entero(1, 9)).arg(2 * azar.entero(3, 6));
+            const std::vector<float> desde{0.7f, 0, (e + 0.5f) / 10};
+            Juzga<frmConRango>(11, desde,
+                               {Bien(plano + QStringLiteral("+%1").arg(e), 50),
+                                Mal(plano + QStringLiteral("+%1.0001").arg(e), 218)});
+        }
     }
 
     // P'(a) and P''(a) of answers of degree 13 to 15 with coefficients of
@@ -313,8 +402,7 @@ private slots:
             const bool negativo = azar.entero(0, 1) == 1;
             const bool principalNegativo = negativo != (grado % 2 == 1);
             const QString c = (principalNegativo ? QStringLiteral("-") : QString()) + azar.principal();
-            const std::vector<float> sorteos = std::vector<float>{Cuantos(static_cast<int>(raices.size()), 8)} +
-                                               Valores(raices, 5) + std::vector<float>{negativo ? 0.1f : 0.0f};
+            const std::vector<float> sorteos = RequisitoSigno(raices, negativo);
             Juzga<frmConPosi>(1, sorteos, {Bien(Producto(c, bien, extra), 43)});
             auto movida = bien;
             const double r = std::next(bien.begin(), azar.entero(0, static_cast<int>(bien.size()) - 1))->first;
