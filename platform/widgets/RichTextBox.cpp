@@ -253,6 +253,9 @@ void RichTextBox::SetFuente(const QString &nombre, double puntos)
 void RichTextBox::SetLocked(bool bloqueada)
 {
     setReadOnly(bloqueada);
+    // Nothing is undone in a locked box: its rewrites by code keep no
+    // history (a box rewritten at every visit would grow for good).
+    setUndoRedoEnabled(!bloqueada);
     // A locked box can still be read with the keyboard, like the desktop box.
     if (bloqueada)
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -311,9 +314,11 @@ std::string RichTextBox::Text() const
 
 void RichTextBox::SetText(const std::string &texto)
 {
+    // A fresh document: text removed from one is kept in its buffer until
+    // a great deal has piled up, and a box rewritten at every visit would
+    // carry it all along.
+    document()->clear();
     QTextCursor c(document());
-    c.select(QTextCursor::Document);
-    c.removeSelectedText();
     c.setBlockCharFormat(formatoBase());
     c.insertText(m_cortaEntreTerminos ? ConCortes(aQt(texto)) : aQt(texto), formatoBase());
     // The caret goes to the start, in the box's own format.

@@ -46,7 +46,8 @@ public:
     double FontSize() const { return m_puntosFuente; }
     void SetFuente(const QString &nombre, double puntos);
 
-    // Locked: read-only for the user; code may still change the text.
+    // Locked: read-only for the user; code may still change the text, and
+    // keeps no undo history meanwhile.
     bool Locked() const { return isReadOnly(); }
     void SetLocked(bool bloqueada);
 

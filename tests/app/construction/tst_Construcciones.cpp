@@ -8,6 +8,8 @@
 
 #include "LlamadasVentana.h"
 
+#include "../../platform/LineasVisibles.h"
+
 class tst_Construcciones : public QObject {
     Q_OBJECT
 private slots:
@@ -169,6 +171,53 @@ private slots:
         SesionPrueba::Suelta();
         QVERIFY(!s.Ventana<frmConRaices>());
         QVERIFY(s.Ventana<frmConceptos>());
+    }
+
+    // The expanded p and q show all their lines on both screens, while
+    // their success message is up too.
+    void desarrolloSeVeEntero_data()
+    {
+        QTest::addColumn<QSize>("pantalla");
+        QTest::addColumn<QString>("p");
+        QTest::addColumn<QString>("q");
+        const QString p11 = QStringLiteral("7x(x+2)(x-9)(x+8)(x-7)^2(x+4)(x-3)(x+11)(x-1)");
+        const QString q12 = QStringLiteral("7(x+9)(x+4)(x+2)(x-1)(x-7)^2(x+8)(x+11)(x-3)(x+5)(x-6)(x+13)");
+        const QString p15 = QStringLiteral("1234567891(x+2)(x-1)(x-3)(x+9)(x-8)(x+7)(x-6)(x+5)(x-4)(x+11)(x-12)(x+13)"
+                                           "(x-10)(x+14)(x-15)");
+        const QString q15 = QStringLiteral("-9876543219(x+2)(x-1)(x-3)(x+9)(x-8)(x+7)(x-6)(x+5)(x-4)(x+11)(x-12)"
+                                           "(x+13)(x-10)(x+14)(x+15)");
+        for (const QSize pantalla : {QSize(1024, 768), QSize(1280, 800)}) {
+            const QString n = QStringLiteral("%1x%2, ").arg(pantalla.width()).arg(pantalla.height());
+            QTest::newRow(qPrintable(n + "grados 11 y 12")) << pantalla << p11 << q12;
+            QTest::newRow(qPrintable(n + "grado 15")) << pantalla << p15 << q15;
+        }
+    }
+    void desarrolloSeVeEntero()
+    {
+        QFETCH(QSize, pantalla);
+        QFETCH(QString, p);
+        QFETCH(QString, q);
+        EscenaConstruccion s;
+        s.principal->resize(pantalla);
+        s.principal->show();
+        TomaMedidas();
+        auto *w = s.elige<frmConRaices>(0, {0.4f, 0, 0.15f, 0.1f, 0.25f, 0, 0.35f});
+        QVERIFY(w);
+        const auto mira = [](RichTextBox *caja) {
+            QCoreApplication::processEvents();
+            const LineasVisibles v = LineasVisibles::De(*caja);
+            return v.total > 1 && v.enteras == v.total && !v.barra;
+        };
+        bool entera = false;
+        s.alMensaje = [&] { entera = mira(w->RtbPidePoliR(0)); };
+        QCOMPARE(s.responde(*w, p), QStringList{EscenaConstruccion::Exito(40)});
+        QVERIFY(entera);
+        SesionPrueba::Pulsa(w->CmdSi());
+        s.alMensaje = [&] { entera = mira(w->RtbPidePoliR(0)) && mira(w->RtbPidePoliR(1)); };
+        QCOMPARE(s.responde(*w, q), QStringList{EscenaConstruccion::Exito(42)});
+        QVERIFY(entera);
+        s.alMensaje = {};
+        QVERIFY(mira(w->RtbPidePoliR(0)) && mira(w->RtbPidePoliR(1)));
     }
 
     void cajaVaciaYTextoQueNoEsPolinomio()
