@@ -203,21 +203,35 @@ private slots:
         TomaMedidas();
         auto *w = s.elige<frmConRaices>(0, {0.4f, 0, 0.15f, 0.1f, 0.25f, 0, 0.35f});
         QVERIFY(w);
-        const auto mira = [](RichTextBox *caja) {
-            QCoreApplication::processEvents();
+        // With p alone the panel has room for all of it; with q too, what
+        // does not fit is within reach of a scroll bar, and no line is cut.
+        // The layouts settle from the box up, one level per pass.
+        const auto asienta = [] {
+            for (int i = 0; i < 4; ++i)
+                QCoreApplication::processEvents();
+        };
+        const auto entera = [&](RichTextBox *caja) {
+            asienta();
             const LineasVisibles v = LineasVisibles::De(*caja);
             return v.total > 1 && v.enteras == v.total && !v.barra;
         };
-        bool entera = false;
-        s.alMensaje = [&] { entera = mira(w->RtbPidePoliR(0)); };
+        const auto alAlcance = [&](RichTextBox *caja) {
+            asienta();
+            const LineasVisibles v = LineasVisibles::De(*caja);
+            return v.total > 1 && v.todoAlAlcance() && caja->height() >= RichTextBox::AltoMinimo;
+        };
+        bool bien = false;
+        s.alMensaje = [&] { bien = entera(w->RtbPidePoliR(0)); };
         QCOMPARE(s.responde(*w, p), QStringList{EscenaConstruccion::Exito(40)});
-        QVERIFY(entera);
+        QVERIFY(bien);
         SesionPrueba::Pulsa(w->CmdSi());
-        s.alMensaje = [&] { entera = mira(w->RtbPidePoliR(0)) && mira(w->RtbPidePoliR(1)); };
+        s.alMensaje = [&] { bien = alAlcance(w->RtbPidePoliR(0)) && alAlcance(w->RtbPidePoliR(1)); };
         QCOMPARE(s.responde(*w, q), QStringList{EscenaConstruccion::Exito(42)});
-        QVERIFY(entera);
+        QVERIFY(bien);
         s.alMensaje = {};
-        QVERIFY(mira(w->RtbPidePoliR(0)) && mira(w->RtbPidePoliR(1)));
+        QVERIFY(alAlcance(w->RtbPidePoliR(0)) && alAlcance(w->RtbPidePoliR(1)));
+        // The button below the boxes keeps its height.
+        QCOMPARE(w->CmdContinuar()->height(), w->CmdContinuar()->sizeHint().height());
     }
 
     void cajaVaciaYTextoQueNoEsPolinomio()
