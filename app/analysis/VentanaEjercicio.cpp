@@ -42,8 +42,7 @@ VentanaEjercicio::VentanaEjercicio(const QString &titulo, QWidget *parent)
     m_lbldaspoli = new QLabel(QStringLiteral("P(x) ="), m_fraTitulo);
     m_rtfDasPoli2 = new RichTextBox(m_fraTitulo);
     m_rtfDasPoli2->SetLocked(true);
-    m_rtfDasPoli2->setFixedHeight(44);
-    m_rtfDasPoli2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rtfDasPoli2->SetMuestraPolinomio(true);
     filaPoli->addWidget(m_lbldaspoli);
     filaPoli->addWidget(m_rtfDasPoli2, 1);
     m_fraTitulo->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);

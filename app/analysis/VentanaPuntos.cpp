@@ -68,8 +68,7 @@ VentanaPuntos::VentanaPuntos(const QString &titulo, const Reglas &reglas)
         filaDerivada->addWidget(new QLabel(reglas.derivada, hoja));
         m_derivada = new RichTextBox(hoja);
         m_derivada->SetLocked(true);
-        m_derivada->setFixedHeight(44);
-        m_derivada->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_derivada->SetMuestraPolinomio(true);
         filaDerivada->addWidget(m_derivada, 1);
         v->addLayout(filaDerivada);
     }

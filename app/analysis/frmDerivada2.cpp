@@ -22,7 +22,7 @@ frmDerivada2::frmDerivada2()
     m_lblDeri3 = new QLabel(QStringLiteral("P'(x) ="), this);
     m_rtfDeri2 = new RichTextBox(this);
     m_rtfDeri2->SetLocked(true);
-    m_rtfDeri2->setFixedHeight(44);
+    m_rtfDeri2->SetMuestraPolinomio(true);
     fila->addWidget(m_lblDeri3);
     fila->addWidget(m_rtfDeri2, 1);
     zonaRespuesta()->insertLayout(0, fila);

@@ -24,8 +24,7 @@ VentanaConDerivada::VentanaConDerivada(const DatosConstruccion &datos, const Dat
     m_lblderi3 = new QLabel(derivada.etiqueta, this);
     m_rtbDerivada = new RichTextBox(this);
     m_rtbDerivada->SetLocked(true);
-    m_rtbDerivada->setFixedHeight(44);
-    m_rtbDerivada->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rtbDerivada->SetMuestraPolinomio(true);
     fila->addWidget(m_lblderi3);
     fila->addWidget(m_rtbDerivada, 1);
     zonaHerramienta()->insertLayout(2, fila);

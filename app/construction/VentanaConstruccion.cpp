@@ -55,8 +55,7 @@ RichTextBox *CajaDesarrollo(QWidget *padre)
 {
     auto *c = new RichTextBox(padre);
     c->SetLocked(true);
-    c->setFixedHeight(44);
-    c->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    c->SetMuestraPolinomio(true);
     return c;
 }
 

@@ -108,8 +108,7 @@ VentanaRecta::VentanaRecta(Datos datos)
     m_rtfDasPoli2 = new RichTextBox(m_marcoMedio);
     m_rtfDasPoli2->setObjectName(QStringLiteral("RtfDasPoli2"));
     m_rtfDasPoli2->SetLocked(true);
-    m_rtfDasPoli2->setFixedHeight(44);
-    m_rtfDasPoli2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rtfDasPoli2->SetMuestraPolinomio(true);
     filaPoli->addWidget(m_lbldaspolip);
     filaPoli->addWidget(m_rtfDasPoli2, 1);
     trabajo->addLayout(filaPoli);

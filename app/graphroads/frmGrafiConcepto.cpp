@@ -63,8 +63,7 @@ frmGrafiConcepto::frmGrafiConcepto()
     m_rtbPidePoliR = new RichTextBox(m_fraPoli);
     m_rtbPidePoliR->setObjectName(QStringLiteral("RtbPidePoliR"));
     m_rtbPidePoliR->SetLocked(true);
-    m_rtbPidePoliR->setFixedHeight(44);
-    m_rtbPidePoliR->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rtbPidePoliR->SetMuestraPolinomio(true);
     filaPoli->addWidget(m_lblPx);
     filaPoli->addWidget(m_rtbPidePoliR, 1);
     v->addWidget(m_fraPoli);

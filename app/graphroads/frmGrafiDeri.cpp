@@ -42,8 +42,7 @@ RichTextBox *CajaExpresion(QWidget *padre, const QString &nombre)
     auto *c = new RichTextBox(padre);
     c->setObjectName(nombre);
     c->SetLocked(true);
-    c->setFixedHeight(44);
-    c->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    c->SetMuestraPolinomio(true);
     c->hide();
     return c;
 }

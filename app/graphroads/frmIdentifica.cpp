@@ -130,7 +130,7 @@ frmIdentifica::frmIdentifica()
         m_rtbExpresion[i] = new RichTextBox(m_frame1);
         m_rtbExpresion[i]->setObjectName(QStringLiteral("RtbIdentifica1_%1").arg(i));
         m_rtbExpresion[i]->SetLocked(true);
-        m_rtbExpresion[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        m_rtbExpresion[i]->SetMuestraPolinomio(true);
     }
 
     m_cmdListo = Boton(QStringLiteral("Listo"), QStringLiteral("cmdListo"), cuerpo);

@@ -101,7 +101,8 @@ void EscribeExpresionRtf(rt::CajaRtf &rtf, const std::string &texto, std::int16_
 void DespliegaPoliCaja(const Collpolinomio &p, RichTextBox &caja)
 {
     caja.setVisible(true);
-    caja.SetCortaEntreTerminos(true);
+    if (!caja.MuestraPolinomio())
+        caja.SetMuestraPolinomio(true);
     p.Despliega(caja, "");
     caja.SetLocked(true);
 }

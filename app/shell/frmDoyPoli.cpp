@@ -115,6 +115,7 @@ frmDoyPoli::frmDoyPoli()
     m_rtfdoypoli->setObjectName(QStringLiteral("rtfdoypoli"));
     m_rtfdoypoli->setGeometry(T(840), T(3550), T(4460), T(1000));
     m_rtfdoypoli->SetLocked(true);
+    m_rtfdoypoli->SetMuestraPolinomio(true);
 
     connect(m_updGrado, &QSpinBox::valueChanged, this, [this](int) { UpdGrado_Change(); });
     connect(m_optparidad1, &QRadioButton::clicked, this, [this] { optparidad_Click(false); });

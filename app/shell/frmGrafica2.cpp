@@ -103,8 +103,7 @@ frmGrafica2::frmGrafica2()
     m_rtfDasPoli2->setObjectName(QStringLiteral("RtfDasPoli2"));
     m_rtfDasPoli2->setGeometry(TwipsAPixeles(700), TwipsAPixeles(280), TwipsAPixeles(6400), TwipsAPixeles(480));
     m_rtfDasPoli2->SetLocked(true);
-    m_rtfDasPoli2->SetCortaEntreTerminos(true);
-    m_rtfDasPoli2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rtfDasPoli2->SetMuestraPolinomio(true);
     m_fraGrafiConcepto->hide();
 
     m_fraAnuncio = new QFrame(this);

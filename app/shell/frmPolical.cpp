@@ -106,8 +106,7 @@ frmPolical::frmPolical()
     m_rtfDasPoli2 = new RichTextBox(m_fraTitulo);
     m_rtfDasPoli2->setObjectName(QStringLiteral("RtfDasPoli2"));
     m_rtfDasPoli2->SetLocked(true);
-    m_rtfDasPoli2->SetCortaEntreTerminos(true);
-    m_rtfDasPoli2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rtfDasPoli2->SetMuestraPolinomio(true);
 
     m_ucMarcoMedio = new QFrame(cuerpo);
     m_ucMarcoMedio->setObjectName(QStringLiteral("UCMarcoMedio"));

@@ -58,7 +58,7 @@ frmpidepoli::frmpidepoli()
     m_rtfpidepoli2 = new RichTextBox(m_fraPidePoli);
     m_rtfpidepoli2->setObjectName(QStringLiteral("rtfpidepoli2"));
     m_rtfpidepoli2->SetLocked(true);
-    m_rtfpidepoli2->SetCortaEntreTerminos(true);
+    m_rtfpidepoli2->SetMuestraPolinomio(true);
 
     m_cmdAceptar = Boton(QStringLiteral("Aceptar"), QStringLiteral("cmdAceptar"), m_fraPidePoli);
     m_cmdContinuar = Boton(QStringLiteral("Continuar"), QStringLiteral("CmdContinuar"), m_fraPidePoli);

@@ -55,6 +55,11 @@ QSize Usc::sizeHint() const
     return {plataforma::TwipsAPixeles(1215), plataforma::TwipsAPixeles(375)};
 }
 
+QSize Usc::minimumSizeHint() const
+{
+    return {0, sizeHint().height()};
+}
+
 void Usc::ActualizaBoton(int partes)
 {
     if (partes & ParteFondo) {

@@ -62,6 +62,8 @@ public:
     QColor ColorCaption() const { return m_colorCaption; }
 
     QSize sizeHint() const override;
+    // A layout short of room narrows a button but never flattens its caption.
+    QSize minimumSizeHint() const override;
 
 signals:
     // ClickReason: b2kReasonMouse, b2kReasonAccessKey or b2kReasonKeyboard.

@@ -3,10 +3,16 @@
 #include "Fuentes.h"
 #include "Twips.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
+#include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <climits>
+#include <cmath>
 
 namespace {
 
@@ -76,6 +82,152 @@ RichTextBox::RichTextBox(QWidget *parent)
     setTabChangesFocus(true);
     document()->setDefaultFont(plataforma::FuentePrograma(m_nombreFuente, m_puntosFuente));
     setCurrentCharFormat(formatoBase());
+    connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this, [this] {
+        if (m_muestraPolinomio) {
+            updateGeometry();
+            ajustaVista();
+        }
+    });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int valor) {
+        if (m_muestraPolinomio)
+            alineaDesplazamiento(valor);
+    });
+}
+
+// The blank around a polynomial's text: the view's margins rather than the
+// document's, so that the view holds whole lines and nothing else.
+constexpr int MargenPolinomio = 4;
+
+void RichTextBox::SetMuestraPolinomio(bool si)
+{
+    m_muestraPolinomio = si;
+    m_cortaEntreTerminos = si;
+    setMinimumHeight(0);
+    setMaximumHeight(QWIDGETSIZE_MAX);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(si ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    QSizePolicy politica = sizePolicy();
+    // No taller than its lines; shorter only where the layout has no room.
+    politica.setVerticalPolicy(si ? QSizePolicy::Maximum : QSizePolicy::Expanding);
+    setSizePolicy(politica);
+    document()->setDocumentMargin(si ? 0 : MargenPolinomio);
+    if (si) {
+        // The view's margins are the text's colour.
+        QPalette paleta = palette();
+        paleta.setBrush(QPalette::Window, paleta.brush(QPalette::Base));
+        setPalette(paleta);
+        setAutoFillBackground(true);
+    }
+    updateGeometry();
+    ajustaVista();
+}
+
+int RichTextBox::altoTexto() const
+{
+    return int(std::ceil(document()->size().height())) + 2 * frameWidth() + 2 * MargenPolinomio;
+}
+
+QSize RichTextBox::sizeHint() const
+{
+    QSize tamano = QTextEdit::sizeHint();
+    if (m_muestraPolinomio)
+        tamano.setHeight(std::max(AltoMinimo, altoTexto()));
+    return tamano;
+}
+
+QSize RichTextBox::minimumSizeHint() const
+{
+    QSize tamano = QTextEdit::minimumSizeHint();
+    if (m_muestraPolinomio)
+        tamano.setHeight(AltoMinimo);
+    return tamano;
+}
+
+void RichTextBox::resizeEvent(QResizeEvent *evento)
+{
+    QTextEdit::resizeEvent(evento);
+    ajustaVista();
+}
+
+// The tops of the text's lines, which are the scroll positions that start
+// the view at a line.
+std::vector<int> RichTextBox::iniciosLineas() const
+{
+    std::vector<int> inicios;
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+        const QTextLayout *l = b.layout();
+        for (int i = 0; l && i < l->lineCount(); ++i)
+            inicios.push_back(int(std::lround(l->position().y() + l->lineAt(i).y())));
+    }
+    return inicios;
+}
+
+// When the lines do not all fit, the view ends at the bottom of the last
+// line that fits whole (the rest of the box stays blank) and steps by lines.
+void RichTextBox::ajustaVista()
+{
+    if (!m_muestraPolinomio) {
+        if (!viewportMargins().isNull())
+            setViewportMargins(0, 0, 0, 0);
+        return;
+    }
+    int sobra = 0;
+    const int alto = height() - 2 * frameWidth() - 2 * MargenPolinomio;
+    if (int(std::ceil(document()->size().height())) > alto) {
+        int fondo = 0, paso = 0;
+        for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
+            const QTextLayout *l = b.layout();
+            for (int i = 0; l && i < l->lineCount(); ++i) {
+                const QTextLine linea = l->lineAt(i);
+                const int abajo = int(std::ceil(l->position().y() + linea.y() + linea.height()));
+                if (abajo <= alto)
+                    fondo = std::max(fondo, abajo);
+                if (paso == 0)
+                    paso = int(std::ceil(linea.height()));
+            }
+        }
+        if (fondo > 0)
+            sobra = alto - fondo;
+        if (paso > 0)
+            verticalScrollBar()->setSingleStep(paso);
+    }
+    const QMargins margenes(MargenPolinomio, MargenPolinomio, MargenPolinomio, MargenPolinomio + sobra);
+    if (viewportMargins() != margenes)
+        setViewportMargins(margenes);
+    alineaDesplazamiento(verticalScrollBar()->value());
+}
+
+// A scrolled view starts at a line.
+void RichTextBox::alineaDesplazamiento(int valor)
+{
+    QScrollBar *barra = verticalScrollBar();
+    if (m_alineando || valor <= 0 || valor >= barra->maximum())
+        return;
+    int mejor = valor, distancia = INT_MAX;
+    for (int inicio : iniciosLineas()) {
+        const int d = std::abs(inicio - valor);
+        if (inicio <= barra->maximum() && d < distancia) {
+            distancia = d;
+            mejor = inicio;
+        }
+    }
+    if (mejor != valor) {
+        m_alineando = true;
+        barra->setValue(mejor);
+        m_alineando = false;
+    }
+}
+
+// Code moving the caret of a polynomial's box leaves its view where it is.
+void RichTextBox::poneCursor(const QTextCursor &c)
+{
+    if (!m_muestraPolinomio) {
+        setTextCursor(c);
+        return;
+    }
+    const int valor = verticalScrollBar()->value();
+    setTextCursor(c);
+    verticalScrollBar()->setValue(valor);
 }
 
 QTextCharFormat RichTextBox::formatoBase() const
@@ -101,6 +253,9 @@ void RichTextBox::SetFuente(const QString &nombre, double puntos)
 void RichTextBox::SetLocked(bool bloqueada)
 {
     setReadOnly(bloqueada);
+    // Nothing is undone in a locked box: its rewrites by code keep no
+    // history (a box rewritten at every visit would grow for good).
+    setUndoRedoEnabled(!bloqueada);
     // A locked box can still be read with the keyboard, like the desktop box.
     if (bloqueada)
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -159,14 +314,17 @@ std::string RichTextBox::Text() const
 
 void RichTextBox::SetText(const std::string &texto)
 {
+    // A fresh document: text removed from one is kept in its buffer until
+    // a great deal has piled up, and a box rewritten at every visit would
+    // carry it all along.
+    document()->clear();
     QTextCursor c(document());
-    c.select(QTextCursor::Document);
-    c.removeSelectedText();
     c.setBlockCharFormat(formatoBase());
     c.insertText(m_cortaEntreTerminos ? ConCortes(aQt(texto)) : aQt(texto), formatoBase());
     // The caret goes to the start, in the box's own format.
     c.setPosition(0);
     setTextCursor(c);
+    verticalScrollBar()->setValue(0);
 }
 
 int RichTextBox::SelStart() const
@@ -179,7 +337,7 @@ void RichTextBox::SetSelStart(int pos)
     QTextCursor c = textCursor();
     const int largo = document()->characterCount() - 1;
     c.setPosition(std::clamp(aDocumento(std::max(pos, 0)), 0, largo));
-    setTextCursor(c);
+    poneCursor(c);
 }
 
 int RichTextBox::SelLength() const
@@ -196,7 +354,7 @@ void RichTextBox::SetSelLength(int largo)
                              document()->characterCount() - 1);
     c.setPosition(inicio);
     c.setPosition(fin, QTextCursor::KeepAnchor);
-    setTextCursor(c);
+    poneCursor(c);
 }
 
 std::string RichTextBox::SelText() const
@@ -211,7 +369,7 @@ void RichTextBox::SetSelText(const std::string &texto)
 {
     QTextCursor c = textCursor();
     c.insertText(aQt(texto));
-    setTextCursor(c);
+    poneCursor(c);
 }
 
 // The format of the character at a document position (0-based).

@@ -18,6 +18,8 @@
 #include <QTextCharFormat>
 #include <QTextEdit>
 
+#include <vector>
+
 class RichTextBox : public QTextEdit, public rt::CajaRtf {
     Q_OBJECT
 public:
@@ -44,7 +46,8 @@ public:
     double FontSize() const { return m_puntosFuente; }
     void SetFuente(const QString &nombre, double puntos);
 
-    // Locked: read-only for the user; code may still change the text.
+    // Locked: read-only for the user; code may still change the text, and
+    // keeps no undo history meanwhile.
     bool Locked() const { return isReadOnly(); }
     void SetLocked(bool bloqueada);
 
@@ -52,16 +55,29 @@ public:
     int RightMargin() const { return m_margenDerecho; }
     void SetRightMargin(int twips);
 
-    // A polynomial's line wraps between its terms, before the sign that
-    // joins two of them, never inside a number or an exponent (for texts
-    // set from then on). Text and positions do not see the break marks.
-    void SetCortaEntreTerminos(bool si) { m_cortaEntreTerminos = si; }
+    // A box that shows a polynomial shows all of it. Its lines wrap between
+    // terms, before the sign that joins two of them, never inside a number
+    // or an exponent (for texts set from then on; text and positions do not
+    // see the break marks). Its height follows its lines, down to
+    // AltoMinimo where its layout has no more room, and a scroll bar shows
+    // when they do not fit; no line is sliced at the bottom or, scrolled, at
+    // the top. Setting the text shows its first line, and code moving the
+    // caret does not scroll.
+    void SetMuestraPolinomio(bool si);
+    bool MuestraPolinomio() const { return m_muestraPolinomio; }
+    static constexpr int AltoMinimo = 44;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     // The format of one character (0-based position), for checks and for
     // reading a run without moving the selection.
     double TamanoCaracter(int pos) const;
     int DesplazamientoCaracter(int pos) const;
     QString FuenteCaracter(int pos) const;
+
+protected:
+    void resizeEvent(QResizeEvent *evento) override;
 
 private:
     QString textoVisible() const;        // the document's text without break marks
@@ -70,9 +86,16 @@ private:
     void aplicaFormato(const QTextCharFormat &formato);
     void recalculaLineaBase();
     QTextCharFormat formatoBase() const;
+    int altoTexto() const;               // the whole text, frame included, in pixels
+    std::vector<int> iniciosLineas() const; // scroll positions that start at a line
+    void ajustaVista();
+    void alineaDesplazamiento(int valor);
+    void poneCursor(const QTextCursor &c);
 
     QString m_nombreFuente;
     double m_puntosFuente;
     int m_margenDerecho = 0;
     bool m_cortaEntreTerminos = false;
+    bool m_muestraPolinomio = false;
+    bool m_alineando = false;
 };

@@ -1,9 +1,15 @@
 // The rich text box as the display routines see it: selections counted in
 // characters, and the font, size and raise of each character.
 #include "Fuentes.h"
+#include "LineasVisibles.h"
 #include "RichTextBox.h"
 
+#include <QLabel>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QVBoxLayout>
 
 class TstRichTextBox : public QObject {
     Q_OBJECT
@@ -16,6 +22,7 @@ private slots:
     void reemplazoConservaFormato();
     void bloqueada();
     void fuentesInstaladas();
+    void polinomioSeVeEntero();
 };
 
 void TstRichTextBox::textoYSeleccion()
@@ -166,6 +173,85 @@ void TstRichTextBox::fuentesInstaladas()
         QCOMPARE(plataforma::FamiliaInstalada(QString::fromLatin1(nombre)), QStringLiteral("DejaVu Sans"));
     QVERIFY(QFontMetrics(plataforma::FuentePrograma(QStringLiteral("Symbol"), 12))
                 .inFont(plataforma::SignoInfinito().at(0)));
+}
+
+// A long polynomial in a box under a label: the box takes the height of
+// its lines while the window has room, then keeps its least height with a
+// scroll bar, and no line is ever cut by the edge of the view.
+void TstRichTextBox::polinomioSeVeEntero()
+{
+    QWidget ventana;
+    auto *columna = new QVBoxLayout(&ventana);
+    columna->addWidget(new QLabel(QStringLiteral("p(x) ="), &ventana));
+    auto *caja = new RichTextBox(&ventana);
+    caja->SetLocked(true);
+    caja->SetMuestraPolinomio(true);
+    columna->addWidget(caja);
+    columna->addStretch(1);
+
+    // Sixteen terms of ten-digit coefficients, exponents raised.
+    std::string texto;
+    for (int e = 15; e >= 0; --e)
+        texto += (e % 2 ? "-" : "+") + std::to_string(1234567890 + e) + (e > 0 ? "x" + std::to_string(e) : "");
+    texto.erase(0, 1);
+    caja->SetText(texto);
+    caja->SetSelStart(0);
+    caja->SetSelLength(int(texto.size()));
+    caja->SetSelFontSize(12);
+    caja->SetSelCharOffset(-40);
+    for (std::size_t p = texto.find('x'); p != std::string::npos; p = texto.find('x', p + 1)) {
+        std::size_t q = p + 1;
+        while (q < texto.size() && std::isdigit(static_cast<unsigned char>(texto[q])))
+            ++q;
+        caja->SetSelStart(int(p + 1));
+        caja->SetSelLength(int(q - p - 1));
+        caja->SetSelFontSize(9);
+        caja->SetSelCharOffset(40);
+    }
+    // The caret at the end, as the display leaves it, does not scroll.
+    caja->SetSelStart(int(texto.size()));
+
+    ventana.resize(320, 600);
+    ventana.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+    QCoreApplication::processEvents();
+    LineasVisibles v = LineasVisibles::De(*caja);
+    QVERIFY2(v.total >= 4, qPrintable(QString::number(v.total)));
+    QCOMPARE(v.enteras, v.total);
+    QVERIFY(!v.barra);
+    QVERIFY(caja->height() > RichTextBox::AltoMinimo);
+    // Wrapped between terms: every line starts with a sign or the first term.
+    for (QTextBlock b = caja->document()->begin(); b.isValid(); b = b.next())
+        for (int i = 1; i < b.layout()->lineCount(); ++i) {
+            const QString linea = b.text().mid(b.layout()->lineAt(i).textStart()).remove(QChar(0x200B));
+            QVERIFY2(linea.startsWith(QLatin1Char('+')) || linea.startsWith(QLatin1Char('-')), qPrintable(linea));
+        }
+
+    // No room: the least height, a scroll bar, the first line at the top.
+    ventana.resize(320, RichTextBox::AltoMinimo + 40);
+    QCoreApplication::processEvents();
+    v = LineasVisibles::De(*caja);
+    QVERIFY(v.barra);
+    QCOMPARE(caja->verticalScrollBar()->value(), 0);
+    QVERIFY2(v.todoAlAlcance(), qPrintable(QStringLiteral("%1 %2 %3").arg(v.total).arg(v.enteras).arg(v.cortadas)));
+    // Scrolled anywhere, by a step or by hand, the view starts at a line.
+    QScrollBar *barra = caja->verticalScrollBar();
+    for (int paso = 0; paso < v.total; ++paso) {
+        barra->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QVERIFY2(LineasVisibles::De(*caja).todoAlAlcance(), qPrintable(QString::number(barra->value())));
+    }
+    QCOMPARE(barra->value(), barra->maximum());
+    for (int valor = 1; valor < barra->maximum(); valor += 3) {
+        barra->setValue(valor);
+        QVERIFY2(LineasVisibles::De(*caja).todoAlAlcance(), qPrintable(QString::number(valor)));
+    }
+
+    // Room again: all of it, no scroll bar.
+    ventana.resize(320, 600);
+    QCoreApplication::processEvents();
+    v = LineasVisibles::De(*caja);
+    QCOMPARE(v.enteras, v.total);
+    QVERIFY(!v.barra);
 }
 
 QTEST_MAIN(TstRichTextBox)

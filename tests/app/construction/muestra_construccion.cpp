@@ -7,10 +7,15 @@
 // points -1, 0, 2 and p = 3x^4 - 4x^3 - 12x^2 accepted; with "derivada",
 // P' = -1, p = -x + 5 and q = -x - 9 accepted; with "algebra", a long
 // product expanded in the algebra window beside that construction and
-// plotted in the zoom. The window stays up until it is closed.
+// plotted in the zoom; with "raices", the real roots -2, 1, 3 with a
+// degree-11 p and a degree-12 q accepted, with "raices15" two of degree 15
+// with ten-digit leading coefficients; with "hub15", the hub on a degree-15
+// polynomial of ten-digit coefficients. The window stays up until it is
+// closed.
 #include "EscenaConstruccion.h"
 
 #include "frmConConcavidad.h"
+#include "frmConRaices.h"
 #include "frmConDerivada.h"
 #include "frmConPosi.h"
 #include "frmConPtoCritico.h"
@@ -60,6 +65,25 @@ int main(int argc, char **argv)
         s.responde(*d, "-x+5");
         SesionPrueba::Pulsa(d->CmdSi());
         s.responde(*d, "-x-9");
+        return app.exec();
+    }
+    if (argc > 1 && QByteArray(argv[1]).startsWith("raices")) {
+        const bool largo = QByteArray(argv[1]) == "raices15";
+        auto *c = s.elige<frmConRaices>(0, {0.4f, 0, 0.15f, 0.1f, 0.25f, 0, 0.35f});
+        if (!c)
+            return 1;
+        s.responde(*c, largo ? "1234567891(x+2)(x-1)(x-3)(x+9)(x-8)(x+7)(x-6)(x+5)(x-4)(x+11)(x-12)(x+13)(x-10)(x+14)(x-15)"
+                             : "7x(x+2)(x-9)(x+8)(x-7)^2(x+4)(x-3)(x+11)(x-1)");
+        SesionPrueba::Pulsa(c->CmdSi());
+        s.responde(*c, largo ? "-9876543219(x+2)(x-1)(x-3)(x+9)(x-8)(x+7)(x-6)(x+5)(x-4)(x+11)(x-12)(x+13)(x-10)(x+14)(x+15)"
+                             : "7(x+9)(x+4)(x+2)(x-1)(x-7)^2(x+8)(x+11)(x-3)(x+5)(x-6)(x+13)");
+        return app.exec();
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "hub15") {
+        s.DaPolinomio(QStringLiteral("1234567891x^15-2345678912x^14+3456789123x^13-4567891234x^12+5678912345x^11"
+                                     "-6789123456x^10+7891234567x^9-8912345678x^8+9123456789x^7-1234567890x^6"
+                                     "+2345678901x^5-3456789012x^4+4567890123x^3-5678901234x^2+6789012345x"
+                                     "-7890123456"));
         return app.exec();
     }
     if (argc > 1 && QByteArray(argv[1]) == "concavidad") {

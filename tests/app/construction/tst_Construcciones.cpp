@@ -8,6 +8,8 @@
 
 #include "LlamadasVentana.h"
 
+#include "../../platform/LineasVisibles.h"
+
 class tst_Construcciones : public QObject {
     Q_OBJECT
 private slots:
@@ -169,6 +171,67 @@ private slots:
         SesionPrueba::Suelta();
         QVERIFY(!s.Ventana<frmConRaices>());
         QVERIFY(s.Ventana<frmConceptos>());
+    }
+
+    // The expanded p and q show all their lines on both screens, while
+    // their success message is up too.
+    void desarrolloSeVeEntero_data()
+    {
+        QTest::addColumn<QSize>("pantalla");
+        QTest::addColumn<QString>("p");
+        QTest::addColumn<QString>("q");
+        const QString p11 = QStringLiteral("7x(x+2)(x-9)(x+8)(x-7)^2(x+4)(x-3)(x+11)(x-1)");
+        const QString q12 = QStringLiteral("7(x+9)(x+4)(x+2)(x-1)(x-7)^2(x+8)(x+11)(x-3)(x+5)(x-6)(x+13)");
+        const QString p15 = QStringLiteral("1234567891(x+2)(x-1)(x-3)(x+9)(x-8)(x+7)(x-6)(x+5)(x-4)(x+11)(x-12)(x+13)"
+                                           "(x-10)(x+14)(x-15)");
+        const QString q15 = QStringLiteral("-9876543219(x+2)(x-1)(x-3)(x+9)(x-8)(x+7)(x-6)(x+5)(x-4)(x+11)(x-12)"
+                                           "(x+13)(x-10)(x+14)(x+15)");
+        for (const QSize pantalla : {QSize(1024, 768), QSize(1280, 800)}) {
+            const QString n = QStringLiteral("%1x%2, ").arg(pantalla.width()).arg(pantalla.height());
+            QTest::newRow(qPrintable(n + "grados 11 y 12")) << pantalla << p11 << q12;
+            QTest::newRow(qPrintable(n + "grado 15")) << pantalla << p15 << q15;
+        }
+    }
+    void desarrolloSeVeEntero()
+    {
+        QFETCH(QSize, pantalla);
+        QFETCH(QString, p);
+        QFETCH(QString, q);
+        EscenaConstruccion s;
+        s.principal->resize(pantalla);
+        s.principal->show();
+        TomaMedidas();
+        auto *w = s.elige<frmConRaices>(0, {0.4f, 0, 0.15f, 0.1f, 0.25f, 0, 0.35f});
+        QVERIFY(w);
+        // With p alone the panel has room for all of it; with q too, what
+        // does not fit is within reach of a scroll bar, and no line is cut.
+        // The layouts settle from the box up, one level per pass.
+        const auto asienta = [] {
+            for (int i = 0; i < 4; ++i)
+                QCoreApplication::processEvents();
+        };
+        const auto entera = [&](RichTextBox *caja) {
+            asienta();
+            const LineasVisibles v = LineasVisibles::De(*caja);
+            return v.total > 1 && v.enteras == v.total && !v.barra;
+        };
+        const auto alAlcance = [&](RichTextBox *caja) {
+            asienta();
+            const LineasVisibles v = LineasVisibles::De(*caja);
+            return v.total > 1 && v.todoAlAlcance() && caja->height() >= RichTextBox::AltoMinimo;
+        };
+        bool bien = false;
+        s.alMensaje = [&] { bien = entera(w->RtbPidePoliR(0)); };
+        QCOMPARE(s.responde(*w, p), QStringList{EscenaConstruccion::Exito(40)});
+        QVERIFY(bien);
+        SesionPrueba::Pulsa(w->CmdSi());
+        s.alMensaje = [&] { bien = alAlcance(w->RtbPidePoliR(0)) && alAlcance(w->RtbPidePoliR(1)); };
+        QCOMPARE(s.responde(*w, q), QStringList{EscenaConstruccion::Exito(42)});
+        QVERIFY(bien);
+        s.alMensaje = {};
+        QVERIFY(alAlcance(w->RtbPidePoliR(0)) && alAlcance(w->RtbPidePoliR(1)));
+        // The button below the boxes keeps its height.
+        QCOMPARE(w->CmdContinuar()->height(), w->CmdContinuar()->sizeHint().height());
     }
 
     void cajaVaciaYTextoQueNoEsPolinomio()
