@@ -115,9 +115,9 @@ std::vector<Receta> Recetas()
         if (n == 10 || n == 12)
             continue; // their sixfold root is made otherwise
         // Degree 14 has 98 for 84: a coefficient of a whole sixth.
-        const long k = n == 6 ? 12 : n == 8 ? 24 : 98;
-        r.push_back({n, 1, 3, [n, k](Sorteos &d) {
-                         const long s = d.Signo(), a = k * s * d.U(4), b = (n - 1) * d.SU(3);
+        const long factor = n == 6 ? 12 : n == 8 ? 24 : 98;
+        r.push_back({n, 1, 3, [n, factor](Sorteos &d) {
+                         const long s = d.Signo(), a = factor * s * d.U(4), b = (n - 1) * d.SU(3);
                          return Primitiva(R(a) * X(n - 3) * Mas(b).Potencia(2));
                      }});
     }
