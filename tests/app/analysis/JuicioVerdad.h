@@ -315,6 +315,45 @@ public:
             falla(donde + QStringLiteral("sigue abierta"));
     }
 
+    // Sign, monotonicity, concavity and range of p on their roads.
+    void intervalosDe(const ProblemaAula &p)
+    {
+        for (Camino c : DosCaminos())
+            intervalos(1, c, SignoVerdad(p));
+        for (Camino c : TresCaminos())
+            intervalos(6, c, CambiosVerdad(p, 1));
+        for (Camino c : DosCaminos())
+            intervalos(10, c, CambiosVerdad(p, 2));
+        for (Camino c : TresCaminos())
+            rango(c, RangoVerdad(p));
+    }
+
+    // Roots, critical points, inflection points and classes of p.
+    void puntosDe(const ProblemaAula &p)
+    {
+        const auto criticos = RaicesVerdad(p, 1);
+        for (Camino c : DosCaminos())
+            puntos(0, c, ConCopias(RaicesVerdad(p, 0)));
+        for (Camino c : TresCaminos())
+            puntos(5, c, Valores(criticos));
+        for (Camino c : DosCaminos())
+            puntos(9, c, Valores(Cambios(RaicesVerdad(p, 2))));
+        if (!criticos.empty()) // nothing to classify
+            for (Camino c : TresCaminos())
+                clasificacion(c, Valores(criticos), ClasesVerdad(p));
+    }
+
+    static const std::vector<Camino> &TresCaminos()
+    {
+        static const std::vector<Camino> c{Camino::Analitico, Camino::GraficaPoli, Camino::GraficaDeri};
+        return c;
+    }
+    static const std::vector<Camino> &DosCaminos()
+    {
+        static const std::vector<Camino> c{Camino::Analitico, Camino::GraficaPoli};
+        return c;
+    }
+
 private:
     EntornoEjercicios &e;
     std::mt19937 &m_azar;
@@ -328,17 +367,6 @@ private:
         return e.mensajes;
     }
 };
-
-inline const std::vector<Camino> &TresCaminos()
-{
-    static const std::vector<Camino> c{Camino::Analitico, Camino::GraficaPoli, Camino::GraficaDeri};
-    return c;
-}
-inline const std::vector<Camino> &DosCaminos()
-{
-    static const std::vector<Camino> c{Camino::Analitico, Camino::GraficaPoli};
-    return c;
-}
 
 // The problems of a seed: the factored polynomial (P, P' or P'' by turns),
 // P typed as factors where it is the factored one, and expanded.
@@ -370,6 +398,26 @@ inline bool PoliActualTecleado(const Tecleo &t)
     PoliActual = CreaFuncPolin(q);
     PoliDado = true;
     return true;
+}
+
+// The classroom problem of a seed, typed each way, worked by `trabajo`:
+// what went wrong, headed by the factors.
+inline QStringList TrabajaTecleos(int semilla, unsigned base, void (Juez::*trabajo)(const ProblemaAula &))
+{
+    std::mt19937 azar(base + static_cast<unsigned>(semilla));
+    QStringList fallos;
+    for (const Tecleo &t : Tecleos(azar, semilla)) {
+        EntornoEjercicios e;
+        if (!PoliActualTecleado(t))
+            return {t.problema.nombre, t.texto + QStringLiteral(": no se lee como ese polinomio")};
+        Juez juez(e, azar);
+        (juez.*trabajo)(t.problema);
+        for (const QString &f : juez.fallos)
+            fallos << t.texto + QStringLiteral(": ") + f;
+        if (!fallos.isEmpty())
+            fallos.prepend(t.problema.nombre);
+    }
+    return fallos;
 }
 
 } // namespace juicio

@@ -4,8 +4,6 @@
 // them, against what the factors say.
 #include "JuicioVerdad.h"
 
-using namespace juicio;
-
 class tst_VerdadPuntos : public QObject {
     Q_OBJECT
 
@@ -13,39 +11,15 @@ private slots:
     void todoCamino_data()
     {
         QTest::addColumn<int>("semilla");
-        for (int i = 0; i < kSemillas; ++i)
+        for (int i = 0; i < 60; ++i)
             QTest::newRow(qPrintable(QStringLiteral("semilla %1").arg(i))) << i;
     }
     void todoCamino()
     {
         QFETCH(int, semilla);
-        std::mt19937 azar(static_cast<unsigned>(5000 + semilla));
-        QStringList fallos;
-        QString nombre;
-        for (const Tecleo &t : Tecleos(azar, semilla)) {
-            const ProblemaAula &p = t.problema;
-            nombre = p.nombre;
-            EntornoEjercicios e;
-            QVERIFY2(PoliActualTecleado(t), qPrintable(p.nombre + QStringLiteral(" tecleado ") + t.texto));
-            Juez juez(e, azar);
-            const auto criticos = RaicesVerdad(p, 1);
-            for (Camino c : DosCaminos())
-                juez.puntos(0, c, ConCopias(RaicesVerdad(p, 0)));
-            for (Camino c : TresCaminos())
-                juez.puntos(5, c, Valores(criticos));
-            for (Camino c : DosCaminos())
-                juez.puntos(9, c, Valores(Cambios(RaicesVerdad(p, 2))));
-            if (!criticos.empty()) // nothing to classify
-                for (Camino c : TresCaminos())
-                    juez.clasificacion(c, Valores(criticos), ClasesVerdad(p));
-            for (const QString &f : juez.fallos)
-                fallos << t.texto + QStringLiteral(": ") + f;
-        }
-        QVERIFY2(fallos.isEmpty(), qPrintable(nombre + QStringLiteral("\n") + fallos.join('\n')));
+        const QStringList fallos = juicio::TrabajaTecleos(semilla, 5000, &juicio::Juez::puntosDe);
+        QVERIFY2(fallos.isEmpty(), qPrintable(fallos.join('\n')));
     }
-
-private:
-    static constexpr int kSemillas = 60;
 };
 
 QTEST_MAIN(tst_VerdadPuntos)
