@@ -25,13 +25,21 @@ double SU(int n) { const int s = SignoAzar(); return s * U(n); }
 double SZ(int n) { const int s = SignoAzar(); return s * Z(n); }
 double Q() { const double q = Z(3) + 2; return q * q; }
 
-void Pon(int k, double valor) { Coef[static_cast<std::size_t>(k)] = valor; }
+// The recipes draw whole numbers, which doubles hold exactly; a quotient
+// is kept as the fraction it is, so the polynomial is the one the recipe
+// means and not the nearest decimals.
+void Pon(int k, const Racional &valor)
+{
+    CoefExacto[static_cast<std::size_t>(k)] = valor;
+    Coef[static_cast<std::size_t>(k)] = valor.ADouble();
+}
+void Pon(int k, double entero) { Pon(k, Racional::DesdeDouble(entero)); }
 
 // P' = sum of d[j] x^j integrated from 0.
 void Integra(std::initializer_list<std::pair<int, double>> derivada)
 {
     for (const auto &[j, c] : derivada)
-        Pon(j + 1, c / (j + 1));
+        Pon(j + 1, Racional::DesdeDouble(c) / Racional(j + 1));
 }
 
 // P' = sum of derivada[j] x^j, whole numbers, integrated from 0 and
@@ -47,7 +55,8 @@ void IntegraEntera(const std::vector<double> &derivada, double escala)
             factor = std::lcm(factor, divisor / std::gcd(c, divisor));
     }
     for (std::size_t j = 0; j < derivada.size(); ++j)
-        Pon(static_cast<int>(j + 1), escala * static_cast<double>(factor) * derivada[j] / static_cast<double>(j + 1));
+        Pon(static_cast<int>(j + 1), Racional::DesdeDouble(escala * static_cast<double>(factor) * derivada[j])
+                                         / Racional(static_cast<long>(j + 1)));
 }
 
 // The root or critical point c moved by paso until it meets none of the
@@ -300,11 +309,19 @@ void RaizQuintuple(int n, int s)
 {
     const int k = n - 5;
     const double a = s * U(3), b = SignoAzar() * (U(2) + 1);
-    const double cota = std::pow(k - 1, k - 1) * std::pow((n - 1) * std::fabs(b), k)
-                        / (5 * std::pow(k, k) * std::pow(n, k - 1));
+    // The bound as a fraction of whole numbers (below 2^63 for n <= 11),
+    // so that its whole part is exact.
+    auto potencia = [](long long base, int e) {
+        long long r = 1;
+        while (e-- > 0)
+            r *= base;
+        return r;
+    };
+    const long long numerador = potencia(k - 1, k - 1) * potencia((n - 1) * static_cast<long long>(std::fabs(b)), k);
+    const long long denominador = 5 * potencia(k, k) * potencia(n, k - 1);
     Pon(n, a);
     Pon(n - 1, a * b);
-    Pon(5, a * (rt::Int(cota) + 1));
+    Pon(5, a * static_cast<double>(numerador / denominador + 1));
 }
 
 void GradoPar(int n, int s, int paridad, int q)
@@ -468,6 +485,7 @@ void GradoImpar(int n, int s, int paridad, int q)
 void GeneraCoeficientes(std::int16_t grado, std::int16_t paridad, std::int16_t cualidad)
 {
     Coef.fill(0.0);
+    CoefExacto.fill(Racional());
     const int s = SignoAzar();
     if (grado == 1)
         Grado1(s, paridad);

@@ -6,6 +6,7 @@
 #include "VentanaGrafica.h"
 
 std::array<double, 16> Coef{};
+std::array<Racional, 16> CoefExacto{};
 PoliPtr PoliAzar;
 
 FuncPolinPtr CreaFuncPolin(PoliPtr p)
@@ -25,9 +26,12 @@ FuncPolinPtr CreaFuncPolin(PoliPtr p)
 void DamePolinomioProblema(std::int16_t grado, std::int16_t paridad, std::int16_t cualidad)
 {
     GeneraCoeficientes(grado, paridad, cualidad);
-    PoliAzar = Collpolinomio::Nuevo();
-    for (int i = 0; i <= grado && i < static_cast<int>(Coef.size()); ++i)
-        PoliAzar->Agrega(Coef[static_cast<std::size_t>(i)], static_cast<std::int16_t>(i));
+    // Built from the exact coefficients: a fraction such as 8281/6 stays
+    // one, where the double would stand for a nearby decimal.
+    std::vector<Racional> exactos;
+    for (int i = 0; i <= grado && i < static_cast<int>(CoefExacto.size()); ++i)
+        exactos.push_back(CoefExacto[static_cast<std::size_t>(i)]);
+    PoliAzar = Collpolinomio::DesdeExacto(PoliExacto::DesdeCoeficientes(exactos));
 }
 
 namespace {

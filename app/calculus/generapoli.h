@@ -9,8 +9,10 @@
 #include <cstdint>
 #include <vector>
 
-// Coefficient of x^k in element k, filled by GeneraCoeficientes.
+// Coefficient of x^k in element k, filled by GeneraCoeficientes: the
+// exact number the recipe means, and the double nearest to it.
 extern std::array<double, 16> Coef;
+extern std::array<Racional, 16> CoefExacto;
 // The last polynomial made by DamePolinomioProblema.
 extern PoliPtr PoliAzar;
 

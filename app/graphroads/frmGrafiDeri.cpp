@@ -210,15 +210,8 @@ void frmGrafiDeri::MuestraGraficaDerivada()
 
 FuncPolinPtr frmGrafiDeri::IntegraPolinomio(const Collpolinomio &p)
 {
-    // Collpolinomio's integral starts from a constant; here there is none.
-    PoliPtr q = Collpolinomio::Nuevo();
-    if (p.Cuenta() != 0) {
-        const PoliPtr integral = p.Integral();
-        for (const auto &t : *integral)
-            if (t->expon() > 0)
-                q->Agrega(t->coef(), t->expon());
-    }
-    return CreaFuncPolin(q);
+    // The exact primitive with constant term 0: x^2/3 stays a third.
+    return CreaFuncPolin(p.Cuenta() != 0 ? p.Integral(0.0) : Collpolinomio::Nuevo());
 }
 
 void frmGrafiDeri::LimpiaOpciones()

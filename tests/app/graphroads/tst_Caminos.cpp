@@ -323,6 +323,7 @@ private slots:
         QTest::addColumn<QList<double>>("p"); // coefficients of x^0..x^3
         QTest::newRow("3x^2-2") << QStringLiteral("3x^2-2") << QList<double>{0, -2, 0, 1};
         QTest::newRow("constante") << QStringLiteral("5") << QList<double>{0, 5, 0, 0};
+        QTest::newRow("x^2-0.1") << QStringLiteral("x^2-0.1") << QList<double>{0, -0.1, 0, 1.0 / 3};
     }
     void derivadaPropuestaPorElAlumno()
     {
@@ -337,6 +338,12 @@ private slots:
         QVERIFY(PoliActual);
         for (int e = 0; e < p.size(); ++e)
             QCOMPARE(Coef(PoliActual->Polin(), e), p[e]);
+        // Exactly the primitive, a third included: its derivative is the
+        // typed one.
+        QVERIFY(PoliActual->Polin()->Exacto().Coeficiente(0).EsCero());
+        if (derivada == QStringLiteral("x^2-0.1"))
+            QVERIFY(PoliActual->Polin()->Exacto().Derivada()
+                    == PoliExacto::DesdeCoeficientes({Racional(-1, 10), Racional(0), Racional(1)}));
         QCOMPARE(PoliActual->Polin()->Cuenta(), static_cast<long>(std::count_if(p.begin(), p.end(), [](double c) {
                                                     return c != 0;
                                                 })));
