@@ -1,8 +1,11 @@
 #pragma once
 // Classroom polynomials as the random makers and typed exercises give
 // them: a small leading coefficient times (x - r)^m over whole, half and
-// tenth roots r, multiplicities 1 to 4, expanded in doubles as the program
+// tenth roots r, multiplicities 1 to 4, expanded exactly as the program
 // expands a product. Shared by the root tests and the benchmark.
+#include "Collpolinomio.h"
+#include "PoliExacto.h"
+
 #include <algorithm>
 #include <cmath>
 #include <random>
@@ -50,18 +53,16 @@ inline std::vector<double> RaicesAula(const PolinomioAula &p)
     return raices;
 }
 
-// Coefficients, element k that of x^k, multiplied out factor by factor.
-inline std::vector<double> CoeficientesAula(const PolinomioAula &p)
+// The product, multiplied out exactly from the decimals of the roots.
+inline PoliExacto ExactoAula(const PolinomioAula &p)
 {
-    std::vector<double> c{p.principal};
+    PoliExacto e = PoliExacto::Constante(Racional::DesdeDouble(p.principal));
     for (const auto &[r, m] : p.factores)
-        for (int k = 0; k < m; ++k) {
-            std::vector<double> n(c.size() + 1, 0.0);
-            for (std::size_t i = 0; i < c.size(); ++i) {
-                n[i + 1] += c[i];
-                n[i] -= r * c[i];
-            }
-            c = n;
-        }
-    return c;
+        e = e * PoliExacto::Lineal(Racional::DesdeDouble(r)).Potencia(m);
+    return e;
 }
+
+inline PoliPtr PoliDeAula(const PolinomioAula &p) { return Collpolinomio::DesdeExacto(ExactoAula(p)); }
+
+// Coefficients, element k that of x^k: the doubles nearest to the product.
+inline std::vector<double> CoeficientesAula(const PolinomioAula &p) { return ExactoAula(p).Doubles(); }

@@ -16,22 +16,14 @@
 
 namespace {
 
-// a * prod (x - r), expanded term by term so that it carries no candidates.
+// a * prod (x - r), multiplied out exactly as the program does, from the
+// decimals of a and of the roots.
 PoliPtr DesdeRaices(const std::vector<double> &raices, double a = 1.0)
 {
-    std::vector<double> c{a};
-    for (double r : raices) {
-        std::vector<double> n(c.size() + 1, 0.0);
-        for (std::size_t i = 0; i < c.size(); ++i) {
-            n[i + 1] += c[i];
-            n[i] -= r * c[i];
-        }
-        c = n;
-    }
-    auto p = Collpolinomio::Nuevo();
-    for (std::size_t i = c.size(); i-- > 0;)
-        p->Agrega(c[i], static_cast<std::int16_t>(i));
-    return p;
+    PoliExacto e = PoliExacto::Constante(Racional::DesdeDouble(a));
+    for (double r : raices)
+        e = e * PoliExacto::Lineal(Racional::DesdeDouble(r));
+    return Collpolinomio::DesdeExacto(e);
 }
 
 PoliPtr DesdeCoeficientes(const std::vector<std::pair<double, int>> &terminos)
@@ -407,11 +399,7 @@ TEST(CalculaRaices, RecordOfRandomClassroomProducts)
         const PolinomioAula aula = SorteaAula(azar, 1 + static_cast<int>(azar() % 15), 0.95);
         const auto &factores = aula.factores;
         const std::vector<double> raices = RaicesAula(aula);
-        auto p = Collpolinomio::Nuevo();
-        const std::vector<double> c = CoeficientesAula(aula);
-        for (std::size_t i = c.size(); i-- > 0;)
-            p->Agrega(c[i], static_cast<std::int16_t>(i));
-        const auto f = Registro(p);
+        const auto f = Registro(PoliDeAula(aula));
         std::string nombre = "roots";
         for (double r : raices)
             nombre += " " + std::to_string(r);
