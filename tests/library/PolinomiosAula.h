@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -66,3 +67,57 @@ inline PoliPtr PoliDeAula(const PolinomioAula &p) { return Collpolinomio::DesdeE
 
 // Coefficients, element k that of x^k: the doubles nearest to the product.
 inline std::vector<double> CoeficientesAula(const PolinomioAula &p) { return ExactoAula(p).Doubles(); }
+
+// A rational as typed: its decimal when it has one, else "n/d".
+inline std::string TextoRacional(const Racional &r)
+{
+    Racional escala(1);
+    for (int decimales = 0; decimales <= 40; ++decimales) {
+        const std::string entero = (r * escala).Texto();
+        if (entero.find('/') == std::string::npos) {
+            std::string digitos = entero[0] == '-' ? entero.substr(1) : entero;
+            if (decimales > 0) {
+                if (digitos.size() <= static_cast<std::size_t>(decimales))
+                    digitos.insert(0, static_cast<std::size_t>(decimales) + 1 - digitos.size(), '0');
+                digitos.insert(digitos.size() - static_cast<std::size_t>(decimales), ".");
+            }
+            return (entero[0] == '-' ? "-" : "") + digitos;
+        }
+        escala = escala * Racional(10);
+    }
+    return r.Texto();
+}
+
+// The polynomial typed term by term, as the entry box writes it:
+// "2x^(3)-0.5x+1/7".
+inline std::string TextoExpandido(const PoliExacto &p)
+{
+    std::string texto;
+    for (int k = p.Grado(); k >= 0; --k) {
+        const Racional c = p.Coeficiente(k);
+        if (c.EsCero())
+            continue;
+        std::string numero = TextoRacional(c.Abs());
+        if (numero == "1" && k > 0)
+            numero.clear();
+        texto += (c.Signo() < 0 ? "-" : (texto.empty() ? "" : "+")) + numero;
+        if (k >= 1)
+            texto += "x";
+        if (k >= 2)
+            texto += "^(" + std::to_string(k) + ")";
+    }
+    return texto.empty() ? "0" : texto;
+}
+
+// The polynomial typed as its factors: "0.5(x-1.7)^(3)(x+2)".
+inline std::string TextoFactores(const PolinomioAula &p)
+{
+    std::string texto = p.principal == 1 ? "" : (p.principal == -1 ? "-" : TextoRacional(Racional::DesdeDouble(p.principal)));
+    for (const auto &[r, m] : p.factores) {
+        const Racional raiz = Racional::DesdeDouble(r);
+        texto += raiz.EsCero() ? "(x)" : "(x" + std::string(raiz.Signo() > 0 ? "-" : "+") + TextoRacional(raiz.Abs()) + ")";
+        if (m > 1)
+            texto += "^(" + std::to_string(m) + ")";
+    }
+    return texto;
+}

@@ -521,3 +521,131 @@ TEST(CalculaRaices, ExactCoefficientsKeepMultipleRootsAtPointsNoDoubleHolds)
     for (const auto &c : casos)
         EsperaRaices(RaicesDe(DesdeCoeficientes(c.terminos)), c.raices, 1e-9, c.nombre);
 }
+
+namespace {
+
+PoliPtr Lee(const std::string &texto)
+{
+    PoliPtr p;
+    int ut = 0;
+    EXPECT_EQ(ParserPoli().Polinomio(texto, p, ut), 0) << texto;
+    return p;
+}
+
+// The record's roots of type t as (value, how many times), ascending.
+std::vector<std::pair<double, int>> Agrupadas(const FuncPolinPtr &f, std::int16_t t)
+{
+    std::vector<std::pair<double, int>> g;
+    for (double r : Raices(f, t)) {
+        if (!g.empty() && g.back().first == r)
+            ++g.back().second;
+        else
+            g.push_back({r, 1});
+    }
+    return g;
+}
+
+// What the factors of a product with real roots only say of its record:
+// P has exactly those roots and multiplicities; a root of multiplicity m
+// is one of P' of m - 1 and of P'' of m - 2 (none of P' when simple), at
+// the same value; P' has
+// one more, simple root inside each gap between distinct roots of P and
+// no other; P' and P'' have all their roots real.
+void EsperaFactores(const FuncPolinPtr &f, const PolinomioAula &aula, const std::string &caso)
+{
+    auto factores = aula.factores;
+    std::sort(factores.begin(), factores.end());
+    int grado = 0;
+    for (const auto &[r, m] : factores)
+        grado += m;
+    const auto p = Agrupadas(f, 0);
+    ASSERT_EQ(p.size(), factores.size()) << caso;
+    for (std::size_t i = 0; i < factores.size(); ++i) {
+        EXPECT_EQ(p[i].first, factores[i].first) << caso << " root " << i;
+        EXPECT_EQ(p[i].second, factores[i].second) << caso << " multiplicity at " << factores[i].first;
+    }
+    EXPECT_EQ(f->Cuenta(1), std::max(grado - 1, 0)) << caso;
+    EXPECT_EQ(f->Cuenta(2), std::max(grado - 2, 0)) << caso;
+    const auto d1 = Agrupadas(f, 1), d2 = Agrupadas(f, 2);
+    for (std::size_t i = 0; i < factores.size(); ++i) {
+        const auto [r, m] = factores[i];
+        for (const auto &[d, t] : {std::pair{&d1, 1}, std::pair{&d2, 2}}) {
+            const auto en = std::find_if(d->begin(), d->end(), [r = r](const auto &g) { return g.first == r; });
+            if (m >= t) { // a simple root of P may well be one of P''
+                EXPECT_EQ(en == d->end() ? 0 : en->second, m - t) << caso << " type " << t << " at " << r;
+            }
+        }
+        if (i + 1 < factores.size()) {
+            const double b = factores[i + 1].first;
+            const auto dentro = std::count_if(d1.begin(), d1.end(), [&](const auto &g) { return g.first > r && g.first < b; });
+            EXPECT_EQ(dentro, 1) << caso << " roots of P' between " << r << " and " << b;
+        }
+    }
+}
+
+// The record of the product typed as its factors and typed multiplied out.
+void EsperaTecleado(const PolinomioAula &aula)
+{
+    for (const std::string &texto : {TextoFactores(aula), TextoExpandido(ExactoAula(aula))}) {
+        const PoliPtr p = Lee(texto);
+        ASSERT_TRUE(p) << texto;
+        EsperaFactores(Registro(p), aula, texto);
+    }
+}
+
+} // namespace
+
+TEST(CalculaRaices, ClustersOfMultipleRootsTypedAsFactorsOrExpanded)
+{
+    const PolinomioAula casos[] = {
+        {1, {{6, 3}, {6.1, 3}}},
+        {0.5, {{1.7, 3}, {1.73, 3}}},
+        {1, {{4, 2}, {4.01, 1}, {-1, 1}}},
+        {1, {{-3, 6}, {-4, 8}}},
+        {0.1, {{9, 10}}},
+        {1, {{10, 1}, {11, 1}, {12, 1}, {13, 1}, {14, 1}, {15, 1}, {16, 1}, {17, 1}, {18, 1}, {19, 1}, {20, 1},
+             {21, 1}, {22, 1}, {23, 1}, {24, 1}}},
+    };
+    for (const PolinomioAula &c : casos) {
+        EsperaTecleado(c);
+        if (HasFailure())
+            return;
+    }
+    // (x - a)^3 (x - a - 0.1)^3 over the tenths from -10 to 10.
+    for (int k = -100; k <= 100; ++k) {
+        EsperaTecleado({1, {{k / 10.0, 3}, {(k + 1) / 10.0, 3}}});
+        if (HasFailure())
+            return;
+    }
+}
+
+TEST(CalculaRaices, RandomClassroomProductsTypedAsFactorsOrExpanded)
+{
+    // Tenths in [-6, 6], some with a neighbour 0.01 to 0.4 away,
+    // multiplicities 1 to 3, degree up to 8.
+    std::mt19937 azar(1211);
+    const double principales[] = {1, -1, 2, -2, 0.5, -0.5, 3, 0.1};
+    for (int caso = 0; caso < 400; ++caso) {
+        PolinomioAula aula;
+        aula.principal = principales[azar() % 8];
+        const int grado = 1 + static_cast<int>(azar() % 8);
+        int resto = grado;
+        while (resto > 0) {
+            std::vector<double> nuevas{(static_cast<int>(azar() % 121) - 60) / 10.0};
+            if (azar() % 2)
+                nuevas.push_back((std::lround(nuevas[0] * 100) + 1 + static_cast<long>(azar() % 40)) / 100.0);
+            for (double r : nuevas) {
+                const bool usada = std::any_of(aula.factores.begin(), aula.factores.end(),
+                                               [r](const auto &f) { return std::fabs(f.first - r) < 0.005; });
+                if (usada || resto == 0)
+                    continue;
+                const int m = std::min(resto, 1 + static_cast<int>(azar() % 3));
+                aula.factores.push_back({r, m});
+                resto -= m;
+            }
+        }
+        EsperaTecleado(aula);
+        if (HasFailure())
+            return;
+    }
+}
