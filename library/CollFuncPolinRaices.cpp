@@ -71,12 +71,19 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
     if (std::optional<PoliExacto> doble = ConRaizDoble(resto, Racional::DesdeDouble(Tolerancia())))
         resto = std::move(*doble);
 
+    // The roots of the polynomial one derivative up, when the record has
+    // them, separate these (Rolle): the exact search may start from them.
+    std::vector<double> separadores;
+    for (const RaizPtr &r : m_raices)
+        if (r->tipopol() == t - 1 && (separadores.empty() || separadores.back() != r->Raiz()))
+            separadores.push_back(r->Raiz());
+
     // Every distinct real root, its multiplicity decided exactly; only the
     // record's own tolerance merges them further (Coloca).
     std::vector<RaizMultiple> halladas;
     if (ceros > 0)
         halladas.push_back({0.0, ceros});
-    for (const RaizExacta &r : RaicesExactas::Calcula(resto))
+    for (const RaizExacta &r : RaicesExactas::Calcula(resto, separadores))
         halladas.push_back({r.valor, r.multiplicidad});
     std::sort(halladas.begin(), halladas.end(),
               [](const RaizMultiple &a, const RaizMultiple &b) { return a.valor < b.valor; });
