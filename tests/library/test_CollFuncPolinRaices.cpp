@@ -649,3 +649,33 @@ TEST(CalculaRaices, RandomClassroomProductsTypedAsFactorsOrExpanded)
             return;
     }
 }
+
+TEST(CalculaRaices, OnlyTheRecordToleranceAndTheQuadraticRuleJoinRoots)
+{
+    const struct {
+        const char *texto;
+        std::vector<double> raices;
+    } casos[] = {
+        // Roots closer than 1e-6 are one, stored with the first value.
+        {"(x-1)(x-1.0000005)", {1, 1}},
+        {"(x-1)(x-1.000002)", {1, 1.000002}},
+        {"(x-1)^(2)(x-1.0000005)^(3)(x-3)", {1, 1, 1, 1, 1, 3}},
+        // A full quadratic (also in x^2, x^3) whose exact discriminant is
+        // within 1e-6 of zero has a double root; just beyond, two.
+        {"x^(2)-2x+1.0000001", {1, 1}},
+        {"x^(2)-2x+0.9999995", {1 - std::sqrt(5e-7), 1 + std::sqrt(5e-7)}},
+        {"x^(4)-2x^(2)+1.0000001", {-1, -1, 1, 1}},
+        {"x^(6)-2x^(3)+1.0000001", {1, 1}},
+        {"x^(3)-2x^(2)+1.0000001x", {0, 1, 1}},
+        // The discriminant as it stands, not scaled by the coefficients.
+        {"0.001x^(2)+0.001x+0.0001", {-0.5, -0.5}},
+        // A cubic is no quadratic: its close roots stay apart.
+        {"(x-1)(x^(2)-2x+0.9999995)", {1 - std::sqrt(5e-7), 1, 1 + std::sqrt(5e-7)}},
+    };
+    for (const auto &c : casos) {
+        PoliPtr p;
+        int ut = 0;
+        ASSERT_EQ(ParserPoli().Polinomio(c.texto, p, ut), 0) << c.texto;
+        EsperaRaices(RaicesDe(p), c.raices, 1e-15, c.texto);
+    }
+}
