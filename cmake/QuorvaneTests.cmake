@@ -11,6 +11,11 @@ function(quorvane_test_environment test)
     TIMEOUT 300)
 endfunction()
 
+# Run by itself, a test program gets the same data and source folders.
+add_library(quorvane_entorno_pruebas OBJECT ${CMAKE_SOURCE_DIR}/tests/EntornoPruebas.cpp)
+target_compile_definitions(quorvane_entorno_pruebas PRIVATE
+  QUORVANE_DATOS_PRUEBA="${CMAKE_SOURCE_DIR}/data" QUORVANE_FUENTES_PRUEBA="${CMAKE_SOURCE_DIR}")
+
 # quorvane_tests(LIBS lib...): every test_*.cpp of the calling folder becomes a
 # GoogleTest program, every tst_*.cpp a Qt Test program, each linked to LIBS.
 function(quorvane_tests)
@@ -22,7 +27,7 @@ function(quorvane_tests)
     get_filename_component(stem ${src} NAME_WE)
     set(name ${prefix}_${stem})
     add_executable(${name} ${src})
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} quorvane_entorno_pruebas GTest::gtest GTest::gmock GTest::gtest_main)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_test(NAME ${name} COMMAND ${name})
     quorvane_test_environment(${name})
@@ -33,7 +38,7 @@ function(quorvane_tests)
     set(name ${prefix}_${stem})
     add_executable(${name} ${src})
     set_target_properties(${name} PROPERTIES AUTOMOC ON RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} quorvane_entorno_pruebas Qt6::Test)
     add_test(NAME ${name} COMMAND ${name})
     quorvane_test_environment(${name})
   endforeach()

@@ -209,8 +209,24 @@ VentanaIntervalos::Juicio VentanaIntervalos::juzga(double izq, double der, int c
     // the first.
     m_cadena.clear();
     const Intervalo tecleado{izq, der};
-    if (const int i = abiertoCercano(tecleado, cualidad, tol); i >= 0)
-        return {Juicio::Acepta, i};
+    const int cercano = abiertoCercano(tecleado, cualidad, tol);
+    // An answer given again is told so before it may stand for a
+    // neighbour: the same ends, or within tolDados of an earlier answer of
+    // that quality with no open interval nearer.
+    const int repetida = CadenaRespuestas::repetida(
+        m_dados.size(),
+        [&](std::size_t k) {
+            const Intervalo &r = m_dados[k].respuesta;
+            if (r.izquierdo == izq && r.derecho == der)
+                return 0.0;
+            return m_dados[k].cualidad == cualidad && Coinciden(tecleado, r, tolDados) ? Distancia(tecleado, r) : -1.0;
+        },
+        cercano >= 0 ? Distancia(tecleado, m_abiertos[static_cast<std::size_t>(cercano)])
+                     : std::numeric_limits<double>::infinity());
+    if (repetida >= 0)
+        return {Juicio::YaDado, -1};
+    if (cercano >= 0)
+        return {Juicio::Acepta, cercano};
     // An interval given may have been read from an answer that stands for
     // an open one as well.
     const CadenaRespuestas cadena = CadenaRespuestas::busca(

@@ -18,6 +18,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <limits>
 #include <utility>
 
 VentanaPuntos::VentanaPuntos(const QString &titulo, const Reglas &reglas)
@@ -98,31 +100,58 @@ void VentanaPuntos::cmdotro_Click(int)
     vaciaRespuesta(true);
 }
 
-int VentanaPuntos::buscaFaltante(double x, double tol)
+bool VentanaPuntos::dado(double v) const
 {
-    m_cadena.clear();
-    // The nearest remaining point within the tolerance: it is relative to
-    // the program's value, so x may be within it of a neighbour too.
-    auto cercano = [this, tol](double v) {
-        int mejor = -1;
-        double d = tol;
-        for (std::size_t i = 0; i < m_faltantes.size(); ++i)
+    return std::any_of(m_dados.begin(), m_dados.end(), [v](const Dado &d) { return d.punto == v; });
+}
+
+bool VentanaPuntos::faltaDistinto() const
+{
+    return std::any_of(m_faltantes.begin(), m_faltantes.end(), [this](double v) { return !dado(v); });
+}
+
+int VentanaPuntos::cercano(double v, double tol, bool copias) const
+{
+    // The tolerance is relative to the program's value, so v may be within
+    // it of a neighbour too: the nearest one is meant.
+    int mejor = -1;
+    double d = tol;
+    for (std::size_t i = 0; i < m_faltantes.size(); ++i)
+        if (dado(m_faltantes[i]) == copias)
             if (const double e = ErrorRelativo(v, m_faltantes[i]); e < d) {
                 mejor = static_cast<int>(i);
                 d = e;
             }
-        return mejor;
-    };
-    if (const int i = cercano(x); i >= 0)
-        return i;
-    // Otherwise x may stand for a point already given, whose answer then
-    // stands for a remaining one (through other given points if need be).
-    const CadenaRespuestas cadena = CadenaRespuestas::busca(
-        m_dados.size(), [&](std::size_t k) { return CasiIgual(x, m_dados[k].punto, tol); },
-        [&](std::size_t k, std::size_t j) { return CasiIgual(m_dados[k].respuesta, m_dados[j].punto, tol); },
-        [&](std::size_t k) { return cercano(m_dados[k].respuesta); });
-    m_cadena = cadena.tomados;
-    return cadena.libre;
+    return mejor;
+}
+
+int VentanaPuntos::buscaFaltante(double x, double tol)
+{
+    m_cadena.clear();
+    // The same value typed again: nothing free can be nearer to it than
+    // its own earlier answer.
+    const int repetida = CadenaRespuestas::repetida(
+        m_dados.size(), [&](std::size_t k) { return m_dados[k].respuesta == x ? 0.0 : -1.0; },
+        std::numeric_limits<double>::infinity());
+    if (repetida >= 0) {
+        const int copia = cercano(x, tol, true);
+        return copia >= 0 ? copia : Repetido;
+    }
+    for (const bool copias : {false, true}) {
+        if (const int i = cercano(x, tol, copias); i >= 0)
+            return i;
+        // x may stand for a point already given, whose answer then stands
+        // for a remaining one (through other given points if need be).
+        const CadenaRespuestas cadena = CadenaRespuestas::busca(
+            m_dados.size(), [&](std::size_t k) { return CasiIgual(x, m_dados[k].punto, tol); },
+            [&](std::size_t k, std::size_t j) { return CasiIgual(m_dados[k].respuesta, m_dados[j].punto, tol); },
+            [&](std::size_t k) { return cercano(m_dados[k].respuesta, tol, copias); });
+        if (cadena.libre >= 0) {
+            m_cadena = cadena.tomados;
+            return cadena.libre;
+        }
+    }
+    return -1;
 }
 
 double VentanaPuntos::acepta(int i, double x)

@@ -76,11 +76,21 @@ protected:
     }
     bool sinPuntos() const { return m_sinPuntos; }
     int numFaltantes() const { return static_cast<int>(m_faltantes.size()); }
-    // The point not given yet that x stands for within tol (CasiIgual):
-    // the nearest one; when none is near, one that an earlier answer may
-    // stand for instead, x then taking that answer's point (points closer
-    // than the tolerance may be given in any order). -1 when none.
+    // What buscaFaltante answers for a value that repeats an answer
+    // already accepted.
+    static constexpr int Repetido = -2;
+    // The point not given yet that x stands for within tol (CasiIgual);
+    // Repetido, or -1 for none. A value typed again repeats its answer: it
+    // may only stand for another copy of a point already given, where the
+    // list holds copies (a multiple root), never for a neighbour. Else the
+    // points without a copy given come first, so that the answers stand
+    // for as many distinct points as they can; then the further copies.
+    // Among either, the nearest one, or when none is near one that an
+    // earlier answer may stand for instead, x then taking that answer's
+    // point (points closer than the tolerance may be given in any order).
     int buscaFaltante(double x, double tol);
+    // Some point not given yet has no copy among those given.
+    bool faltaDistinto() const;
     // x matched point i: the text as typed goes to the list, x is marked,
     // and point i is struck off. Returns the program's value of the point.
     double acepta(int i, double x);
@@ -94,6 +104,12 @@ private:
         double punto;
         double respuesta;
     };
+
+    // A copy of the value v was given.
+    bool dado(double v) const;
+    // The point not given yet nearest to v within tol, among those with a
+    // copy given (copias) or without; -1.
+    int cercano(double v, double tol, bool copias) const;
 
     Reglas m_reglas;
     std::vector<double> m_faltantes;

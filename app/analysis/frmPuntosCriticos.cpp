@@ -10,8 +10,6 @@
 namespace {
 // Colour value 1: a mark all but black.
 constexpr std::int32_t ColorPunto = 1;
-// No value typed can equal it before the first one is accepted.
-constexpr double NingunoAceptado = 471027.050897;
 
 VentanaPuntos::Reglas reglas()
 {
@@ -72,7 +70,6 @@ void frmPuntosCriticos::alIniciar()
         PoliActual->Polder1()->Despliega(*RtfDeri(), "");
     const ResultadoRaices r = RaicesDistintas(*PoliActual);
     fijaFaltantes(r.raices, r.sinRaices);
-    m_ultimoAceptado = NingunoAceptado;
 }
 
 void frmPuntosCriticos::revisa(double x)
@@ -84,15 +81,15 @@ void frmPuntosCriticos::revisa(double x)
     // The graph is read less precisely than the polynomial.
     const double tolerancia = enCaminoGrafico() ? 0.1 : 0.01;
     const int i = buscaFaltante(x, tolerancia);
-    if (i >= 0) {
-        acepta(i, x);
-        m_ultimoAceptado = x;
-        MuestraExito(numFaltantes() == 0 ? 34 : 9);
-        vaciaRespuesta(true);
+    if (i == Repetido) {
+        // The value stays in the box, the number said before the message.
+        MuestraError(rt::CStr(x), 57);
         return;
     }
-    if (x == m_ultimoAceptado) {
-        MuestraError(rt::CStr(x), 57);
+    if (i >= 0) {
+        acepta(i, x);
+        MuestraExito(numFaltantes() == 0 ? 34 : 9);
+        vaciaRespuesta(true);
         return;
     }
     MuestraError("", numFaltantes() > 0 ? 28 : 44);

@@ -17,8 +17,4 @@ protected:
     void alIniciar() override;
     void revisa(double x) override;
     void termina() override;
-
-private:
-    // The value accepted last, as typed.
-    double m_ultimoAceptado = 0;
 };

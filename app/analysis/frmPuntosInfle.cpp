@@ -80,6 +80,7 @@ void frmPuntosInfle::revisa(double x)
         acepta(i, x);
         MuestraExito(numFaltantes() == 0 ? 27 : 24);
     } else {
+        // A value given again is no longer in the list either.
         MuestraError("", 48);
     }
     vaciaRespuesta(false);

@@ -95,7 +95,6 @@ void frmraices::alIniciar()
     m_dadas.clear();
     const std::vector<double> raices = PoliActual ? RaicesReales(*PoliActual) : std::vector<double>{};
     fijaFaltantes(raices);
-    m_distintasPorDar = PoliActual ? RaicesRealesDistintas(*PoliActual).raices : std::vector<double>{};
 }
 
 void frmraices::revisa(double x)
@@ -146,18 +145,14 @@ void frmraices::revisaRaiz(double x)
     }
     const int i = buscaFaltante(x, ToleranciaRaiz);
     if (i >= 0) {
-        const double raiz = acepta(i, x);
-        m_dadas.push_back(raiz);
-        // Only the distinct root matched is given: a neighbour closer than
-        // the tolerance is still to be given on its own.
-        const auto distinta = std::find(m_distintasPorDar.begin(), m_distintasPorDar.end(), raiz);
-        if (distinta != m_distintasPorDar.end())
-            m_distintasPorDar.erase(distinta);
+        m_dadas.push_back(acepta(i, x));
         MuestraExito(numFaltantes() == 0 ? 12 : 2);
         vaciaRespuesta(true);
         return;
     }
-    if (std::find(m_dadas.begin(), m_dadas.end(), x) != m_dadas.end()) {
+    // Given before: typed again with no copy of its root left, or exactly
+    // a root already given.
+    if (i == Repetido || std::find(m_dadas.begin(), m_dadas.end(), x) != m_dadas.end()) {
         MuestraError("", 60);
         vaciaRespuesta(true);
         return;
@@ -172,7 +167,7 @@ void frmraices::revisaRaiz(double x)
 
 void frmraices::termina()
 {
-    if (numFaltantes() != 0 && !m_distintasPorDar.empty()) {
+    if (numFaltantes() != 0 && faltaDistinto()) {
         MuestraError("", 12);
         return;
     }

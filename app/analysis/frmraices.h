@@ -2,8 +2,9 @@
 // The real roots exercise. On the analytic road the student first states
 // the greatest possible number of real roots of P, then types each root;
 // from the graph of P the roots are read off the graph from the start.
-// A root of multiplicity m may be given m times; "Terminar" accepts once
-// every distinct root was given.
+// A root of multiplicity m may be given m times, the same value typed
+// again standing for its next copy; "Terminar" accepts once every distinct
+// root was given.
 #include "VentanaPuntos.h"
 
 #include <vector>
@@ -33,6 +34,5 @@ private:
     void marcaDadas() const;
 
     bool m_pideCuantas = false;
-    std::vector<double> m_distintasPorDar;
     std::vector<double> m_dadas; // the program's values of the accepted roots
 };

@@ -188,9 +188,19 @@ void Calculadora::porciento()
         return;
     m_lectura = rt::CStr(valorDe(m_lectura) / 100);
     m_ultimaEntrada = "Ops";
+    m_hayPunto = true;
+    // With no operation waiting for it, the percent of a lone number is a
+    // finished result, as after "=": it is the first operand, and a number
+    // typed next starts a new calculation instead of being multiplied by
+    // whatever the first operand held before.
+    if (m_operadorPendiente == " " || m_operadorPendiente == "igual") {
+        m_operando1 = Operando::DeTexto(m_lectura);
+        m_numOperandos = 1;
+        m_operadorPendiente = "igual";
+        return;
+    }
     m_operadorPendiente = "porciento";
     cuentaOperando();
-    m_hayPunto = true;
 }
 
 void Calculadora::borra()

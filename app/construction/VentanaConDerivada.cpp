@@ -81,8 +81,9 @@ std::optional<Rechazo> VentanaConDerivada::prueba(const PoliPtr &a)
     const TerminosDistintos d = ComparaTerminos(*DerivadaPedida(), *derivada);
     if (d.cuantos == 0)
         return std::nullopt;
-    const std::string exponente = std::to_string(d.exponenteMenor + m_derivada.desplazamiento);
+    // The message of several terms speaks of the derivative's terms; the
+    // one of a single term, of the answer's own.
     if (d.cuantos > 1)
-        return Rechazo{m_derivada.errorVarios, exponente, !m_derivada.curvaEnVarios, derivada};
-    return Rechazo{16, exponente, true};
+        return Rechazo{m_derivada.errorVarios, std::to_string(d.exponenteMenor), !m_derivada.curvaEnVarios, derivada};
+    return Rechazo{16, std::to_string(d.exponenteMenor + m_derivada.desplazamiento), true};
 }

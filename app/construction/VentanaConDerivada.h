@@ -15,7 +15,7 @@ struct DatosDerivada {
     QString etiqueta;        // beside the written derivative
     std::int16_t errorGrado = 0, errorVarios = 0;
     bool curvaEnVarios = false; // the answer's derivative shown with errorVarios
-    int desplazamiento = 0;  // added to the exponent named in the prefix
+    int desplazamiento = 0;  // added to the exponent named by error 16
 };
 
 class VentanaConDerivada : public VentanaConstruccion {

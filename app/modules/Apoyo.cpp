@@ -31,11 +31,7 @@ std::optional<DestinoSalto> DestinoDeSalto(const TablaTextos &saltos, int salto)
     const std::string &nombre = saltos.Texto(1, salto);
     if (nombre.empty())
         return std::nullopt;
-    const std::filesystem::path archivo = RutaPrograma(nombre);
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(archivo, ec))
-        return std::nullopt;
-    return DestinoSalto{saltos.Texto(0, salto), archivo, TerminaEn(nombre, ".html")};
+    return DestinoSalto{saltos.Texto(0, salto), RutaPrograma(nombre), TerminaEn(nombre, ".html")};
 }
 
 int NumeroSalto(std::string_view enlace)

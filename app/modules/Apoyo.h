@@ -31,8 +31,9 @@ struct DestinoSalto {
 // viewer then opens with an empty page.
 std::optional<PaginaApoyo> PaginaDeApoyo(const TablaTextos &lista, int numApoyo);
 
-// Row salto of the jump list; nothing when the row does not exist, names
-// no file or its file is missing (the preview then does not open).
+// Row salto of the jump list; nothing when the row does not exist or names
+// no file (the preview then does not open). A file that is missing still
+// previews: the preview says so.
 std::optional<DestinoSalto> DestinoDeSalto(const TablaTextos &saltos, int salto);
 
 // The jump number of a link's target "salto:N" (N from 1); 0 for any

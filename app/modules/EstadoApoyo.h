@@ -28,7 +28,7 @@ public:
     EstadoApoyo(const TablaTextos &saltos, std::string palabra);
 
     // A press whose jump number is salto (0: no link under the press). A
-    // link without a usable row or file opens nothing and keeps the state.
+    // link without a usable row opens nothing and keeps the state.
     Cambio Pulsa(int salto);
 
     // The heading as it stands, and the link previewed (0: none).

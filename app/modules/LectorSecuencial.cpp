@@ -72,10 +72,14 @@ std::optional<std::string> LectorSecuencial::LeeTexto()
         return std::nullopt;
     std::string item;
     if (m_texto[m_pos] == '"') {
-        const std::size_t cierre = m_texto.find('"', m_pos + 1);
-        const std::size_t fin = cierre == std::string::npos ? m_texto.size() : cierre;
-        item = m_texto.substr(m_pos + 1, fin - m_pos - 1);
-        m_pos = cierre == std::string::npos ? fin : fin + 1;
+        // A quote left open at the end of its line or of the file means the
+        // file was cut or damaged in the middle of a text: what is left of
+        // it is not the text (a record is one line).
+        const std::size_t cierre = m_texto.find_first_of("\"\n", m_pos + 1);
+        if (cierre == std::string::npos || m_texto[cierre] != '"')
+            return std::nullopt;
+        item = m_texto.substr(m_pos + 1, cierre - m_pos - 1);
+        m_pos = cierre + 1;
         // Whatever follows the closing quote up to the separator is dropped.
         while (m_pos < m_texto.size() && m_texto[m_pos] != ',' && m_texto[m_pos] != '\n')
             ++m_pos;
@@ -87,6 +91,9 @@ std::optional<std::string> LectorSecuencial::LeeTexto()
     }
     if (m_pos < m_texto.size())
         ++m_pos; // the comma or the line end
+    // No text of the program holds a NUL: one is a damaged file.
+    if (item.find('\0') != std::string::npos)
+        return std::nullopt;
     return item;
 }
 

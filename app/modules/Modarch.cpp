@@ -3,6 +3,8 @@
 #include "LectorSecuencial.h"
 #include "RutaPrograma.h"
 
+#include <vector>
+
 namespace {
 // Opens the file and creates the table anew from its row count.
 bool Empieza(std::string_view archivo, TablaTextos &tabla, LectorSecuencial &lector, int &ultima)
@@ -41,6 +43,7 @@ bool LeeTablaIndexada(std::string_view archivo, TablaTextos &tabla)
     int n = 0;
     if (!Empieza(archivo, tabla, lector, n))
         return false;
+    std::vector<bool> leida(static_cast<std::size_t>(n) + 1, false);
     int k = 0;
     while (!lector.FinArchivo() && k < n) {
         const auto indice = lector.LeeEntero();
@@ -53,8 +56,12 @@ bool LeeTablaIndexada(std::string_view archivo, TablaTextos &tabla)
             return false;
         tabla.PoneTexto(0, k, *mensaje);
         tabla.PoneTexto(1, k, *detalle);
+        leida[static_cast<std::size_t>(k)] = true;
     }
-    // A file that ends before the record of its last row was cut short: its
-    // missing messages would show as empty windows.
-    return k >= n;
+    // A row the file does not name, or names without its message, would
+    // show later as an empty message window: the table is damaged.
+    for (int i = 0; i <= n; ++i)
+        if (!leida[static_cast<std::size_t>(i)] || tabla.Texto(0, i).empty())
+            return false;
+    return true;
 }

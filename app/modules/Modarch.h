@@ -13,7 +13,7 @@ bool LeeTablaPares(std::string_view archivo, TablaTextos &tabla);
 
 // An indexed message list: the row count n, then records "k, text, detail"
 // in any order (a later record for the same row wins); reading stops at the
-// end of the file or right after the record for row n. Rows no record names
-// stay empty. An index outside 0..n fails, and so does a file that ends
-// before the record for row n (it was cut).
+// end of the file or right after the record for row n. Every row 0..n must
+// be named with a message text (the detail may be empty); an index outside
+// 0..n or a row left without its message fails.
 bool LeeTablaIndexada(std::string_view archivo, TablaTextos &tabla);

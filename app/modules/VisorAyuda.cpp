@@ -100,6 +100,21 @@ QUrl VisorAyuda::Pagina() const
     return m_navegador ? m_navegador->source() : QUrl();
 }
 
+QString VisorAyuda::CarpetaColeccion()
+{
+    // The user's cache folder, else the system's temporary one (a read-only
+    // home leaves only that): the first that can be written.
+    // (Qt gives an empty temporary folder when the one named is unusable.)
+    const QString temporal = QDir::tempPath();
+    const QString carpetas[] = {QStandardPaths::writableLocation(QStandardPaths::CacheLocation),
+                                temporal.isEmpty() ? QString() : temporal + QStringLiteral("/quorvane")};
+    for (const QString &carpeta : carpetas) {
+        if (!carpeta.isEmpty() && QDir().mkpath(carpeta) && QFileInfo(carpeta).isWritable())
+            return carpeta;
+    }
+    return {};
+}
+
 bool VisorAyuda::Abre(const QString &libro)
 {
     const QFileInfo archivo(libro);
@@ -118,19 +133,26 @@ bool VisorAyuda::Abre(const QString &libro)
             && !m_motor->documentationFileName(QHelpEngineCore::namespaceName(libro)).isEmpty())
             return true;
     }
-    QString carpeta = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (carpeta.isEmpty())
-        carpeta = QDir::tempPath() + QStringLiteral("/quorvane");
-    QDir().mkpath(carpeta);
+    // The help engine's own reasons are in English: the student is told in
+    // Spanish what could not be done, and where.
+    const QString nombre = QDir::toNativeSeparators(libro);
+    const QString carpeta = CarpetaColeccion();
+    if (carpeta.isEmpty()) {
+        m_error = QStringLiteral("No se pudo abrir el libro de ayuda %1: no se puede escribir en la carpeta "
+                                 "personal ni en la temporal")
+                      .arg(nombre);
+        return false;
+    }
     m_motor = std::make_unique<QHelpEngine>(carpeta + QStringLiteral("/ayuda.qhc"));
     m_motor->setReadOnly(false);
     if (!m_motor->setupData()) {
-        m_error = QStringLiteral("No se pudo abrir el libro de ayuda: %1").arg(m_motor->error());
+        m_error = QStringLiteral("No se pudo abrir el libro de ayuda %1: no se pudo escribir su índice en %2")
+                      .arg(nombre, QDir::toNativeSeparators(carpeta));
         return false;
     }
     const QString espacio = QHelpEngineCore::namespaceName(libro);
     if (espacio.isEmpty()) {
-        m_error = QStringLiteral("El libro de ayuda %1 no es válido").arg(QDir::toNativeSeparators(libro));
+        m_error = QStringLiteral("El libro de ayuda %1 no es válido").arg(nombre);
         return false;
     }
     // A book registered from another place (an older build) is replaced.
@@ -138,7 +160,8 @@ bool VisorAyuda::Abre(const QString &libro)
     if (!registrado.isEmpty() && QFileInfo(registrado).absoluteFilePath() != archivo.absoluteFilePath())
         m_motor->unregisterDocumentation(espacio);
     if (m_motor->documentationFileName(espacio).isEmpty() && !m_motor->registerDocumentation(libro)) {
-        m_error = QStringLiteral("No se pudo abrir el libro de ayuda: %1").arg(m_motor->error());
+        m_error = QStringLiteral("No se pudo abrir el libro de ayuda %1: no se pudo registrar en %2")
+                      .arg(nombre, QDir::toNativeSeparators(carpeta));
         return false;
     }
     return true;

@@ -40,6 +40,8 @@ public:
 
 private:
     bool Abre(const QString &libro);
+    // A folder where a collection of our own can be written; empty if none.
+    static QString CarpetaColeccion();
     void creaVentana();
     void abre(const QUrl &pagina);
     // The contents list marks the page shown.

@@ -59,6 +59,7 @@ struct TablaInicial {
     const char *archivo;
     TablaTextos *tabla;
     const char *mensaje;
+    int ultimaUsada; // the table must reach this row
 };
 } // namespace
 
@@ -88,16 +89,16 @@ bool Inicia()
 
     const TablaInicial tablas[] = {
         {LeeTablaPares, "\\apoyo\\ListaApoyos.txt", &ListaApoyos,
-         "No se pudo encontrar el archivo ListaApoyos"},
+         "No se pudo encontrar el archivo ListaApoyos", 0},
         {LeeTablaPares, "\\apoyo\\listaSaltos.txt", &ListaSaltos,
-         "No se pudo encontrar el archivo ListaSaltos"},
+         "No se pudo encontrar el archivo ListaSaltos", 0},
         {LeeTablaIndexada, "\\Errores y Exitos\\Errores.txt", &Errores,
-         "No se pudo encontrar el archivo de errores"},
+         "No se pudo encontrar el archivo de errores", UltimoErrorUsado},
         {LeeTablaIndexada, "\\Errores y Exitos\\Exitos.txt", &Exitos,
-         "No se pudo encontrar el archivo de exitos"},
+         "No se pudo encontrar el archivo de exitos", UltimoExitoUsado},
     };
     for (const TablaInicial &t : tablas) {
-        if (!t.lector(t.archivo, *t.tabla)) {
+        if (!t.lector(t.archivo, *t.tabla) || t.tabla->UltimaFila() < t.ultimaUsada) {
             plataforma::CajaMensaje(QString::fromUtf8(t.mensaje),
                                     plataforma::CajaSoloAceptar | plataforma::CajaIconoAlto,
                                     QStringLiteral("ERRor Fatal"));

@@ -16,8 +16,10 @@ class QWidget;
 
 // Takes the decimal separator, the layout measures from the main window,
 // makes the context stack and loads the four text tables. On the first
-// table that cannot be read it shows that table's message, titled
-// "ERRor Fatal", and returns false without reading the others.
+// table that cannot be read (missing, damaged, or a message table that
+// ends before the last row the windows show) it shows that table's
+// message, titled "ERRor Fatal", and returns false without reading the
+// others.
 bool Inicia();
 // The screen and layout measures from the main window as it stands (Inicia
 // takes them too); the main window takes them again once its frame is on.

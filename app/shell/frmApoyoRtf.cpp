@@ -64,6 +64,7 @@ frmApoyoRtf::frmApoyoRtf()
     m_picHyper = new QLabel(vista);
     m_picHyper->setObjectName(QStringLiteral("PicHyper"));
     m_picHyper->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    m_picHyper->setWordWrap(true);
     m_picHyper->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     auto *capas = new QVBoxLayout(vista);
     capas->setContentsMargins(0, 0, 0, 0);
@@ -89,13 +90,14 @@ frmApoyoRtf *frmApoyoRtf::Existente()
 
 void frmApoyoRtf::Abre(int numApoyo)
 {
+    // A row the support list lacks opens the window all the same, with the
+    // message for its missing page: the key never does nothing.
     const std::optional<PaginaApoyo> pagina = PaginaDeApoyo(ListaApoyos, numApoyo);
-    if (!pagina)
-        return;
-    ArchivoApoyo = "\\apoyo" + ListaApoyos.Texto(1, numApoyo);
+    ArchivoApoyo = pagina ? "\\apoyo" + ListaApoyos.Texto(1, numApoyo) : std::string();
+    const std::string encabezado = pagina ? pagina->encabezado : ListaApoyos.Texto(0, numApoyo);
     auto &gestor = GestorVentanas::instancia();
     gestor.descarga<frmApoyoRtf>();
-    frmApoyoRtf *apoyo = gestor.ventana<frmApoyoRtf>([&pagina](frmApoyoRtf &w) { w.PalSobreRtb = pagina->encabezado; });
+    frmApoyoRtf *apoyo = gestor.ventana<frmApoyoRtf>([&encabezado](frmApoyoRtf &w) { w.PalSobreRtb = encabezado; });
     plataforma::EsperaModal(*apoyo);
 }
 
@@ -111,7 +113,10 @@ void frmApoyoRtf::alCargar()
     resize(ancho, std::max(T(3000), alto));
     colocaSobreArea(AnchoPanel + T(40), arriba);
 
-    m_rchTextoPrinc->carga(RutaPrograma(ArchivoApoyo));
+    if (ArchivoApoyo.empty())
+        m_rchTextoPrinc->muestraFaltante(QStringLiteral("de apoyo"));
+    else
+        m_rchTextoPrinc->carga(RutaPrograma(ArchivoApoyo));
     m_rchTextoPrinc->viewport()->setCursor(Qt::ArrowCursor);
     m_lblapoyo1->setText(QString::fromStdString(PalSobreRtb));
     m_estado = std::make_unique<EstadoApoyo>(ListaSaltos, PalSobreRtb);
@@ -164,9 +169,15 @@ void frmApoyoRtf::pulsa(int salto)
 void frmApoyoRtf::muestraImagen(const std::filesystem::path &archivo)
 {
     QPixmap imagen(QString::fromStdString(archivo.string()));
+    if (imagen.isNull()) {
+        // A picture that is missing or unreadable is said, never left blank.
+        m_picHyper->setText(CajaPagina::TextoFaltante(QString::fromStdString(archivo.filename().string())));
+        m_picHyper->show();
+        return;
+    }
     // A picture wider or taller than the preview is shown smaller, whole.
     const QSize lugar = m_picHyper->parentWidget()->contentsRect().size();
-    if (!imagen.isNull() && (imagen.width() > lugar.width() || imagen.height() > lugar.height()))
+    if (imagen.width() > lugar.width() || imagen.height() > lugar.height())
         imagen = imagen.scaled(lugar, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     m_picHyper->setPixmap(imagen);
     m_picHyper->show();

@@ -20,9 +20,10 @@ class Usc;
 class frmApoyoRtf : public VentanaBase {
     Q_OBJECT
 public:
-    // The toolbar's support: the page of support row numApoyo, modal;
-    // nothing opens for a row the support list does not have. Returns when
-    // the window is closed.
+    // The toolbar's support: the page of support row numApoyo, modal; a
+    // row the support list does not have, or a page that is missing, shows
+    // the message for the missing file instead. Returns when the window is
+    // closed.
     static void Abre(int numApoyo);
     // The open window, or nullptr.
     static frmApoyoRtf *Existente();

@@ -22,8 +22,8 @@
 namespace {
 using plataforma::TwipsAPixeles;
 
-// A page of the program's folder into a box; no page, or a missing one,
-// leaves the box empty.
+// A page of the program's folder into a box; no page leaves the box empty
+// (the box itself reports a missing one).
 void CargaPagina(CajaPagina &caja, const std::string &relativa)
 {
     if (relativa.empty())

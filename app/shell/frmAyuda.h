@@ -27,8 +27,9 @@ public:
     void alCargar() override;
 
     // The pages of a topic: the body, the title (a page or a fixed text)
-    // and the remark; a page that is missing leaves its box empty, and a
-    // topic without pages leaves title and body empty.
+    // and the remark; a page that is missing or empty shows the message for
+    // the missing file in its box, and a topic without pages leaves title
+    // and body empty.
     void MuestraTema(int numAyuda);
     void MuestraTextos(const QString &titulo, const QString &cuerpo, const QString &observacion);
 

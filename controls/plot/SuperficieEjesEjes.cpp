@@ -35,6 +35,14 @@ QString TextoNumero(double valor)
     return QString::fromStdString(rt::CStr(valor));
 }
 
+// A tick number that the box's edge would cut is left out: half a number
+// reads wrong ("-48" showing only its top, "-10" as "0"). Its extent along
+// one side of the box, from inicio over largo pixels, against that side.
+bool CabeEnCaja(double inicio, double largo, int lado)
+{
+    return inicio >= 0 && inicio + largo <= lado;
+}
+
 // A number written as a print item: a blank for its sign when it is not
 // negative, and a blank behind.
 QString ElementoImpreso(double valor)
@@ -112,9 +120,8 @@ void SuperficieEjes::TrazaNumeros(double escx, double escy)
 
     // X numbers centred on their ticks; one that would come within 3
     // pixels of the previous one (counting from the origin) is skipped, and
-    // so is one that the box's edge would cut: half a number reads wrong.
+    // so is one that the box's edge would cut.
     const int anchoCaja = AnchoCaja();
-    const auto cabe = [anchoCaja](double izquierda, float largo) { return izquierda >= 0 && izquierda + largo <= anchoCaja; };
     int ultimo = x0;
     double paso = frecX * escx;
     Recorre(paso, muevepixel(SOBREX, MaxX(), -8), paso, [&](double x) {
@@ -122,7 +129,7 @@ void SuperficieEjes::TrazaNumeros(double escx, double escy)
         const float ancho = m_caja.AnchoTexto(s);
         const double plumaX = EscalaX(x) - ancho / 2.0;
         m_caja.CurrentX(float(plumaX));
-        if (plumaX > ultimo + 3 && cabe(plumaX, ancho))
+        if (plumaX > ultimo + 3 && CabeEnCaja(plumaX, ancho, anchoCaja))
             EscribeEn(s, plumaX, y0 + 10);
         ultimo = int(rt::RedondeaPar(m_caja.CurrentX()));
     });
@@ -133,20 +140,24 @@ void SuperficieEjes::TrazaNumeros(double escx, double escy)
         const float ancho = m_caja.AnchoTexto(s);
         const double plumaX = EscalaX(x) - ancho / 2.0;
         const int izquierda = int(rt::RedondeaPar(float(plumaX)));
-        if (plumaX + ancho < ultimo - 3 && cabe(plumaX, ancho))
+        if (plumaX + ancho < ultimo - 3 && CabeEnCaja(plumaX, ancho, anchoCaja))
             EscribeEn(s, plumaX, y0 + 10);
         ultimo = izquierda;
     });
 
-    // Y numbers right of the axis, beside their ticks; no overlap test.
+    // Y numbers right of the axis, beside their ticks; no overlap test, but
+    // one that the top or bottom edge would cut is left out too.
+    const int altoCaja = AltoCaja();
+    const auto numeroY = [&](double y) {
+        const QString s = ElementoImpreso(y);
+        const int plumaY = EscalaY(y) - 6;
+        if (CabeEnCaja(plumaY, m_caja.AltoTexto(s), altoCaja))
+            EscribeEn(s, x0 + 8, plumaY);
+    };
     paso = frecY * escy;
-    Recorre(paso, muevepixel(SOBREY, MaxY(), 8), paso, [&](double y) {
-        EscribeEn(ElementoImpreso(y), x0 + 8, EscalaY(y) - 6);
-    });
+    Recorre(paso, muevepixel(SOBREY, MaxY(), 8), paso, numeroY);
     paso = -frecY * escy;
-    Recorre(paso, MinY(), paso, [&](double y) {
-        EscribeEn(ElementoImpreso(y), x0 + 8, EscalaY(y) - 6);
-    });
+    Recorre(paso, MinY(), paso, numeroY);
 }
 
 void SuperficieEjes::TrazaReticula(double escx, double escy, std::int32_t color)

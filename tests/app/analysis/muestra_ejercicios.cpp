@@ -2,7 +2,7 @@
 // folder given: the extension window with its limit legends on the graph,
 // the first derivative window with its error message and after it, and
 // the point-list windows: roots, critical points, their classification and
-// inflection points.
+// inflection points, and a critical point typed twice.
 // Not a test: run it (under a display) and look.
 #include "GestorVentanas.h"
 #include "frmClaPtoCri.h"
@@ -153,6 +153,17 @@ int main(int argc, char **argv)
     gestor.existente<frmPolical>()->OptCalcConcepto(9)->click();
     daValor(*gestor.existente<frmPuntosInfle>(), QStringLiteral("0"));
     Guarda(principal, QStringLiteral("inflexion.png"));
+    gestor.existente<frmPuntosInfle>()->Cancela();
+    Asienta();
+
+    // P' = 3(x - 1)(x - 1.005): 1 typed twice is given already, not taken
+    // for 1.005 within the tolerance.
+    DaPolinomio({{1, 3}, {-3.0075, 2}, {3.015, 1}});
+    gestor.existente<frmPolical>()->OptCalcConcepto(5)->click();
+    criticos = gestor.existente<frmPuntosCriticos>();
+    daValor(*criticos, QStringLiteral("1"));
+    daValor(*criticos, QStringLiteral("1"));
+    Guarda(principal, QStringLiteral("criticos_repetido.png"));
 
     plataforma::FijaContestador({});
     gestor.descargaTodas();

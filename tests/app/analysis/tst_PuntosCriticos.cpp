@@ -76,15 +76,16 @@ private slots:
         QCOMPARE(int(w->puntosFaltantes().size()), 2);
     }
 
-    void unValorAnteriorYaNoEsElUltimo()
+    void unValorAnteriorSigueDado()
     {
         EntornoEjercicios::Polinomio({{1, 4}, {-2, 2}}); // critical points -1, 0, 1
         frmPuntosCriticos *w = criticos();
         Da(*w, QStringLiteral("-1"));
         Da(*w, QStringLiteral("1"));
-        Da(*w, QStringLiteral("-1"));
+        Da(*w, QStringLiteral("-1")); // not the last one, given all the same
+        QCOMPARE(w->txtRespuesta()->Text(), QStringLiteral("-1"));
         PulsaTerminar(*w);
-        QCOMPARE(e->mensajes, (QStringList{Exito(9), Exito(9), Error(28), Error(42)}));
+        QCOMPARE(e->mensajes, (QStringList{Exito(9), Exito(9), Error(57, "-1"), Error(42)}));
         QVERIFY(EntornoEjercicios::Abierta<frmPuntosCriticos>());
         Escribe(*w->txtRespuesta(), QStringLiteral("7"));
         Pulsa(*w->cmdotro());

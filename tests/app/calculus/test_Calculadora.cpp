@@ -82,6 +82,20 @@ TEST(Calculadora, SecuenciasDeTeclas)
         {"50%", "0.5", {}},
         {"50%7", "7.", {}},
         {"200X50%=", "100", {}},
+        // The percent of a lone number is a finished result: it takes an
+        // operator or "=", and a number typed next starts a new calculation.
+        {"50%=", "0.5", {}},
+        {"50%X4=", "2", {}},
+        {"50%+2=", "2.5", {}},
+        {"50%-3=", "-2.5", {}},
+        {"50%3=", "3.", {}},
+        {"50%3=+2=", "5", {}},
+        {"50%20%=", "0.2", {}},
+        // So is it after a result, whether of the result or of a number
+        // typed after it: no old operand multiplies it again.
+        {"2+3=%=", "0.05", {}},
+        {"2+3=50%=", "0.5", {}},
+        {"2+3=50%3=", "3.", {}},
         {"2+3=", "5", {}},
         {"2+3==", "5", {}},
         {"2+3===", "5", {}},
@@ -113,29 +127,40 @@ TEST(Calculadora, EstadoDeLasTeclas)
     Pulsa(c, "5");
     EXPECT_EQ(c.ultimaEntrada(), "NUMS");
     Pulsa(c, "%");
-    // Percent is "Ops", not "OPS".
+    // Percent is "Ops", not "OPS"; of a lone number it is a result, with
+    // nothing pending but "=".
     EXPECT_EQ(c.ultimaEntrada(), "Ops");
-    EXPECT_EQ(c.operadorPendiente(), "porciento");
+    EXPECT_EQ(c.operadorPendiente(), "igual");
     EXPECT_EQ(c.numOperandos(), 1);
     Pulsa(c, "X");
     EXPECT_EQ(c.ultimaEntrada(), "OPS");
     EXPECT_EQ(c.operadorPendiente(), "mult");
     EXPECT_EQ(c.lecturaPrevia(), "-0.05");
+    // After an operator it is the second operand, multiplied at the next
+    // operator.
+    Pulsa(c, "2%");
+    EXPECT_EQ(c.ultimaEntrada(), "Ops");
+    EXPECT_EQ(c.operadorPendiente(), "porciento");
+    EXPECT_EQ(c.numOperandos(), 2);
     Pulsa(c, "E");
     EXPECT_EQ(c.ultimaEntrada(), "CE");
     EXPECT_EQ(c.lectura(), "0.");
 }
 
-TEST(Calculadora, LaCargaNoOlvidaLosOperandos)
+TEST(Calculadora, LaCargaEmpiezaDeNuevo)
 {
     Calculadora c;
     Pulsa(c, "6+");
     c.carga();
     EXPECT_EQ(c.lectura(), "0.");
     EXPECT_EQ(c.numOperandos(), 0);
-    // The next operation finds the first operand where it was left.
+    // The operands left before never reach a result: a percent typed now
+    // does not multiply the old first operand.
     Pulsa(c, "1%2%=");
-    EXPECT_EQ(c.lectura(), "0.12");
+    EXPECT_EQ(c.lectura(), "0.02");
+    c.carga();
+    Pulsa(c, "50%3=");
+    EXPECT_EQ(c.lectura(), "3.");
 }
 
 TEST(Calculadora, SeparadorComa)

@@ -72,7 +72,12 @@ TEST_F(ApoyoDatos, UnSaltoEsTextoSiTerminaEnHtmlYSiNoImagen)
     ASSERT_TRUE(imagen);
     EXPECT_FALSE(imagen->esTexto);
     EXPECT_EQ(imagen->archivo, carpeta.Ruta() / "Apoyo" / "figuras" / "bandas.png");
-    for (int salto : {0, 4, 5, 6, -2})
+    // A missing file still previews (the preview says it is missing).
+    const auto falta = DestinoDeSalto(saltos, 5);
+    ASSERT_TRUE(falta);
+    EXPECT_FALSE(falta->esTexto);
+    EXPECT_EQ(falta->archivo.filename(), "nada.png");
+    for (int salto : {0, 4, 6, -2})
         EXPECT_FALSE(DestinoDeSalto(saltos, salto)) << salto;
 }
 
@@ -102,7 +107,7 @@ TEST_F(ApoyoDatos, LasPulsacionesAbrenCambianYCierranLaVista)
     EXPECT_EQ(estado.Encabezado(), "Raíces");
 
     // Links that lead nowhere change nothing.
-    for (int salto : {4, 5, 99}) {
+    for (int salto : {4, 99}) {
         EXPECT_EQ(estado.Pulsa(salto).accion, A::Nada) << salto;
         EXPECT_EQ(estado.UltimoSalto(), 3);
         EXPECT_EQ(estado.Encabezado(), "Raíces");

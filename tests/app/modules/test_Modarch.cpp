@@ -7,6 +7,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 class TablasArchivo : public ::testing::Test {
 protected:
     void SetUp() override { FijaCarpetaPrograma(carpeta.Ruta()); }
@@ -60,36 +62,58 @@ TEST_F(TablasArchivo, CuentasInvalidasYArchivoAusenteFallan)
     EXPECT_FALSE(LeeTablaIndexada("\\no\\existe.txt", t));
 }
 
-TEST_F(TablasArchivo, IndexadaEnCualquierOrdenConFilasSinNombrarVacias)
+TEST_F(TablasArchivo, IndexadaEnCualquierOrden)
 {
-    carpeta.Escribe("e.txt", "\xEF\xBB\xBF" "5\n3,\"tres\",\"\"\n1,\"uno\",\"detalle, con coma\"\n3,\"otra vez\",\"d\"\n5,\"\",\"\"\n");
+    carpeta.Escribe("e.txt", "\xEF\xBB\xBF" "4\n3,\"tres\",\"\"\n1,\"uno\",\"detalle, con coma\"\n0,\"cero\",\"\"\n"
+                             "3,\"otra vez\",\"d\"\n2,\"dos\",\"\"\n4,\"cuatro\",\"\"\n");
     TablaTextos t;
     ASSERT_TRUE(LeeTablaIndexada("\\e.txt", t));
-    EXPECT_EQ(t.UltimaFila(), 5);
+    EXPECT_EQ(t.UltimaFila(), 4);
     EXPECT_EQ(t.Texto(0, 1), "uno");
     EXPECT_EQ(t.Texto(1, 1), "detalle, con coma");
     EXPECT_EQ(t.Texto(0, 3), "otra vez"); // the later record wins
-    EXPECT_EQ(t.Texto(0, 2), "");
-    EXPECT_EQ(t.Texto(0, 5), "");
+    EXPECT_EQ(t.Texto(1, 2), "");         // a detail may be empty
 }
 
 TEST_F(TablasArchivo, IndexadaSeDetieneTrasLaFilaN)
 {
-    carpeta.Escribe("e.txt", "2\n2,\"dos\",\"\"\n1,\"uno\",\"\"\nbasura sin formato\n");
+    carpeta.Escribe("e.txt", "2\n0,\"cero\",\"\"\n1,\"uno\",\"\"\n2,\"dos\",\"\"\nbasura sin formato\n");
     TablaTextos t;
     ASSERT_TRUE(LeeTablaIndexada("\\e.txt", t));
     EXPECT_EQ(t.Texto(0, 2), "dos");
-    EXPECT_EQ(t.Texto(0, 1), "");
 }
 
-TEST_F(TablasArchivo, IndexadaFallaConIndiceMaloORegistroCortado)
+// Damage that must never load in silence: an empty message window, or a
+// text cut short, would show later in front of the student.
+TEST_F(TablasArchivo, IndexadaDaniadaFalla)
 {
-    const char *casos[] = {"2\n3,\"a\",\"b\"\n", "2\n-1,\"a\",\"b\"\n", "2\nx,\"a\",\"b\"\n",
-                           "2\n1,\"a\"\n"};
+    const std::string casos[] = {
+        "2\n3,\"a\",\"b\"\n", "2\n-1,\"a\",\"b\"\n", "2\nx,\"a\",\"b\"\n", "2\n1,\"a\"\n",
+        // rows missing: at the start, in the middle, at the end (the file
+        // ends before the row of its count), or after row n came first
+        "2\n1,\"a\",\"\"\n2,\"b\",\"\"\n", "3\n0,\"a\",\"\"\n1,\"b\",\"\"\n3,\"d\",\"\"\n",
+        "2\n0,\"a\",\"\"\n1,\"b\",\"\"\n", "2\n2,\"c\",\"\"\n0,\"a\",\"\"\n1,\"b\",\"\"\n",
+        // a row named without its message
+        "1\n0,\"a\",\"\"\n1,\"\",\"detalle\"\n",
+        // cut inside the last text, or a quote left open on its line
+        "1\n0,\"a\",\"\"\n1,\"b\",\"la normal es v", "1\n0,\"a\n\",\"\"\n1,\"b\",\"\"\n",
+        // a NUL byte inside a message or a detail
+        "1\n0,\"a\0b\",\"\"\n1,\"b\",\"\"\n"s, "1\n0,\"a\",\"\"\n1,\"b\",\"\0\"\n"s};
     TablaTextos t;
-    for (const char *contenido : casos) {
+    for (const std::string &contenido : casos) {
         carpeta.Escribe("e.txt", contenido);
         EXPECT_FALSE(LeeTablaIndexada("\\e.txt", t)) << contenido;
+    }
+}
+
+TEST_F(TablasArchivo, ParesCortadosOConNulFallan)
+{
+    const std::string casos[] = {"2\n\"polinomio\",\"\\polinomio.html\"\n\"construir\",\"\\construc",
+                                 "1\n\"a\",\"b\0c\"\n"s};
+    TablaTextos t;
+    for (const std::string &contenido : casos) {
+        carpeta.Escribe("l.txt", contenido);
+        EXPECT_FALSE(LeeTablaPares("\\l.txt", t)) << contenido;
     }
 }
 

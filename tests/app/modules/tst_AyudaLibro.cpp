@@ -21,6 +21,8 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include <filesystem>
+
 // Stands for the desktop's browser: records what it is asked to open.
 class EscritorioPrueba : public QObject {
     Q_OBJECT
@@ -222,6 +224,44 @@ private slots:
         QCOMPARE(cajas.Cuenta(), 0);
         QVERIFY(ObjAyuda());
         QVERIFY(ObjAyuda()->Pagina().toString().endsWith("signo.html"));
+    }
+
+    // With a home that cannot be written (the cache folder lies under a
+    // plain file), the book registers in the temporary folder; when that
+    // cannot be written either, the student is told so in Spanish alone.
+    void sinCarpetaPersonalEscribible()
+    {
+        const QString libro = LibroConstruido();
+        if (libro.isEmpty())
+            QSKIP("the help book was not built (target quorvane_datos)");
+        CarpetaTemporal carpeta;
+        carpeta.Escribe("bloqueo", "un archivo, no una carpeta");
+        std::filesystem::create_directories(carpeta.Ruta() / "tmp");
+        const QString copia = QString::fromStdString((carpeta.Ruta() / "Quorvane.qch").string());
+        QVERIFY(QFile::copy(libro, copia));
+        const QByteArray bloqueada = QByteArray::fromStdString((carpeta.Ruta() / "bloqueo" / "x").string());
+        const QByteArray temporal = qgetenv("TMPDIR");
+        qputenv("XDG_CACHE_HOME", bloqueada);
+        qputenv("TMPDIR", QByteArray::fromStdString((carpeta.Ruta() / "tmp").string()));
+        PoneArchivoAyuda(copia.toStdString());
+        plataforma::ContestadorPrueba cajas;
+        MuestraAyuda(8);
+        QCOMPARE(cajas.Cuenta(), 0);
+        QVERIFY(ObjAyuda());
+        OlvidaObjetoAyuda();
+
+        qputenv("TMPDIR", bloqueada);
+        MuestraAyuda(8);
+        qunsetenv("XDG_CACHE_HOME");
+        if (temporal.isEmpty())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", temporal);
+        QVERIFY(ObjAyuda() == nullptr);
+        QCOMPARE(cajas.Cuenta(), 1);
+        const QString texto = cajas.Textos().at(0);
+        QVERIFY2(texto.startsWith("No se pudo abrir el libro de ayuda ") && texto.endsWith(" ni en la temporal"),
+                 qPrintable(texto));
     }
 };
 

@@ -22,12 +22,25 @@ private:
     VentanaPrincipalGrabadora principal;
     int anuncios = 0;
 
+    // An indexed message list with every row 0..n, row k saying "Mensaje k.";
+    // sin leaves that row out.
+    static QString TablaMensajes(int n, int sin = -1)
+    {
+        QString t = QString::number(n) + QLatin1Char('\n');
+        for (int k = 0; k <= n; ++k)
+            if (k != sin)
+                t += QStringLiteral("%1,\"Mensaje %1.\",\"\"\n").arg(k);
+        return t;
+    }
+
     void EscribeTablas()
     {
         carpeta->Escribe("apoyo/ListaApoyos.txt", "2\n\"raíz\",\"raices.html\"\n\"signo\",\"signo.html\"\n");
         carpeta->Escribe("apoyo/listaSaltos.txt", "1\n\"Raíces\",\"apoyo\\raices.html\"\n");
-        carpeta->Escribe("Errores y Exitos/Errores.txt", "180\n0,\"No es raíz.\",\"\"\n180,\"Algo no está bien.\",\"\"\n");
-        carpeta->Escribe("Errores y Exitos/Exitos.txt", "72\n3,\"Bien.\",\"\"\n72,\"¡Muy bien!\",\"\"\n");
+        carpeta->Escribe("Errores y Exitos/Errores.txt",
+                         TablaMensajes(UltimoErrorUsado).toStdString());
+        carpeta->Escribe("Errores y Exitos/Exitos.txt",
+                         TablaMensajes(UltimoExitoUsado).toStdString());
     }
 
     // Pushes a context whose every field tells its number apart.
@@ -91,8 +104,8 @@ private slots:
         for (bool resuelto : ConceptoResuelto)
             QVERIFY(!resuelto);
         QCOMPARE(ListaApoyos.Texto(1, 2), std::string("signo.html"));
-        QCOMPARE(Errores.Texto(0, 180), std::string("Algo no está bien."));
-        QCOMPARE(Exitos.Texto(0, 72), std::string("¡Muy bien!"));
+        QCOMPARE(Errores.Texto(0, 180), std::string("Mensaje 180."));
+        QCOMPARE(Exitos.Texto(0, 72), std::string("Mensaje 72."));
         QCOMPARE(ListaSaltos.Texto(0, 1), std::string("Raíces"));
     }
 
@@ -110,16 +123,29 @@ private slots:
         const QString mal = "5\n9,\"a\",\"b\"\n\"c\",\"d\"\n";
         // Whole records, but the file ends before the row of its count.
         const QString cortada = "5\n1,\"a\",\"b\"\n2,\"c\",\"d\"\n";
+        // Cut inside its last text.
+        const QString apoyosCortada = "2\n\"polinomio\",\"\\polinomio.html\"\n\"construir\",\"\\construc";
+        QString erroresCortada = TablaMensajes(UltimoErrorUsado);
+        erroresCortada.chop(12);
         QTest::newRow("sin ListaApoyos") << "apoyo/ListaApoyos.txt" << QString() << apoyos << 0;
         QTest::newRow("ListaApoyos corta") << "apoyo/ListaApoyos.txt" << mal << apoyos << 0;
+        QTest::newRow("ListaApoyos cortada en un texto") << "apoyo/ListaApoyos.txt" << apoyosCortada << apoyos << 0;
         QTest::newRow("sin listaSaltos") << "apoyo/listaSaltos.txt" << QString() << saltos << 1;
         QTest::newRow("listaSaltos corta") << "apoyo/listaSaltos.txt" << mal << saltos << 1;
         QTest::newRow("sin Errores") << "Errores y Exitos/Errores.txt" << QString() << errores << 2;
         QTest::newRow("Errores mal") << "Errores y Exitos/Errores.txt" << mal << errores << 2;
         QTest::newRow("Errores cortada") << "Errores y Exitos/Errores.txt" << cortada << errores << 2;
+        QTest::newRow("Errores cortada en un texto") << "Errores y Exitos/Errores.txt" << erroresCortada << errores << 2;
+        // Whole, but short of the rows the windows show.
+        QTest::newRow("Errores hasta 100") << "Errores y Exitos/Errores.txt" << TablaMensajes(100) << errores << 2;
+        QTest::newRow("Errores sin la 120") << "Errores y Exitos/Errores.txt"
+                                            << TablaMensajes(UltimoErrorUsado, 120) << errores << 2;
         QTest::newRow("sin Exitos") << "Errores y Exitos/Exitos.txt" << QString() << exitos << 3;
         QTest::newRow("Exitos mal") << "Errores y Exitos/Exitos.txt" << mal << exitos << 3;
         QTest::newRow("Exitos cortada") << "Errores y Exitos/Exitos.txt" << cortada << exitos << 3;
+        QTest::newRow("Exitos hasta 77") << "Errores y Exitos/Exitos.txt" << TablaMensajes(77) << exitos << 3;
+        QTest::newRow("Exitos sin la 0") << "Errores y Exitos/Exitos.txt"
+                                         << TablaMensajes(UltimoExitoUsado, 0) << exitos << 3;
     }
     void tablaQueFalla()
     {

@@ -12,8 +12,11 @@
 
 #include "Twips.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <QTextBlock>
 
 using plataforma::TwipsAPixeles;
@@ -194,36 +197,64 @@ private slots:
         QCOMPARE(w->lblapoyo1()->text(), Titulo(salto));
     }
 
-    void loQueNoLlevaANadaNoAbreNada()
+    void loQueNoLlevaANadaLoDice()
     {
         ApoyoPrueba p;
-        // Rows beyond the support list: no window, no wait.
+        // Rows the support list lacks: the window opens with the message
+        // for the missing page, never blank and never silent.
         for (int fila : {0, ListaApoyos.UltimaFila() + 1, 500}) {
-            QVERIFY(!p.Abre(fila));
-            QCOMPARE(p.cajas.Cuenta(), 0);
+            frmApoyoRtf *w = p.Abre(fila);
+            QVERIFY(w);
+            QCOMPARE(w->rchTextoPrinc()->toPlainText(), QStringLiteral("No se pudo encontrar el archivo de apoyo"));
+            w->cmdCancelar_Click();
+            ArranquePrueba::Suelta();
         }
-        // A page that is missing opens an empty page under its word; a link
-        // to a file that is missing, or to a row the jump list lacks, opens
-        // no preview.
-        ListaApoyos.PoneTexto(1, 7, "\\no-esta.html");
+        // A page that is missing, or that holds nothing, shows the message
+        // naming it under its word.
+        QTemporaryDir otra;
+        QVERIFY(QDir(otra.path()).mkdir(QStringLiteral("apoyo")));
+        QFile vacia(otra.filePath(QStringLiteral("apoyo/vacia.html")));
+        QVERIFY(vacia.open(QIODevice::WriteOnly));
+        vacia.write("<html><body><p> </p></body></html>");
+        vacia.close();
+        FijaCarpetaPrograma(otra.path().toStdString());
+        for (const char *pagina : {"no-esta.html", "vacia.html"}) {
+            ListaApoyos.PoneTexto(1, 7, std::string("\\") + pagina);
+            frmApoyoRtf *w = p.Abre(7);
+            QVERIFY(w);
+            QVERIFY(w->isVisible());
+            QCOMPARE(w->rchTextoPrinc()->toPlainText(),
+                     QStringLiteral("No se pudo encontrar el archivo ") + QString::fromLatin1(pagina));
+            QCOMPARE(w->lblapoyo1()->text(), QString::fromStdString(ListaApoyos.Texto(0, 7)));
+            w->cmdCancelar_Click();
+            ArranquePrueba::Suelta();
+        }
+        FijaCarpetaPrograma({});
+
+        // A link to a row the jump list lacks opens no preview; a link to a
+        // page or picture that is missing previews the message for it.
+        ListaApoyos.PoneTexto(1, 7, "\\raices.html");
+        ListaSaltos.Redimensiona(23);
+        ListaSaltos.PoneTexto(0, 3, "Signo");
+        ListaSaltos.PoneTexto(1, 3, "apoyo\\no-esta.html");
+        ListaSaltos.PoneTexto(0, 23, "Número de raíces");
+        ListaSaltos.PoneTexto(1, 23, "apoyo\\no-esta.png");
         frmApoyoRtf *w = p.Abre(7);
         QVERIFY(w);
-        QVERIFY(w->rchTextoPrinc()->toPlainText().isEmpty());
+        Pulsa(*w, PuntoDeEnlace(*w->rchTextoPrinc(), 24));
         QCOMPARE(w->lblapoyo1()->text(), QString::fromStdString(ListaApoyos.Texto(0, 7)));
-        w->cmdCancelar_Click();
-        ArranquePrueba::Suelta();
+        QVERIFY(!w->rtfHyper()->isVisible());
+        QVERIFY(!w->PicHyper()->isVisible());
 
-        ListaApoyos.PoneTexto(1, 7, "\\raices.html");
-        ListaSaltos.PoneTexto(1, 3, "apoyo\\no-esta.html");
-        ListaSaltos.Redimensiona(2);
-        w = p.Abre(7);
-        QVERIFY(w);
-        for (int salto : {3, 24}) {
-            Pulsa(*w, PuntoDeEnlace(*w->rchTextoPrinc(), salto));
-            QCOMPARE(w->lblapoyo1()->text(), QString::fromStdString(ListaApoyos.Texto(0, 7)));
-            QVERIFY(!w->rtfHyper()->isVisible());
-            QVERIFY(!w->PicHyper()->isVisible());
-        }
+        Pulsa(*w, PuntoDeEnlace(*w->rchTextoPrinc(), 3));
+        QCOMPARE(w->lblapoyo1()->text(), QStringLiteral("Signo"));
+        QVERIFY(w->rtfHyper()->isVisible());
+        QCOMPARE(w->rtfHyper()->toPlainText(), QStringLiteral("No se pudo encontrar el archivo no-esta.html"));
+        Pulsa(*w, PuntoDeEnlace(*w->rchTextoPrinc(), 23));
+        QCOMPARE(w->lblapoyo1()->text(), QStringLiteral("Número de raíces"));
+        QVERIFY(!w->rtfHyper()->isVisible());
+        QVERIFY(w->PicHyper()->isVisible());
+        QCOMPARE(w->PicHyper()->text(), QStringLiteral("No se pudo encontrar el archivo no-esta.png"));
     }
 };
 

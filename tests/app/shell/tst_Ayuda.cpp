@@ -14,6 +14,8 @@
 
 #include "Twips.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -141,22 +143,32 @@ private slots:
         QVERIFY(!frmAyuda::Existente());
     }
 
-    void paginasQueFaltanDejanCajasVacias()
+    void paginasQueFaltanLoDicen()
     {
         ArranquePrueba p;
         QVERIFY(p.Carga());
         p.CierraPortada();
-        QTemporaryDir vacia;
-        FijaCarpetaPrograma(vacia.path().toStdString());
+        // The body of topic 6 is there but empty; nothing else is.
+        QTemporaryDir otra;
+        QVERIFY(QDir(otra.path()).mkdir(QStringLiteral("ayuda")));
+        QFile vacia(otra.filePath(QStringLiteral("ayuda/ayuRaiReal.html")));
+        QVERIFY(vacia.open(QIODevice::WriteOnly));
+        vacia.close();
+        FijaCarpetaPrograma(otra.path().toStdString());
+        const QString falta = QStringLiteral("No se pudo encontrar el archivo ");
         frmAyuda *w = PulsaAyuda(*p.principal, 6);
         QVERIFY(w);
-        QVERIFY(w->rtbAyudaDes()->toPlainText().isEmpty());
-        QVERIFY(w->rtbObserva()->toPlainText().isEmpty());
+        QCOMPARE(w->rtbAyudaDes()->toPlainText(), falta + "ayuRaiReal.html");
+        QCOMPARE(w->rtbObserva()->toPlainText(), falta + "obser1.html");
         // A fixed title is no page: it still shows.
         QCOMPARE(w->rtbtitulo()->toPlainText(), QStringLiteral("Encontrar el valor de una raíz real"));
         w = PulsaAyuda(*p.principal, 0);
-        QVERIFY(w->rtbtitulo()->toPlainText().isEmpty());
-        QCOMPARE(p.cajas.Titulos(), (QStringList{"Quorvane: Ayuda", "Quorvane: Ayuda"}));
+        QCOMPARE(w->rtbtitulo()->toPlainText(), falta + "titu0.html");
+        QCOMPARE(w->rtbAyudaDes()->toPlainText(), falta + "ayuMnuInicio.html");
+        // A topic without pages is not a missing page.
+        w = PulsaAyuda(*p.principal, 23);
+        QVERIFY(w->rtbAyudaDes()->toPlainText().isEmpty());
+        QCOMPARE(p.cajas.Titulos(), (QStringList{"Quorvane: Ayuda", "Quorvane: Ayuda", "Quorvane: Ayuda"}));
     }
 
     void ayudaYApoyoEnLosEjercicios()

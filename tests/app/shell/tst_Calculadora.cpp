@@ -97,6 +97,11 @@ private slots:
             << "5/0=" << "5." << QStringList{Aviso(QStringLiteral("Imposible dividir entre cero"))};
         QTest::newRow("percent") << "50%" << "0.5" << QStringList{};
         QTest::newRow("a digit after percent") << "50%7" << "7." << QStringList{};
+        // The percent of a lone number is a finished result: a number typed
+        // next starts a new calculation.
+        QTest::newRow("a calculation after percent") << "50%3=" << "3." << QStringList{};
+        QTest::newRow("a calculation after percent, then more") << "50%3=+2=" << "5" << QStringList{};
+        QTest::newRow("percent after a result") << "2+3=50%=" << "0.5" << QStringList{};
         // A second percent changes nothing, and a number typed after a
         // percent takes its place: the keys never stop computing.
         QTest::newRow("percent twice") << "200X50%%=" << "100" << QStringList{};

@@ -50,8 +50,10 @@ struct SesionPrueba {
         FijaCarpetaPrograma({});
         principal = std::make_unique<frmMdiCalcDife>();
         principal->resize(1024, 700);
+        // A program that cannot start leaves no hub to drive: say why
+        // rather than fail later on a missing window.
         if (!principal->MDIForm_Load())
-            return;
+            qFatal("El programa no arrancó: %s", qPrintable(cajas.Textos().join(QStringLiteral(" | "))));
         if (frmPortada *portada = GestorVentanas::instancia().existente<frmPortada>())
             portada->cmdCancelar_Click();
         Suelta();

@@ -316,6 +316,10 @@ private slots:
         // Y numbers right of the axis, beside their ticks.
         QVERIFY(HayColorEn(*s, QRect(s->EscalaX(0) + 8, s->EscalaY(2) - 6, 20, alto), TINTA));
         QVERIFY(!HayColorEn(*s, QRect(s->EscalaX(0) + 8, s->EscalaY(1) - 6, 20, 4), TINTA));
+        // -10 would start 6 pixels above the bottom edge, its lower part
+        // cut off: left out as the X numbers are; -8 fits and stays.
+        QVERIFY(!HayColorEn(*s, QRect(s->EscalaX(0) + 8, s->EscalaY(-10) - 6, 30, alto), TINTA));
+        QVERIFY(HayColorEn(*s, QRect(s->EscalaX(0) + 8, s->EscalaY(-8) - 6, 30, alto), TINTA));
 
         // Ticks 10 pixels apart with a number at each: a number coming
         // within 3 pixels of the previous one is left out. Left of the
