@@ -58,19 +58,6 @@ std::vector<PoliExacto> Polinomios(const Banda &b)
     return lista;
 }
 
-FuncPolinPtr Registro(const PoliPtr &p)
-{
-    auto f = CollFuncPolin::Nuevo();
-    f->Precis(6);
-    f->Polin(p);
-    f->CalculaRaices(0);
-    f->Polder1(p->Prima());
-    f->Polder2(f->Polder1()->Prima());
-    f->CalculaRaices(1);
-    f->CalculaRaices(2);
-    return f;
-}
-
 void MideRegistro(benchmark::State &estado, const Banda &b)
 {
     std::vector<PoliPtr> lista;
@@ -80,7 +67,7 @@ void MideRegistro(benchmark::State &estado, const Banda &b)
     for (auto _ : estado) {
         for (const PoliPtr &p : lista) {
             const auto inicio = std::chrono::steady_clock::now();
-            benchmark::DoNotOptimize(Registro(p)->raices().size());
+            benchmark::DoNotOptimize(RegistroDe(p)->raices().size());
             peor = std::max(peor, std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - inicio).count());
         }
     }

@@ -3,6 +3,8 @@
 // them: a small leading coefficient times (x - r)^m over whole, half and
 // tenth roots r, multiplicities 1 to 4, expanded exactly as the program
 // expands a product. Shared by the root tests and the benchmark.
+#include "ClsParserPoli.h"
+#include "CollFuncPolin.h"
 #include "Collpolinomio.h"
 #include "PoliExacto.h"
 
@@ -120,4 +122,26 @@ inline std::string TextoFactores(const PolinomioAula &p)
             texto += "^(" + std::to_string(m) + ")";
     }
     return texto;
+}
+
+// The polynomial the entry box reads from texto; empty when it is refused.
+inline PoliPtr LeeTexto(const std::string &texto)
+{
+    PoliPtr p;
+    int ut = 0;
+    return ParserPoli().Polinomio(texto, p, ut) == 0 ? p : nullptr;
+}
+
+// The record of p as the program makes it: P, P', P'' and their roots.
+inline FuncPolinPtr RegistroDe(const PoliPtr &p)
+{
+    auto f = CollFuncPolin::Nuevo();
+    f->Precis(6);
+    f->Polin(p);
+    f->CalculaRaices(0);
+    f->Polder1(p->Prima());
+    f->Polder2(f->Polder1()->Prima());
+    f->CalculaRaices(1);
+    f->CalculaRaices(2);
+    return f;
 }

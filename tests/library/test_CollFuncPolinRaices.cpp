@@ -330,23 +330,6 @@ TEST(CalculaRaices, RandomClassroomProductsKeepEveryRoot)
     }
 }
 
-namespace {
-
-// The record of p as the program makes it: P, P', P'' and their roots.
-FuncPolinPtr Registro(const PoliPtr &p)
-{
-    auto f = CollFuncPolin::Nuevo();
-    f->Precis(6);
-    f->Polin(p);
-    f->CalculaRaices(0);
-    f->Polder1(p->Prima());
-    f->Polder2(f->Polder1()->Prima());
-    f->CalculaRaices(1);
-    f->CalculaRaices(2);
-    return f;
-}
-
-} // namespace
 
 TEST(CalculaRaices, TightClusterOfExactCoefficientsIsNotMerged)
 {
@@ -362,7 +345,7 @@ TEST(CalculaRaices, TightClusterOfExactCoefficientsIsNotMerged)
                                       {34478703, 2},
                                       {-10113012, 1},
                                       {2595249.0 / 2, 0}});
-    const auto f = Registro(p);
+    const auto f = RegistroDe(p);
     struct Caso {
         std::int16_t tipo;
         std::vector<double> raices;
@@ -399,7 +382,7 @@ TEST(CalculaRaices, RecordOfRandomClassroomProducts)
         const PolinomioAula aula = SorteaAula(azar, 1 + static_cast<int>(azar() % 15), 0.95);
         const auto &factores = aula.factores;
         const std::vector<double> raices = RaicesAula(aula);
-        const auto f = Registro(PoliDeAula(aula));
+        const auto f = RegistroDe(PoliDeAula(aula));
         std::string nombre = "roots";
         for (double r : raices)
             nombre += " " + std::to_string(r);
@@ -524,14 +507,6 @@ TEST(CalculaRaices, ExactCoefficientsKeepMultipleRootsAtPointsNoDoubleHolds)
 
 namespace {
 
-PoliPtr Lee(const std::string &texto)
-{
-    PoliPtr p;
-    int ut = 0;
-    EXPECT_EQ(ParserPoli().Polinomio(texto, p, ut), 0) << texto;
-    return p;
-}
-
 // The record's roots of type t as (value, how many times), ascending.
 std::vector<std::pair<double, int>> Agrupadas(const FuncPolinPtr &f, std::int16_t t)
 {
@@ -587,9 +562,9 @@ void EsperaFactores(const FuncPolinPtr &f, const PolinomioAula &aula, const std:
 void EsperaTecleado(const PolinomioAula &aula)
 {
     for (const std::string &texto : {TextoFactores(aula), TextoExpandido(ExactoAula(aula))}) {
-        const PoliPtr p = Lee(texto);
+        const PoliPtr p = LeeTexto(texto);
         ASSERT_TRUE(p) << texto;
-        EsperaFactores(Registro(p), aula, texto);
+        EsperaFactores(RegistroDe(p), aula, texto);
     }
 }
 
@@ -657,8 +632,8 @@ TEST(CalculaRaices, OnlyTheRecordToleranceAndTheQuadraticRuleJoinRoots)
         std::vector<double> raices;
     } casos[] = {
         // Roots closer than 1e-6 are one, stored with the first value.
-        {"(x-1)(x-1.0000005)", {1, 1}},
-        {"(x-1)(x-1.000002)", {1, 1.000002}},
+        {"(x-1)(x-1.0000005)(x-3)", {1, 1, 3}},
+        {"(x-1)(x-1.000002)(x-3)", {1, 1.000002, 3}},
         {"(x-1)^(2)(x-1.0000005)^(3)(x-3)", {1, 1, 1, 1, 1, 3}},
         // A full quadratic (also in x^2, x^3) whose exact discriminant is
         // within 1e-6 of zero has a double root; just beyond, two.
@@ -667,6 +642,9 @@ TEST(CalculaRaices, OnlyTheRecordToleranceAndTheQuadraticRuleJoinRoots)
         {"x^(4)-2x^(2)+1.0000001", {-1, -1, 1, 1}},
         {"x^(6)-2x^(3)+1.0000001", {1, 1}},
         {"x^(3)-2x^(2)+1.0000001x", {0, 1, 1}},
+        // So a quadratic's roots up to 0.001 apart are one, in the middle.
+        {"(x-1)(x-1.0009)", {1.00045, 1.00045}},
+        {"(x-1)(x-1.0011)", {1, 1.0011}},
         // The discriminant as it stands, not scaled by the coefficients.
         {"0.001x^(2)+0.001x+0.0001", {-0.5, -0.5}},
         // A cubic is no quadratic: its close roots stay apart.

@@ -1,7 +1,6 @@
 #include "ModCalculos.h"
 #include "generapoli.h"
 
-#include "ClsParserPoli.h"
 #include "test_ModCalculosAyuda.h"
 #include "../../library/PolinomiosAula.h"
 
@@ -415,9 +414,8 @@ TEST(CreaFuncPolin, TypedPrimitiveOfTwoTripleRootsATenthApart)
     // P typed multiplied out, with P' = (x-6)^3 (x-6.1)^3: P' changes sign
     // at both, so 6 is a maximum and 6.1 a minimum.
     const std::string texto = TextoExpandido(ExactoAula({1, {{6, 3}, {6.1, 3}}}).Integral(Racional(0)));
-    PoliPtr p;
-    int ut = 0;
-    ASSERT_EQ(ParserPoli().Polinomio(texto, p, ut), 0) << texto;
+    const PoliPtr p = LeeTexto(texto);
+    ASSERT_TRUE(p) << texto;
     const auto fp = CreaFuncPolin(p);
     const auto criticos = ClasificaPuntosCriticos(*fp);
     EXPECT_EQ(criticos.x, (std::vector<double>{6, 6.1}));
