@@ -82,6 +82,4 @@ private:
     PoliPtr m_polin, m_polder1, m_polder2;
     double m_xmin = 0, m_xmax = 0, m_ymin = 0, m_ymax = 0;
     PoliPtr m_poliVacio;
-    // What the search of P learnt about P' and P'' on its way.
-    RaicesReales::Memoria m_memoriaRaices;
 };

@@ -1,78 +1,58 @@
 #include "CollFuncPolin.h"
 
 #include "Avisos.h"
-#include "RaicesReales.h"
-#include "TextoNumero.h"
+#include "RaicesExactas.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
-// A typed factor's root is taken when P there is this small next to the
-// size of its terms: rounding of the candidate and of the expansion stays
-// far below it, a value that is not a root does not.
-constexpr double kResiduoCandidato = 1e-9;
-
-// How far the search may have put a root that a candidate stands for: a
-// multiple root is found where a derivative has a simple one, far closer.
-constexpr double kCercaniaCandidato = 1e-6;
-
-// A non-negative discriminant this small next to the size of its terms is
-// rounding of a double root.
-constexpr double kRuidoDiscriminante = 1e-12;
-
-double Coeficiente(const Collpolinomio &pol, std::int16_t expon)
+// The highest power of x that divides P (P not zero).
+int PotenciaDeX(const PoliExacto &p)
 {
-    for (const auto &t : pol)
-        if (t->expon() == expon)
-            return t->coef();
-    return 0.0;
+    int j = 0;
+    while (p.Coeficiente(j).EsCero())
+        ++j;
+    return j;
 }
 
-double SumaModulos(const Collpolinomio &pol, double x)
+// P / x^j.
+PoliExacto SinPotenciaDeX(const PoliExacto &p, int j)
 {
-    double s = 0.0;
-    const double ax = std::fabs(x);
-    for (const auto &t : pol)
-        s += std::fabs(t->coef()) * std::pow(ax, t->expon());
-    return s;
+    std::vector<Racional> coef;
+    for (int k = j; k <= p.Grado(); ++k)
+        coef.push_back(p.Coeficiente(k));
+    return PoliExacto::DesdeCoeficientes(coef);
 }
 
-// W / (x - c) when the synthetic division makes no rounding at all (every
-// product and sum exact, remainder exactly 0); empty otherwise. A rounded
-// quotient can split or lose a multiple root still in it.
-PoliPtr CocienteExacto(const Collpolinomio &w, double c)
+// Q = a x^(2K) + b x^K + c, c not zero, with a discriminant b^2 - 4ac that
+// is not zero but closer to it than tol: its two values of x^K are taken
+// as the one -b/2a, so Q becomes a (x^K + b/2a)^2. Empty for any other Q.
+std::optional<PoliExacto> ConRaizDoble(const PoliExacto &q, const Racional &tol)
 {
-    const std::vector<double> a = w.A_Arreglo();
-    std::vector<double> b(a.size() - 1, 0.0);
-    double acc = 0.0;
-    for (std::size_t k = a.size(); k-- > 0;) {
-        const double producto = acc * c;
-        if (!std::isfinite(producto) || std::fma(acc, c, -producto) != 0.0)
-            return nullptr;
-        const double suma = producto + a[k];
-        const double z = suma - producto;
-        if (!std::isfinite(suma) || (producto - (suma - z)) + (a[k] - z) != 0.0)
-            return nullptr;
-        acc = suma;
-        if (k > 0)
-            b[k - 1] = acc;
-    }
-    if (acc != 0.0)
-        return nullptr;
-    auto q = Collpolinomio::Nuevo();
-    for (std::size_t k = b.size(); k-- > 0;)
-        q->Agrega(b[k], static_cast<std::int16_t>(k));
-    q->coefind(w.coefind());
-    return q;
+    const int n = q.Grado();
+    if (n < 2 || n % 2 != 0)
+        return std::nullopt;
+    const int k = n / 2;
+    for (int e = 1; e < n; ++e)
+        if (e != k && !q.Coeficiente(e).EsCero())
+            return std::nullopt;
+    const Racional a = q.Coeficiente(n), b = q.Coeficiente(k), c = q.Coeficiente(0);
+    if (b.EsCero())
+        return std::nullopt; // a binomial
+    const Racional d = b * b - a * Racional(4) * c;
+    if (d.EsCero() || !(d.Abs() < tol))
+        return std::nullopt;
+    const PoliExacto base = PoliExacto::Monomio(Racional(1), k) + PoliExacto::Constante(b / (Racional(2) * a));
+    return a * (base * base);
 }
 
 } // namespace
 
 void CollFuncPolin::CalculaRaices(std::int16_t t)
 {
-    const double tol = Tolerancia();
     PoliPtr w;
     switch (t) {
     case 0: w = m_polin; break;
@@ -80,128 +60,34 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
     case 2: w = m_polder2; break;
     default: return; // no such polynomial
     }
-    if (!w)
+    if (!w || w->Exacto().Grado() < 1)
         return;
 
-    for (;;) {
-        if (w->Grado() < 1)
-            return;
+    // The root 0 comes from the power of x; the quadratic rule reads the
+    // three terms that are left.
+    const PoliExacto &p = w->Exacto();
+    const int ceros = PotenciaDeX(p);
+    PoliExacto resto = ceros > 0 ? SinPotenciaDeX(p, ceros) : p;
+    if (std::optional<PoliExacto> doble = ConRaizDoble(resto, Racional::DesdeDouble(Tolerancia())))
+        resto = std::move(*doble);
 
-        // Zero constant term: the root 0, taken out exactly.
-        if (w->Cuenta() > 0 && w->terminos().back()->expon() != 0) {
-            Agrega(0.0, t);
-            double x = 0.0;
-            w = w->DivideconResiduo(x);
-            if (std::fabs(x) > tol)
-                rt::MuestraAviso("Algo fallo con la raiz: " + rt::CStr(x));
-            continue;
-        }
+    // The roots of the polynomial one derivative up, when the record has
+    // them, separate these (Rolle): the exact search may start from them.
+    std::vector<double> separadores;
+    for (const RaizPtr &r : m_raices)
+        if (r->tipopol() == t - 1 && (separadores.empty() || separadores.back() != r->Raiz()))
+            separadores.push_back(r->Raiz());
 
-        if (w->Cuenta() == 2) {
-            RaicesDirectas(w, t);
-            continue;
-        }
-
-        if (w->Cuenta() == 3 && w->Grado() == 2) {
-            double x1 = 0.0, x2 = 0.0;
-            if (RaicesCuadrat(w, x1, x2)) {
-                const RaizMultiple dos[] = {{x1, 1}, {x2, 1}};
-                AgregaHalladas(dos, t);
-            }
-            continue;
-        }
-
-        if (w->Cuenta() == 3) {
-            const auto &terminos = w->terminos();
-            const std::int16_t n = terminos[0]->expon();
-            const std::int16_t k = terminos[1]->expon();
-            if (n == 2 * k) {
-                auto q = Collpolinomio::Nuevo();
-                q->Agrega(terminos[0]->coef(), 2);
-                q->Agrega(terminos[1]->coef(), 1);
-                q->Agrega(terminos[2]->coef(), 0);
-                double y1 = 0.0, y2 = 0.0;
-                if (RaicesCuadrat(q, y1, y2)) {
-                    for (const double y : {y1, y2}) {
-                        auto binomio = Collpolinomio::Nuevo();
-                        binomio->Agrega(1.0, k);
-                        binomio->Agrega(-y, 0);
-                        RaicesDirectas(binomio, t);
-                    }
-                }
-                w = m_poliVacio;
-                continue;
-            }
-        }
-
-        if (w->Cuenta() == 0)
-            continue;
-
-        // Roots of the typed factors, taken out while that is exact.
-        // Held so that the list outlives the quotients that replace W.
-        const PoliPtr conCandidatos = w;
-        const std::vector<double> &candidatos = conCandidatos->coefind();
-        bool tomados = false;
-        for (std::size_t i = 1; i < candidatos.size(); ++i) {
-            const double c = candidatos[i];
-            while (w->Grado() >= 1) {
-                PoliPtr cociente = CocienteExacto(*w, c);
-                if (!cociente)
-                    break;
-                Agrega(c, t);
-                w = cociente;
-                tomados = true;
-            }
-            if (w->Grado() < 1)
-                return;
-        }
-        // What is left may be an exact case now.
-        if (tomados)
-            continue;
-
-        // Every remaining real root at once, with its multiplicity. Typed
-        // roots that do not divide out exactly stay in W and are found here.
-        std::vector<RaizMultiple> halladas = RaicesReales::Calcula(w->A_Arreglo(), &m_memoriaRaices);
-
-        // A root of a typed factor keeps the value typed: a candidate where W
-        // vanishes, next to the size of its terms, takes the place of the
-        // root found next to it.
-        std::vector<bool> tipeada(halladas.size(), false);
-        const double limite = std::min(tol, kResiduoCandidato);
-        for (std::size_t i = 1; i < candidatos.size(); ++i) {
-            const double c = candidatos[i];
-            if (!(std::fabs(w->Eval(c)) <= limite * SumaModulos(*w, c)))
-                continue;
-            std::size_t cercana = halladas.size();
-            for (std::size_t j = 0; j < halladas.size(); ++j)
-                if (!tipeada[j]
-                    && (cercana == halladas.size()
-                        || std::fabs(halladas[j].valor - c) < std::fabs(halladas[cercana].valor - c)))
-                    cercana = j;
-            if (cercana < halladas.size()
-                && std::fabs(halladas[cercana].valor - c) <= kCercaniaCandidato * std::max(1.0, std::fabs(c))) {
-                halladas[cercana].valor = c;
-                tipeada[cercana] = true;
-            }
-        }
-
-        // A root next to an integer where W vanishes is that integer, unless
-        // the integer is another of the roots.
-        for (std::size_t i = 0; i < halladas.size(); ++i) {
-            const double x = halladas[i].valor;
-            const double entero = std::floor(x + 0.5);
-            if (!tipeada[i] && std::fabs(x - entero) < 0.01 && std::fabs(w->Eval(entero)) < 1e-30 && x != entero) {
-                bool deOtra = false;
-                for (std::size_t j = 0; j < halladas.size(); ++j)
-                    if (j != i && std::fabs(halladas[j].valor - entero) <= std::fabs(x - entero))
-                        deOtra = true;
-                if (!deOtra)
-                    halladas[i].valor = entero;
-            }
-        }
-        AgregaHalladas(halladas, t);
-        w = m_poliVacio;
-    }
+    // Every distinct real root, its multiplicity decided exactly; only the
+    // record's own tolerance merges them further (Coloca).
+    std::vector<RaizMultiple> halladas;
+    if (ceros > 0)
+        halladas.push_back({0.0, ceros});
+    for (const RaizExacta &r : RaicesExactas::Calcula(resto, separadores))
+        halladas.push_back({r.valor, r.multiplicidad});
+    std::sort(halladas.begin(), halladas.end(),
+              [](const RaizMultiple &a, const RaizMultiple &b) { return a.valor < b.valor; });
+    AgregaHalladas(halladas, t);
 }
 
 void CollFuncPolin::AgregaHalladas(std::span<const RaizMultiple> halladas, std::int16_t t)
@@ -262,25 +148,25 @@ bool CollFuncPolin::RaicesCuadrat(PoliPtr &pol, double &x1, double &x2)
         pol = m_poliVacio;
         return false;
     }
-    const double tol = Tolerancia();
-    const double a = Coeficiente(*pol, 2);
-    const double b = Coeficiente(*pol, 1);
-    const double c = Coeficiente(*pol, 0);
+    const PoliExacto q = pol->Exacto();
     pol = m_poliVacio;
-    const double d = b * b - a * 4 * c;
-    // Measured against the size of its two terms, so that a scaled
-    // polynomial has the same roots. Just below zero the two complex roots
-    // are taken as the double root; above zero only rounding is.
-    const double escala = b * b + std::fabs(a * 4 * c);
-    if ((d < 0 && -d < tol * escala) || (d >= 0 && d <= kRuidoDiscriminante * escala)) {
-        x1 = x2 = -b / (2 * a);
+    const Racional a = q.Coeficiente(2), b = q.Coeficiente(1), c = q.Coeficiente(0);
+    const Racional d = b * b - a * Racional(4) * c;
+    // Just below zero the two complex roots are taken as the double root.
+    if (d.Abs() < Racional::DesdeDouble(Tolerancia())) {
+        x1 = x2 = (-b / (Racional(2) * a)).ADouble();
         return true;
     }
-    if (d < 0)
+    if (d.Signo() < 0)
         return false;
-    const double q = b <= 0 ? -b + std::sqrt(d) : -b - std::sqrt(d);
-    x2 = 2 * c / q;
-    x1 = q / (2 * a);
+    // x1 the root of the larger size, as (-b -+ sqrt(D)) / 2a with the sign
+    // that adds up; x2 the other.
+    const std::vector<RaizExacta> raices = RaicesExactas::Calcula(q);
+    const double menor = raices.front().valor, mayor = raices.back().valor;
+    const bool mayorPrimero =
+        std::fabs(mayor) > std::fabs(menor) || (std::fabs(mayor) == std::fabs(menor) && a.Signo() > 0);
+    x1 = mayorPrimero ? mayor : menor;
+    x2 = mayorPrimero ? menor : mayor;
     return true;
 }
 

@@ -1,13 +1,17 @@
 #include "RaicesExactas.h"
 
 #include "PuenteFlint.h"
+#include "RaicesReales.h"
 
 #include <acb.h>
 #include <arb_fmpz_poly.h>
+#include <arb_poly.h>
 #include <flint/fmpz_poly.h>
 #include <flint/fmpz_poly_factor.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -19,11 +23,27 @@ void Primitivo(fmpz_poly_t f, const PoliExacto &p)
     fmpz_poly_primitive_part(f, f);
 }
 
+// The sign of f(a/b), b > 0, as that of b^n f(a/b) = sum c_k a^k b^(n-k),
+// by Horner in whole numbers: no fraction is ever reduced.
 int SignoEn(const fmpz_poly_t f, const Racional &x)
 {
-    Racional v;
-    fmpz_poly_evaluate_fmpq(Flint(v), f, Flint(x));
-    return v.Signo();
+    const slong n = fmpz_poly_degree(f);
+    if (n < 0)
+        return 0;
+    const fmpz *a = fmpq_numref(Flint(x));
+    const fmpz *b = fmpq_denref(Flint(x));
+    fmpz_t suma, potencia;
+    fmpz_init_set(suma, f->coeffs + n);
+    fmpz_init_set_ui(potencia, 1);
+    for (slong k = n - 1; k >= 0; --k) {
+        fmpz_mul(suma, suma, a);
+        fmpz_mul(potencia, potencia, b);
+        fmpz_addmul(suma, f->coeffs + k, potencia);
+    }
+    const int signo = fmpz_sgn(suma);
+    fmpz_clear(suma);
+    fmpz_clear(potencia);
+    return signo;
 }
 
 Racional DesdeArf(const arf_t a)
@@ -33,14 +53,55 @@ Racional DesdeArf(const arf_t a)
     return r;
 }
 
+// The sign of f at x from a ball of f's value at 128 bits, exactly only
+// where the ball holds zero: far cheaper on long polynomials with large
+// coefficients, whose exact values run to thousands of bits.
+class SignoRapido {
+public:
+    explicit SignoRapido(const fmpz_poly_t f)
+        : m_f(f)
+    {
+        arb_poly_init(m_bola);
+        arb_poly_set_fmpz_poly(m_bola, f, kPrecision);
+        arb_init(m_x);
+        arb_init(m_y);
+    }
+    ~SignoRapido()
+    {
+        arb_poly_clear(m_bola);
+        arb_clear(m_x);
+        arb_clear(m_y);
+    }
+    SignoRapido(const SignoRapido &) = delete;
+    SignoRapido &operator=(const SignoRapido &) = delete;
+
+    int operator()(const Racional &x)
+    {
+        arb_set_fmpq(m_x, Flint(x), kPrecision);
+        arb_poly_evaluate(m_y, m_bola, m_x, kPrecision);
+        if (arb_is_positive(m_y))
+            return 1;
+        if (arb_is_negative(m_y))
+            return -1;
+        return SignoEn(m_f, x);
+    }
+
+private:
+    static constexpr slong kPrecision = 256;
+    const fmpz_poly_struct *m_f;
+    arb_poly_t m_bola;
+    arb_t m_x, m_y;
+};
+
 // Narrows [a, b], where the square-free f changes sign once, until both
 // ends round to the same double; that double is the one nearest the root.
 void Estrecha(const fmpz_poly_t f, RaizExacta &raiz)
 {
-    int sa = SignoEn(f, raiz.izquierda);
+    SignoRapido SignoEn(f);
+    int sa = SignoEn(raiz.izquierda);
     if (sa == 0) {
         raiz.derecha = raiz.izquierda;
-    } else if (SignoEn(f, raiz.derecha) == 0) {
+    } else if (SignoEn(raiz.derecha) == 0) {
         raiz.izquierda = raiz.derecha;
     }
     const Racional medio(1, 2);
@@ -53,7 +114,7 @@ void Estrecha(const fmpz_poly_t f, RaizExacta &raiz)
         const Racional corto = Racional::DesdeDouble(m.ADouble());
         if (corto > raiz.izquierda && corto < raiz.derecha)
             m = corto;
-        const int sm = SignoEn(f, m);
+        const int sm = SignoEn(m);
         if (sm == 0) {
             raiz.izquierda = raiz.derecha = m;
         } else if (sm == sa) {
@@ -65,8 +126,9 @@ void Estrecha(const fmpz_poly_t f, RaizExacta &raiz)
     raiz.valor = ((raiz.izquierda + raiz.derecha) * medio).ADouble();
 }
 
-// The real roots of a square-free integer polynomial of degree >= 2.
-void RaicesDeFactor(const fmpz_poly_t f, int multiplicidad, std::vector<RaizExacta> &raices)
+// The real roots of a square-free integer polynomial of degree >= 2,
+// isolated by Arb.
+void RaicesConArb(const fmpz_poly_t f, int multiplicidad, std::vector<RaizExacta> &raices)
 {
     const slong reales = fmpz_poly_num_real_roots(f);
     if (reales <= 0)
@@ -92,9 +154,243 @@ void RaicesDeFactor(const fmpz_poly_t f, int multiplicidad, std::vector<RaizExac
     _acb_vec_clear(z, n);
 }
 
-} // namespace
+// A double as m 2^e, m a whole number (0 for zero).
+struct Diadico {
+    std::int64_t m = 0;
+    int e = 0;
+};
 
-std::vector<RaizExacta> RaicesExactas::Calcula(const PoliExacto &p)
+Diadico Descompone(double x)
+{
+    int e = 0;
+    const double f = std::frexp(x, &e);
+    return {static_cast<std::int64_t>(std::ldexp(f, 53)), e - 53};
+}
+
+// The point halfway between two finite doubles, exactly.
+Racional Medio(double x, double y)
+{
+    const Diadico a = Descompone(x), b = Descompone(y);
+    // Each mantissa has 53 bits and the exponents of neighbours differ by
+    // at most one, so the sum fits; zero has no exponent to speak of.
+    const int e = a.m == 0 ? b.e : (b.m == 0 ? a.e : std::min(a.e, b.e));
+    const std::int64_t m = (a.m == 0 ? 0 : a.m << (a.e - e)) + (b.m == 0 ? 0 : b.m << (b.e - e));
+    Racional r;
+    fmpz_set_si(fmpq_numref(Flint(r)), m);
+    fmpz_one(fmpq_denref(Flint(r)));
+    if (e - 1 >= 0)
+        fmpz_mul_2exp(fmpq_numref(Flint(r)), fmpq_numref(Flint(r)), static_cast<ulong>(e - 1));
+    else
+        fmpz_mul_2exp(fmpq_denref(Flint(r)), fmpq_denref(Flint(r)), static_cast<ulong>(1 - e));
+    fmpq_canonicalise(Flint(r));
+    return r;
+}
+
+// A whole number beyond every real root of f (Cauchy's bound).
+Racional Cota(const fmpz_poly_t f)
+{
+    const slong n = fmpz_poly_degree(f);
+    fmpz_t mayor, c;
+    fmpz_init(mayor);
+    fmpz_init(c);
+    for (slong k = 0; k < n; ++k)
+        if (fmpz_cmpabs(f->coeffs + k, mayor) > 0)
+            fmpz_abs(mayor, f->coeffs + k);
+    fmpz_abs(c, f->coeffs + n);
+    fmpz_cdiv_q(mayor, mayor, c);
+    fmpz_add_ui(mayor, mayor, 1);
+    Racional b;
+    fmpz_set(fmpq_numref(Flint(b)), mayor);
+    fmpz_clear(mayor);
+    fmpz_clear(c);
+    return b;
+}
+
+// The roots of the square-free f (degree >= 2) found by the search in
+// doubles, ascending; false when f's coefficients are beyond the doubles.
+bool BuscaEnDoubles(const fmpz_poly_t f, std::vector<RaizMultiple> &halladas)
+{
+    const slong n = fmpz_poly_degree(f);
+    std::vector<double> coef(static_cast<std::size_t>(n) + 1);
+    for (slong k = 0; k <= n; ++k) {
+        coef[static_cast<std::size_t>(k)] = fmpz_get_d(f->coeffs + k);
+        if (!std::isfinite(coef[static_cast<std::size_t>(k)]))
+            return false;
+    }
+    halladas = RaicesReales::Calcula(coef);
+    return true;
+}
+
+// Whether x is the double nearest to a root of f: f changes sign between
+// the points halfway to the neighbouring doubles. r gets that bracket.
+bool EsLaMasCercana(const fmpz_poly_t f, double x, RaizExacta &r)
+{
+    const double abajo = std::nextafter(x, -HUGE_VAL), arriba = std::nextafter(x, HUGE_VAL);
+    if (!std::isfinite(abajo) || !std::isfinite(arriba))
+        return false;
+    r.valor = x;
+    r.izquierda = Medio(abajo, x);
+    r.derecha = Medio(x, arriba);
+    const int si = SignoEn(f, r.izquierda);
+    return si != 0 && SignoEn(f, r.derecha) == -si;
+}
+
+// The roots of f (square-free, degree >= 2) from the search in doubles,
+// each proved exactly. f has no more real roots than were found (its
+// degree, or its count of real roots, says so); then either f changes
+// sign around each root found within half a unit of its last digit (the
+// double is the nearest to the root), or, where rounding put the search
+// off, between short decimals that separate the roots found, and the
+// bracket is narrowed by exact signs. False, with nothing added, when any
+// of it fails.
+bool RaicesRapidas(const fmpz_poly_t f, int multiplicidad, const std::vector<RaizMultiple> &halladas,
+                   std::vector<RaizExacta> &raices)
+{
+    const slong n = fmpz_poly_degree(f);
+    // As many roots as the degree leaves nothing to count; the count itself
+    // is slow on long factors with large coefficients.
+    const auto hallados = static_cast<slong>(halladas.size());
+    if (hallados > n || (hallados < n && hallados != fmpz_poly_num_real_roots(f)))
+        return false;
+    std::vector<RaizExacta> nuevas(halladas.size());
+    std::vector<bool> probada(halladas.size(), false);
+    bool todas = true;
+    for (std::size_t i = 0; i < halladas.size(); ++i) {
+        if (halladas[i].multiplicidad != 1 || (i > 0 && !(halladas[i - 1].valor < halladas[i].valor)))
+            return false;
+        nuevas[i].multiplicidad = multiplicidad;
+        probada[i] = EsLaMasCercana(f, halladas[i].valor, nuevas[i]);
+        todas = todas && probada[i];
+    }
+    if (!todas) {
+        // Separators: beyond the roots on either side, and a short decimal
+        // between each two found; f must change sign between consecutive
+        // ones, and then each stretch holds exactly one root.
+        const Racional cota = Cota(f);
+        std::vector<Racional> separa{-cota};
+        for (std::size_t i = 0; i + 1 < halladas.size(); ++i) {
+            const Racional a = Medio(halladas[i].valor, halladas[i].valor);
+            const Racional b = Medio(halladas[i + 1].valor, halladas[i + 1].valor);
+            Racional m = Racional::DesdeDouble(halladas[i].valor / 2 + halladas[i + 1].valor / 2);
+            if (!(a < m && m < b))
+                m = (a + b) * Racional(1, 2);
+            separa.push_back(std::move(m));
+        }
+        separa.push_back(cota);
+        std::vector<int> signos;
+        for (const Racional &x : separa)
+            signos.push_back(SignoEn(f, x));
+        for (std::size_t i = 0; i < halladas.size(); ++i) {
+            if (signos[i] == 0 || signos[i + 1] != -signos[i])
+                return false;
+            RaizExacta &r = nuevas[i];
+            if (probada[i] && separa[i] < r.izquierda && r.derecha < separa[i + 1])
+                continue;
+            r.izquierda = separa[i];
+            r.derecha = separa[i + 1];
+            Estrecha(f, r);
+        }
+    }
+    for (RaizExacta &r : nuevas)
+        raices.push_back(std::move(r));
+    return true;
+}
+
+// The roots of f (square-free, degree >= 2) between given points that
+// should separate them, such as the roots of the polynomial f comes from
+// by derivation (between two of its roots lies one of its derivative's):
+// taken only when f changes sign as many times as its degree, so every
+// root is real and alone in its stretch. Each is narrowed from the
+// search's double where that is the nearest, else by exact signs.
+bool RaicesEntreSeparadores(const fmpz_poly_t f, int multiplicidad, const std::vector<RaizMultiple> &halladas,
+                            const std::vector<double> &separadores, std::vector<RaizExacta> &raices)
+{
+    const Racional cota = Cota(f);
+    std::vector<Racional> puntos{-cota};
+    for (double s : separadores) {
+        Racional x = Racional::DesdeDouble(s);
+        if (puntos.back() < x && x < cota)
+            puntos.push_back(std::move(x));
+    }
+    puntos.push_back(cota);
+    // A separator where f vanishes is one of its roots (a multiple root of
+    // P is a simple one of P''): taken out exactly, and a point of the
+    // quotient's sign like any other.
+    fmpz_poly_t g, lineal;
+    fmpz_poly_init(g);
+    fmpz_poly_init(lineal);
+    fmpz_poly_set(g, f);
+    std::vector<RaizExacta> nuevas;
+    bool bien = true;
+    for (const Racional &x : puntos) {
+        if (SignoEn(g, x) != 0)
+            continue;
+        Racional menos = -x;
+        fmpz_poly_set_coeff_fmpz(lineal, 1, fmpq_denref(Flint(x)));
+        fmpz_poly_set_coeff_fmpz(lineal, 0, fmpq_numref(Flint(menos)));
+        bien = bien && fmpz_poly_divides(g, g, lineal);
+        RaizExacta r;
+        r.multiplicidad = multiplicidad;
+        r.izquierda = r.derecha = x;
+        r.valor = x.ADouble();
+        nuevas.push_back(std::move(r));
+    }
+    const slong n = fmpz_poly_degree(g);
+    const std::vector<Racional> &quedan = puntos;
+    std::vector<int> signos;
+    slong cambios = 0;
+    for (const Racional &x : quedan) {
+        signos.push_back(SignoEn(g, x));
+        bien = bien && signos.back() != 0;
+        cambios += signos.size() > 1 && signos.back() != signos[signos.size() - 2];
+    }
+    bien = bien && cambios == n;
+    std::size_t h = 0;
+    for (std::size_t i = 0; bien && i + 1 < quedan.size(); ++i) {
+        if (signos[i] == signos[i + 1])
+            continue;
+        RaizExacta r;
+        r.multiplicidad = multiplicidad;
+        while (h < halladas.size() && Medio(halladas[h].valor, halladas[h].valor) <= quedan[i])
+            ++h;
+        const bool probada = h < halladas.size() && EsLaMasCercana(g, halladas[h].valor, r) &&
+                             quedan[i] < r.izquierda && r.derecha < quedan[i + 1];
+        if (!probada) {
+            r.izquierda = quedan[i];
+            r.derecha = quedan[i + 1];
+            Estrecha(g, r);
+        }
+        nuevas.push_back(std::move(r));
+    }
+    fmpz_poly_clear(g);
+    fmpz_poly_clear(lineal);
+    if (!bien)
+        return false;
+    for (RaizExacta &r : nuevas)
+        raices.push_back(std::move(r));
+    return true;
+}
+
+// The roots of f (square-free, degree >= 2) without Arb, when the search
+// in doubles and the separators can prove them. The separators come first
+// when the search came short: counting the real roots of a long factor
+// costs more than trying them.
+bool RaicesSinArb(const fmpz_poly_t f, int multiplicidad, const std::vector<double> &separadores,
+                  std::vector<RaizExacta> &raices)
+{
+    std::vector<RaizMultiple> halladas;
+    if (!BuscaEnDoubles(f, halladas))
+        return false;
+    const bool corta = static_cast<slong>(halladas.size()) < fmpz_poly_degree(f) && !separadores.empty();
+    if (corta && RaicesEntreSeparadores(f, multiplicidad, halladas, separadores, raices))
+        return true;
+    return RaicesRapidas(f, multiplicidad, halladas, raices) ||
+           (!corta && !separadores.empty() && RaicesEntreSeparadores(f, multiplicidad, halladas, separadores, raices));
+}
+
+// Every distinct real root of p; conBusqueda tries the search in doubles on
+// each square-free factor before Arb, and the separators after it.
+std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std::vector<double> &separadores)
 {
     std::vector<RaizExacta> raices;
     if (p.Grado() < 1)
@@ -118,7 +414,9 @@ std::vector<RaizExacta> RaicesExactas::Calcula(const PoliExacto &p)
             r.valor = r.izquierda.ADouble();
             raices.push_back(std::move(r));
         } else if (fmpz_poly_degree(g) > 1) {
-            RaicesDeFactor(g, m, raices);
+            const bool hecho = conBusqueda && RaicesSinArb(g, m, separadores, raices);
+            if (!hecho)
+                RaicesConArb(g, m, raices);
         }
     }
     fmpz_poly_factor_clear(fac);
@@ -127,6 +425,15 @@ std::vector<RaizExacta> RaicesExactas::Calcula(const PoliExacto &p)
               [](const RaizExacta &a, const RaizExacta &b) { return a.izquierda < b.izquierda; });
     return raices;
 }
+
+} // namespace
+
+std::vector<RaizExacta> RaicesExactas::Calcula(const PoliExacto &p, const std::vector<double> &separadores)
+{
+    return Raices(p, true, separadores);
+}
+
+std::vector<RaizExacta> RaicesExactas::CalculaConArb(const PoliExacto &p) { return Raices(p, false, {}); }
 
 PoliExacto RaicesExactas::LibreDeCuadrados(const PoliExacto &p)
 {

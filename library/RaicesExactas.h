@@ -20,8 +20,14 @@ struct RaizExacta {
 class RaicesExactas {
 public:
     // Every distinct real root in ascending order; none for the constants
-    // and the zero polynomial.
-    static std::vector<RaizExacta> Calcula(const PoliExacto &p);
+    // and the zero polynomial. Each square-free factor is searched in
+    // doubles first and every root so found proved exactly; then, where
+    // rounding defeats that search, the points of separadores (ascending)
+    // are tried as separators of the roots, as the roots of P separate
+    // those of P'; Arb isolates the roots of a factor where both fail.
+    static std::vector<RaizExacta> Calcula(const PoliExacto &p, const std::vector<double> &separadores = {});
+    // The same with Arb on every factor.
+    static std::vector<RaizExacta> CalculaConArb(const PoliExacto &p);
     // How many distinct real roots P has (0 for the constants and zero).
     static int CuentaDistintas(const PoliExacto &p);
     // P divided by the greatest common divisor of P and P': the same

@@ -16,22 +16,14 @@
 
 namespace {
 
-// a * prod (x - r), expanded term by term so that it carries no candidates.
+// a * prod (x - r), multiplied out exactly as the program does, from the
+// decimals of a and of the roots.
 PoliPtr DesdeRaices(const std::vector<double> &raices, double a = 1.0)
 {
-    std::vector<double> c{a};
-    for (double r : raices) {
-        std::vector<double> n(c.size() + 1, 0.0);
-        for (std::size_t i = 0; i < c.size(); ++i) {
-            n[i + 1] += c[i];
-            n[i] -= r * c[i];
-        }
-        c = n;
-    }
-    auto p = Collpolinomio::Nuevo();
-    for (std::size_t i = c.size(); i-- > 0;)
-        p->Agrega(c[i], static_cast<std::int16_t>(i));
-    return p;
+    PoliExacto e = PoliExacto::Constante(Racional::DesdeDouble(a));
+    for (double r : raices)
+        e = e * PoliExacto::Lineal(Racional::DesdeDouble(r));
+    return Collpolinomio::DesdeExacto(e);
 }
 
 PoliPtr DesdeCoeficientes(const std::vector<std::pair<double, int>> &terminos)
@@ -338,23 +330,6 @@ TEST(CalculaRaices, RandomClassroomProductsKeepEveryRoot)
     }
 }
 
-namespace {
-
-// The record of p as the program makes it: P, P', P'' and their roots.
-FuncPolinPtr Registro(const PoliPtr &p)
-{
-    auto f = CollFuncPolin::Nuevo();
-    f->Precis(6);
-    f->Polin(p);
-    f->CalculaRaices(0);
-    f->Polder1(p->Prima());
-    f->Polder2(f->Polder1()->Prima());
-    f->CalculaRaices(1);
-    f->CalculaRaices(2);
-    return f;
-}
-
-} // namespace
 
 TEST(CalculaRaices, TightClusterOfExactCoefficientsIsNotMerged)
 {
@@ -370,7 +345,7 @@ TEST(CalculaRaices, TightClusterOfExactCoefficientsIsNotMerged)
                                       {34478703, 2},
                                       {-10113012, 1},
                                       {2595249.0 / 2, 0}});
-    const auto f = Registro(p);
+    const auto f = RegistroDe(p);
     struct Caso {
         std::int16_t tipo;
         std::vector<double> raices;
@@ -407,11 +382,7 @@ TEST(CalculaRaices, RecordOfRandomClassroomProducts)
         const PolinomioAula aula = SorteaAula(azar, 1 + static_cast<int>(azar() % 15), 0.95);
         const auto &factores = aula.factores;
         const std::vector<double> raices = RaicesAula(aula);
-        auto p = Collpolinomio::Nuevo();
-        const std::vector<double> c = CoeficientesAula(aula);
-        for (std::size_t i = c.size(); i-- > 0;)
-            p->Agrega(c[i], static_cast<std::int16_t>(i));
-        const auto f = Registro(p);
+        const auto f = RegistroDe(PoliDeAula(aula));
         std::string nombre = "roots";
         for (double r : raices)
             nombre += " " + std::to_string(r);
@@ -532,4 +503,157 @@ TEST(CalculaRaices, ExactCoefficientsKeepMultipleRootsAtPointsNoDoubleHolds)
     };
     for (const auto &c : casos)
         EsperaRaices(RaicesDe(DesdeCoeficientes(c.terminos)), c.raices, 1e-9, c.nombre);
+}
+
+namespace {
+
+// The record's roots of type t as (value, how many times), ascending.
+std::vector<std::pair<double, int>> Agrupadas(const FuncPolinPtr &f, std::int16_t t)
+{
+    std::vector<std::pair<double, int>> g;
+    for (double r : Raices(f, t)) {
+        if (!g.empty() && g.back().first == r)
+            ++g.back().second;
+        else
+            g.push_back({r, 1});
+    }
+    return g;
+}
+
+// What the factors of a product with real roots only say of its record:
+// P has exactly those roots and multiplicities; a root of multiplicity m
+// is one of P' of m - 1 and of P'' of m - 2 (none of P' when simple), at
+// the same value; P' has
+// one more, simple root inside each gap between distinct roots of P and
+// no other; P' and P'' have all their roots real.
+void EsperaFactores(const FuncPolinPtr &f, const PolinomioAula &aula, const std::string &caso)
+{
+    auto factores = aula.factores;
+    std::sort(factores.begin(), factores.end());
+    int grado = 0;
+    for (const auto &[r, m] : factores)
+        grado += m;
+    const auto p = Agrupadas(f, 0);
+    ASSERT_EQ(p.size(), factores.size()) << caso;
+    for (std::size_t i = 0; i < factores.size(); ++i) {
+        EXPECT_EQ(p[i].first, factores[i].first) << caso << " root " << i;
+        EXPECT_EQ(p[i].second, factores[i].second) << caso << " multiplicity at " << factores[i].first;
+    }
+    EXPECT_EQ(f->Cuenta(1), std::max(grado - 1, 0)) << caso;
+    EXPECT_EQ(f->Cuenta(2), std::max(grado - 2, 0)) << caso;
+    const auto d1 = Agrupadas(f, 1), d2 = Agrupadas(f, 2);
+    for (std::size_t i = 0; i < factores.size(); ++i) {
+        const auto [r, m] = factores[i];
+        for (const auto &[d, t] : {std::pair{&d1, 1}, std::pair{&d2, 2}}) {
+            const auto en = std::find_if(d->begin(), d->end(), [r = r](const auto &g) { return g.first == r; });
+            if (m >= t) { // a simple root of P may well be one of P''
+                EXPECT_EQ(en == d->end() ? 0 : en->second, m - t) << caso << " type " << t << " at " << r;
+            }
+        }
+        if (i + 1 < factores.size()) {
+            const double b = factores[i + 1].first;
+            const auto dentro = std::count_if(d1.begin(), d1.end(), [&](const auto &g) { return g.first > r && g.first < b; });
+            EXPECT_EQ(dentro, 1) << caso << " roots of P' between " << r << " and " << b;
+        }
+    }
+}
+
+// The record of the product typed as its factors and typed multiplied out.
+void EsperaTecleado(const PolinomioAula &aula)
+{
+    for (const std::string &texto : {TextoFactores(aula), TextoExpandido(ExactoAula(aula))}) {
+        const PoliPtr p = LeeTexto(texto);
+        ASSERT_TRUE(p) << texto;
+        EsperaFactores(RegistroDe(p), aula, texto);
+    }
+}
+
+} // namespace
+
+TEST(CalculaRaices, ClustersOfMultipleRootsTypedAsFactorsOrExpanded)
+{
+    const PolinomioAula casos[] = {
+        {1, {{6, 3}, {6.1, 3}}},
+        {0.5, {{1.7, 3}, {1.73, 3}}},
+        {1, {{4, 2}, {4.01, 1}, {-1, 1}}},
+        {1, {{-3, 6}, {-4, 8}}},
+        {0.1, {{9, 10}}},
+        {1, {{10, 1}, {11, 1}, {12, 1}, {13, 1}, {14, 1}, {15, 1}, {16, 1}, {17, 1}, {18, 1}, {19, 1}, {20, 1},
+             {21, 1}, {22, 1}, {23, 1}, {24, 1}}},
+    };
+    for (const PolinomioAula &c : casos) {
+        EsperaTecleado(c);
+        if (HasFailure())
+            return;
+    }
+    // (x - a)^3 (x - a - 0.1)^3 over the tenths from -10 to 10.
+    for (int k = -100; k <= 100; ++k) {
+        EsperaTecleado({1, {{k / 10.0, 3}, {(k + 1) / 10.0, 3}}});
+        if (HasFailure())
+            return;
+    }
+}
+
+TEST(CalculaRaices, RandomClassroomProductsTypedAsFactorsOrExpanded)
+{
+    // Tenths in [-6, 6], some with a neighbour 0.01 to 0.4 away,
+    // multiplicities 1 to 3, degree up to 8.
+    std::mt19937 azar(1211);
+    const double principales[] = {1, -1, 2, -2, 0.5, -0.5, 3, 0.1};
+    for (int caso = 0; caso < 400; ++caso) {
+        PolinomioAula aula;
+        aula.principal = principales[azar() % 8];
+        const int grado = 1 + static_cast<int>(azar() % 8);
+        int resto = grado;
+        while (resto > 0) {
+            std::vector<double> nuevas{(static_cast<int>(azar() % 121) - 60) / 10.0};
+            if (azar() % 2)
+                nuevas.push_back((std::lround(nuevas[0] * 100) + 1 + static_cast<long>(azar() % 40)) / 100.0);
+            for (double r : nuevas) {
+                const bool usada = std::any_of(aula.factores.begin(), aula.factores.end(),
+                                               [r](const auto &f) { return std::fabs(f.first - r) < 0.005; });
+                if (usada || resto == 0)
+                    continue;
+                const int m = std::min(resto, 1 + static_cast<int>(azar() % 3));
+                aula.factores.push_back({r, m});
+                resto -= m;
+            }
+        }
+        EsperaTecleado(aula);
+        if (HasFailure())
+            return;
+    }
+}
+
+TEST(CalculaRaices, OnlyTheRecordToleranceAndTheQuadraticRuleJoinRoots)
+{
+    const struct {
+        const char *texto;
+        std::vector<double> raices;
+    } casos[] = {
+        // Roots closer than 1e-6 are one, stored with the first value.
+        {"(x-1)(x-1.0000005)(x-3)", {1, 1, 3}},
+        {"(x-1)(x-1.000002)(x-3)", {1, 1.000002, 3}},
+        {"(x-1)^(2)(x-1.0000005)^(3)(x-3)", {1, 1, 1, 1, 1, 3}},
+        // A full quadratic (also in x^2, x^3) whose exact discriminant is
+        // within 1e-6 of zero has a double root; just beyond, two.
+        {"x^(2)-2x+1.0000001", {1, 1}},
+        {"x^(2)-2x+0.9999995", {1 - std::sqrt(5e-7), 1 + std::sqrt(5e-7)}},
+        {"x^(4)-2x^(2)+1.0000001", {-1, -1, 1, 1}},
+        {"x^(6)-2x^(3)+1.0000001", {1, 1}},
+        {"x^(3)-2x^(2)+1.0000001x", {0, 1, 1}},
+        // So a quadratic's roots up to 0.001 apart are one, in the middle.
+        {"(x-1)(x-1.0009)", {1.00045, 1.00045}},
+        {"(x-1)(x-1.0011)", {1, 1.0011}},
+        // The discriminant as it stands, not scaled by the coefficients.
+        {"0.001x^(2)+0.001x+0.0001", {-0.5, -0.5}},
+        // A cubic is no quadratic: its close roots stay apart.
+        {"(x-1)(x^(2)-2x+0.9999995)", {1 - std::sqrt(5e-7), 1, 1 + std::sqrt(5e-7)}},
+    };
+    for (const auto &c : casos) {
+        PoliPtr p;
+        int ut = 0;
+        ASSERT_EQ(ParserPoli().Polinomio(c.texto, p, ut), 0) << c.texto;
+        EsperaRaices(RaicesDe(p), c.raices, 1e-15, c.texto);
+    }
 }

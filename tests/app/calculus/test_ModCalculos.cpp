@@ -1,8 +1,8 @@
 #include "ModCalculos.h"
 #include "generapoli.h"
 
-#include "generapoli.h"
 #include "test_ModCalculosAyuda.h"
+#include "../../library/PolinomiosAula.h"
 
 #include <gtest/gtest.h>
 
@@ -407,6 +407,23 @@ TEST(CreaFuncPolin, TightClusterKeepsItsSignMonotonicityAndClasses)
     EXPECT_NEAR(monotonia.intervalos[3].izquierdo, 1.05, 1e-9);
     const auto criticos = ClasificaPuntosCriticos(*fp);
     EXPECT_EQ(criticos.clase, (std::vector<std::int16_t>{CLASE_MINIMO, CLASE_MAXIMO, CLASE_MINIMO}));
+}
+
+TEST(CreaFuncPolin, TypedPrimitiveOfTwoTripleRootsATenthApart)
+{
+    // P typed multiplied out, with P' = (x-6)^3 (x-6.1)^3: P' changes sign
+    // at both, so 6 is a maximum and 6.1 a minimum.
+    const std::string texto = TextoExpandido(ExactoAula({1, {{6, 3}, {6.1, 3}}}).Integral(Racional(0)));
+    const PoliPtr p = LeeTexto(texto);
+    ASSERT_TRUE(p) << texto;
+    const auto fp = CreaFuncPolin(p);
+    const auto criticos = ClasificaPuntosCriticos(*fp);
+    EXPECT_EQ(criticos.x, (std::vector<double>{6, 6.1}));
+    EXPECT_EQ(criticos.clase, (std::vector<std::int16_t>{CLASE_MAXIMO, CLASE_MINIMO}));
+    EXPECT_EQ(ClasePorMultiplicidad(*fp, 6), CLASE_MAXIMO);
+    EXPECT_EQ(ClasePorMultiplicidad(*fp, 6.1), CLASE_MINIMO);
+    EsperaIntervalos(IntervalosMonotonia(*fp), {6, 6.1}, {CODIGO_POSITIVO, CODIGO_NEGATIVO, CODIGO_POSITIVO});
+    EXPECT_EQ(RaicesDistintas(*fp).raices, (std::vector<double>{6, 6.1}));
 }
 
 TEST(MaxMinAbsoluto, ConstantIsItsOwnMaximumAndMinimum)
