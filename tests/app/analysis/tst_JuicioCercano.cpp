@@ -24,7 +24,7 @@ struct Paso {
 
 struct CasoIntervalos {
     const char *nombre;
-    std::vector<double> coeficientes;
+    PoliExacto coeficientes;
     int concepto; // 1 sign, 6 monotonicity
     Camino camino;
     std::vector<Paso> pasos;
@@ -34,9 +34,9 @@ enum { Primera = 0, Segunda = 1 }; // positive / increasing, negative / decreasi
 
 std::vector<CasoIntervalos> CasosIntervalos()
 {
-    const std::vector<double> monotoniaApretada =
+    const PoliExacto monotoniaApretada =
         Primitiva(Expande(8400000, {{1, 3}, {1.04, 1}, {1.05, 3}}));
-    const std::vector<double> cuatroCortes = Expande(2, {{0.5, 1}, {1, 2}, {2.5, 3}, {3, 4}});
+    const PoliExacto cuatroCortes = Expande(2, {{0.5, 1}, {1, 2}, {2.5, 3}, {3, 4}});
     const std::vector<Paso> cuatroCortesPasos{
         {"-i", "0.62", Segunda, Exito(14)}, {"0.62", "1", Primera, Exito(14)},
         {"1", "1.45", Segunda, Exito(14)},  {"1.45", "2.73", Primera, Exito(14)},
@@ -64,7 +64,7 @@ std::vector<CasoIntervalos> CasosIntervalos()
          Camino::Analitico,
          {{"1.01", "i", Segunda, Error(32)}, {"1.01", "i", Primera, Exito(14)}}},
         {"signo x^2-2x+0.9999999",
-         {0.9999999, -2, 1},
+         PoliExacto::DesdeDoubles({0.9999999, -2, 1}),
          1,
          Camino::Analitico,
          {{"1.0003", "i", Primera, Exito(14)}}},

@@ -154,9 +154,9 @@ std::vector<Caso> Casos()
 }
 
 // The coefficients of the polynomial P whose P, P' or P'' the factors give.
-std::vector<double> Coeficientes(const Caso &c)
+PoliExacto Coeficientes(const Caso &c)
 {
-    std::vector<double> p = Expande(c.principal, c.factores);
+    PoliExacto p = Expande(c.principal, c.factores);
     if (c.forma != Forma::P)
         p = Primitiva(p);
     if (c.forma == Forma::Segunda)
@@ -262,7 +262,7 @@ private slots:
         QVERIFY(w);
         if (c.concepto == 0 && static_cast<Camino>(camino) == A) {
             // How many roots at most: the degree.
-            Da(*qobject_cast<VentanaPuntos *>(w.data()), QString::number(Coeficientes(c).size() - 1));
+            Da(*qobject_cast<VentanaPuntos *>(w.data()), QString::number(Coeficientes(c).Grado()));
             QCOMPARE(e->mensajes, QStringList{Exito(0)});
         }
         QStringList lista;

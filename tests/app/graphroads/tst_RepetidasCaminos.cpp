@@ -102,7 +102,7 @@ private slots:
             frmGrafiDeri *camino = SesionPrueba::Ventana<frmGrafiDeri>();
             QVERIFY(camino);
             camino->mnuTuPropones()->trigger();
-            DaPolinomioEnEntrada(TextoPolinomio(Expande(1, c.factores)));
+            DaPolinomioEnEntrada(TextoPolinomio(Expande(1, c.factores).Doubles()));
             opcion = camino->OptGraCon(c.opcion);
         } else {
             s.Hub()->mnuDoyGrafiPoli()->trigger();
