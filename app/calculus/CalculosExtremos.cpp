@@ -12,35 +12,14 @@ using namespace calculos;
 
 namespace {
 
-// Below this |P''| a critical point is classified by the sign of P' on
-// both sides.
+// Below this |P''| a critical point is classified by the change of sign
+// of P' across it (the multiplicities of its roots).
 constexpr double TOLERANCIA_SEGUNDA = 1E-06;
-// Distance from a critical point at which P' is tested on both sides.
-constexpr double PASO_PRIMERA = 0.0471027;
 
 struct Critico {
     double x = 0.0;
     std::int16_t clase = CLASE_NINGUNO;
 };
-
-// First-derivative test; the step never reaches halfway to a neighbouring
-// critical point, so the test sees this point's own change of sign.
-std::int16_t PruebaPrimera(const Collpolinomio &prima, const std::vector<RaizAgrupada> &grupos,
-                           std::size_t i)
-{
-    double paso = PASO_PRIMERA;
-    if (i > 0)
-        paso = std::min(paso, (grupos[i].valor - grupos[i - 1].valor) / 2);
-    if (i + 1 < grupos.size())
-        paso = std::min(paso, (grupos[i + 1].valor - grupos[i].valor) / 2);
-    const double a = prima.Eval(grupos[i].valor - paso);
-    const double b = prima.Eval(grupos[i].valor + paso);
-    if (a > 0 && b < 0)
-        return CLASE_MAXIMO;
-    if (a < 0 && b > 0)
-        return CLASE_MINIMO;
-    return CLASE_NINGUNO;
-}
 
 // The class of root i of P' from the multiplicities the record holds:
 // odd, an extremum; even, none. P' has its leading sign right of its last
@@ -110,33 +89,6 @@ PuntoExtremo ExtremoMasIzquierdo(const Collpolinomio &p, const std::vector<doubl
 }
 
 } // namespace
-
-std::int16_t ClasePorPrimera(const CollFuncPolin &fp, double x)
-{
-    // x among the other roots of P', in its place (the finder puts a root
-    // at x within a hair of it).
-    std::vector<RaizAgrupada> grupos;
-    for (const RaizAgrupada &g : Agrupa(RaicesDeTipo(fp, 1)))
-        if (std::fabs(g.valor - x) >= CERCA_RAIZ)
-            grupos.push_back(g);
-    const auto sitio = std::find_if(grupos.begin(), grupos.end(), [x](const RaizAgrupada &g) { return g.valor > x; });
-    const auto i = static_cast<std::size_t>(sitio - grupos.begin());
-    grupos.insert(sitio, {x, 1});
-    return PruebaPrimera(Poli(fp.Polder1()), grupos, i);
-}
-
-std::optional<std::int16_t> ClasePorMultiplicidad(const CollFuncPolin &fp, double x)
-{
-    const std::vector<RaizAgrupada> grupos = Agrupa(RaicesDeTipo(fp, 1));
-    std::size_t i = grupos.size();
-    for (std::size_t j = 0; j < grupos.size(); ++j)
-        if (std::fabs(grupos[j].valor - x) < CERCA_RAIZ &&
-            (i == grupos.size() || std::fabs(grupos[j].valor - x) < std::fabs(grupos[i].valor - x)))
-            i = j;
-    if (i == grupos.size())
-        return std::nullopt;
-    return ClaseDelGrupo(grupos, i, Signo(CoeficientePrincipal(Poli(fp.Polder1()))));
-}
 
 PuntosCriticos ClasificaPuntosCriticos(const PoliPtr &p)
 {

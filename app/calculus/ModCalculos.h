@@ -124,15 +124,6 @@ ResultadoConcavidad IntervalosConcavidad(const CollFuncPolin &fp);
 // Distinct critical points of p with their class. Builds p's own record.
 PuntosCriticos ClasificaPuntosCriticos(const PoliPtr &p);
 PuntosCriticos ClasificaPuntosCriticos(const CollFuncPolin &fp);
-// The class of a critical point at x by the first-derivative test: the
-// sign of P' just left and just right of x, closer than any other root of P'.
-std::int16_t ClasePorPrimera(const CollFuncPolin &fp, double x);
-// The class of x read from the record's roots of P': where P' has a root
-// at x of odd multiplicity an extremum (a minimum when P' is positive
-// right of it, counted from its leading sign and the multiplicities
-// beyond), of even multiplicity none. Nothing when the record has no root
-// of P' at x. Exact where sampling P' or P'' would only see rounding.
-std::optional<std::int16_t> ClasePorMultiplicidad(const CollFuncPolin &fp, double x);
 
 // Absolute maximum (negative leading coefficient) or minimum (positive) of
 // an even-degree P; odd degrees have none.

@@ -1,3 +1,4 @@
+#include "CambiosDeSigno.h"
 #include "ModCalculos.h"
 #include "generapoli.h"
 
@@ -95,34 +96,33 @@ TEST(RaicesDistintas, PolynomialGetsItsOwnRecord)
     EXPECT_EQ(ClasificaPuntosCriticos(Poli({{1, 4}})).clase, std::vector<std::int16_t>{CLASE_MINIMO});
 }
 
-TEST(ClasePorPrimera, ThePointsOwnSignChangeOfTheDerivative)
+TEST(ClasePorCambioDeSigno, ThePointsOwnSignChangeOfTheDerivative)
 {
     // P' = 60x^2 (x - 1)(x - 4): a horizontal inflection at 0 right next
     // to a maximum at 1; x^4 and -x^4 are flat extrema.
     const auto f = CreaFuncPolin(Poli({{12, 5}, {-75, 4}, {80, 3}}));
-    EXPECT_EQ(ClasePorPrimera(*f, 0), CLASE_NINGUNO);
-    EXPECT_EQ(ClasePorPrimera(*f, 1), CLASE_MAXIMO);
-    EXPECT_EQ(ClasePorPrimera(*f, 4), CLASE_MINIMO);
-    EXPECT_EQ(ClasePorPrimera(*CreaFuncPolin(Poli({{1, 4}})), 0), CLASE_MINIMO);
-    EXPECT_EQ(ClasePorPrimera(*CreaFuncPolin(Poli({{-1, 4}, {1, 1}})), 0.629960524947437), CLASE_MAXIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, 0), CLASE_NINGUNO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, 1), CLASE_MAXIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, 4), CLASE_MINIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*CreaFuncPolin(Poli({{1, 4}})), 0), CLASE_MINIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*CreaFuncPolin(Poli({{-1, 4}, {1, 1}})), 0.629960524947437), CLASE_MAXIMO);
 }
 
-TEST(ClasePorMultiplicidad, OddRootsOfTheDerivativeAreExtremaEvenOnesNot)
+TEST(ClasePorCambioDeSigno, OddRootsOfTheDerivativeAreExtremaEvenOnesNot)
 {
     // P' = -(x + 4)^3 (x + 5)^3 (x + 6)^3 (x + 7)^2 (x + 4.25)(x + 6.25):
     // coefficients up to 1e9, where P''(a) at the triple roots is rounding
     // and P' changes sign again within a quarter of a unit.
     const auto f = CreaFuncPolin(DesdeRaices(-1, {{-4, 3}, {-5, 3}, {-6, 3}, {-7, 2}, {-4.25, 1}, {-6.25, 1}})->Integral());
-    EXPECT_EQ(ClasePorMultiplicidad(*f, -7), CLASE_NINGUNO);
-    EXPECT_EQ(ClasePorMultiplicidad(*f, -6.25), CLASE_MAXIMO);
-    EXPECT_EQ(ClasePorMultiplicidad(*f, -6), CLASE_MINIMO);
-    EXPECT_EQ(ClasePorMultiplicidad(*f, -5), CLASE_MAXIMO);
-    EXPECT_EQ(ClasePorMultiplicidad(*f, -4.25), CLASE_MINIMO);
-    EXPECT_EQ(ClasePorMultiplicidad(*f, -4), CLASE_MAXIMO);
-    EXPECT_EQ(ClasePorMultiplicidad(*f, -3), std::nullopt);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -7), CLASE_NINGUNO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -6.25), CLASE_MAXIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -6), CLASE_MINIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -5), CLASE_MAXIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -4.25), CLASE_MINIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*f, -4), CLASE_MAXIMO);
     // A positive leading sign, and x^4's flat minimum.
-    EXPECT_EQ(ClasePorMultiplicidad(*CreaFuncPolin(Poli({{1, 3}, {-3, 1}})), -1), CLASE_MAXIMO);
-    EXPECT_EQ(ClasePorMultiplicidad(*CreaFuncPolin(Poli({{1, 4}})), 0), CLASE_MINIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*CreaFuncPolin(Poli({{1, 3}, {-3, 1}})), -1), CLASE_MAXIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*CreaFuncPolin(Poli({{1, 4}})), 0), CLASE_MINIMO);
 }
 
 TEST(CalculaInflexiones, OnlyRootsWhereSecondDerivativeChangesSign)
@@ -420,8 +420,8 @@ TEST(CreaFuncPolin, TypedPrimitiveOfTwoTripleRootsATenthApart)
     const auto criticos = ClasificaPuntosCriticos(*fp);
     EXPECT_EQ(criticos.x, (std::vector<double>{6, 6.1}));
     EXPECT_EQ(criticos.clase, (std::vector<std::int16_t>{CLASE_MAXIMO, CLASE_MINIMO}));
-    EXPECT_EQ(ClasePorMultiplicidad(*fp, 6), CLASE_MAXIMO);
-    EXPECT_EQ(ClasePorMultiplicidad(*fp, 6.1), CLASE_MINIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*fp, 6), CLASE_MAXIMO);
+    EXPECT_EQ(calculos::ClasePorCambioDeSigno(*fp, 6.1), CLASE_MINIMO);
     EsperaIntervalos(IntervalosMonotonia(*fp), {6, 6.1}, {CODIGO_POSITIVO, CODIGO_NEGATIVO, CODIGO_POSITIVO});
     EXPECT_EQ(RaicesDistintas(*fp).raices, (std::vector<double>{6, 6.1}));
 }
