@@ -27,9 +27,18 @@ PoliExacto SinPotenciaDeX(const PoliExacto &p, int j)
     return PoliExacto::DesdeCoeficientes(coef);
 }
 
+// Whether the two values of y in a y^2 + b y + c, real or not, lie closer
+// than sqrt(tol) together: |b^2 - 4ac| / a^2 below tol, a rule that a
+// constant factor does not change (for a monic quadratic, |D| < tol).
+bool DiscriminanteCasiNulo(const Racional &d, const Racional &a, const Racional &tol)
+{
+    return d.Abs() < tol * a * a;
+}
+
 // Q = a x^(2K) + b x^K + c, c not zero, with a discriminant b^2 - 4ac that
-// is not zero but closer to it than tol: its two values of x^K are taken
-// as the one -b/2a, so Q becomes a (x^K + b/2a)^2. Empty for any other Q.
+// is not zero but nearly so (DiscriminanteCasiNulo): its two values of x^K
+// are taken as the one -b/2a, so Q becomes a (x^K + b/2a)^2. Empty for any
+// other Q.
 std::optional<PoliExacto> ConRaizDoble(const PoliExacto &q, const Racional &tol)
 {
     const int n = q.Grado();
@@ -43,7 +52,7 @@ std::optional<PoliExacto> ConRaizDoble(const PoliExacto &q, const Racional &tol)
     if (b.EsCero())
         return std::nullopt; // a binomial
     const Racional d = b * b - a * Racional(4) * c;
-    if (d.EsCero() || !(d.Abs() < tol))
+    if (d.EsCero() || !DiscriminanteCasiNulo(d, a, tol))
         return std::nullopt;
     const PoliExacto base = PoliExacto::Monomio(Racional(1), k) + PoliExacto::Constante(b / (Racional(2) * a));
     return a * (base * base);
@@ -152,8 +161,9 @@ bool CollFuncPolin::RaicesCuadrat(PoliPtr &pol, double &x1, double &x2)
     pol = m_poliVacio;
     const Racional a = q.Coeficiente(2), b = q.Coeficiente(1), c = q.Coeficiente(0);
     const Racional d = b * b - a * Racional(4) * c;
-    // Just below zero the two complex roots are taken as the double root.
-    if (d.Abs() < Racional::DesdeDouble(Tolerancia())) {
+    // Roots closer than the square root of the tolerance, or complex ones
+    // as close, are taken as the double root.
+    if (DiscriminanteCasiNulo(d, a, Racional::DesdeDouble(Tolerancia()))) {
         x1 = x2 = (-b / (Racional(2) * a)).ADouble();
         return true;
     }

@@ -2,19 +2,16 @@
 #include "ModCalculos.h"
 
 #include "CalculosRaices.h"
+#include "ExtremosExactos.h"
 #include "generapoli.h"
-#include "RaicesReales.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace calculos;
 
 namespace {
-
-// Below this |P''| a critical point is classified by the change of sign
-// of P' across it (the multiplicities of its roots).
-constexpr double TOLERANCIA_SEGUNDA = 1E-06;
 
 struct Critico {
     double x = 0.0;
@@ -24,9 +21,9 @@ struct Critico {
 // The class of root i of P' from the multiplicities the record holds:
 // odd, an extremum; even, none. P' has its leading sign right of its last
 // root and flips at each root of odd multiplicity on the way back to i.
-// Exact where sampling P' near a crowded multiple root would read only
-// rounding.
-std::int16_t ClaseDelGrupo(const std::vector<RaizAgrupada> &grupos, std::size_t i, std::int16_t principal)
+// Exact: at a simple root this is the sign of P'' there, which a rounded
+// evaluation cannot tell beside a crowded multiple root of P'.
+std::int16_t ClaseDelGrupo(const std::vector<RaizAgrupada> &grupos, std::size_t i, int principal)
 {
     if (grupos[i].multiplicidad % 2 == 0)
         return CLASE_NINGUNO;
@@ -37,27 +34,15 @@ std::int16_t ClaseDelGrupo(const std::vector<RaizAgrupada> &grupos, std::size_t 
     return derecha > 0 ? CLASE_MINIMO : CLASE_MAXIMO;
 }
 
-// Classes of the distinct critical points of the record: by the sign of
-// P'' when it exceeds the tolerance at a simple root of P' (at a multiple
-// root P'' is 0 and only rounding could make it look otherwise), else by
-// the multiplicities of the roots of P'.
-std::vector<Critico> Clasifica(const CollFuncPolin &fp, double tolerancia)
+// Classes of the distinct critical points of the record, by the sign
+// change of P' across each.
+std::vector<Critico> Clasifica(const CollFuncPolin &fp)
 {
     const std::vector<RaizAgrupada> grupos = Agrupa(RaicesDeTipo(fp, 1));
-    const std::int16_t principal = Signo(CoeficientePrincipal(Poli(fp.Polder1())));
-    const Collpolinomio &segunda = Poli(fp.Polder2());
+    const int principal = Poli(fp.Polder1()).Exacto().Principal().Signo();
     std::vector<Critico> criticos;
-    for (std::size_t i = 0; i < grupos.size(); ++i) {
-        const double s = segunda.Eval(grupos[i].valor);
-        std::int16_t clase;
-        if (grupos[i].multiplicidad == 1 && s > tolerancia)
-            clase = CLASE_MINIMO;
-        else if (grupos[i].multiplicidad == 1 && s < -tolerancia)
-            clase = CLASE_MAXIMO;
-        else
-            clase = ClaseDelGrupo(grupos, i, principal);
-        criticos.push_back({grupos[i].valor, clase});
-    }
+    for (std::size_t i = 0; i < grupos.size(); ++i)
+        criticos.push_back({grupos[i].valor, ClaseDelGrupo(grupos, i, principal)});
     return criticos;
 }
 
@@ -66,25 +51,20 @@ struct PuntoExtremo {
     double valor = 0.0;
 };
 
-// The leftmost of the points (given from left to right) whose value of P
-// may be the least (or the greatest) within the error bounds of the
-// values: rounding must not decide between equal extrema. The value
-// reported is P there as the polynomial evaluates itself.
+// The leftmost of the points (given from left to right) where P is least
+// (or greatest), with P's value there taken accurately (ValoresEnCriticos):
+// values equal but for their last rounding count as equal extrema.
 PuntoExtremo ExtremoMasIzquierdo(const Collpolinomio &p, const std::vector<double> &xs, bool minimo)
 {
-    const std::vector<double> coef = p.A_Arreglo();
-    const bool exactos = RaicesReales::CoeficientesExactos(coef);
     const double signo = minimo ? 1.0 : -1.0; // look for the least signo * P
-    std::vector<RaicesReales::Valor> valores;
-    double techo = 0.0; // the least value that some point surely reaches
-    for (std::size_t i = 0; i < xs.size(); ++i) {
-        valores.push_back(RaicesReales::EvaluaConCota(coef, xs[i], exactos));
-        const double alto = signo * valores[i].valor + valores[i].cotaError;
-        techo = i == 0 ? alto : std::min(techo, alto);
-    }
+    const std::vector<double> valores = ValoresEnCriticos(p, xs);
+    double mejor = signo * valores.front();
+    for (double v : valores)
+        mejor = std::min(mejor, signo * v);
+    const double redondeo = 4 * std::numeric_limits<double>::epsilon() * std::fabs(mejor);
     for (std::size_t i = 0; i < xs.size(); ++i)
-        if (signo * valores[i].valor - valores[i].cotaError <= techo)
-            return {xs[i], p.Eval(xs[i])};
+        if (signo * valores[i] <= mejor + redondeo)
+            return {xs[i], valores[i]};
     return {};
 }
 
@@ -98,7 +78,7 @@ PuntosCriticos ClasificaPuntosCriticos(const PoliPtr &p)
 PuntosCriticos ClasificaPuntosCriticos(const CollFuncPolin &fp)
 {
     PuntosCriticos r;
-    for (const Critico &c : Clasifica(fp, TOLERANCIA_SEGUNDA)) {
+    for (const Critico &c : Clasifica(fp)) {
         r.x.push_back(c.x);
         r.clase.push_back(c.clase);
     }
@@ -121,7 +101,7 @@ ExtremosAbsolutos MaxMinAbsoluto(const CollFuncPolin &fp)
         r.esConstante = true;
         return r;
     }
-    const std::vector<Critico> criticos = Clasifica(fp, 0.0);
+    const std::vector<Critico> criticos = Clasifica(fp);
     if (g % 2 == 1 || criticos.empty()) {
         r.sinExtremo = true;
         return r;
@@ -130,7 +110,7 @@ ExtremosAbsolutos MaxMinAbsoluto(const CollFuncPolin &fp)
     // one: the greatest local maximum. If no point passed the tests, the
     // extremum of an even-degree P is still reached at one of its critical
     // points.
-    const bool buscaMinimo = principal > 0;
+    const bool buscaMinimo = p.Exacto().Principal().Signo() > 0;
     const std::int16_t buscada = buscaMinimo ? CLASE_MINIMO : CLASE_MAXIMO;
     std::vector<double> candidatos;
     for (const Critico &c : criticos)
@@ -180,7 +160,7 @@ Limites ExtensionPolinomio(const Collpolinomio &p)
         r.limMenos = r.limMas = c;
         return r;
     }
-    const double signo = c > 0 ? 1.0 : -1.0;
+    const double signo = p.Exacto().Principal().Signo() > 0 ? 1.0 : -1.0;
     r.limMas = signo * INFINITO;
     r.limMenos = g % 2 == 0 ? r.limMas : -r.limMas;
     return r;

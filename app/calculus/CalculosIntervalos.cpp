@@ -45,11 +45,15 @@ ResultadoIntervalos IntervalosSigno(const CollFuncPolin &fp)
         r.codigos = {EvaluaSignoAux(fp, 0.0)};
         return r;
     }
+    // The sign of each band at an exact point strictly between two
+    // consecutive distinct roots: between two close multiple roots P is far
+    // below what a rounded evaluation can tell from 0.
+    const Collpolinomio &p = Poli(fp.Polin());
     std::vector<double> a{raices.front() - HOLGURA_RAICES};
     a.insert(a.end(), raices.begin(), raices.end());
     a.push_back(raices.back() + PASO_ULTIMA_BANDA);
     for (std::size_t i = 0; i + 1 < a.size(); ++i)
-        r.codigos.push_back(EvaluaSignoAux(fp, (a[i] + a[i + 1]) / 2));
+        r.codigos.push_back(SignoEntre(p, raices, a[i], a[i + 1]));
     return r;
 }
 
@@ -98,25 +102,22 @@ ResultadoConcavidad IntervalosConcavidad(const CollFuncPolin &fp)
     r.intervalos = CortaEn(x);
     r.n = inflexiones.n;
     if (x.empty()) {
-        // P'' does not change sign: where a test point is one of its roots,
+        // P'' does not change sign: where both test points are roots of it,
         // its sign is that of its leading coefficient.
-        std::int16_t codigo = SignoFueraDeRaices(segunda, raicesSegunda, 0.0);
+        std::int16_t codigo = SignoExacto(segunda, 0.0);
         if (codigo == 0)
-            codigo = SignoFueraDeRaices(segunda, raicesSegunda, PRUEBA_SEGUNDA);
+            codigo = SignoExacto(segunda, PRUEBA_SEGUNDA);
         if (codigo == 0)
-            codigo = Signo(CoeficientePrincipal(segunda));
+            codigo = static_cast<std::int16_t>(segunda.Exacto().Principal().Signo());
         r.codigos = {codigo};
         return r;
     }
     std::vector<double> l{x.front() - HOLGURA_INFLEXION};
     l.insert(l.end(), x.begin(), x.end());
     l.push_back(x.back() + HOLGURA_INFLEXION);
-    for (std::size_t i = 0; i + 1 < l.size(); ++i) {
-        std::int16_t codigo = SignoFueraDeRaices(segunda, raicesSegunda, (l[i] + l[i + 1]) / 2);
-        // The midpoint may be a root of P'' that is no inflection.
-        if (codigo == 0)
-            codigo = SignoEntre(segunda, raicesSegunda, l[i], l[i + 1]);
-        r.codigos.push_back(codigo);
-    }
+    // Between two inflections P'' keeps its sign, exactly, away from its
+    // roots of even multiplicity.
+    for (std::size_t i = 0; i + 1 < l.size(); ++i)
+        r.codigos.push_back(SignoEntre(segunda, raicesSegunda, l[i], l[i + 1]));
     return r;
 }

@@ -1,6 +1,5 @@
 #include "CalculosRaices.h"
 
-#include <cmath>
 
 namespace calculos {
 
@@ -45,33 +44,26 @@ double CoeficientePrincipal(const Collpolinomio &p)
     return p.Cuenta() > 0 ? p.terminos().front()->coef() : 0.0;
 }
 
-std::int16_t Signo(double v)
+std::int16_t SignoExacto(const Collpolinomio &pol, double x)
 {
-    return v > 0 ? 1 : (v < 0 ? -1 : 0);
+    return static_cast<std::int16_t>(pol.Exacto().SignoEn(Racional::DesdeDouble(x)));
 }
 
-std::int16_t SignoFueraDeRaices(const Collpolinomio &pol, const std::vector<double> &raicesDistintas,
-                                double x)
+std::int16_t SignoEntre(const Collpolinomio &pol, const std::vector<double> &raicesDistintas, double a, double b)
 {
-    for (double r : raicesDistintas)
-        if (std::fabs(x - r) < 1E-06)
-            return 0;
-    return Signo(pol.Eval(x));
-}
-
-std::int16_t SignoEntre(const Collpolinomio &pol, const std::vector<double> &raicesDistintas,
-                        double a, double b)
-{
+    if (const std::int16_t s = SignoExacto(pol, (a + b) / 2); s != 0)
+        return s;
+    // The midpoint is a root: one of even multiplicity, or one that the
+    // record joined to a neighbour.
     std::vector<double> puntos{a};
     for (double r : raicesDistintas)
         if (r > a && r < b)
             puntos.push_back(r);
     puntos.push_back(b);
-    for (std::size_t i = 0; i + 1 < puntos.size(); ++i) {
-        const std::int16_t s = Signo(pol.Eval((puntos[i] + puntos[i + 1]) / 2));
-        if (s != 0)
-            return s;
-    }
+    for (double fraccion : {0.5, 0.25, 0.75})
+        for (std::size_t i = 0; i + 1 < puntos.size(); ++i)
+            if (const std::int16_t s = SignoExacto(pol, puntos[i] + fraccion * (puntos[i + 1] - puntos[i])); s != 0)
+                return s;
     return 0;
 }
 

@@ -31,17 +31,15 @@ std::vector<RaizAgrupada> Agrupa(const std::vector<double> &raices);
 // A missing polynomial reads as the zero polynomial.
 const Collpolinomio &Poli(const PoliPtr &p);
 double CoeficientePrincipal(const Collpolinomio &p);
-std::int16_t Signo(double v);
 
-// Sign of pol at x; 0 when x is (within 1E-06) one of the distinct roots
-// given, where the value is only rounding noise of either sign.
-std::int16_t SignoFueraDeRaices(const Collpolinomio &pol, const std::vector<double> &raicesDistintas,
-                                double x);
+// Sign of pol at x read as typed (the shortest decimal that gives x back),
+// decided on the exact polynomial.
+std::int16_t SignoExacto(const Collpolinomio &pol, double x);
 
-// Sign of pol on (a, b), taken between two consecutive points of a, the
-// distinct roots of pol inside (a, b), and b, where pol cannot vanish;
-// 0 only when pol vanishes everywhere there.
-std::int16_t SignoEntre(const Collpolinomio &pol, const std::vector<double> &raicesDistintas,
-                        double a, double b);
+// Sign of pol on (a, b), where it has no root of odd multiplicity, decided
+// exactly: at the midpoint of (a, b), or where pol vanishes there, at the
+// midpoints of the pieces that the distinct roots given cut (a, b) into,
+// then at their quarters; 0 only when pol vanishes at all of them.
+std::int16_t SignoEntre(const Collpolinomio &pol, const std::vector<double> &raicesDistintas, double a, double b);
 
 } // namespace calculos

@@ -4,8 +4,6 @@
 #include "ModCalculos.h"
 #include "RaicesPedidas.h"
 
-#include <algorithm>
-
 namespace calculos {
 
 namespace {
@@ -15,28 +13,7 @@ const PoliExacto &DeTipo(const CollFuncPolin &f, std::int16_t t)
     return Poli(t == 1 ? f.Polder1() : t == 2 ? f.Polder2() : f.Polin()).Exacto();
 }
 
-std::vector<Racional> Exactas(const std::vector<double> &abscisas)
-{
-    std::vector<Racional> v;
-    for (double a : abscisas)
-        v.push_back(Racional::DesdeDouble(a));
-    return v;
-}
-
 } // namespace
-
-std::optional<int> BandaConCambioDeSigno(const CollFuncPolin &f, std::int16_t t, const std::vector<double> &abscisas)
-{
-    const PoliExacto &p = DeTipo(f, t);
-    if (p.EsCero())
-        return std::nullopt;
-    const std::vector<Racional> pedidas = Exactas(abscisas);
-    for (const RaizAsignada &r : AsignaRaices(p, pedidas))
-        if (r.pedida < 0 && r.raiz.multiplicidad % 2 == 1)
-            return static_cast<int>(std::count_if(pedidas.begin(), pedidas.end(),
-                                                  [&](const Racional &a) { return AntesDe(p, a, r.raiz); }));
-    return std::nullopt;
-}
 
 bool CambiaSignoEn(const CollFuncPolin &f, std::int16_t t, double x)
 {

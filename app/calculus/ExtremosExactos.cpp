@@ -3,6 +3,7 @@
 #include "ModCalculos.h"
 #include "RaicesExactas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -62,10 +63,9 @@ bool ExtremoCasiIgual(const Collpolinomio &p, bool minimo, double v, double tol)
     const PoliExacto q = HaciaMinimo(p, minimo);
     const Racional w = minimo ? Racional::DesdeDouble(v) : -Racional::DesdeDouble(v);
     const Racional t = Racional::DesdeDouble(tol);
-    const Racional cero = Racional::DesdeDouble(CERO_NUMERICO);
-    if (ComparaMinimo(q, cero) < 0 && ComparaMinimo(q, -cero) > 0)
-        return std::fabs(v) < tol;
     const int signoExtremo = ComparaMinimo(q, Racional(0));
+    if (signoExtremo == 0)
+        return std::fabs(v) < tol;
     // |w - e| < t |e| puts e strictly between w / (1 + t) and w / (1 - t),
     // on w's side of 0.
     if (w.Signo() != signoExtremo)
@@ -75,4 +75,22 @@ bool ExtremoCasiIgual(const Collpolinomio &p, bool minimo, double v, double tol)
     const Racional &bajo = a < b ? a : b;
     const Racional &alto = a < b ? b : a;
     return ComparaMinimo(q, bajo) > 0 && ComparaMinimo(q, alto) < 0;
+}
+
+std::vector<double> ValoresEnCriticos(const Collpolinomio &p, const std::vector<double> &cs)
+{
+    const PoliExacto &e = p.Exacto();
+    // P over its square-free part: the roots P shares with P'.
+    std::vector<RaizExacta> comunes;
+    if (e.Grado() >= 2) {
+        PoliExacto resto;
+        comunes = RaicesExactas::Calcula(e.Divide(RaicesExactas::LibreDeCuadrados(e), resto));
+    }
+    std::vector<double> valores;
+    for (double c : cs) {
+        const bool cero =
+            std::any_of(comunes.begin(), comunes.end(), [c](const RaizExacta &r) { return r.valor == c; });
+        valores.push_back(cero ? 0.0 : ValorExacto(p, c));
+    }
+    return valores;
 }

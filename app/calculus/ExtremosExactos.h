@@ -10,6 +10,8 @@
 // and for a constant, which is its own minimum and maximum.
 #include "Collpolinomio.h"
 
+#include <vector>
+
 // Whether p has an absolute minimum (minimo) or maximum.
 bool TieneExtremo(const Collpolinomio &p, bool minimo);
 
@@ -23,7 +25,14 @@ int ComparaExtremo(const Collpolinomio &p, bool minimo, double c);
 bool MismoExtremo(const Collpolinomio &p, bool minimo, double requerido);
 
 // The analysis exercises' comparison of a typed value v with p's extreme
-// in CasiIgual's measure (relative to the extreme, absolute when it is
-// below CERO_NUMERICO in size; the infinity value where p is unbounded),
-// for tol below 1.
+// in CasiIgual's measure (relative to the extreme, absolute only when it
+// is exactly 0; the infinity value where p is unbounded), for tol below 1.
 bool ExtremoCasiIgual(const Collpolinomio &p, bool minimo, double v, double tol);
+
+// p at its critical points cs (the doubles nearest to roots of p'), taken
+// accurately for display: exactly 0 where that root of p' is also one of
+// p (a root of their greatest common divisor), otherwise p's exact value
+// at the point as typed, rounded once; away from 0 that differs from the
+// value at the true critical point only in its last digits, as p'
+// vanishes there.
+std::vector<double> ValoresEnCriticos(const Collpolinomio &p, const std::vector<double> &cs);

@@ -41,19 +41,12 @@ ResultadoRaices RaicesDistintas(const CollFuncPolin &fp)
 
 ResultadoRaices CalculaInflexiones(const CollFuncPolin &fp)
 {
+    // The roots of P'' of odd multiplicity, where it changes sign: the
+    // record's multiplicities are exact.
     ResultadoRaices r;
-    const std::vector<double> l = Distintas(RaicesDeTipo(fp, 2));
-    const Collpolinomio &segunda = Poli(fp.Polder2());
-    // A root is an inflection when P'' has opposite signs halfway to its
-    // neighbouring roots (or the pad beyond the outer ones).
-    for (std::size_t j = 0; j < l.size(); ++j) {
-        const double antes = j == 0 ? l[j] - HOLGURA_RAICES : l[j - 1];
-        const double despues = j + 1 == l.size() ? l[j] + HOLGURA_RAICES : l[j + 1];
-        const std::int16_t sa = Signo(segunda.Eval((l[j] + antes) / 2));
-        const std::int16_t sb = Signo(segunda.Eval((despues + l[j]) / 2));
-        if (sa * sb < 0)
-            r.raices.push_back(l[j]);
-    }
+    for (const RaizAgrupada &g : Agrupa(RaicesDeTipo(fp, 2)))
+        if (g.multiplicidad % 2 == 1)
+            r.raices.push_back(g.valor);
     r.n = static_cast<std::int16_t>(r.raices.size());
     r.sinRaices = r.raices.empty();
     return r;
@@ -61,18 +54,18 @@ ResultadoRaices CalculaInflexiones(const CollFuncPolin &fp)
 
 std::int16_t EvaluaSignoAux(const CollFuncPolin &fp, double x)
 {
-    return Signo(Poli(fp.Polin()).Eval(x));
+    return SignoExacto(Poli(fp.Polin()), x);
 }
 
 std::int16_t EvaluaPrimaAux(const CollFuncPolin &fp, double x)
 {
-    const std::int16_t s = Signo(Poli(fp.Polder1()).Eval(x));
+    const std::int16_t s = SignoExacto(Poli(fp.Polder1()), x);
     return s == 0 ? CODIGO_CONSTANTE : s;
 }
 
 std::int16_t EvaluaSegundaAux(const CollFuncPolin &fp, double x)
 {
-    return Signo(Poli(fp.Polder2()).Eval(x));
+    return SignoExacto(Poli(fp.Polder2()), x);
 }
 
 bool CasiIgual(double a, double b, double tol)
@@ -82,22 +75,30 @@ bool CasiIgual(double a, double b, double tol)
 
 double ErrorRelativo(double a, double b)
 {
-    // A program value that is numerically zero (a root found as 1e-17) is
-    // compared with 0 absolutely.
-    const double d = std::fabs(b) < CERO_NUMERICO ? 1.0 : std::fabs(b);
-    const double referencia = std::fabs(b) < CERO_NUMERICO ? 0.0 : b;
-    return std::fabs(a - referencia) / d;
+    // The program's values are exact where they are 0 (a root 0 is stored
+    // as 0), so only 0 itself is compared absolutely.
+    return std::fabs(a - b) / (b == 0 ? 1.0 : std::fabs(b));
+}
+
+bool DentroTolerancia(const Racional &a, const Racional &b, double tol)
+{
+    const Racional escala = b.Abs() > Racional(1) ? b.Abs() : Racional(1);
+    return (a - b).Abs() <= Racional::DesdeDouble(tol) * escala;
 }
 
 bool DentroTolerancia(double a, double b, double tol)
 {
-    const double escala = std::fabs(b) > 1 ? std::fabs(b) : 1.0;
-    return std::fabs(a - b) <= tol * escala;
+    return DentroTolerancia(Racional::DesdeDouble(a), Racional::DesdeDouble(b), tol);
 }
 
 bool EsCeroEn(const Collpolinomio &p, double a, double tol)
 {
     return p.Exacto().Evalua(Racional::DesdeDouble(a)).Abs() <= Racional::DesdeDouble(tol);
+}
+
+double ValorExacto(const Collpolinomio &p, double x)
+{
+    return p.Exacto().Evalua(Racional::DesdeDouble(x)).ADouble();
 }
 
 std::int16_t ComparaDerivada(const Collpolinomio &p, const Collpolinomio &q, double tol,

@@ -138,23 +138,27 @@ Paridad ParidadPolinomio(const Collpolinomio &p);
 // Limits of p at -infinity and +infinity; a constant c gives c at both.
 Limites ExtensionPolinomio(const Collpolinomio &p);
 
-// Below this size a program value is compared with 0 absolutely.
-inline constexpr double CERO_NUMERICO = 1e-9;
-
 // a equals the program's value b within the relative tolerance tol
-// (absolute when b is numerically 0, below CERO_NUMERICO).
+// (absolute when b is 0).
 bool CasiIgual(double a, double b, double tol);
 // How far a is from the program's value b in CasiIgual's measure:
 // CasiIgual(a, b, tol) holds exactly when this is below tol.
 double ErrorRelativo(double a, double b);
-// The lines' and constructions' comparison of a typed value a with the
-// program's b: |a - b| <= tol while |b| <= 1, |a - b| / |b| <= tol above.
+// The lines' comparison of a typed value a with the program's b:
+// |a - b| <= tol while |b| <= 1, |a - b| / |b| <= tol above, decided on
+// the exact values (doubles read as typed).
+bool DentroTolerancia(const Racional &a, const Racional &b, double tol);
 bool DentroTolerancia(double a, double b, double tol);
 // p vanishes at a within tol: |p(a)| <= tol, decided on the exact
 // polynomial at a read as typed (the shortest decimal that gives the
 // double back); tol 0 asks for an exact zero. p is P, P' or P'', as the
 // caller tests.
 bool EsCeroEn(const Collpolinomio &p, double a, double tol);
+
+// p at x read as typed, evaluated exactly and rounded once: what the
+// evaluation tools and the report show, with no rounding noise beside a
+// multiple root (where a double evaluation may even show the wrong sign).
+double ValorExacto(const Collpolinomio &p, double x);
 
 // Number of exponents 0..degree(q) at which p differs from q beyond tol
 // (relative to q's coefficient, absolute where it is 0); termino gets the

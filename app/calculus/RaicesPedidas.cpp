@@ -2,6 +2,7 @@
 
 #include "RaicesExactas.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace calculos {
@@ -40,6 +41,36 @@ Racional Entre(const PoliExacto &s, RaizExacta &a, RaizExacta &b)
         Estrecha(s, b);
     }
     return (a.derecha + b.izquierda) * Racional(1, 2);
+}
+
+// Whether a is left of the root r of the simple polynomial s (a is not
+// that root).
+bool AntesDeRaiz(const PoliExacto &s, const Racional &a, RaizExacta r)
+{
+    while (!r.EsRacional() && r.izquierda <= a && a <= r.derecha)
+        Estrecha(s, r);
+    return a < r.izquierda;
+}
+
+// The sign of p at an exact point of band j (as BandaConOtroSigno counts
+// them) where p does not vanish: half a unit beyond an outer abscissa, or
+// halfway between two, then closer to the band's right end (or further
+// out) until p is not 0 there, which a root of even multiplicity may make
+// it.
+int SignoEnBanda(const PoliExacto &p, const std::vector<Racional> &abscisas, std::size_t j)
+{
+    const std::size_t k = abscisas.size();
+    const Racional medio(1, 2);
+    Racional x = k == 0 ? Racional(0)
+                 : j == 0 ? abscisas[0] - medio
+                 : j == k ? abscisas[k - 1] + medio
+                          : (abscisas[j - 1] + abscisas[j]) * medio;
+    for (int paso = 0; paso <= p.Grado(); ++paso) {
+        if (const int signo = p.SignoEn(x); signo != 0)
+            return signo;
+        x = j == 0 && k > 0 ? x - medio : (j == k ? x + medio : (x + abscisas[j]) * medio);
+    }
+    return 0;
 }
 
 // The index of the root of p, among its roots, that lies in [a, b], an
@@ -126,10 +157,34 @@ int SignoDespues(const PoliExacto &p, std::vector<RaizAsignada> &raices, std::si
 
 bool AntesDe(const PoliExacto &p, const Racional &a, RaizExacta r)
 {
+    return AntesDeRaiz(RaicesExactas::LibreDeCuadrados(p), a, r);
+}
+
+std::optional<int> BandaConOtroSigno(const PoliExacto &p, const std::vector<Racional> &abscisas,
+                                     const std::vector<int> &signos)
+{
+    if (p.EsCero())
+        return 0;
+    const std::size_t k = abscisas.size();
+    std::vector<bool> rota(k + 1, false);
+    // A root of odd multiplicity inside a band: p takes both signs there.
     const PoliExacto s = RaicesExactas::LibreDeCuadrados(p);
-    while (!r.EsRacional() && r.izquierda <= a && a <= r.derecha)
-        Estrecha(s, r);
-    return a < r.izquierda;
+    for (const RaizExacta &r : RaicesExactas::Calcula(p)) {
+        if (r.multiplicidad % 2 == 0)
+            continue;
+        // An abscissa in r's interval where p vanishes is r itself: an end
+        // of two bands, inside neither.
+        const bool enAbscisa = std::any_of(abscisas.begin(), abscisas.end(), [&](const Racional &a) {
+            return r.izquierda <= a && a <= r.derecha && p.Evalua(a).EsCero();
+        });
+        if (!enAbscisa)
+            rota[static_cast<std::size_t>(std::count_if(
+                abscisas.begin(), abscisas.end(), [&](const Racional &a) { return AntesDeRaiz(s, a, r); }))] = true;
+    }
+    for (std::size_t j = 0; j <= k; ++j)
+        if (rota[j] || SignoEnBanda(p, abscisas, j) != signos.at(j))
+            return static_cast<int>(j);
+    return std::nullopt;
 }
 
 } // namespace calculos

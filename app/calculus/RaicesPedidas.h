@@ -11,6 +11,7 @@
 #include "RaicesExactas.h"
 #include "Racional.h"
 
+#include <optional>
 #include <vector>
 
 namespace calculos {
@@ -34,5 +35,16 @@ int SignoDespues(const PoliExacto &p, std::vector<RaizAsignada> &raices, std::si
 
 // Whether a is left of the root r of p (a is not that root).
 bool AntesDe(const PoliExacto &p, const Racional &a, RaizExacta r);
+
+// The leftmost band on which p does not have the sign asked at every point
+// but its roots of even multiplicity (where it only touches 0): band 0 left
+// of the first abscissa, band j between abscissas j and j + 1, the last
+// right of the last. abscisas are distinct and ascending, signos (1 or -1)
+// one per band. A band holds when no root of odd multiplicity lies inside
+// it, so that p keeps one sign there, and p has the sign asked at one
+// exact point of it; a root that moved off its abscissa breaks the band it
+// moved into. None when every band holds.
+std::optional<int> BandaConOtroSigno(const PoliExacto &p, const std::vector<Racional> &abscisas,
+                                     const std::vector<int> &signos);
 
 } // namespace calculos

@@ -4,7 +4,7 @@
 #include "Ventanas.h"
 #include "dibujo.h"
 
-#include "CambiosDeSigno.h"
+#include "RaicesPedidas.h"
 #include "ModCalculos.h"
 #include "generapoli.h"
 
@@ -63,17 +63,13 @@ std::optional<Rechazo> VentanaBandas::prueba(const PoliPtr &a)
     for (int j = 1; j <= k; ++j)
         if (!EsCeroEn(d, R[static_cast<std::size_t>(j)], m_datosBandas.tolerancia))
             return Rechazo{m_datosBandas.errorCero, Texto(R[static_cast<std::size_t>(j)])};
-    // One point inside each band: half a unit left of each abscissa, and
-    // half a unit right of the last.
-    for (int j = 1; j <= k + 1; ++j) {
-        const double fin = j <= k ? R[static_cast<std::size_t>(j)] : R[static_cast<std::size_t>(k)] + 1;
-        const Racional x = Racional::DesdeDouble(fin) - Racional(1, 2);
-        if (m_bandas.signoBanda[static_cast<std::size_t>(j - 1)] * d.Exacto().SignoEn(x) < 0)
-            return errorDeBanda(j - 1);
-    }
-    // A sign change away from the test points would break the band as well.
-    const std::vector<double> pedidas(R.begin() + 1, R.begin() + 1 + k);
-    if (const std::optional<int> banda = calculos::BandaConCambioDeSigno(*f, m_datosBandas.orden, pedidas))
+    // Each band's sign on the whole band, decided exactly: a sign change
+    // away from the abscissas, or one that moved off its abscissa, breaks
+    // the band it lies in.
+    std::vector<Racional> pedidas;
+    for (int j = 1; j <= k; ++j)
+        pedidas.push_back(Racional::DesdeDouble(R[static_cast<std::size_t>(j)]));
+    if (const std::optional<int> banda = calculos::BandaConOtroSigno(d.Exacto(), pedidas, m_bandas.signoBanda))
         return errorDeBanda(*banda);
     return std::nullopt;
 }

@@ -45,12 +45,6 @@ DatosConstruccion Datos()
     return d;
 }
 
-// Half a unit left of x: a point inside the band that x closes.
-Racional MedioAntes(double x)
-{
-    return Racional::DesdeDouble(x) - Racional(1, 2);
-}
-
 } // namespace
 
 frmConPosi::frmConPosi()
@@ -93,13 +87,11 @@ std::optional<Rechazo> frmConPosi::prueba(const PoliPtr &a)
         pedidas.push_back(Racional::DesdeDouble(R[static_cast<std::size_t>(j)]));
     if (calculos::TieneOtraRaizReal(a->Exacto(), pedidas))
         return Rechazo{126, ""};
-    // One point inside each band: half a unit left of each root, and
-    // half a unit right of the last.
-    for (int j = 1; j <= k + 1; ++j) {
-        const int v = a->Exacto().SignoEn(MedioAntes(R[static_cast<std::size_t>(j)]));
-        if (m_bandas.signoBanda[static_cast<std::size_t>(j - 1)] * v < 0)
-            return Rechazo{84, Texto(R[static_cast<std::size_t>(j)])};
-    }
+    // Each band's sign on the whole band: a root that moved off its
+    // required place, even one the tolerance accounts for, leaves P with
+    // the other sign between the two.
+    if (const std::optional<int> banda = calculos::BandaConOtroSigno(a->Exacto(), pedidas, m_bandas.signoBanda))
+        return Rechazo{84, Texto(R[static_cast<std::size_t>(*banda + 1)])};
     return std::nullopt;
 }
 

@@ -389,12 +389,12 @@ void VentanaRecta::cmdCancelar_Click()
     reabre();
 }
 
-double VentanaRecta::Pendiente(const Collpolinomio &t)
+Racional VentanaRecta::Pendiente(const Collpolinomio &t)
 {
-    return t.ElementoExponente(1)->coef();
+    return t.Exacto().Coeficiente(1);
 }
 
-double VentanaRecta::Ordenada(const Collpolinomio &t)
+Racional VentanaRecta::Ordenada(const Collpolinomio &t)
 {
-    return t.ElementoExponente(0)->coef();
+    return t.Exacto().Coeficiente(0);
 }

@@ -107,9 +107,9 @@ protected:
 
     void alRecibirPolinomio() override;
 
-    // Slope and intercept of a line typed (a missing term reads 0).
-    static double Pendiente(const Collpolinomio &t);
-    static double Ordenada(const Collpolinomio &t);
+    // Slope and intercept of a line typed (a missing term reads 0), exact.
+    static Racional Pendiente(const Collpolinomio &t);
+    static Racional Ordenada(const Collpolinomio &t);
 
 private:
     void GraficaConPunto();

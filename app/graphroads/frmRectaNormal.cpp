@@ -9,17 +9,21 @@
 
 #include <QLabel>
 
-#include <cmath>
-
 namespace {
 constexpr double Tolerancia = 0.00001;
 
 // A constant that is not a for a vertical normal x = a.
 constexpr std::int16_t ErrorVertical = 226;
 
-bool Fuera(double a, double b)
+bool Fuera(const Racional &a, const Racional &b)
 {
-    return std::fabs(a - b) > Tolerancia;
+    return (a - b).Abs() > Racional::DesdeDouble(Tolerancia);
+}
+
+// The slope of the normal at a where P'(a) is not 0, exactly.
+Racional PendienteNormal(const Collpolinomio &prima, const Racional &a)
+{
+    return Racional(-1) / prima.Exacto().Evalua(a);
 }
 
 // P'(a) is exactly 0: the tangent is horizontal.
@@ -60,8 +64,9 @@ VentanaRecta::Juicio frmRectaNormal::juzgaRecta(const CollFuncPolin &f, double a
         return {130, false};
     // A vertical normal is written as the constant a.
     const bool vertical = DerivadaNula(*PoliActual, a);
-    const double pendiente = vertical ? 0 : -1 / PoliActual->Polder1()->Eval(a);
-    const double ordenada = vertical ? a : PoliActual->Polin()->Eval(a) - pendiente * a;
+    const Racional x = Racional::DesdeDouble(a);
+    const Racional pendiente = vertical ? Racional(0) : PendienteNormal(*PoliActual->Polder1(), x);
+    const Racional ordenada = vertical ? x : PoliActual->Polin()->Exacto().Evalua(x) - pendiente * x;
     if (Fuera(pendiente, Pendiente(t)))
         return {128, true};
     if (Fuera(ordenada, Ordenada(t)))
@@ -72,10 +77,11 @@ VentanaRecta::Juicio frmRectaNormal::juzgaRecta(const CollFuncPolin &f, double a
 VentanaRecta::Juicio frmRectaNormal::juzgaPolinomio(const CollFuncPolin &f, double a) const
 {
     const Collpolinomio &recta = *PoliActual->Polin();
-    const double pendiente = DerivadaNula(f, a) ? 0 : -1 / f.Polder1()->Eval(a);
+    const Racional x = Racional::DesdeDouble(a);
+    const Racional pendiente = DerivadaNula(f, a) ? Racional(0) : PendienteNormal(*f.Polder1(), x);
     if (Fuera(pendiente, Pendiente(recta)))
         return {146, true};
-    if (Fuera(recta.Eval(a), f.Polin()->Eval(a)))
+    if (Fuera(recta.Exacto().Evalua(x), f.Polin()->Exacto().Evalua(x)))
         return {147, true};
     return {};
 }

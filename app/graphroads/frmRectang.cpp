@@ -3,8 +3,6 @@
 #include "Globales.h"
 #include "ModCalculos.h"
 
-#include <cmath>
-
 namespace {
 // A typed line is compared within this (relative above 1): rounding in the
 // last digits never refuses a right line.
@@ -25,8 +23,11 @@ VentanaRecta::Juicio frmRectang::juzgaRecta(const CollFuncPolin &f, double a) co
     const Collpolinomio &t = *f.Polin();
     if (t.Grado() > 1)
         return {127, false};
-    const double pendiente = PoliActual->Polder1()->Eval(a);
-    const double ordenada = PoliActual->Polin()->Eval(a) - pendiente * a;
+    // The tangent at a, exactly: beside a multiple root a rounded P'(a)
+    // is noise far above the tolerance.
+    const Racional x = Racional::DesdeDouble(a);
+    const Racional pendiente = PoliActual->Polder1()->Exacto().Evalua(x);
+    const Racional ordenada = PoliActual->Polin()->Exacto().Evalua(x) - pendiente * x;
     if (!DentroTolerancia(Pendiente(t), pendiente, ToleranciaRecta))
         return {128, true};
     if (!DentroTolerancia(Ordenada(t), ordenada, ToleranciaRecta))
@@ -40,9 +41,11 @@ VentanaRecta::Juicio frmRectang::juzgaPolinomio(const CollFuncPolin &f, double a
     if (t.Grado() <= 1)
         return {200, false};
     const Collpolinomio &recta = *PoliActual->Polin();
-    if (std::fabs(f.Polder1()->Eval(a) - Pendiente(recta)) > ToleranciaPolinomio)
+    const Racional x = Racional::DesdeDouble(a);
+    const Racional tolerancia = Racional::DesdeDouble(ToleranciaPolinomio);
+    if ((f.Polder1()->Exacto().Evalua(x) - Pendiente(recta)).Abs() > tolerancia)
         return {146, true};
-    if (std::fabs(t.Eval(a) - recta.Eval(a)) > ToleranciaPolinomio)
+    if ((t.Exacto().Evalua(x) - recta.Exacto().Evalua(x)).Abs() > tolerancia)
         return {147, true};
     return {};
 }

@@ -3,6 +3,7 @@
 #include "ClsParserPoli.h"
 #include "Globales.h"
 #include "ModCadena.h"
+#include "ModCalculos.h"
 #include "Utilerias.h"
 #include "Ventanas.h"
 
@@ -155,7 +156,7 @@ void LlenaTablaValores(plataforma::Grid &tabla, const Collpolinomio &p, double d
     for (int i = 1; i <= Filas; ++i) {
         const double x = (i - 1) * paso + desde;
         const QString textoX = QString::fromStdString(NumeroATexto(x, 6, d));
-        const QString textoY = QString::fromStdString(NumeroATexto(p.Eval(x), 6, d));
+        const QString textoY = QString::fromStdString(NumeroATexto(ValorExacto(p, x), 6, d));
         tabla.SetTextMatrix(i, 0, textoX);
         tabla.SetTextMatrix(i, 1, textoY);
         largoX = std::max(largoX, static_cast<int>(textoX.size()));

@@ -1,5 +1,6 @@
 #include "TextosHistoria.h"
 
+#include "ExtremosExactos.h"
 #include "ModCalculos.h"
 #include "Utilerias.h"
 
@@ -174,13 +175,14 @@ SeccionHistoria Clasificacion(const CollFuncPolin &fp)
         s.texto = " La función propuesta no tiene puntos críticos.";
         return s;
     }
+    const std::vector<double> valores = ValoresEnCriticos(P(fp), c.x);
     for (std::size_t j = 0; j < c.x.size(); ++j) {
         const std::int16_t clase = j < c.clase.size() ? c.clase[j] : CLASE_NINGUNO;
         const char *palabra = clase == CLASE_MINIMO   ? " un mínimo y se localiza en"
                               : clase == CLASE_MAXIMO ? " un máximo y se localiza en"
                                                       : " un Punto de inflexión y se localiza en";
         const std::string a = Numero(c.x[j]);
-        s.lista.push_back(a + palabra + "\n P(" + a + ") = " + Numero(P(fp).Eval(c.x[j])) + ";");
+        s.lista.push_back(a + palabra + "\n P(" + a + ") = " + Numero(valores[j]) + ";");
     }
     return s;
 }
@@ -195,7 +197,7 @@ SeccionHistoria Inflexiones(const CollFuncPolin &fp)
     }
     for (double x : r.raices) {
         const std::string a = Numero(x);
-        s.lista.push_back(a + " ;  P(" + a + ") = " + Numero(P(fp).Eval(x)));
+        s.lista.push_back(a + " ;  P(" + a + ") = " + Numero(ValorExacto(P(fp), x)));
     }
     s.etiqueta = "Los puntos de inflexión se encuentran en:";
     return s;

@@ -4,6 +4,7 @@
 
 #include "EntradaPolinomio.h"
 #include "Globales.h"
+#include "ModCalculos.h"
 #include "Utilerias.h"
 #include "VentanaDibujo.h"
 #include "Ventanas.h"
@@ -230,7 +231,7 @@ void PanelHerramientas::cmdListoPuntual_Click(int)
     const Collpolinomio *p = polinomio(polinomioPunto());
     if (!p)
         return;
-    const double valor = p->Eval(m_punto->NumAceptado());
+    const double valor = ValorExacto(*p, m_punto->NumAceptado());
     m_lblPuntual->setText(QString::fromStdString(m_conFormato ? FormateaNumero(valor) : NumeroATexto(valor, 6, 3)));
     if (m_opciones.focoEnPunto) {
         m_punto->Caja()->setFocus();

@@ -645,8 +645,13 @@ TEST(CalculaRaices, OnlyTheRecordToleranceAndTheQuadraticRuleJoinRoots)
         // So a quadratic's roots up to 0.001 apart are one, in the middle.
         {"(x-1)(x-1.0009)", {1.00045, 1.00045}},
         {"(x-1)(x-1.0011)", {1, 1.0011}},
-        // The discriminant as it stands, not scaled by the coefficients.
-        {"0.001x^(2)+0.001x+0.0001", {-0.5, -0.5}},
+        // The rule does not change with a constant factor: D / a^2 is
+        // held against 1e-6, so the scaled P' of 0.0000001(x-1)(x-2)(x-3)
+        // keeps its two critical points 2 -+ 1/sqrt(3) ...
+        {"0.0000003x^(2)-0.0000012x+0.0000011", {2 - 1 / std::sqrt(3.0), 2 + 1 / std::sqrt(3.0)}},
+        {"0.001x^(2)+0.001x+0.0001", {-0.5 - std::sqrt(0.15), -0.5 + std::sqrt(0.15)}},
+        // ... and 1000 (x^2 - 2x + 0.9999999) keeps its double root.
+        {"1000x^(2)-2000x+999.9999", {1, 1}},
         // A cubic is no quadratic: its close roots stay apart.
         {"(x-1)(x^(2)-2x+0.9999995)", {1 - std::sqrt(5e-7), 1, 1 + std::sqrt(5e-7)}},
     };

@@ -1,6 +1,7 @@
 // Sign changes of P' and P'' away from, and at, required abscissas.
 #include "CambiosDeSigno.h"
 #include "ModCalculos.h"
+#include "RaicesPedidas.h"
 #include "generapoli.h"
 
 #include "Collpolinomio.h"
@@ -28,40 +29,64 @@ FuncPolinPtr Registro(std::initializer_list<double> coefs)
     return CreaFuncPolin(p);
 }
 
-// The record of the polynomial whose P'' is c prod (x - r)^m.
-FuncPolinPtr DesdeSegunda(std::initializer_list<std::pair<const char *, int>> factores)
+// c prod (x - r)^m, the roots as typed.
+PoliExacto Factores(const char *principal, std::initializer_list<std::pair<const char *, int>> factores)
 {
-    PoliExacto q = PoliExacto::Constante(1);
+    PoliExacto q = PoliExacto::Constante(*Racional::DesdeTexto(principal));
     for (auto [r, m] : factores)
         q = q * PoliExacto::Lineal(*Racional::DesdeTexto(r)).Potencia(m);
-    return CreaFuncPolin(Collpolinomio::DesdeExacto(q.Integral(0).Integral(0)));
+    return q;
+}
+
+// The record of the polynomial whose P'' is prod (x - r)^m.
+FuncPolinPtr DesdeSegunda(std::initializer_list<std::pair<const char *, int>> factores)
+{
+    return CreaFuncPolin(Collpolinomio::DesdeExacto(Factores("1", factores).Integral(0).Integral(0)));
 }
 
 } // namespace
 
-TEST(BandaConCambioDeSigno, FindsTheBandOfAnExtraSignChange)
+// A band holds its sign on the whole band: no root of odd multiplicity
+// inside it (one that moved off its abscissa, even within the tolerance,
+// breaks the band it moved into) and the sign asked at one point of it.
+TEST(BandaConOtroSigno, EachBandOnTheWhole)
 {
     struct Caso {
-        std::initializer_list<double> poli;
-        std::int16_t tipo;
-        std::vector<double> abscisas;
+        PoliExacto p;
+        std::vector<const char *> abscisas;
+        std::vector<int> signos;
         std::optional<int> banda;
     };
     const Caso casos[] = {
-        // P' = 6(x + 2)(x - 1): only the required changes.
-        {{0, -12, 3, 2}, 1, {-2, 1}, std::nullopt},
-        // P' = 10(x + 2)(x - 1)(x - 3)(x - 4): two more, right of the last.
-        {{0, -240, 130, 10, -15, 2}, 1, {-2, 1}, 2},
-        // P' = (x + 5)(x + 2)(x - 1): one more, left of the first.
-        {{0, -10, 1.5, 2, 0.25}, 1, {-2, 1}, 0},
-        // P' = 4x^2 (x - 3): the double root changes nothing.
-        {{0, 0, 0, -4, 1}, 1, {3}, std::nullopt},
-        // P'' = -12(x + 2)(x - 1)(x - 3)(x - 4) between the abscissas -2, 1 and 4.
-        {{0, 0, 720, -260, -15, 18, -2}, 2, {-2, 1}, 2},
-        {{0, 0, 720, -260, -15, 18, -2}, 2, {-2, 1, 3, 4}, std::nullopt},
+        {Factores("6", {{"-2", 1}, {"1", 1}}), {"-2", "1"}, {1, -1, 1}, std::nullopt},
+        {Factores("-6", {{"-2", 1}, {"1", 1}}), {"-2", "1"}, {1, -1, 1}, 0},
+        // Two more sign changes right of the last abscissa, one left of the first.
+        {Factores("10", {{"-2", 1}, {"1", 1}, {"3", 1}, {"4", 1}}), {"-2", "1"}, {1, -1, 1}, 2},
+        {Factores("1", {{"-5", 1}, {"-2", 1}, {"1", 1}}), {"-2", "1"}, {1, -1, 1}, 0},
+        // A double root inside a band only touches 0.
+        {Factores("4", {{"0", 2}, {"3", 1}}), {"3"}, {-1, 1}, std::nullopt},
+        {Factores("1", {{"2", 2}, {"2.00005", 1}}), {"2"}, {-1, 1}, 1},
+        // Zeros that moved, each within 1e-6 of its abscissa.
+        {Factores("1", {{"2.01", 3}}), {"2"}, {-1, 1}, 1},
+        {Factores("1", {{"1.99", 3}}), {"2"}, {-1, 1}, 0},
+        {Factores("-0.000000001", {{"9", 1}, {"-9", 1}}), {"0"}, {1, 1}, 0},
+        {Factores("-0.0000001", {{"3", 1}, {"5", 1}}), {"4"}, {1, 1}, 0},
+        {Factores("-0.5", {{"2.9", 9}}), {"3"}, {1, -1}, 0},
+        {Factores("-1", {{"3", 1}, {"4.1", 9}}), {"3", "4"}, {-1, 1, -1}, 2},
+        // Right answers, with and without the tolerance.
+        {Factores("-1", {{"3", 1}, {"4", 3}}), {"3", "4"}, {-1, 1, -1}, std::nullopt},
+        {PoliExacto::DesdeCoeficientes({*Racional::DesdeTexto("0.0000001"), 0, 1}), {"0"}, {1, 1}, std::nullopt},
+        {Factores("0.1", {{"-3", 1}, {"2.01", 3}}), {"-3", "2.01"}, {-1, 1, -1}, 0},
+        {Factores("-0.1", {{"-3", 1}, {"2.01", 3}}), {"-3", "2.01"}, {-1, 1, -1}, std::nullopt},
     };
-    for (const Caso &c : casos)
-        EXPECT_EQ(calculos::BandaConCambioDeSigno(*Registro(c.poli), c.tipo, c.abscisas), c.banda);
+    for (const Caso &c : casos) {
+        std::vector<Racional> abscisas;
+        for (const char *a : c.abscisas)
+            abscisas.push_back(*Racional::DesdeTexto(a));
+        EXPECT_EQ(calculos::BandaConOtroSigno(c.p, abscisas, c.signos), c.banda)
+            << "con " << c.abscisas.size() << " abscisas, " << c.p.Grado() << "º grado, principal "
+            << c.p.Principal().Texto();
+    }
 }
 
 TEST(CambiaSignoEn, OnlyAtRootsOfOddMultiplicity)
@@ -89,12 +114,7 @@ TEST(CambiaSignoEn, RootsWithinToleranceCountWithTheirCluster)
     EXPECT_TRUE(calculos::CambiaSignoEn(*DesdeSegunda({{"2.01", 3}}), 2, 2));              // -1e-6
     EXPECT_FALSE(calculos::CambiaSignoEn(*DesdeSegunda({{"2.001", 2}}), 2, 2));            // 1e-6
     EXPECT_TRUE(calculos::CambiaSignoEn(*DesdeSegunda({{"2.001", 2}, {"2.002", 1}}), 2, 2));
-    const auto junto = DesdeSegunda({{"2", 2}, {"2.00005", 1}});
-    EXPECT_FALSE(calculos::CambiaSignoEn(*junto, 2, 2));
-    EXPECT_EQ(calculos::BandaConCambioDeSigno(*junto, 2, {2}), 1);
-    EXPECT_EQ(calculos::BandaConCambioDeSigno(*DesdeSegunda({{"2.01", 3}, {"-3", 1}}), 2, {-3, 2}), std::nullopt);
-    EXPECT_EQ(calculos::BandaConCambioDeSigno(*DesdeSegunda({{"2.01", 3}, {"-3", 1}, {"-2.9999", 1}}), 2, {-3, 2}),
-              1);
+    EXPECT_FALSE(calculos::CambiaSignoEn(*DesdeSegunda({{"2", 2}, {"2.00005", 1}}), 2, 2));
 }
 
 TEST(ClasePorCambioDeSigno, TheSignOfPPrimeAcrossTheRootsAccountedFor)

@@ -235,14 +235,36 @@ private slots:
     // Other real roots in the sign construction: the exact roots of the
     // answer that no required root accounts for. A required root met only
     // within tolerance stands for the roots P reaches from it without
-    // leaving [0, P(r)]: 4 for 4.1 in -(x - 3)(x - 4.1)^9 (P(4) = 1e-9).
+    // leaving [0, P(r)]: 4 for 4.1 in -(x - 3)(x - 4.1)^9 (P(4) = 1e-9), so
+    // that is no other root; it is a sign change inside a band (below).
     void otrasRaicesExactas()
     {
-        Juzga<frmConPosi>(1, RequisitoSigno({3, 4, 4, 4}, true),
-                          {Bien("-(x-3)(x-4.1)^9", 43), Bien("-1/3(x-3)(x-4)^7", 43)});
+        Juzga<frmConPosi>(1, RequisitoSigno({3, 4, 4, 4}, true), {Bien("-1/3(x-3)(x-4)^7", 43)});
         Juzga<frmConPosi>(1, RequisitoSigno({3, 4, 4, 4}, false), {Mal("(x-3)(x-4)^2(x-4.00005)", 126)});
         Juzga<frmConPosi>(1, RequisitoSigno({3}, true), {Mal("0.0000001(x-3)(x-5)^2", 126)});
         Juzga<frmConPosi>(1, RequisitoSigno({-4, -4, -3, -3}, false), {Bien("(x+3)^6(x+4)^8", 43)});
+    }
+
+    // Each band's sign holds on the whole band, decided exactly: a zero
+    // that moved off its required place within the tolerance, or a bump of
+    // a tiny leading coefficient, puts the other sign inside a band. The
+    // monotonicity and concavity constructions judge P' and P'' alike.
+    void bandasEnteras()
+    {
+        // Double root 0, both bands +; 4, 4 the same.
+        Juzga<frmConPosi>(1, RequisitoSigno({0, 0}, false),
+                          {Mal("-0.000000001(x-9)(x+9)", 84, "0"), Bien("x^2", 43), Bien("x^2+0.0000001", 43)});
+        Juzga<frmConPosi>(1, RequisitoSigno({4, 4}, false),
+                          {Mal("-0.0000001(x-3)(x-5)", 84, "4"), Bien("0.0000001(x-4)^2", 43)});
+        // A single root 3, + then -: -0.5(x - 2.9)^9 is - on (2.9, 3).
+        Juzga<frmConPosi>(1, RequisitoSigno({3}, false), {Mal("-0.5(x-2.9)^9", 84, "3"), Bien("-0.5(x-3)^9", 43)});
+        // 3, 4, 4, 4 with -, +, -: -(x - 3)(x - 4.1)^9 is + on (4, 4.1).
+        Juzga<frmConPosi>(1, RequisitoSigno({3, 4, 4, 4}, true),
+                          {Mal("-(x-3)(x-4.1)^9", 84, "5"), Bien("-(x-3)(x-4)^9", 43)});
+        // Inflections -2 and 1, negative first: P'' = -12(x + 2)(x - 1.0000001)
+        // meets 1 within the construction's 1e-5 but is - on (1, 1.0000001).
+        Juzga<frmConConcavidad>(10, std::vector<float>{0.1f} + Valores({-2, 1}, 10) + std::vector<float>{0.1f},
+                                {Mal("-x^4-1.9999998x^3+12.0000012x^2", 118), Bien("-x^4-2x^3+12x^2", 43)});
     }
 
     // Extreme values decided exactly against the required end: a flat
