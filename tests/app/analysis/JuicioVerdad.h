@@ -34,16 +34,17 @@ inline double Tolerancia(int concepto, Camino camino)
     return camino == Camino::Analitico ? 0.01 : 0.1;
 }
 
-// How far a typed value is from the true one in that measure.
+// How far a typed value is from the true one in that measure: absolute
+// only at 0 itself (a true minimum of -1.6e-11 is no 0).
 inline double Error(double tecleado, double verdad)
 {
-    return std::fabs(verdad) < 1e-9 ? std::fabs(tecleado) : std::fabs(tecleado - verdad) / std::fabs(verdad);
+    return verdad == 0 ? std::fabs(tecleado) : std::fabs(tecleado - verdad) / std::fabs(verdad);
 }
 
 // v moved by `veces` the tolerance.
 inline double Mueve(double v, double veces, double tol)
 {
-    return std::fabs(v) < 1e-9 ? veces * tol : v * (1 + veces * tol);
+    return v == 0 ? veces * tol : v * (1 + veces * tol);
 }
 
 // As the student types it: infinity as "i", else seven significant digits,

@@ -54,6 +54,24 @@ ProblemaAula Sortea(std::mt19937 &azar, Factorizado forma, int gradoMin, int gra
     return p;
 }
 
+// Multiple roots in pairs a hundredth to a fifth apart, multiplicities 2
+// to 4: between them P (P', P'') is far below the rounding of a double
+// evaluation, so every sign and class there must come from the exact
+// polynomial.
+ProblemaAula SorteaMultiples(std::mt19937 &azar, Factorizado forma)
+{
+    auto entero = [&azar](int a, int b) { return std::uniform_int_distribution<int>(a, b)(azar); };
+    ProblemaAula p;
+    p.forma = forma;
+    p.principal = Racional(entero(0, 1) ? 1 : -1, entero(0, 1) ? 1 : 10);
+    const Racional r(entero(-60, 50), 10);
+    p.factores = {{r, entero(2, 4)}, {r + Racional(entero(1, 20), 100), entero(2, 4)}};
+    if (entero(0, 1))
+        p.factores.push_back({r + Racional(entero(5, 9), 5), entero(1, 2)});
+    CompletaProblema(p, Racional(0), Racional(entero(-3, 3)));
+    return p;
+}
+
 } // namespace
 
 class tst_JuicioAzar : public QObject {
@@ -82,6 +100,35 @@ private slots:
         Juez juez(e, azar);
         juez.intervalosDe(p);
         juez.puntosDe(p);
+        QVERIFY2(juez.fallos.isEmpty(), qPrintable(p.nombre + QStringLiteral("\n") + juez.fallos.join('\n')));
+    }
+
+    void multiplesApinados_data()
+    {
+        QTest::addColumn<int>("semilla");
+        for (int i = 0; i < 24; ++i)
+            QTest::newRow(qPrintable(QStringLiteral("semilla %1").arg(i))) << 3700 + i;
+    }
+    void multiplesApinados()
+    {
+        QFETCH(int, semilla);
+        std::mt19937 azar(static_cast<unsigned>(semilla));
+        const ProblemaAula p = SorteaMultiples(azar, static_cast<Factorizado>(semilla % 3));
+        EntornoEjercicios e;
+        PoliActual = CreaFuncPolin(Collpolinomio::DesdeExacto(p.p));
+        PoliDado = true;
+        // The analytic road, whose tolerance does not join the pairs: what
+        // is judged here is the program's own answer, not the matching of
+        // answers read off a graph.
+        Juez juez(e, azar);
+        juez.intervalos(1, Camino::Analitico, SignoVerdad(p));
+        juez.intervalos(6, Camino::Analitico, CambiosVerdad(p, 1));
+        juez.intervalos(10, Camino::Analitico, CambiosVerdad(p, 2));
+        juez.rango(Camino::Analitico, RangoVerdad(p));
+        juez.puntos(5, Camino::Analitico, Valores(RaicesVerdad(p, 1)));
+        juez.puntos(9, Camino::Analitico, Valores(Cambios(RaicesVerdad(p, 2))));
+        if (!RaicesVerdad(p, 1).empty())
+            juez.clasificacion(Camino::Analitico, Valores(RaicesVerdad(p, 1)), ClasesVerdad(p));
         QVERIFY2(juez.fallos.isEmpty(), qPrintable(p.nombre + QStringLiteral("\n") + juez.fallos.join('\n')));
     }
 };

@@ -496,7 +496,7 @@ TEST(CasiIgual, RelativeToTheProgramValue)
         {1.002, 1, 0.001, false},
         {0.0005, 0, 0.001, true},   // absolute against 0
         {0, 0.0005, 0.001, false},  // relative error 1
-        {0, 1e-17, 0.001, true},    // a root found as 1e-17 is 0
+        {0, 1e-17, 0.001, false},   // only 0 itself is compared absolutely
         {0.002, 1e-17, 0.001, false},
         {-3.002, -3, 0.001, true},
         {2000.5, 2000, 0.001, true},

@@ -174,10 +174,12 @@ TEST(ExtremoCasiIgual, TypedValueRelativeToTheExactExtreme)
     const PoliPtr q = Poli(Racional(-1) * Producto(Q("0.1"), {{9, 10}}));
     EXPECT_TRUE(ExtremoCasiIgual(*q, false, 0.0009, 0.001));
     EXPECT_FALSE(ExtremoCasiIgual(*q, false, 0.0011, 0.001));
-    // So is one below 1e-9 in size: (x - 1)^2 - 1e-11.
+    // Only 0 itself: (x - 1)^2 - 1e-11 has its minimum -1e-11, however
+    // small, and a typed 0 is no answer for it.
     const PoliPtr casiCero = Poli(Coeficientes({"0.99999999999", "-2", "1"}));
-    EXPECT_TRUE(ExtremoCasiIgual(*casiCero, true, -0.0009, 0.001));
-    EXPECT_FALSE(ExtremoCasiIgual(*casiCero, true, 0.0011, 0.001));
+    EXPECT_TRUE(ExtremoCasiIgual(*casiCero, true, -1.0009e-11, 0.001));
+    EXPECT_FALSE(ExtremoCasiIgual(*casiCero, true, 0, 0.001));
+    EXPECT_FALSE(ExtremoCasiIgual(*casiCero, true, -0.0009, 0.001));
     // The irrational point sqrt(2) of (x^2 - 2)^2 + 3 - 1/1000.
     const PoliPtr r = Poli(Coeficientes({"6.999", "0", "-4", "0", "1"}));
     EXPECT_TRUE(ExtremoCasiIgual(*r, true, 2.999, 1e-9));
