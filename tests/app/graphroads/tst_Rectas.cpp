@@ -251,6 +251,9 @@ private slots:
         QTest::addColumn<QString>("recta");
         QTest::newRow("x^3 at 2") << "x^3" << "2" << "12x-16";
         QTest::newRow("0.1x^2 at 3") << "0.1x^2" << "3" << "0.6x-0.9";
+        // Decided exactly: in doubles P'(9.1) of the expanded power is -1.48
+        // and P(9.1) is -8.3, all rounding.
+        QTest::newRow("(x-9.1)^14 at its root") << "(x-9.1)^14" << "9.1" << "0";
     }
     void tangenteDelAlumno()
     {
