@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 VentanaPuntos::VentanaPuntos(const QString &titulo, const Reglas &reglas)
@@ -109,14 +108,29 @@ bool VentanaPuntos::faltaDistinto() const
     return std::any_of(m_faltantes.begin(), m_faltantes.end(), [this](double v) { return !dado(v); });
 }
 
-int VentanaPuntos::cercano(double v, double tol, bool copias) const
+bool VentanaPuntos::enGrupo(double v, Grupo grupo) const
+{
+    switch (grupo) {
+    case Grupo::SinCopia:
+        return !dado(v);
+    case Grupo::ConCopia:
+        return dado(v);
+    case Grupo::Multiple:
+        break;
+    }
+    return std::count(m_faltantes.begin(), m_faltantes.end(), v)
+               + std::count_if(m_dados.begin(), m_dados.end(), [v](const Dado &d) { return d.punto == v; })
+           > 1;
+}
+
+int VentanaPuntos::cercano(double v, double tol, Grupo grupo) const
 {
     // The tolerance is relative to the program's value, so v may be within
     // it of a neighbour too: the nearest one is meant.
     int mejor = -1;
     double d = tol;
     for (std::size_t i = 0; i < m_faltantes.size(); ++i)
-        if (dado(m_faltantes[i]) == copias)
+        if (enGrupo(m_faltantes[i], grupo))
             if (const double e = ErrorRelativo(v, m_faltantes[i]); e < d) {
                 mejor = static_cast<int>(i);
                 d = e;
@@ -124,32 +138,46 @@ int VentanaPuntos::cercano(double v, double tol, bool copias) const
     return mejor;
 }
 
+int VentanaPuntos::tomaDelGrupo(double x, double tol, Grupo grupo)
+{
+    if (const int i = cercano(x, tol, grupo); i >= 0)
+        return i;
+    // x may stand for a point already given, whose answer then stands for
+    // a remaining one (through other given points if need be).
+    const CadenaRespuestas cadena = CadenaRespuestas::busca(
+        m_dados.size(),
+        [&](std::size_t k) { return enGrupo(m_dados[k].punto, grupo) && CasiIgual(x, m_dados[k].punto, tol); },
+        [&](std::size_t k, std::size_t j) { return CasiIgual(m_dados[k].respuesta, m_dados[j].punto, tol); },
+        [&](std::size_t k) {
+            // A multiple point taken over frees any point for the answer
+            // moving on.
+            const double r = m_dados[k].respuesta;
+            if (grupo != Grupo::Multiple)
+                return cercano(r, tol, grupo);
+            const int i = cercano(r, tol, Grupo::SinCopia);
+            return i >= 0 ? i : cercano(r, tol, Grupo::ConCopia);
+        });
+    m_cadena = cadena.tomados;
+    return cadena.libre;
+}
+
+bool VentanaPuntos::coincideDado(double x, double tol) const
+{
+    return std::any_of(m_dados.begin(), m_dados.end(), [&](const Dado &d) { return CasiIgual(x, d.punto, tol); });
+}
+
 int VentanaPuntos::buscaFaltante(double x, double tol)
 {
     m_cadena.clear();
-    // The same value typed again: nothing free can be nearer to it than
-    // its own earlier answer.
-    const int repetida = CadenaRespuestas::repetida(
-        m_dados.size(), [&](std::size_t k) { return m_dados[k].respuesta == x ? 0.0 : -1.0; },
-        std::numeric_limits<double>::infinity());
-    if (repetida >= 0) {
-        const int copia = cercano(x, tol, true);
+    // The same value typed again: it stands for nothing its earlier answer
+    // could not, save another copy of a multiple root.
+    if (std::any_of(m_dados.begin(), m_dados.end(), [x](const Dado &d) { return d.respuesta == x; })) {
+        const int copia = tomaDelGrupo(x, tol, Grupo::Multiple);
         return copia >= 0 ? copia : Repetido;
     }
-    for (const bool copias : {false, true}) {
-        if (const int i = cercano(x, tol, copias); i >= 0)
+    for (const Grupo grupo : {Grupo::SinCopia, Grupo::ConCopia})
+        if (const int i = tomaDelGrupo(x, tol, grupo); i >= 0)
             return i;
-        // x may stand for a point already given, whose answer then stands
-        // for a remaining one (through other given points if need be).
-        const CadenaRespuestas cadena = CadenaRespuestas::busca(
-            m_dados.size(), [&](std::size_t k) { return CasiIgual(x, m_dados[k].punto, tol); },
-            [&](std::size_t k, std::size_t j) { return CasiIgual(m_dados[k].respuesta, m_dados[j].punto, tol); },
-            [&](std::size_t k) { return cercano(m_dados[k].respuesta, tol, copias); });
-        if (cadena.libre >= 0) {
-            m_cadena = cadena.tomados;
-            return cadena.libre;
-        }
-    }
     return -1;
 }
 
