@@ -169,8 +169,8 @@ bool VentanaPuntos::coincideDado(double x, double tol) const
 int VentanaPuntos::buscaFaltante(double x, double tol)
 {
     m_cadena.clear();
-    // The same value typed again: it stands for nothing its earlier answer
-    // could not, save another copy of a multiple root.
+    // The same value typed again stands for no neighbour: only for another
+    // copy of a multiple root while one is left.
     if (std::any_of(m_dados.begin(), m_dados.end(), [x](const Dado &d) { return d.respuesta == x; })) {
         const int copia = tomaDelGrupo(x, tol, Grupo::Multiple);
         return copia >= 0 ? copia : Repetido;

@@ -89,17 +89,9 @@ public:
     void puntos(int concepto, Camino camino, const std::vector<double> &verdad)
     {
         const double tol = juicio::Tolerancia(concepto, camino);
-        QPointer<VentanaPuntos> w;
-        if (concepto == 0)
-            w = e.Abre<frmraices>(0, camino);
-        else if (concepto == 5)
-            w = e.Abre<frmPuntosCriticos>(5, camino);
-        else
-            w = e.Abre<frmPuntosInfle>(9, camino);
+        QPointer<VentanaPuntos> w = juicio::AbrePuntos(e, concepto, camino);
         if (!w)
             return falla(QStringLiteral("no abre"));
-        if (concepto == 0 && camino == A)
-            Da(*w, QString::number(PoliActual->Polin()->Grado())); // how many roots at most
         const int largo = concepto == 0 ? 8 : 20; // the roots' box takes eight characters
         auto multiple = [&](std::size_t k) { return std::count(verdad.begin(), verdad.end(), verdad[k]) > 1; };
         std::vector<double> dadas;
@@ -143,13 +135,7 @@ public:
     void intervalos(int concepto, Camino camino, const ResultadoIntervalos &r)
     {
         const double tol = juicio::Tolerancia(concepto, camino);
-        QPointer<VentanaIntervalos> w;
-        if (concepto == 1)
-            w = e.Abre<frmposi>(1, camino);
-        else if (concepto == 6)
-            w = e.Abre<frmMonotonia>(6, camino);
-        else
-            w = e.Abre<frmConcavidad>(10, camino);
+        QPointer<VentanaIntervalos> w = juicio::AbreIntervalos(e, concepto, camino);
         if (!w)
             return falla(QStringLiteral("no abre"));
         struct Respuesta {
