@@ -145,18 +145,9 @@ int VentanaPuntos::tomaDelGrupo(double x, double tol, Grupo grupo)
     // x may stand for a point already given, whose answer then stands for
     // a remaining one (through other given points if need be).
     const CadenaRespuestas cadena = CadenaRespuestas::busca(
-        m_dados.size(),
-        [&](std::size_t k) { return enGrupo(m_dados[k].punto, grupo) && CasiIgual(x, m_dados[k].punto, tol); },
+        m_dados.size(), [&](std::size_t k) { return CasiIgual(x, m_dados[k].punto, tol); },
         [&](std::size_t k, std::size_t j) { return CasiIgual(m_dados[k].respuesta, m_dados[j].punto, tol); },
-        [&](std::size_t k) {
-            // A multiple point taken over frees any point for the answer
-            // moving on.
-            const double r = m_dados[k].respuesta;
-            if (grupo != Grupo::Multiple)
-                return cercano(r, tol, grupo);
-            const int i = cercano(r, tol, Grupo::SinCopia);
-            return i >= 0 ? i : cercano(r, tol, Grupo::ConCopia);
-        });
+        [&](std::size_t k) { return cercano(m_dados[k].respuesta, tol, grupo); });
     m_cadena = cadena.tomados;
     return cadena.libre;
 }
@@ -172,7 +163,7 @@ int VentanaPuntos::buscaFaltante(double x, double tol)
     // The same value typed again stands for no neighbour: only for another
     // copy of a multiple root while one is left.
     if (std::any_of(m_dados.begin(), m_dados.end(), [x](const Dado &d) { return d.respuesta == x; })) {
-        const int copia = tomaDelGrupo(x, tol, Grupo::Multiple);
+        const int copia = cercano(x, tol, Grupo::Multiple);
         return copia >= 0 ? copia : Repetido;
     }
     for (const Grupo grupo : {Grupo::SinCopia, Grupo::ConCopia})

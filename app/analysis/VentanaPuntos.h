@@ -82,7 +82,7 @@ protected:
     // The point not given yet that x stands for within tol (CasiIgual);
     // Repetido, or -1 for none. A value equal to an answer accepted
     // stands for no neighbour: only for another copy of a multiple point
-    // (a multiple root) while one is left. Any other value: the points
+    // (a multiple root) left that it fits. Any other value: the points
     // without a copy given come first, so that the answers stand for as
     // many distinct points as they can; then the further copies. Among
     // either, the nearest one, or when none is near one that an earlier
@@ -119,7 +119,7 @@ private:
     // The point of the group not given yet nearest to v within tol; -1.
     int cercano(double v, double tol, Grupo grupo) const;
     // The point of the group that x takes, directly or along a chain of
-    // points given (kept in m_cadena); -1.
+    // points given whose answers move on (kept in m_cadena); -1.
     int tomaDelGrupo(double x, double tol, Grupo grupo);
 
     Reglas m_reglas;

@@ -4,7 +4,7 @@
 // answers typed again exactly. An answer is accepted exactly when, with
 // those accepted before, it can stand for a distinct true value (a
 // distinct copy, for the roots); an answer typed again stands for nothing
-// new, save another copy of a multiple root. The truth is the factors each
+// new. The truth is the factors each
 // polynomial was built from; what the program is judged by is what the
 // student is told and how many values are left.
 #include "FactoresPrueba.h"
@@ -93,27 +93,26 @@ public:
         if (!w)
             return falla(QStringLiteral("no abre"));
         const int largo = concepto == 0 ? 8 : 20; // the roots' box takes eight characters
-        auto multiple = [&](std::size_t k) { return std::count(verdad.begin(), verdad.end(), verdad[k]) > 1; };
         std::vector<double> dadas;
         QStringList textos;
         for (int paso = 0; paso < 4 * int(verdad.size()) && w; ++paso) {
+            // A root typed again takes a copy of a multiple root while one
+            // is left, which depends on the copies the earlier answers took:
+            // the table of tst_Repetidas holds those cases.
             QString texto;
-            if (!textos.isEmpty() && m_azar() % 4 == 0)
+            if (concepto != 0 && !textos.isEmpty() && m_azar() % 4 == 0)
                 texto = textos[int(m_azar() % textos.size())];
             else
                 texto = Cerca(m_azar, verdad[m_azar() % verdad.size()], tol, largo);
             const double x = texto.toDouble();
-            if (EnElBorde(x, verdad, tol))
-                continue;
             const bool igual = std::find(dadas.begin(), dadas.end(), x) != dadas.end();
+            if (EnElBorde(x, verdad, tol) || (igual && concepto == 0))
+                continue;
             auto con = dadas;
             con.push_back(x);
-            const bool bien =
-                (!igual || concepto == 0)
-                && Emparejables(con.size(), verdad.size(), [&](std::size_t i, std::size_t k) {
-                       // Typed again, only another copy of a multiple root.
-                       return juicio::Error(con[i], verdad[k]) < tol && (!igual || i + 1 < con.size() || multiple(k));
-                   });
+            const bool bien = !igual && Emparejables(con.size(), verdad.size(), [&](std::size_t i, std::size_t k) {
+                                  return juicio::Error(con[i], verdad[k]) < tol;
+                              });
             const std::size_t faltan = w->puntosFaltantes().size();
             e.mensajes.clear();
             Da(*w, texto);
