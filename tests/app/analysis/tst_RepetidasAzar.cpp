@@ -65,11 +65,18 @@ ProblemaAula Apinado(std::mt19937 &azar, Factorizado forma, double tol, bool dob
     return p;
 }
 
-// Near v, within 0.95 times the tolerance, as typed in a box of `largo`
+// Near v, within `ancho` times the tolerance, as typed in a box of `largo`
 // characters.
-QString Cerca(std::mt19937 &azar, double v, double tol, int largo)
+QString Cerca(std::mt19937 &azar, double v, double tol, int largo, double ancho = 0.95)
 {
-    return juicio::Texto(juicio::Mueve(v, std::uniform_real_distribution<double>(-0.95, 0.95)(azar), tol), largo);
+    return juicio::Texto(juicio::Mueve(v, std::uniform_real_distribution<double>(-ancho, ancho)(azar), tol), largo);
+}
+
+// How near to an earlier answer a new one is drawn: within a twentieth
+// of the tolerance or a third of it.
+double AnchoRepetida(std::mt19937 &azar)
+{
+    return azar() % 2 ? 0.05 : 0.3;
 }
 
 // A typed value lies on the edge of the tolerance of a true one, where
@@ -100,8 +107,11 @@ public:
             // is left, which depends on the copies the earlier answers took:
             // the table of tst_Repetidas holds those cases.
             QString texto;
-            if (concepto != 0 && !textos.isEmpty() && m_azar() % 4 == 0)
+            const unsigned como = textos.isEmpty() ? 0 : m_azar() % 4;
+            if (como == 1 && concepto != 0)
                 texto = textos[int(m_azar() % textos.size())];
+            else if (como >= 2) // near an earlier answer
+                texto = Cerca(m_azar, dadas[m_azar() % dadas.size()], tol, largo, AnchoRepetida(m_azar));
             else
                 texto = Cerca(m_azar, verdad[m_azar() % verdad.size()], tol, largo);
             const double x = texto.toDouble();
@@ -150,8 +160,8 @@ public:
             return a.cualidad == r.codigos[k] && juicio::Error(valor(a.izq), t.izquierdo) < tol
                    && juicio::Error(valor(a.der), t.derecho) < tol;
         };
-        auto extremo = [&](double v) {
-            return std::fabs(v) >= INFINITO ? juicio::Texto(v) : Cerca(m_azar, v, tol, 20);
+        auto extremo = [&](double v, double ancho) {
+            return std::fabs(v) >= INFINITO ? juicio::Texto(v) : Cerca(m_azar, v, tol, 20, ancho);
         };
         const std::size_t n = r.intervalos.size();
         std::vector<double> extremos;
@@ -159,11 +169,19 @@ public:
             extremos.insert(extremos.end(), {t.izquierdo, t.derecho});
         for (int paso = 0; paso < 4 * int(n) && w; ++paso) {
             Respuesta a;
-            if (!dadas.empty() && m_azar() % 4 == 0) {
+            const unsigned como = dadas.empty() ? 0 : m_azar() % 4;
+            if (como == 1) {
                 a = dadas[m_azar() % dadas.size()];
             } else {
-                const std::size_t k = m_azar() % n;
-                a = {extremo(r.intervalos[k].izquierdo), extremo(r.intervalos[k].derecho), r.codigos[k]};
+                if (como >= 2) { // near an earlier answer
+                    const Respuesta &d = dadas[m_azar() % dadas.size()];
+                    const double ancho = AnchoRepetida(m_azar);
+                    a = {extremo(valor(d.izq), ancho), extremo(valor(d.der), ancho), d.cualidad};
+                } else {
+                    const std::size_t k = m_azar() % n;
+                    a = {extremo(r.intervalos[k].izquierdo, 0.95), extremo(r.intervalos[k].derecho, 0.95),
+                         r.codigos[k]};
+                }
                 if (m_azar() % 6 == 0)
                     a.cualidad = static_cast<std::int16_t>(-a.cualidad); // the other quality
                 if (!(valor(a.izq) < valor(a.der)) || EnElBorde(valor(a.izq), extremos, tol)
