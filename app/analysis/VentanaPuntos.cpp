@@ -98,29 +98,28 @@ void VentanaPuntos::cmdotro_Click(int)
     vaciaRespuesta(true);
 }
 
-bool VentanaPuntos::dado(double v) const
+std::size_t VentanaPuntos::copiasDadas(double v) const
 {
-    return std::any_of(m_dados.begin(), m_dados.end(), [v](const Dado &d) { return d.punto == v; });
+    return static_cast<std::size_t>(
+        std::count_if(m_dados.begin(), m_dados.end(), [v](const Dado &d) { return d.punto == v; }));
 }
 
 bool VentanaPuntos::faltaDistinto() const
 {
-    return std::any_of(m_faltantes.begin(), m_faltantes.end(), [this](double v) { return !dado(v); });
+    return std::any_of(m_faltantes.begin(), m_faltantes.end(), [this](double v) { return copiasDadas(v) == 0; });
 }
 
 bool VentanaPuntos::enGrupo(double v, Grupo grupo) const
 {
     switch (grupo) {
     case Grupo::SinCopia:
-        return !dado(v);
+        return copiasDadas(v) == 0;
     case Grupo::ConCopia:
-        return dado(v);
+        return copiasDadas(v) > 0;
     case Grupo::Multiple:
         break;
     }
-    return std::count(m_faltantes.begin(), m_faltantes.end(), v)
-               + std::count_if(m_dados.begin(), m_dados.end(), [v](const Dado &d) { return d.punto == v; })
-           > 1;
+    return static_cast<std::size_t>(std::count(m_faltantes.begin(), m_faltantes.end(), v)) + copiasDadas(v) > 1;
 }
 
 int VentanaPuntos::cercano(double v, double tol, Grupo grupo) const

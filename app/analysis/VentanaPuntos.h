@@ -113,8 +113,8 @@ private:
         ConCopia, // a copy of its value given
         Multiple, // its value stands in the list more than once
     };
-    // A copy of the value v was given.
-    bool dado(double v) const;
+    // How many copies of the value v were given.
+    std::size_t copiasDadas(double v) const;
     bool enGrupo(double v, Grupo grupo) const;
     // The point of the group not given yet nearest to v within tol; -1.
     int cercano(double v, double tol, Grupo grupo) const;
