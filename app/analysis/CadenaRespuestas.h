@@ -5,8 +5,9 @@
 // still right when the earlier ones can move on: the shortest chain of
 // values already taken, each one's answer fitting the next, the last one's
 // a value still free. The points and the interval exercises search it the
-// same way. Before any of that, an answer that repeats one already
-// accepted is told so: it never stands for a neighbour as well.
+// same way. Only an answer equal to one already accepted is told so
+// before the search; any other is given already only when no chain frees
+// a value for it.
 #include <cstddef>
 #include <vector>
 
@@ -46,24 +47,5 @@ struct CadenaRespuestas {
                 }
         }
         return {};
-    }
-
-    // The accepted answer that a new one repeats, -1 for none: the nearest
-    // of those within the exercise's "already given" tolerance of it, as
-    // long as no free value is nearer still (a right answer for a free
-    // value is never taken for a repetition). distanciaDada(k): how far the
-    // new answer is from accepted answer k, negative beyond that
-    // tolerance; libreCercana: how far the nearest free value it fits is.
-    template <class DistanciaDada>
-    static int repetida(std::size_t n, DistanciaDada distanciaDada, double libreCercana)
-    {
-        int mejor = -1;
-        double d = libreCercana;
-        for (std::size_t k = 0; k < n; ++k)
-            if (const double e = distanciaDada(k); e >= 0 && (e < d || (mejor < 0 && e == d))) {
-                mejor = static_cast<int>(k);
-                d = e;
-            }
-        return mejor;
     }
 };

@@ -209,22 +209,15 @@ VentanaIntervalos::Juicio VentanaIntervalos::juzga(double izq, double der, int c
     // the first.
     m_cadena.clear();
     const Intervalo tecleado{izq, der};
-    const int cercano = abiertoCercano(tecleado, cualidad, tol);
-    // An answer given again is told so before it may stand for a
-    // neighbour: the same ends, or within tolDados of an earlier answer of
-    // that quality with no open interval nearer.
-    const int repetida = CadenaRespuestas::repetida(
-        m_dados.size(),
-        [&](std::size_t k) {
-            const Intervalo &r = m_dados[k].respuesta;
-            if (r.izquierdo == izq && r.derecho == der)
-                return 0.0;
-            return m_dados[k].cualidad == cualidad && Coinciden(tecleado, r, tolDados) ? Distancia(tecleado, r) : -1.0;
-        },
-        cercano >= 0 ? Distancia(tecleado, m_abiertos[static_cast<std::size_t>(cercano)])
-                     : std::numeric_limits<double>::infinity());
-    if (repetida >= 0)
+    // An answer typed again, the same ends and quality, stands for no
+    // neighbour; any other one is given already only when no open
+    // interval is left for it, directly or along a chain.
+    const auto igual = [&](const Dado &d) {
+        return d.respuesta.izquierdo == izq && d.respuesta.derecho == der;
+    };
+    if (std::any_of(m_dados.begin(), m_dados.end(), [&](const Dado &d) { return igual(d) && d.cualidad == cualidad; }))
         return {Juicio::YaDado, -1};
+    const int cercano = abiertoCercano(tecleado, cualidad, tol);
     if (cercano >= 0)
         return {Juicio::Acepta, cercano};
     // An interval given may have been read from an answer that stands for
@@ -264,6 +257,9 @@ VentanaIntervalos::Juicio VentanaIntervalos::juzga(double izq, double der, int c
     double dDado = Lejos;
     bool empiezaDado = false;
     for (const Dado &d : m_dados) {
+        // The ends of an earlier answer with the other quality.
+        if (igual(d))
+            dDado = 0;
         if (!CasiIgual(izq, d.intervalo.izquierdo, tolDados))
             continue;
         empiezaDado = true;

@@ -99,17 +99,17 @@ protected:
         int indice = -1; // the open interval meant, where there is one
     };
     // Judges the typed ends izq, der with quality cualidad. An earlier
-    // answer typed again (the same ends, or of that quality with both ends
-    // within tolDados of it and no open interval nearer) is given already,
+    // answer typed again (the same ends and quality) is given already,
     // whatever else it might fit. Else the open interval matching both ends
     // within tol (CasiIgual) with that quality, the nearest in both ends
     // when several do, or else one that an earlier answer may stand for
     // instead, the typed ends then taking that answer's interval (intervals
     // closer than the tolerance may be given in any order); failing that,
     // the nearest open one with both ends but another quality, or an
-    // interval already given (both ends within tolDados), whichever is
-    // nearer; then the open interval whose left end is nearest within tol;
-    // then one given that starts at izq within tolDados.
+    // interval already given (both ends within tolDados, or an earlier
+    // answer's ends), whichever is nearer; then the open interval whose
+    // left end is nearest within tol; then one given that starts at izq
+    // within tolDados.
     Juicio juzga(double izq, double der, int cualidad, double tol, double tolDados);
     // A window's error numbers for the verdicts that refuse an answer; the
     // right end goes past the interval meant (largo) or stops short of it.

@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 VentanaPuntos::VentanaPuntos(const QString &titulo, const Reglas &reglas)
@@ -99,24 +98,38 @@ void VentanaPuntos::cmdotro_Click(int)
     vaciaRespuesta(true);
 }
 
-bool VentanaPuntos::dado(double v) const
+std::size_t VentanaPuntos::copiasDadas(double v) const
 {
-    return std::any_of(m_dados.begin(), m_dados.end(), [v](const Dado &d) { return d.punto == v; });
+    return static_cast<std::size_t>(
+        std::count_if(m_dados.begin(), m_dados.end(), [v](const Dado &d) { return d.punto == v; }));
 }
 
 bool VentanaPuntos::faltaDistinto() const
 {
-    return std::any_of(m_faltantes.begin(), m_faltantes.end(), [this](double v) { return !dado(v); });
+    return std::any_of(m_faltantes.begin(), m_faltantes.end(), [this](double v) { return copiasDadas(v) == 0; });
 }
 
-int VentanaPuntos::cercano(double v, double tol, bool copias) const
+bool VentanaPuntos::enGrupo(double v, Grupo grupo) const
+{
+    switch (grupo) {
+    case Grupo::SinCopia:
+        return copiasDadas(v) == 0;
+    case Grupo::ConCopia:
+        return copiasDadas(v) > 0;
+    case Grupo::Multiple:
+        break;
+    }
+    return static_cast<std::size_t>(std::count(m_faltantes.begin(), m_faltantes.end(), v)) + copiasDadas(v) > 1;
+}
+
+int VentanaPuntos::cercano(double v, double tol, Grupo grupo) const
 {
     // The tolerance is relative to the program's value, so v may be within
     // it of a neighbour too: the nearest one is meant.
     int mejor = -1;
     double d = tol;
     for (std::size_t i = 0; i < m_faltantes.size(); ++i)
-        if (dado(m_faltantes[i]) == copias)
+        if (enGrupo(m_faltantes[i], grupo))
             if (const double e = ErrorRelativo(v, m_faltantes[i]); e < d) {
                 mejor = static_cast<int>(i);
                 d = e;
@@ -124,32 +137,37 @@ int VentanaPuntos::cercano(double v, double tol, bool copias) const
     return mejor;
 }
 
+int VentanaPuntos::tomaDelGrupo(double x, double tol, Grupo grupo)
+{
+    if (const int i = cercano(x, tol, grupo); i >= 0)
+        return i;
+    // x may stand for a point already given, whose answer then stands for
+    // a remaining one (through other given points if need be).
+    const CadenaRespuestas cadena = CadenaRespuestas::busca(
+        m_dados.size(), [&](std::size_t k) { return CasiIgual(x, m_dados[k].punto, tol); },
+        [&](std::size_t k, std::size_t j) { return CasiIgual(m_dados[k].respuesta, m_dados[j].punto, tol); },
+        [&](std::size_t k) { return cercano(m_dados[k].respuesta, tol, grupo); });
+    m_cadena = cadena.tomados;
+    return cadena.libre;
+}
+
+bool VentanaPuntos::coincideDado(double x, double tol) const
+{
+    return std::any_of(m_dados.begin(), m_dados.end(), [&](const Dado &d) { return CasiIgual(x, d.punto, tol); });
+}
+
 int VentanaPuntos::buscaFaltante(double x, double tol)
 {
     m_cadena.clear();
-    // The same value typed again: nothing free can be nearer to it than
-    // its own earlier answer.
-    const int repetida = CadenaRespuestas::repetida(
-        m_dados.size(), [&](std::size_t k) { return m_dados[k].respuesta == x ? 0.0 : -1.0; },
-        std::numeric_limits<double>::infinity());
-    if (repetida >= 0) {
-        const int copia = cercano(x, tol, true);
+    // The same value typed again stands for no neighbour: only for another
+    // copy of a multiple root while one is left.
+    if (std::any_of(m_dados.begin(), m_dados.end(), [x](const Dado &d) { return d.respuesta == x; })) {
+        const int copia = cercano(x, tol, Grupo::Multiple);
         return copia >= 0 ? copia : Repetido;
     }
-    for (const bool copias : {false, true}) {
-        if (const int i = cercano(x, tol, copias); i >= 0)
+    for (const Grupo grupo : {Grupo::SinCopia, Grupo::ConCopia})
+        if (const int i = tomaDelGrupo(x, tol, grupo); i >= 0)
             return i;
-        // x may stand for a point already given, whose answer then stands
-        // for a remaining one (through other given points if need be).
-        const CadenaRespuestas cadena = CadenaRespuestas::busca(
-            m_dados.size(), [&](std::size_t k) { return CasiIgual(x, m_dados[k].punto, tol); },
-            [&](std::size_t k, std::size_t j) { return CasiIgual(m_dados[k].respuesta, m_dados[j].punto, tol); },
-            [&](std::size_t k) { return cercano(m_dados[k].respuesta, tol, copias); });
-        if (cadena.libre >= 0) {
-            m_cadena = cadena.tomados;
-            return cadena.libre;
-        }
-    }
     return -1;
 }
 

@@ -76,19 +76,21 @@ protected:
     }
     bool sinPuntos() const { return m_sinPuntos; }
     int numFaltantes() const { return static_cast<int>(m_faltantes.size()); }
-    // What buscaFaltante answers for a value that repeats an answer
-    // already accepted.
+    // What buscaFaltante answers for a value equal to an answer already
+    // accepted that may stand for nothing else.
     static constexpr int Repetido = -2;
     // The point not given yet that x stands for within tol (CasiIgual);
-    // Repetido, or -1 for none. A value typed again repeats its answer: it
-    // may only stand for another copy of a point already given, where the
-    // list holds copies (a multiple root), never for a neighbour. Else the
-    // points without a copy given come first, so that the answers stand
-    // for as many distinct points as they can; then the further copies.
-    // Among either, the nearest one, or when none is near one that an
-    // earlier answer may stand for instead, x then taking that answer's
-    // point (points closer than the tolerance may be given in any order).
+    // Repetido, or -1 for none. A value equal to an answer accepted
+    // stands for no neighbour: only for another copy of a multiple point
+    // (a multiple root) left that it fits. Any other value: the points
+    // without a copy given come first, so that the answers stand for as
+    // many distinct points as they can; then the further copies. Among
+    // either, the nearest one, or when none is near one that an earlier
+    // answer may stand for instead, x then taking that answer's point
+    // (points closer than the tolerance may be given in any order).
     int buscaFaltante(double x, double tol);
+    // x stands for a point given already, within tol.
+    bool coincideDado(double x, double tol) const;
     // Some point not given yet has no copy among those given.
     bool faltaDistinto() const;
     // x matched point i: the text as typed goes to the list, x is marked,
@@ -105,11 +107,20 @@ private:
         double respuesta;
     };
 
-    // A copy of the value v was given.
-    bool dado(double v) const;
-    // The point not given yet nearest to v within tol, among those with a
-    // copy given (copias) or without; -1.
-    int cercano(double v, double tol, bool copias) const;
+    // Which of the points not given yet an answer may take.
+    enum class Grupo {
+        SinCopia, // no copy of its value given
+        ConCopia, // a copy of its value given
+        Multiple, // its value stands in the list more than once
+    };
+    // How many copies of the value v were given.
+    std::size_t copiasDadas(double v) const;
+    bool enGrupo(double v, Grupo grupo) const;
+    // The point of the group not given yet nearest to v within tol; -1.
+    int cercano(double v, double tol, Grupo grupo) const;
+    // The point of the group that x takes, directly or along a chain of
+    // points given whose answers move on (kept in m_cadena); -1.
+    int tomaDelGrupo(double x, double tol, Grupo grupo);
 
     Reglas m_reglas;
     std::vector<double> m_faltantes;

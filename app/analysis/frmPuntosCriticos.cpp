@@ -70,6 +70,7 @@ void frmPuntosCriticos::alIniciar()
         PoliActual->Polder1()->Despliega(*RtfDeri(), "");
     const ResultadoRaices r = RaicesDistintas(*PoliActual);
     fijaFaltantes(r.raices, r.sinRaices);
+    m_ultimoAceptado.reset();
 }
 
 void frmPuntosCriticos::revisa(double x)
@@ -81,18 +82,23 @@ void frmPuntosCriticos::revisa(double x)
     // The graph is read less precisely than the polynomial.
     const double tolerancia = enCaminoGrafico() ? 0.1 : 0.01;
     const int i = buscaFaltante(x, tolerancia);
-    if (i == Repetido) {
-        // The value stays in the box, the number said before the message.
-        MuestraError(rt::CStr(x), 57);
-        return;
-    }
     if (i >= 0) {
         acepta(i, x);
+        m_ultimoAceptado = x;
         MuestraExito(numFaltantes() == 0 ? 34 : 9);
         vaciaRespuesta(true);
         return;
     }
-    MuestraError("", numFaltantes() > 0 ? 28 : 44);
+    if (m_ultimoAceptado && x == *m_ultimoAceptado) {
+        // The value stays in the box, the number said before the message.
+        MuestraError(rt::CStr(x), 57);
+        return;
+    }
+    // Once every point is given, a value that stands for one of them was
+    // given already: only a value that is no critical point is told that
+    // nothing is left.
+    const bool dadoYa = i == Repetido || coincideDado(x, tolerancia);
+    MuestraError("", numFaltantes() > 0 || dadoYa ? 28 : 44);
     vaciaRespuesta(true);
 }
 

@@ -4,6 +4,8 @@
 // the list once the first derivative has been solved.
 #include "VentanaPuntos.h"
 
+#include <optional>
+
 class frmPuntosCriticos : public VentanaPuntos {
     Q_OBJECT
 public:
@@ -17,4 +19,8 @@ protected:
     void alIniciar() override;
     void revisa(double x) override;
     void termina() override;
+
+private:
+    // The value typed for the point accepted last.
+    std::optional<double> m_ultimoAceptado;
 };

@@ -150,8 +150,8 @@ void frmraices::revisaRaiz(double x)
         vaciaRespuesta(true);
         return;
     }
-    // Given before: typed again with no copy of its root left, or exactly
-    // a root already given.
+    // Given before: typed again with no copy of a multiple root left for
+    // it, or exactly a root already given.
     if (i == Repetido || std::find(m_dadas.begin(), m_dadas.end(), x) != m_dadas.end()) {
         MuestraError("", 60);
         vaciaRespuesta(true);

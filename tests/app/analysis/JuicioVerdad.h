@@ -98,6 +98,28 @@ inline bool Emparejables(std::size_t respuestas, std::size_t valores,
     return true;
 }
 
+// The sign (1), monotonicity (6) or concavity (10) window, opened.
+inline VentanaIntervalos *AbreIntervalos(EntornoEjercicios &e, int concepto, Camino camino)
+{
+    if (concepto == 1)
+        return e.Abre<frmposi>(1, camino);
+    if (concepto == 6)
+        return e.Abre<frmMonotonia>(6, camino);
+    return e.Abre<frmConcavidad>(10, camino);
+}
+
+// The roots (0), critical points (5) or inflection points (9) window,
+// opened; on the analytic road the roots' count asked first is given.
+inline VentanaPuntos *AbrePuntos(EntornoEjercicios &e, int concepto, Camino camino)
+{
+    VentanaPuntos *w = concepto == 0   ? static_cast<VentanaPuntos *>(e.Abre<frmraices>(0, camino))
+                       : concepto == 5 ? static_cast<VentanaPuntos *>(e.Abre<frmPuntosCriticos>(5, camino))
+                                       : e.Abre<frmPuntosInfle>(9, camino);
+    if (w && concepto == 0 && camino == Camino::Analitico)
+        Da(*w, QString::number(PoliActual->Polin()->Grado())); // how many roots at most
+    return w;
+}
+
 // Works the exercises of the current polynomial, whose truth is `p`, and
 // collects what went wrong.
 class Juez {
@@ -110,13 +132,7 @@ public:
     void intervalos(int concepto, Camino camino, const ResultadoIntervalos &r)
     {
         const double tol = Tolerancia(concepto, camino);
-        QPointer<VentanaIntervalos> w;
-        if (concepto == 1)
-            w = e.Abre<frmposi>(1, camino);
-        else if (concepto == 6)
-            w = e.Abre<frmMonotonia>(6, camino);
-        else
-            w = e.Abre<frmConcavidad>(10, camino);
+        QPointer<VentanaIntervalos> w = AbreIntervalos(e, concepto, camino);
         const QString donde = QStringLiteral("concepto %1 camino %2: ").arg(concepto).arg(int(camino));
         if (!w)
             return falla(donde + QStringLiteral("no abre"));
@@ -227,18 +243,10 @@ public:
     void puntos(int concepto, Camino camino, const std::vector<double> &verdad)
     {
         const double tol = Tolerancia(concepto, camino);
-        QPointer<VentanaPuntos> w;
-        if (concepto == 0)
-            w = e.Abre<frmraices>(0, camino);
-        else if (concepto == 5)
-            w = e.Abre<frmPuntosCriticos>(5, camino);
-        else
-            w = e.Abre<frmPuntosInfle>(9, camino);
+        QPointer<VentanaPuntos> w = AbrePuntos(e, concepto, camino);
         const QString donde = QStringLiteral("concepto %1 camino %2: ").arg(concepto).arg(int(camino));
         if (!w)
             return falla(donde + QStringLiteral("no abre"));
-        if (concepto == 0 && camino == Camino::Analitico)
-            Da(*w, QString::number(PoliActual->Polin()->Grado())); // how many roots at most
         const int largo = concepto == 0 ? 8 : 20; // the roots' box takes eight characters
         std::vector<double> orden = verdad;
         std::shuffle(orden.begin(), orden.end(), m_azar);

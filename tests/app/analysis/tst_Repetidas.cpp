@@ -1,10 +1,12 @@
-// An answer given again, on every road that offers its exercise: it is
-// told it was given already before it may stand for a neighbour closer
-// than the tolerance, so that no answer counts twice; in the roots
-// exercise the same value typed again stands for the next copy of a
-// multiple root while one is left, and the answers stand for distinct
-// roots wherever they can. Each polynomial is built from its factors, and
-// what the student is told follows from those factors alone.
+// An answer given again, on every road that offers its exercise: the same
+// value (or band) typed again is told it was given already before it may
+// stand for a neighbour closer than the tolerance, so that no answer
+// counts twice; in the roots exercise it stands for another copy of a
+// multiple root while one is left. An answer merely near an earlier one is
+// right wherever the earlier one can move on to a value still free, and
+// the answers stand for distinct values wherever they can. Each
+// polynomial is built from its factors, and what the student is told
+// follows from those factors alone.
 #include "FactoresPrueba.h"
 #include "IntervalosPrueba.h"
 #include "PasosPrueba.h"
@@ -76,6 +78,19 @@ std::vector<Caso> Casos()
             Fin(Exito(fin)),
         };
     };
+    // (x-1)(x-1.003)(x-1.006)(x-1.009) as P' or P'': negative on (1, 1.003)
+    // and (1.006, 1.009). (1.002, 1.005) fits both and stands for the
+    // first, nearer; (0.995, 0.998), near it but within the tolerance of
+    // the first alone, is right: the earlier answer moves on.
+    const Factores apinado{{1, 1}, {1.003, 1}, {1.006, 1}, {1.009, 1}};
+    auto cercanas = [](int repetida, int ultima, int fin) {
+        return std::vector<Paso>{
+            Banda("1.002", "1.005", 1, Exito(14)),  Banda("0.995", "0.998", 1, Exito(14)),
+            Banda("1.002", "1.005", 1, Error(repetida)), Banda("1.003", "1.006", 0, Exito(14)),
+            Banda("-i", "1", 0, Exito(14)),         Banda("1.009", "i", 0, Exito(ultima)),
+            Fin(Exito(fin)),
+        };
+    };
     return {
         {"críticos P'=3(x-2)(x-2.1)",
          Forma::Prima,
@@ -83,8 +98,20 @@ std::vector<Caso> Casos()
          {{2, 1}, {2.1, 1}},
          5,
          {A, GP, GD},
+         // Only the value accepted last is "the same one just given".
          {Valor("2", Exito(9)), Valor("2", Error(57, "2")), Fin(Error(42)), Valor("2.1", Exito(34)),
-          Valor("2.1", Error(57, "2.1")), Valor("2", Error(57, "2")), Fin(Exito(10))}},
+          Valor("2.1", Error(57, "2.1")), Valor("2", Error(28)), Fin(Exito(10))}},
+        {"críticos P'=(x-6)^3(x-6.1)^3",
+         Forma::Prima,
+         1,
+         {{6, 3}, {6.1, 3}},
+         5,
+         {A, GP, GD},
+         // 6.05 stands for 6.1; once both are given, 6.1 and 6 were given
+         // already, and only a value that is no critical point is told none
+         // is left.
+         {Valor("6", Exito(9)), Valor("6.05", Exito(34)), Valor("6.1", Error(28)), Valor("6.05", Error(57, "6.05")),
+          Valor("6", Error(28)), Valor("9", Error(44)), Fin(Exito(10))}},
         {"críticos P'=3(x-1)(x-1.005)",
          Forma::Prima,
          3,
@@ -110,6 +137,18 @@ std::vector<Caso> Casos()
          {Valor("2", Exito(24)), Valor("2", Error(48)), Fin(Error(51)), Valor("2.005", Exito(27)),
           Valor("2", Error(49)), Fin(Exito(26))}},
         {"signo (x+3)(x-2)^2(x-2.1)^2(x-2.2)^2", Forma::P, 1, {{-3, 1}, {2, 2}, {2.1, 2}, {2.2, 2}}, 1, {A, GP}, signo},
+        // Positive on every band; (0.9985, 1.0035) stands for (1, 1.005)
+        // and moves on to (1.005, 1.01) for an answer that fits only the
+        // first.
+        {"signo (x-1)^2(x-1.005)^2(x-1.01)^2",
+         Forma::P,
+         1,
+         {{1, 2}, {1.005, 2}, {1.01, 2}},
+         1,
+         {A, GP},
+         {Banda("0.9985", "1.0035", 0, Exito(14)), Banda("0.994", "0.999", 0, Exito(14)),
+          Banda("0.994", "0.999", 0, Error(37)), Banda("-i", "1", 0, Exito(14)), Banda("1.01", "i", 0, Exito(28)),
+          Fin(Exito(16))}},
         {"monotonía P'=(x+1)(x-2)(x-2.1)(x-2.2)(x-2.3)", Forma::Prima, 1, cinco, 6, {A, GP}, alternas(37, 47, 29, 23)},
         {"monotonía P'=(x+1)(x-2)(x-2.1)(x-2.2)(x-2.3)",
          Forma::Prima,
@@ -120,6 +159,19 @@ std::vector<Caso> Casos()
          alternas(37, 47, 29, 63)},
         {"concavidad P''=(x+1)(x-2)(x-2.1)(x-2.2)(x-2.3)", Forma::Segunda, 1, cinco, 10, {A, GP},
          alternas(37, 54, 30, 44)},
+        {"monotonía P'=(x-1)(x-1.003)(x-1.006)(x-1.009)", Forma::Prima, 1, apinado, 6, {A, GP},
+         cercanas(37, 29, 23)},
+        {"monotonía P'=(x-1)(x-1.003)(x-1.006)(x-1.009)", Forma::Prima, 1, apinado, 6, {GD}, cercanas(37, 29, 63)},
+        {"concavidad P''=(x-1)(x-1.003)(x-1.006)(x-1.009)", Forma::Segunda, 1, apinado, 10, {A, GP},
+         cercanas(37, 30, 44)},
+        // 2.002 stands for 2 and moves on to 2.006 for 1.992.
+        {"inflexión P''=(x-2)(x-2.006)",
+         Forma::Segunda,
+         1,
+         {{2, 1}, {2.006, 1}},
+         9,
+         {A, GP},
+         {Valor("2.002", Exito(24)), Valor("1.992", Exito(27)), Valor("2.002", Error(49)), Fin(Exito(26))}},
         RaicesEnOrden("raíces 4.004, 4, -1", {"4.004", "4", "-1"}),
         RaicesEnOrden("raíces 4.004, -1, 4", {"4.004", "-1", "4"}),
         RaicesEnOrden("raíces 4, 4.004, -1", {"4", "4.004", "-1"}),
@@ -142,6 +194,16 @@ std::vector<Caso> Casos()
          {A, GP},
          {Valor("4.004", Exito(2)), Valor("4.004", Exito(2)), Fin(Error(12)), Valor("4.01", Exito(2)),
           Valor("-1", Exito(12)), Fin(Exito(1))}},
+        // 2.0002 stands for 2.0003, then typed again for a copy of 2, and
+        // again for the other copy.
+        {"raíces (x-2)^2(x-2.0003)",
+         Forma::P,
+         1,
+         {{2, 2}, {2.0003, 1}},
+         0,
+         {A, GP},
+         {Valor("2.0002", Exito(2)), Valor("2.0002", Exito(2)), Valor("2.0002", Exito(12)), Valor("2", Error(29)),
+          Fin(Exito(1))}},
         {"raíces 4.004, 4, 4",
          Forma::P,
          1,
@@ -172,15 +234,6 @@ QStringList Lista(VentanaPuntos &w)
         if (const int i = linea.indexOf(QStringLiteral("= ")); i >= 0)
             valores << linea.mid(i + 2).trimmed();
     return valores;
-}
-
-// The distinct roots of the factors, as the student types them.
-QStringList Raices(const Factores &f)
-{
-    QStringList r;
-    for (const auto &[raiz, m] : f)
-        r << QString::number(raiz);
-    return r;
 }
 
 } // namespace
@@ -281,13 +334,17 @@ private slots:
             QVERIFY2(e->mensajes.front() == p.mensaje, qPrintable(que + e->mensajes.front() + QStringLiteral(" | esperado ") + p.mensaje));
         }
         QVERIFY2(!w, "Terminar no cerró el ejercicio");
-        // The critical and inflection points listed at the end are the
-        // roots of the factors, each once.
+        // The critical and inflection points listed at the end stand for
+        // the roots of the factors, each once, in ascending order.
         if (c.concepto == 5 || c.concepto == 9) {
-            lista.sort();
-            QStringList raices = Raices(c.factores);
-            raices.sort();
-            QCOMPARE(lista, raices);
+            std::vector<double> dados;
+            for (const QString &v : lista)
+                dados.push_back(v.toDouble());
+            std::sort(dados.begin(), dados.end());
+            const double tol = c.concepto == 9 ? 0.005 : static_cast<Camino>(camino) == A ? 0.01 : 0.1;
+            QCOMPARE(dados.size(), c.factores.size());
+            for (std::size_t i = 0; i < dados.size(); ++i)
+                QVERIFY2(CasiIgual(dados[i], c.factores[i].first, tol), qPrintable(lista.join(", ")));
         }
     }
 };

@@ -1,9 +1,10 @@
 // Answers given again on the graph roads, in a real session: the exercise
 // opened from its road's chooser (on the road from the derivative, P'
 // typed by the student), every answer typed into its box. A value or band
-// given again is told so and never stands for a neighbour within the
-// road's tolerance; the roots' answers stand for distinct roots. The
-// polynomials are built from their factors.
+// typed again is told so and never stands for a neighbour within the
+// road's tolerance; one merely near an earlier answer is right where the
+// earlier one can move on; the roots' answers stand for distinct roots.
+// The polynomials are built from their factors.
 #include "EscenaGraficas.h"
 
 #include "../analysis/FactoresPrueba.h"
@@ -49,6 +50,23 @@ std::vector<Caso> Casos()
          0,
          {{-1, 1}, {4, 2}, {4.01, 1}},
          {Valor("4.004", Exito(2)), Valor("4", Exito(2)), Valor("-1", Exito(2)), Fin(Exito(52))}},
+        {"críticos, P'=(x-6)^3(x-6.1)^3 propuesta",
+         true,
+         2,
+         {{6, 3}, {6.1, 3}},
+         // 6.05 stands for 6.1, which then was given already.
+         {Valor("6", Exito(9)), Valor("6.05", Exito(34)), Valor("6.1", error(28)), Fin(Exito(10))}},
+        {"raíces, P=(x-2)^2(x-2.0003)",
+         false,
+         0,
+         {{2, 2}, {2.0003, 1}},
+         {Valor("2.0002", Exito(2)), Valor("2.0002", Exito(2)), Valor("2", Exito(12)), Fin(Exito(1))}},
+        {"signo, P=(x-1)^2(x-1.005)^2(x-1.01)^2",
+         false,
+         1,
+         {{1, 2}, {1.005, 2}, {1.01, 2}},
+         {Banda("0.9985", "1.0035", 0, Exito(14)), Banda("0.994", "0.999", 0, Exito(14)),
+          Banda("-i", "1", 0, Exito(14)), Banda("1.01", "i", 0, Exito(28)), Fin(Exito(16))}},
         {"signo, P=(x+3)(x-2)^2(x-2.1)^2(x-2.2)^2",
          false,
          1,
