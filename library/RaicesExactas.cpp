@@ -170,8 +170,9 @@ double DeRango(std::int64_t i)
 
 double EnMedioDeRango(double a, double b)
 {
+    // Halved first: the difference of two ranks may overflow.
     const std::int64_t i = Rango(a), j = Rango(b);
-    return DeRango(i + (j - i) / 2);
+    return DeRango((i >> 1) + (j >> 1) + (i & j & 1));
 }
 
 Racional Medio(double x, double y);
@@ -219,7 +220,11 @@ void Refina(const fmpz_poly_t f, RaizExacta &raiz, double inicio = std::numeric_
             parte(m, ev.Signo(m));
             continue;
         }
-        if (!(x > a && x < b)) {
+        if (cerca && x == b) {
+            x = std::nextafter(b, -HUGE_VAL); // the root is just below x
+        } else if (cerca && x == a) {
+            x = std::nextafter(a, HUGE_VAL);
+        } else if (!(x > a && x < b)) {
             x = EnMedioDeRango(a, b);
             cerca = false;
         }
