@@ -15,7 +15,9 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -535,14 +537,49 @@ bool RaicesEntreSeparadores(const fmpz_poly_t f, int multiplicidad, const std::v
     return true;
 }
 
+// The roots of f (square-free, degree >= 2) isolated by Descartes' rule,
+// each proved from the search's double inside its interval where that is
+// the nearest, else narrowed by exact signs.
+void RaicesAisladas(const fmpz_poly_t f, int multiplicidad, const std::vector<IntervaloAislante> &intervalos,
+                    const std::vector<RaizMultiple> &halladas, std::vector<RaizExacta> &raices)
+{
+    std::size_t h = 0;
+    for (const IntervaloAislante &i : intervalos) {
+        RaizExacta r;
+        r.multiplicidad = multiplicidad;
+        if (i.izquierda == i.derecha) {
+            r.izquierda = r.derecha = i.izquierda;
+            r.valor = r.izquierda.ADouble();
+            raices.push_back(std::move(r));
+            continue;
+        }
+        while (h < halladas.size() && halladas[h].valor <= i.izquierda.ADouble())
+            ++h;
+        const bool dentro = h < halladas.size() && halladas[h].valor < i.derecha.ADouble();
+        if (!(dentro && EsLaMasCercana(f, halladas[h].valor, r) && i.izquierda < r.izquierda &&
+              r.derecha < i.derecha)) {
+            r.izquierda = i.izquierda;
+            r.derecha = i.derecha;
+            Refina(f, r, dentro ? halladas[h].valor : std::numeric_limits<double>::quiet_NaN());
+        }
+        raices.push_back(std::move(r));
+    }
+}
+
 // The roots of f (square-free, degree >= 2) where the search in doubles
 // cannot prove them: roots crowded closer than rounding lets it tell
 // apart, clustered in the complex plane, or coefficients beyond the
-// doubles. The rational ones are taken out exactly; the others are
-// isolated by Descartes' rule and narrowed from the search's doubles.
+// doubles. Descartes' rule isolates them; where the search missed some,
+// the roots are likely typed fractions crowded together, and the rational
+// ones are taken out exactly first.
 void RaicesApinadas(const fmpz_poly_t f, int multiplicidad, const std::vector<RaizMultiple> &halladas,
                     std::vector<RaizExacta> &raices)
 {
+    std::vector<IntervaloAislante> intervalos = AislaRaicesReales(f);
+    if (intervalos.size() <= halladas.size()) {
+        RaicesAisladas(f, multiplicidad, intervalos, halladas, raices);
+        return;
+    }
     fmpz_poly_t g;
     fmpz_poly_init(g);
     fmpz_poly_set(g, f);
@@ -554,23 +591,9 @@ void RaicesApinadas(const fmpz_poly_t f, int multiplicidad, const std::vector<Ra
         r.derecha = std::move(x);
         raices.push_back(std::move(r));
     }
-    std::size_t h = 0;
-    for (IntervaloAislante &i : AislaRaicesReales(g)) {
-        RaizExacta r;
-        r.multiplicidad = multiplicidad;
-        r.izquierda = std::move(i.izquierda);
-        r.derecha = std::move(i.derecha);
-        if (r.EsRacional()) {
-            r.valor = r.izquierda.ADouble();
-        } else {
-            // The search's double inside the interval, if any, to start from.
-            while (h < halladas.size() && halladas[h].valor <= r.izquierda.ADouble())
-                ++h;
-            const bool dentro = h < halladas.size() && halladas[h].valor < r.derecha.ADouble();
-            Refina(g, r, dentro ? halladas[h].valor : std::numeric_limits<double>::quiet_NaN());
-        }
-        raices.push_back(std::move(r));
-    }
+    if (fmpz_poly_degree(g) < fmpz_poly_degree(f))
+        intervalos = AislaRaicesReales(g);
+    RaicesAisladas(g, multiplicidad, intervalos, halladas, raices);
     fmpz_poly_clear(g);
 }
 
@@ -581,29 +604,128 @@ constexpr slong kGradoParaContar = 15;
 // The roots of f (square-free, degree >= 2): the search in doubles first,
 // each root it finds proved exactly; the separators next when the search
 // came short (trying them costs less than counting the real roots of a
-// long factor); the exact isolation where neither proves them.
+// long factor); the exact isolation where neither proves them. buscadas,
+// when given, is what the search found on f already.
 void RaicesDeFactor(const fmpz_poly_t f, int multiplicidad, const std::vector<double> &separadores,
-                    std::vector<RaizExacta> &raices)
+                    const std::vector<RaizMultiple> *buscadas, std::vector<RaizExacta> &raices)
 {
     std::vector<RaizMultiple> halladas;
-    if (BuscaEnDoubles(f, halladas)) {
-        const slong n = fmpz_poly_degree(f);
-        const bool corta = static_cast<slong>(halladas.size()) < n;
-        if (corta && !separadores.empty() && RaicesEntreSeparadores(f, multiplicidad, halladas, separadores, raices))
-            return;
-        if ((!corta || n <= kGradoParaContar) && RaicesRapidas(f, multiplicidad, halladas, raices))
-            return;
-        if (!corta && !separadores.empty() && RaicesEntreSeparadores(f, multiplicidad, halladas, separadores, raices))
-            return;
-    } else {
+    if (buscadas) {
+        halladas = *buscadas;
+    } else if (!BuscaEnDoubles(f, halladas)) {
         halladas.clear();
+        RaicesApinadas(f, multiplicidad, halladas, raices);
+        return;
     }
+    const slong n = fmpz_poly_degree(f);
+    const bool corta = static_cast<slong>(halladas.size()) < n;
+    if (corta && !separadores.empty() && RaicesEntreSeparadores(f, multiplicidad, halladas, separadores, raices))
+        return;
+    if ((!corta || n <= kGradoParaContar) && RaicesRapidas(f, multiplicidad, halladas, raices))
+        return;
+    if (!corta && !separadores.empty() && RaicesEntreSeparadores(f, multiplicidad, halladas, separadores, raices))
+        return;
     RaicesApinadas(f, multiplicidad, halladas, raices);
 }
 
-// Every distinct real root of p; conBusqueda tries the search in doubles on
-// each square-free factor, then the separators, then the exact isolation;
-// without it Arb isolates them.
+// A rational root a/b of the integer f, in lowest terms, has b dividing
+// the leading coefficient and a the constant term: a test far cheaper
+// than a division.
+bool PuedeSerRaiz(const fmpz_poly_t f, const Racional &c)
+{
+    const fmpz *a = fmpq_numref(Flint(c)), *b = fmpq_denref(Flint(c));
+    if (!fmpz_divisible(f->coeffs + fmpz_poly_degree(f), b))
+        return false;
+    return fmpz_is_zero(f->coeffs) || (!fmpz_is_zero(a) && fmpz_divisible(f->coeffs, a));
+}
+
+// Whether b x - a divides f (degree >= 1), and the quotient then, by
+// synthetic division: f_n = b q_(n-1), f_k = b q_(k-1) - a q_k, f_0 = -a q_0.
+bool DivideEntreLineal(fmpz_poly_t cociente, const fmpz_poly_t f, const fmpz_t a, const fmpz_t b)
+{
+    const slong n = fmpz_poly_degree(f);
+    fmpz_poly_fit_length(cociente, n);
+    fmpz_t t;
+    fmpz_init(t);
+    bool divide = true;
+    fmpz_set(t, f->coeffs + n);
+    for (slong k = n; k >= 1 && divide; --k) {
+        // t = b q_(k-1)
+        divide = fmpz_divisible(t, b);
+        if (divide) {
+            fmpz_divexact(cociente->coeffs + k - 1, t, b);
+            fmpz_mul(t, a, cociente->coeffs + k - 1);
+            fmpz_add(t, t, f->coeffs + k - 1);
+        }
+    }
+    divide = divide && fmpz_is_zero(t);
+    fmpz_clear(t);
+    // Every coefficient written counted, then those past the length freed.
+    if (cociente->length < n)
+        _fmpz_poly_set_length(cociente, n);
+    _fmpz_poly_set_length(cociente, divide ? n : 0);
+    _fmpz_poly_normalise(cociente);
+    return divide;
+}
+
+// How many times b x - a divides f, f divided by it as many times.
+int SacaLineal(fmpz_poly_t f, const Racional &c)
+{
+    fmpz_poly_t cociente;
+    fmpz_poly_init(cociente);
+    int veces = 0;
+    while (fmpz_poly_degree(f) >= 1 && DivideEntreLineal(cociente, f, fmpq_numref(Flint(c)), fmpq_denref(Flint(c)))) {
+        fmpz_poly_swap(f, cociente);
+        ++veces;
+    }
+    fmpz_poly_clear(cociente);
+    return veces;
+}
+
+// The roots of this program are mostly typed decimals: each root the
+// search found that reads back as a short decimal and divides f exactly
+// is taken out of it, as many times as it divides (its multiplicity), so
+// that what is left is most often square-free or nothing. A multiple
+// root, which the search finds to fewer digits, is tried rounded to
+// fewer too. The search's roots not taken are returned.
+std::vector<RaizMultiple> SacaDecimales(fmpz_poly_t f, const std::vector<RaizMultiple> &halladas,
+                                        std::vector<RaizExacta> &raices)
+{
+    std::vector<RaizMultiple> quedan;
+    for (const RaizMultiple &h : halladas) {
+        int veces = 0;
+        Racional c = Racional::DesdeDouble(h.valor);
+        if (fmpz_poly_degree(f) >= 1 && PuedeSerRaiz(f, c))
+            veces = SacaLineal(f, c);
+        for (int cifras : {12, 8, 5}) {
+            if (veces > 0 || h.multiplicidad == 1 || fmpz_poly_degree(f) < 1)
+                break;
+            char texto[40];
+            std::snprintf(texto, sizeof texto, "%.*g", cifras, h.valor);
+            const std::optional<Racional> corto = Racional::DesdeTexto(texto);
+            if (corto && PuedeSerRaiz(f, *corto)) {
+                c = *corto;
+                veces = SacaLineal(f, c);
+            }
+        }
+        if (veces == 0) {
+            quedan.push_back(h);
+            continue;
+        }
+        RaizExacta r;
+        r.multiplicidad = veces;
+        r.valor = c.ADouble();
+        r.izquierda = c;
+        r.derecha = std::move(c);
+        raices.push_back(std::move(r));
+    }
+    return quedan;
+}
+
+// Every distinct real root of p; conBusqueda takes out the roots the search
+// in doubles finds as typed decimals, then tries the search on each
+// square-free factor of what is left, then the separators, then the
+// exact isolation (RaicesDeFactor); without it Arb isolates them.
 std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std::vector<double> &separadores)
 {
     std::vector<RaizExacta> raices;
@@ -612,10 +734,19 @@ std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std:
     fmpz_poly_t f;
     fmpz_poly_init(f);
     Primitivo(f, p);
+    std::vector<RaizMultiple> halladas;
+    bool buscada = false;
+    if (conBusqueda && fmpz_poly_degree(f) >= 2 && BuscaEnDoubles(f, halladas)) {
+        buscada = true;
+        const slong antes = fmpz_poly_degree(f);
+        halladas = SacaDecimales(f, halladas, raices);
+        buscada = fmpz_poly_degree(f) == antes;
+    }
     fmpz_poly_factor_t fac;
     fmpz_poly_factor_init(fac);
-    // Almost every polynomial is square-free, which a prime tells at once.
-    if (EsLibreDeCuadradosModular(f))
+    // What is left is most often square-free, which a prime tells at once.
+    const bool libre = fmpz_poly_degree(f) < 1 || EsLibreDeCuadradosModular(f);
+    if (libre)
         fmpz_poly_factor_insert(fac, f, 1);
     else
         fmpz_poly_factor_squarefree(fac, f);
@@ -635,7 +766,8 @@ std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std:
             if (!conBusqueda)
                 RaicesConArb(g, m, raices);
             else
-                RaicesDeFactor(g, m, separadores, raices);
+                // The search of f stands for g when g is f itself.
+                RaicesDeFactor(g, m, separadores, buscada && libre ? &halladas : nullptr, raices);
         }
     }
     fmpz_poly_factor_clear(fac);

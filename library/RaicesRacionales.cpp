@@ -14,7 +14,8 @@ namespace {
 // and denominator below 2^30 be read back from their residue.
 mp_limb_t PrimoPara(const fmpz_poly_t f)
 {
-    mp_limb_t p = n_nextprime(UWORD(1) << 62, 1);
+    static const mp_limb_t primero = n_nextprime(UWORD(1) << 62, 1);
+    mp_limb_t p = primero;
     while (fmpz_fdiv_ui(f->coeffs + fmpz_poly_degree(f), p) == 0)
         p = n_nextprime(p, 1);
     return p;
