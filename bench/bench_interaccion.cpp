@@ -3,8 +3,11 @@
 // windows from the hub, "Listo" with a right answer (the first one where an
 // exercise takes several) until the success message is up (the moment the
 // modal hook is asked to show it), and the hub's "El usuario construye la
-// gráfica". Each is timed alone, everything around it untimed; a table
-// at the end gives each in milliseconds beside one frame (16 ms).
+// gráfica". Then, on an odd product of 15 factors and on one of 100
+// one-decimal factors, the polynomial proposed (Enter and "Continuar",
+// which make its record: P, P', P'' and all their roots) and each exercise
+// opened. Each is timed alone, everything around it untimed; a table at
+// the end gives each in milliseconds beside one frame (16 ms).
 #include "TiemposPorNombre.h"
 
 #include "../tests/app/shell/tst_HubSesion.h"
@@ -65,6 +68,36 @@ void Intervalo(VentanaIntervalos *w, const QString &izq, const QString &der, int
 }
 QString Numero(double x) { return QString::number(x, 'f', 6); }
 
+// The polynomials beyond degree 5, typed as their factors: x (x^2 - 1/4)
+// (x^2 - 1) ... (x^2 - 49/4), and (x + 5)(x + 4.9) ... (x - 4.9).
+QString Factores(int desde, int hasta, int denominador)
+{
+    QString texto;
+    for (int k = hasta; k >= desde; --k) {
+        const QString raiz = QString::number(std::abs(k) / static_cast<double>(denominador));
+        texto += k == 0 ? QStringLiteral("(x)") : QStringLiteral("(x%1%2)").arg(k > 0 ? '+' : '-').arg(raiz);
+    }
+    return texto;
+}
+
+struct Grado {
+    const char *nombre;
+    QString texto;
+    int repeticiones;
+};
+
+const Grado &GradoQuince()
+{
+    static const Grado g{"15", Factores(-7, 7, 2), 40};
+    return g;
+}
+
+const Grado &GradoCien()
+{
+    static const Grado g{"100", Factores(-49, 50, 10), 10};
+    return g;
+}
+
 // Where x^5 - 5x^3 + 4x has its largest critical point and inflection.
 const double kCritico = std::sqrt((15 + std::sqrt(145.0)) / 10);
 const double kInflexion = std::sqrt(1.5);
@@ -75,10 +108,12 @@ const double kInflexion = std::sqrt(1.5);
 struct Sesion : SesionPrueba {
     std::optional<Reloj::time_point> exito;
 
+    QString actual = QStringLiteral("x^5-5x^3+4x");
+
     Sesion()
     {
         principal->resize(1280, 800);
-        DaPolinomio(QStringLiteral("x^5-5x^3+4x"));
+        DaPolinomio(actual);
         alMensaje = [this] {
             if (!exito)
                 exito = Reloj::now();
@@ -92,6 +127,15 @@ struct Sesion : SesionPrueba {
 
     // The first message since the press was a success message.
     bool PrimeroExito() const { return !mensajes.isEmpty() && textosExito.contains(mensajes.front()); }
+
+    // The polynomial under study becomes texto, unless it is already.
+    void Usa(const QString &texto)
+    {
+        if (actual == texto)
+            return;
+        DaPolinomio(texto);
+        actual = texto;
+    }
 
     // The hub as it was before the concept was worked, the one it needs
     // (if any) worked already.
@@ -177,9 +221,11 @@ const Ejercicio kEjercicios[] = {
      [] { return Ventana<frmMaxMinAbs>()->cmdListo(); }, [] { return Ventana<frmMaxMinAbs>()->cmdCancelar(); }},
 };
 
-void Abre(benchmark::State &estado, const Ejercicio &e)
+void Abre(benchmark::State &estado, const Ejercicio &e, const Grado *g)
 {
     Sesion &s = LaSesion();
+    if (g)
+        s.Usa(g->texto);
     for (auto _ : estado) {
         s.Olvida(e.concepto, e.previo);
         Suelta();
@@ -195,6 +241,7 @@ void Abre(benchmark::State &estado, const Ejercicio &e)
 void Listo(benchmark::State &estado, const Ejercicio &e)
 {
     Sesion &s = LaSesion();
+    s.Usa(QStringLiteral("x^5-5x^3+4x"));
     for (auto _ : estado) {
         s.Olvida(e.concepto, e.previo);
         Hub()->OptCalcConcepto(e.concepto)->click();
@@ -216,9 +263,28 @@ void Listo(benchmark::State &estado, const Ejercicio &e)
     }
 }
 
+// The polynomial typed in "El usuario propone un polinomio" (untimed),
+// then Enter and "Continuar": the record and the hub's analysis.
+void Propone(benchmark::State &estado, const Grado *g)
+{
+    Sesion &s = LaSesion();
+    for (auto _ : estado) {
+        Hub()->mnutupropo()->trigger();
+        frmpidepoli *w = Ventana<frmpidepoli>();
+        SesionPrueba::Escribe(*w->RtpPidepoli1(), g->texto);
+        Suelta();
+        const auto t0 = Reloj::now();
+        QTest::keyClick(w->RtpPidepoli1()->Caja(), Qt::Key_Return);
+        Pulsa(w->CmdContinuar());
+        Suelta();
+        estado.SetIterationTime(std::chrono::duration<double>(Reloj::now() - t0).count());
+    }
+    s.actual = g->texto;
+}
+
 void ConstruyeGrafica(benchmark::State &estado)
 {
-    LaSesion();
+    LaSesion().Usa(QStringLiteral("x^5-5x^3+4x"));
     for (auto _ : estado) {
         Suelta();
         const auto t0 = Reloj::now();
@@ -238,20 +304,34 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QUORVANE_DATA_DIR"))
         qputenv("QUORVANE_DATA_DIR", QUORVANE_DATOS);
     QApplication app(argc, argv);
+    // CI's brief run: a few of each.
+    const bool breve = !qEnvironmentVariableIsEmpty("QUORVANE_MEDICION_BREVE");
+    auto veces = [breve](int n) { return breve ? 2 : n; };
     for (const Ejercicio &e : kEjercicios) {
-        benchmark::RegisterBenchmark((std::string("Abre/") + e.nombre).c_str(), Abre, e)
+        benchmark::RegisterBenchmark((std::string("Abre/") + e.nombre).c_str(), Abre, e, nullptr)
             ->UseManualTime()
-            ->Iterations(40)
+            ->Iterations(veces(40))
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark((std::string("Listo/") + e.nombre).c_str(), Listo, e)
             ->UseManualTime()
-            ->Iterations(40)
+            ->Iterations(veces(40))
             ->Unit(benchmark::kMillisecond);
     }
     benchmark::RegisterBenchmark("ConstruyeGrafica", ConstruyeGrafica)
         ->UseManualTime()
-        ->Iterations(40)
+        ->Iterations(veces(40))
         ->Unit(benchmark::kMillisecond);
+    for (const Grado *g : {&GradoQuince(), &GradoCien()}) {
+        benchmark::RegisterBenchmark((std::string("Propone/") + g->nombre).c_str(), Propone, g)
+            ->UseManualTime()
+            ->Iterations(veces(5))
+            ->Unit(benchmark::kMillisecond);
+        for (const Ejercicio &e : kEjercicios)
+            benchmark::RegisterBenchmark((std::string("Abre/") + e.nombre + "/" + g->nombre).c_str(), Abre, e, g)
+                ->UseManualTime()
+                ->Iterations(veces(g->repeticiones))
+                ->Unit(benchmark::kMillisecond);
+    }
     benchmark::Initialize(&argc, argv);
     TiemposPorNombre tabla([](const TiemposPorNombre &t) {
         std::printf("\n%-28s %10s %8s\n", "espera", "ms", "< 16 ms");
@@ -265,6 +345,11 @@ int main(int argc, char **argv)
             fila(std::string("Listo/") + e.nombre);
         }
         fila("ConstruyeGrafica");
+        for (const Grado *g : {&GradoQuince(), &GradoCien()}) {
+            fila(std::string("Propone/") + g->nombre);
+            for (const Ejercicio &e : kEjercicios)
+                fila(std::string("Abre/") + e.nombre + "/" + g->nombre);
+        }
     });
     benchmark::RunSpecifiedBenchmarks(&tabla);
     g_sesion.reset();

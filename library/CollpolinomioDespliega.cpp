@@ -115,6 +115,7 @@ void Collpolinomio::Despliega(rt::CajaRtf &cajartf, const std::string &letra) co
         t.borra(0);
 
     cajartf.SetText(t.texto());
+    cajartf.EmpiezaCambios();
     Selecciona(cajartf, 0, t.largo());
     cajartf.SetSelFontSize(12);
     cajartf.SetSelCharOffset(-40); // 2 points below the base line
@@ -144,4 +145,5 @@ void Collpolinomio::Despliega(rt::CajaRtf &cajartf, const std::string &letra) co
     }
 
     cajartf.SetSelStart(static_cast<int>(t.largo()));
+    cajartf.TerminaCambios();
 }

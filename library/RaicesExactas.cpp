@@ -1,6 +1,8 @@
 #include "RaicesExactas.h"
 
+#include "AislamientoDescartes.h"
 #include "PuenteFlint.h"
+#include "RaicesRacionales.h"
 #include "RaicesReales.h"
 
 #include <acb.h>
@@ -10,8 +12,12 @@
 #include <flint/fmpz_poly_factor.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <optional>
 
 namespace {
 
@@ -53,32 +59,47 @@ Racional DesdeArf(const arf_t a)
     return r;
 }
 
-// The sign of f at x from a ball of f's value at 128 bits, exactly only
-// where the ball holds zero: far cheaper on long polynomials with large
-// coefficients, whose exact values run to thousands of bits.
-class SignoRapido {
+// f at a point from a ball of its value, exactly only where the ball
+// holds zero: far cheaper on long polynomials with large coefficients,
+// whose exact values run to thousands of bits. The working precision
+// grows where cancellation eats it, up to a ceiling beyond which the
+// exact value is cheaper.
+class Evaluador {
 public:
-    explicit SignoRapido(const fmpz_poly_t f)
+    explicit Evaluador(const fmpz_poly_t f)
         : m_f(f)
     {
+        const slong bits = std::abs(fmpz_poly_max_bits(f));
+        m_tope = 4 * (bits + 16 * fmpz_poly_degree(f)) + 256;
         arb_poly_init(m_bola);
-        arb_poly_set_fmpz_poly(m_bola, f, kPrecision);
+        arb_poly_init(m_derivada);
+        arb_poly_init(m_segunda);
+        // Whole coefficients, set exactly.
+        arb_poly_set_fmpz_poly(m_bola, f, bits + 8);
+        arb_poly_derivative(m_derivada, m_bola, ARF_PREC_EXACT);
+        arb_poly_derivative(m_segunda, m_derivada, ARF_PREC_EXACT);
         arb_init(m_x);
         arb_init(m_y);
+        arb_init(m_d);
+        arb_init(m_d2);
     }
-    ~SignoRapido()
+    ~Evaluador()
     {
         arb_poly_clear(m_bola);
+        arb_poly_clear(m_derivada);
+        arb_poly_clear(m_segunda);
         arb_clear(m_x);
         arb_clear(m_y);
+        arb_clear(m_d);
+        arb_clear(m_d2);
     }
-    SignoRapido(const SignoRapido &) = delete;
-    SignoRapido &operator=(const SignoRapido &) = delete;
+    Evaluador(const Evaluador &) = delete;
+    Evaluador &operator=(const Evaluador &) = delete;
 
-    int operator()(const Racional &x)
+    int Signo(const Racional &x)
     {
-        arb_set_fmpq(m_x, Flint(x), kPrecision);
-        arb_poly_evaluate(m_y, m_bola, m_x, kPrecision);
+        arb_set_fmpq(m_x, Flint(x), m_precision);
+        arb_poly_evaluate(m_y, m_bola, m_x, m_precision);
         if (arb_is_positive(m_y))
             return 1;
         if (arb_is_negative(m_y))
@@ -86,44 +107,189 @@ public:
         return SignoEn(m_f, x);
     }
 
+    // At the double x: the sign of f and Laguerre's step (x minus it is the
+    // next point), worked on balls. Laguerre's step comes in fast from
+    // anywhere between two roots when every root is real, and is Newton's
+    // where f' and f'' say the roots near x are not. The step is 0 where
+    // no precision up to the ceiling tells f(x) from zero (x is then as
+    // good as the precision can say), not a number where f' is about zero.
+    struct Lectura {
+        int signo = 0;
+        double paso = 0.0;
+    };
+    Lectura Lee(double x)
+    {
+        arb_set_d(m_x, x);
+        for (;;) {
+            arb_poly_evaluate(m_y, m_bola, m_x, m_precision);
+            if (arb_is_zero(m_y))
+                return {0, 0.0};
+            // A step is only as good as the value: a few correct bits.
+            if (arb_rel_accuracy_bits(m_y) >= 16)
+                break;
+            if (m_precision >= m_tope)
+                return {SignoEn(m_f, Exacto(x)), 0.0};
+            m_precision *= 2;
+        }
+        const int signo = arb_is_positive(m_y) ? 1 : -1;
+        arb_poly_evaluate(m_d, m_derivada, m_x, m_precision);
+        if (arb_contains_zero(m_d))
+            return {signo, std::numeric_limits<double>::quiet_NaN()};
+        arb_poly_evaluate(m_d2, m_segunda, m_x, m_precision);
+        // n f / (f' +- sqrt((n - 1)((n - 1) f'^2 - n f f''))), the sign
+        // that of f', is n g / (1 + sqrt((n - 1)((n - 1) - n g h))) with
+        // g = f / f' and h = f'' / f'; Newton's g where the root is not real.
+        arb_div(m_y, m_y, m_d, 64);
+        arb_div(m_d2, m_d2, m_d, 64);
+        const double g = arf_get_d(arb_midref(m_y), ARF_RND_NEAR);
+        const double h = arf_get_d(arb_midref(m_d2), ARF_RND_NEAR);
+        const double n = static_cast<double>(fmpz_poly_degree(m_f));
+        const double disc = (n - 1) * ((n - 1) - n * (g * h));
+        return {signo, disc >= 0 ? n * g / (1 + std::sqrt(disc)) : g};
+    }
+
 private:
-    static constexpr slong kPrecision = 256;
+    static Racional Exacto(double x);
     const fmpz_poly_struct *m_f;
-    arb_poly_t m_bola;
-    arb_t m_x, m_y;
+    arb_poly_t m_bola, m_derivada, m_segunda;
+    arb_t m_x, m_y, m_d, m_d2;
+    slong m_precision = 128;
+    slong m_tope = 0;
 };
 
-// Narrows [a, b], where the square-free f changes sign once, until both
-// ends round to the same double; that double is the one nearest the root.
-void Estrecha(const fmpz_poly_t f, RaizExacta &raiz)
+// The ordered doubles as whole numbers, so that the double halfway in
+// rank between two is at hand.
+std::int64_t Rango(double x)
 {
-    SignoRapido SignoEn(f);
-    int sa = SignoEn(raiz.izquierda);
+    const auto i = std::bit_cast<std::int64_t>(x);
+    return i < 0 ? std::numeric_limits<std::int64_t>::min() - i : i;
+}
+
+double DeRango(std::int64_t i)
+{
+    return std::bit_cast<double>(i < 0 ? std::numeric_limits<std::int64_t>::min() - i : i);
+}
+
+double EnMedioDeRango(double a, double b)
+{
+    // Halved first: the difference of two ranks may overflow.
+    const std::int64_t i = Rango(a), j = Rango(b);
+    return DeRango((i >> 1) + (j >> 1) + (i & j & 1));
+}
+
+Racional Medio(double x, double y);
+
+Racional Evaluador::Exacto(double x) { return Medio(x, x); }
+
+// Narrows [izquierda, derecha], where the square-free f changes sign once,
+// until both ends round to the same double; that double is the one
+// nearest the root. Laguerre's steps (on balls, so never misled by
+// rounding) from inicio, or from the middle, find the double, each point
+// narrowing the bracket by its sign; the halfway points to its neighbours
+// then prove it, moving out a few units of its last digit at a time
+// should the root lie beyond; halving in the ranks of the doubles where
+// Laguerre cannot go on.
+void Refina(const fmpz_poly_t f, RaizExacta &raiz, double inicio = std::numeric_limits<double>::quiet_NaN())
+{
+    Evaluador ev(f);
+    const int sa = ev.Signo(raiz.izquierda);
     if (sa == 0) {
         raiz.derecha = raiz.izquierda;
-    } else if (SignoEn(raiz.derecha) == 0) {
+    } else if (ev.Signo(raiz.derecha) == 0) {
         raiz.izquierda = raiz.derecha;
     }
-    const Racional medio(1, 2);
-    for (int paso = 0; paso < 400 && !raiz.EsRacional(); ++paso) {
-        if (raiz.izquierda.ADouble() == raiz.derecha.ADouble())
+    // Moves an end of the bracket to x, where f has the sign s; true when
+    // the root is left of x. An exact zero there ends the search.
+    auto parte = [&](const Racional &x, int s) {
+        if (s == 0)
+            raiz.izquierda = raiz.derecha = x;
+        else if (s == sa)
+            raiz.izquierda = x;
+        else
+            raiz.derecha = x;
+        return s != sa;
+    };
+    double x = inicio;
+    bool laguerre = true, cerca = false;
+    double salto = 1; // units of the last digit to move out by
+    for (int vuelta = 0; vuelta < 600 && !raiz.EsRacional(); ++vuelta) {
+        const double a = raiz.izquierda.ADouble(), b = raiz.derecha.ADouble();
+        if (a == b)
             break;
-        Racional m = (raiz.izquierda + raiz.derecha) * medio;
-        // A short decimal in the middle third is tried first: the roots of
-        // this program are mostly typed decimals.
-        const Racional corto = Racional::DesdeDouble(m.ADouble());
-        if (corto > raiz.izquierda && corto < raiz.derecha)
-            m = corto;
-        const int sm = SignoEn(m);
-        if (sm == 0) {
-            raiz.izquierda = raiz.derecha = m;
-        } else if (sm == sa) {
-            raiz.izquierda = m;
+        if (!std::isfinite(a) || !std::isfinite(b)) {
+            // Beyond the doubles: halve the rational bracket.
+            const Racional m = (raiz.izquierda + raiz.derecha) * Racional(1, 2);
+            parte(m, ev.Signo(m));
+            continue;
+        }
+        if (cerca && x == b) {
+            x = std::nextafter(b, -HUGE_VAL); // the root is just below x
+        } else if (cerca && x == a) {
+            x = std::nextafter(a, HUGE_VAL);
+        } else if (!(x > a && x < b)) {
+            x = EnMedioDeRango(a, b);
+            cerca = false;
+        }
+        if (x <= a || x >= b) {
+            // a and b are neighbours: the halfway point between them tells.
+            const Racional m = Medio(a, b);
+            const int s = ev.Signo(m);
+            const bool izquierda = parte(m, s);
+            if (s != 0) {
+                raiz.valor = izquierda ? a : b;
+                return;
+            }
+            continue;
+        }
+        const double unidad = std::nextafter(std::fabs(x), HUGE_VAL) - std::fabs(x);
+        if (cerca) {
+            // x is about the nearest double: the points halfway to its
+            // neighbours prove it, or tell which way to move, a few units
+            // of its last digit and then more.
+            const Racional abajo = Medio(std::nextafter(x, -HUGE_VAL), x);
+            const Racional arriba = Medio(x, std::nextafter(x, HUGE_VAL));
+            int s = 1;
+            if (raiz.izquierda < abajo && parte(abajo, s = ev.Signo(abajo))) {
+                x = std::fmax(x - salto * unidad, a);
+            } else if (s != 0 && arriba < raiz.derecha && !parte(arriba, s = ev.Signo(arriba))) {
+                x = std::fmin(x + salto * unidad, b);
+            } else if (s != 0) {
+                raiz.valor = x;
+                return;
+            }
+            salto *= 2;
+            continue;
+        }
+        if (!laguerre) {
+            const int s = ev.Signo(Medio(x, x));
+            parte(Medio(x, x), s);
+            x = EnMedioDeRango(raiz.izquierda.ADouble(), raiz.derecha.ADouble());
+            continue;
+        }
+        const Evaluador::Lectura l = ev.Lee(x);
+        parte(Medio(x, x), l.signo);
+        if (std::isnan(l.paso)) {
+            laguerre = false;
+            continue;
+        }
+        const double siguiente = x - l.paso;
+        if (std::fabs(l.paso) <= 2 * unidad) {
+            cerca = true;
+            // x stays, its neighbours next.
+        } else if (siguiente > raiz.izquierda.ADouble() && siguiente < raiz.derecha.ADouble()) {
+            x = siguiente;
+        } else if (siguiente >= b && siguiente - b <= 2 * unidad) {
+            // Just past an end: the root is within a unit or two of it.
+            x = std::nextafter(b, -HUGE_VAL);
+            cerca = true;
+        } else if (siguiente <= a && a - siguiente <= 2 * unidad) {
+            x = std::nextafter(a, HUGE_VAL);
+            cerca = true;
         } else {
-            raiz.derecha = m;
+            x = EnMedioDeRango(raiz.izquierda.ADouble(), raiz.derecha.ADouble());
         }
     }
-    raiz.valor = ((raiz.izquierda + raiz.derecha) * medio).ADouble();
+    raiz.valor = ((raiz.izquierda + raiz.derecha) * Racional(1, 2)).ADouble();
 }
 
 // The real roots of a square-free integer polynomial of degree >= 2,
@@ -146,7 +312,7 @@ void RaicesConArb(const fmpz_poly_t f, int multiplicidad, std::vector<RaizExacta
         arb_get_ubound_arf(hi, acb_realref(z + i), 80);
         r.izquierda = DesdeArf(lo);
         r.derecha = DesdeArf(hi);
-        Estrecha(f, r);
+        Refina(f, r);
         raices.push_back(std::move(r));
     }
     arf_clear(lo);
@@ -288,7 +454,7 @@ bool RaicesRapidas(const fmpz_poly_t f, int multiplicidad, const std::vector<Rai
                 continue;
             r.izquierda = separa[i];
             r.derecha = separa[i + 1];
-            Estrecha(f, r);
+            Refina(f, r, halladas[i].valor);
         }
     }
     for (RaizExacta &r : nuevas)
@@ -358,7 +524,7 @@ bool RaicesEntreSeparadores(const fmpz_poly_t f, int multiplicidad, const std::v
         if (!probada) {
             r.izquierda = quedan[i];
             r.derecha = quedan[i + 1];
-            Estrecha(g, r);
+            Refina(g, r, h < halladas.size() ? halladas[h].valor : std::numeric_limits<double>::quiet_NaN());
         }
         nuevas.push_back(std::move(r));
     }
@@ -371,25 +537,195 @@ bool RaicesEntreSeparadores(const fmpz_poly_t f, int multiplicidad, const std::v
     return true;
 }
 
-// The roots of f (square-free, degree >= 2) without Arb, when the search
-// in doubles and the separators can prove them. The separators come first
-// when the search came short: counting the real roots of a long factor
-// costs more than trying them.
-bool RaicesSinArb(const fmpz_poly_t f, int multiplicidad, const std::vector<double> &separadores,
-                  std::vector<RaizExacta> &raices)
+// The roots of f (square-free, degree >= 2) isolated by Descartes' rule,
+// each proved from the search's double inside its interval where that is
+// the nearest, else narrowed by exact signs.
+void RaicesAisladas(const fmpz_poly_t f, int multiplicidad, const std::vector<IntervaloAislante> &intervalos,
+                    const std::vector<RaizMultiple> &halladas, std::vector<RaizExacta> &raices)
 {
-    std::vector<RaizMultiple> halladas;
-    if (!BuscaEnDoubles(f, halladas))
-        return false;
-    const bool corta = static_cast<slong>(halladas.size()) < fmpz_poly_degree(f) && !separadores.empty();
-    if (corta && RaicesEntreSeparadores(f, multiplicidad, halladas, separadores, raices))
-        return true;
-    return RaicesRapidas(f, multiplicidad, halladas, raices) ||
-           (!corta && !separadores.empty() && RaicesEntreSeparadores(f, multiplicidad, halladas, separadores, raices));
+    std::size_t h = 0;
+    for (const IntervaloAislante &i : intervalos) {
+        RaizExacta r;
+        r.multiplicidad = multiplicidad;
+        if (i.izquierda == i.derecha) {
+            r.izquierda = r.derecha = i.izquierda;
+            r.valor = r.izquierda.ADouble();
+            raices.push_back(std::move(r));
+            continue;
+        }
+        while (h < halladas.size() && halladas[h].valor <= i.izquierda.ADouble())
+            ++h;
+        const bool dentro = h < halladas.size() && halladas[h].valor < i.derecha.ADouble();
+        if (!(dentro && EsLaMasCercana(f, halladas[h].valor, r) && i.izquierda < r.izquierda &&
+              r.derecha < i.derecha)) {
+            r.izquierda = i.izquierda;
+            r.derecha = i.derecha;
+            Refina(f, r, dentro ? halladas[h].valor : std::numeric_limits<double>::quiet_NaN());
+        }
+        raices.push_back(std::move(r));
+    }
 }
 
-// Every distinct real root of p; conBusqueda tries the search in doubles on
-// each square-free factor before Arb, and the separators after it.
+// The roots of f (square-free, degree >= 2) where the search in doubles
+// cannot prove them: roots crowded closer than rounding lets it tell
+// apart, clustered in the complex plane, or coefficients beyond the
+// doubles. Descartes' rule isolates them; where the search missed some,
+// the roots are likely typed fractions crowded together, and the rational
+// ones are taken out exactly first.
+void RaicesApinadas(const fmpz_poly_t f, int multiplicidad, const std::vector<RaizMultiple> &halladas,
+                    std::vector<RaizExacta> &raices)
+{
+    std::vector<IntervaloAislante> intervalos = AislaRaicesReales(f);
+    if (intervalos.size() <= halladas.size()) {
+        RaicesAisladas(f, multiplicidad, intervalos, halladas, raices);
+        return;
+    }
+    fmpz_poly_t g;
+    fmpz_poly_init(g);
+    fmpz_poly_set(g, f);
+    for (Racional &x : SacaRaicesRacionales(g)) {
+        RaizExacta r;
+        r.multiplicidad = multiplicidad;
+        r.valor = x.ADouble();
+        r.izquierda = x;
+        r.derecha = std::move(x);
+        raices.push_back(std::move(r));
+    }
+    if (fmpz_poly_degree(g) < fmpz_poly_degree(f))
+        intervalos = AislaRaicesReales(g);
+    RaicesAisladas(g, multiplicidad, intervalos, halladas, raices);
+    fmpz_poly_clear(g);
+}
+
+// Beyond this degree the real roots of a factor the search came short on
+// are isolated rather than counted: FLINT's count costs more there.
+constexpr slong kGradoParaContar = 15;
+
+// The roots of f (square-free, degree >= 2): the search in doubles first,
+// each root it finds proved exactly; the separators next when the search
+// came short (trying them costs less than counting the real roots of a
+// long factor); the exact isolation where neither proves them. buscadas,
+// when given, is what the search found on f already.
+void RaicesDeFactor(const fmpz_poly_t f, int multiplicidad, const std::vector<double> &separadores,
+                    const std::vector<RaizMultiple> *buscadas, std::vector<RaizExacta> &raices)
+{
+    std::vector<RaizMultiple> halladas;
+    if (buscadas) {
+        halladas = *buscadas;
+    } else if (!BuscaEnDoubles(f, halladas)) {
+        halladas.clear();
+        RaicesApinadas(f, multiplicidad, halladas, raices);
+        return;
+    }
+    const slong n = fmpz_poly_degree(f);
+    const bool corta = static_cast<slong>(halladas.size()) < n;
+    if (corta && !separadores.empty() && RaicesEntreSeparadores(f, multiplicidad, halladas, separadores, raices))
+        return;
+    if ((!corta || n <= kGradoParaContar) && RaicesRapidas(f, multiplicidad, halladas, raices))
+        return;
+    if (!corta && !separadores.empty() && RaicesEntreSeparadores(f, multiplicidad, halladas, separadores, raices))
+        return;
+    RaicesApinadas(f, multiplicidad, halladas, raices);
+}
+
+// A rational root a/b of the integer f, in lowest terms, has b dividing
+// the leading coefficient and a the constant term: a test far cheaper
+// than a division.
+bool PuedeSerRaiz(const fmpz_poly_t f, const Racional &c)
+{
+    const fmpz *a = fmpq_numref(Flint(c)), *b = fmpq_denref(Flint(c));
+    if (!fmpz_divisible(f->coeffs + fmpz_poly_degree(f), b))
+        return false;
+    return fmpz_is_zero(f->coeffs) || (!fmpz_is_zero(a) && fmpz_divisible(f->coeffs, a));
+}
+
+// Whether b x - a divides f (degree >= 1), and the quotient then, by
+// synthetic division: f_n = b q_(n-1), f_k = b q_(k-1) - a q_k, f_0 = -a q_0.
+bool DivideEntreLineal(fmpz_poly_t cociente, const fmpz_poly_t f, const fmpz_t a, const fmpz_t b)
+{
+    const slong n = fmpz_poly_degree(f);
+    fmpz_poly_fit_length(cociente, n);
+    fmpz_t t;
+    fmpz_init(t);
+    bool divide = true;
+    fmpz_set(t, f->coeffs + n);
+    for (slong k = n; k >= 1 && divide; --k) {
+        // t = b q_(k-1)
+        divide = fmpz_divisible(t, b);
+        if (divide) {
+            fmpz_divexact(cociente->coeffs + k - 1, t, b);
+            fmpz_mul(t, a, cociente->coeffs + k - 1);
+            fmpz_add(t, t, f->coeffs + k - 1);
+        }
+    }
+    divide = divide && fmpz_is_zero(t);
+    fmpz_clear(t);
+    // Every coefficient written counted, then those past the length freed.
+    if (cociente->length < n)
+        _fmpz_poly_set_length(cociente, n);
+    _fmpz_poly_set_length(cociente, divide ? n : 0);
+    _fmpz_poly_normalise(cociente);
+    return divide;
+}
+
+// How many times b x - a divides f, f divided by it as many times.
+int SacaLineal(fmpz_poly_t f, const Racional &c)
+{
+    fmpz_poly_t cociente;
+    fmpz_poly_init(cociente);
+    int veces = 0;
+    while (fmpz_poly_degree(f) >= 1 && DivideEntreLineal(cociente, f, fmpq_numref(Flint(c)), fmpq_denref(Flint(c)))) {
+        fmpz_poly_swap(f, cociente);
+        ++veces;
+    }
+    fmpz_poly_clear(cociente);
+    return veces;
+}
+
+// The roots of this program are mostly typed decimals: each root the
+// search found that reads back as a short decimal and divides f exactly
+// is taken out of it, as many times as it divides (its multiplicity), so
+// that what is left is most often square-free or nothing. A multiple
+// root, which the search finds to fewer digits, is tried rounded to
+// fewer too. The search's roots not taken are returned.
+std::vector<RaizMultiple> SacaDecimales(fmpz_poly_t f, const std::vector<RaizMultiple> &halladas,
+                                        std::vector<RaizExacta> &raices)
+{
+    std::vector<RaizMultiple> quedan;
+    for (const RaizMultiple &h : halladas) {
+        int veces = 0;
+        Racional c = Racional::DesdeDouble(h.valor);
+        if (fmpz_poly_degree(f) >= 1 && PuedeSerRaiz(f, c))
+            veces = SacaLineal(f, c);
+        for (int cifras : {12, 8, 5}) {
+            if (veces > 0 || h.multiplicidad == 1 || fmpz_poly_degree(f) < 1)
+                break;
+            char texto[40];
+            std::snprintf(texto, sizeof texto, "%.*g", cifras, h.valor);
+            const std::optional<Racional> corto = Racional::DesdeTexto(texto);
+            if (corto && PuedeSerRaiz(f, *corto)) {
+                c = *corto;
+                veces = SacaLineal(f, c);
+            }
+        }
+        if (veces == 0) {
+            quedan.push_back(h);
+            continue;
+        }
+        RaizExacta r;
+        r.multiplicidad = veces;
+        r.valor = c.ADouble();
+        r.izquierda = c;
+        r.derecha = std::move(c);
+        raices.push_back(std::move(r));
+    }
+    return quedan;
+}
+
+// Every distinct real root of p; conBusqueda takes out the roots the search
+// in doubles finds as typed decimals, then tries the search on each
+// square-free factor of what is left, then the separators, then the
+// exact isolation (RaicesDeFactor); without it Arb isolates them.
 std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std::vector<double> &separadores)
 {
     std::vector<RaizExacta> raices;
@@ -398,9 +734,22 @@ std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std:
     fmpz_poly_t f;
     fmpz_poly_init(f);
     Primitivo(f, p);
+    std::vector<RaizMultiple> halladas;
+    bool buscada = false;
+    if (conBusqueda && fmpz_poly_degree(f) >= 2 && BuscaEnDoubles(f, halladas)) {
+        buscada = true;
+        const slong antes = fmpz_poly_degree(f);
+        halladas = SacaDecimales(f, halladas, raices);
+        buscada = fmpz_poly_degree(f) == antes;
+    }
     fmpz_poly_factor_t fac;
     fmpz_poly_factor_init(fac);
-    fmpz_poly_factor_squarefree(fac, f);
+    // What is left is most often square-free, which a prime tells at once.
+    const bool libre = fmpz_poly_degree(f) < 1 || EsLibreDeCuadradosModular(f);
+    if (libre)
+        fmpz_poly_factor_insert(fac, f, 1);
+    else
+        fmpz_poly_factor_squarefree(fac, f);
     for (slong i = 0; i < fac->num; ++i) {
         const fmpz_poly_struct *g = fac->p + i;
         const int m = static_cast<int>(fac->exp[i]);
@@ -414,9 +763,11 @@ std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std:
             r.valor = r.izquierda.ADouble();
             raices.push_back(std::move(r));
         } else if (fmpz_poly_degree(g) > 1) {
-            const bool hecho = conBusqueda && RaicesSinArb(g, m, separadores, raices);
-            if (!hecho)
+            if (!conBusqueda)
                 RaicesConArb(g, m, raices);
+            else
+                // The search of f stands for g when g is f itself.
+                RaicesDeFactor(g, m, separadores, buscada && libre ? &halladas : nullptr, raices);
         }
     }
     fmpz_poly_factor_clear(fac);

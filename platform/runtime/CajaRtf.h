@@ -32,6 +32,11 @@ public:
     virtual int SelCharOffset() const = 0;      // twips; positive raises
     virtual void SetSelCharOffset(int twips) = 0;
 
+    // The changes between these two are laid out once, at the end: a long
+    // polynomial formats one run per exponent. Not nested.
+    virtual void EmpiezaCambios() {}
+    virtual void TerminaCambios() {}
+
     // The numbered list EscribeExpresionRtf is writing in this box: its
     // lines so far and their count. Each box keeps its own, so two lists
     // on screen at once never mix.

@@ -509,6 +509,18 @@ void RichTextBox::SetSelCharOffset(int twips)
     recalculaLineaBase();
 }
 
+void RichTextBox::EmpiezaCambios()
+{
+    m_cambios = QTextCursor(document());
+    m_cambios.beginEditBlock();
+}
+
+void RichTextBox::TerminaCambios()
+{
+    m_cambios.endEditBlock();
+    m_cambios = QTextCursor();
+}
+
 void RichTextBox::recalculaLineaBase()
 {
     cambiaFormatos(this, [&](QTextCharFormat &f) { fijaLineaBase(f, m_puntosFuente); });

@@ -16,6 +16,7 @@
 #include "CajaRtf.h"
 
 #include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include <vector>
@@ -40,6 +41,8 @@ public:
     void SetSelFontSize(double puntos) override;
     int SelCharOffset() const override;
     void SetSelCharOffset(int twips) override;
+    void EmpiezaCambios() override;
+    void TerminaCambios() override;
 
     // The box's own font: what SetText writes in (default "Arial", 10).
     QString FontName() const { return m_nombreFuente; }
@@ -98,4 +101,5 @@ private:
     bool m_cortaEntreTerminos = false;
     bool m_muestraPolinomio = false;
     bool m_alineando = false;
+    QTextCursor m_cambios; // holds the edit block of EmpiezaCambios
 };

@@ -594,6 +594,58 @@ TEST(CalculaRaices, ClustersOfMultipleRootsTypedAsFactorsOrExpanded)
     }
 }
 
+TEST(CalculaRaices, DegreeHundredWithCrowdedConsecutiveOrRationalRoots)
+{
+    // Products of 100 factors, typed as factors and built exactly (their
+    // expanded coefficients run to hundreds of digits): whole numbers,
+    // hundredths, tenths around 0, fifty double roots a thousandth apart.
+    std::vector<std::pair<std::string, PolinomioAula>> casos;
+    PolinomioAula enteros, centesimos, decimos, dobles;
+    for (int k = 1; k <= 100; ++k)
+        enteros.factores.push_back({k, 1});
+    for (int k = 100; k <= 199; ++k)
+        centesimos.factores.push_back({k / 100.0, 1});
+    for (int k = -50; k <= 49; ++k)
+        decimos.factores.push_back({k / 10.0, 1});
+    for (int k = 1; k <= 50; ++k)
+        dobles.factores.push_back({k / 1000.0, 2});
+    for (const PolinomioAula &aula : {enteros, centesimos, decimos, dobles}) {
+        const std::string texto = TextoFactores(aula);
+        const PoliPtr p = LeeTexto(texto);
+        ASSERT_TRUE(p) << texto;
+        EsperaFactores(RegistroDe(p), aula, texto);
+        EsperaFactores(RegistroDe(PoliDeAula(aula)), aula, "built exactly: " + texto);
+        if (HasFailure())
+            return;
+    }
+
+    // Fractions with a hundred different denominators: (x - 1/98)(x - 2/99)
+    // ... (x - 100/197); each root is the double nearest its fraction.
+    PolinomioAula fracciones;
+    std::string texto;
+    for (int k = 1; k <= 100; ++k) {
+        fracciones.factores.push_back({Racional(k, 97 + k).ADouble(), 1});
+        texto += "(x-" + std::to_string(k) + "/" + std::to_string(97 + k) + ")";
+    }
+    const PoliPtr p = LeeTexto(texto);
+    ASSERT_TRUE(p);
+    EsperaFactores(RegistroDe(p), fracciones, "(x-1/98)...(x-100/197)");
+}
+
+TEST(CalculaRaices, PowerOfAShiftedLinearTermPlusAConstant)
+{
+    // -(298 - x)^93 + 21: one real root, 298 - 21^(1/93), its roots in the
+    // complex plane on a small circle around it; P' and P'' vanish only at
+    // 298, 92 and 91 times.
+    const PoliPtr p = LeeTexto("-(298-x)^(93)+21");
+    ASSERT_TRUE(p);
+    const auto f = RegistroDe(p);
+    const long double raiz = 298.0L - std::exp(std::log(21.0L) / 93.0L);
+    EXPECT_EQ(Raices(f, 0), std::vector<double>{static_cast<double>(raiz)});
+    EXPECT_EQ(Raices(f, 1), std::vector<double>(92, 298.0));
+    EXPECT_EQ(Raices(f, 2), std::vector<double>(91, 298.0));
+}
+
 TEST(CalculaRaices, RandomClassroomProductsTypedAsFactorsOrExpanded)
 {
     // Tenths in [-6, 6], some with a neighbour 0.01 to 0.4 away,
