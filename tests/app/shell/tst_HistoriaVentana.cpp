@@ -150,7 +150,7 @@ private slots:
         for (int k = 0; k < 13; ++k)
             QVERIFY2(!h->LblHistoria5(k)->text().startsWith(QStringLiteral("Es necesario")), qPrintable(QString::number(k)));
         QCOMPARE(h->LblHistoria5(1)->text(), QStringLiteral("El signo de la función es:"));
-        QCOMPARE(Texto(h->RtbHisto1(1)), QStringLiteral("de  (- ∞ , -1.732),  P(x) es  negativa;  \n"
+        QCOMPARE(Texto(h->RtbHisto1(1)), QStringLiteral("de  (- ∞ , -1.732),  P(x) es negativa;  \n"
                                                        "de  (-1.732 , 0),  P(x) es positiva;  \n"
                                                        "de  (0 , 1.732),  P(x) es negativa;  \n"
                                                        "de  (1.732 , + ∞),  P(x) es positiva;  \n"));
