@@ -87,6 +87,16 @@ private slots:
         QCOMPARE(h->sstabHistoria()->tabText(0), QStringLiteral("Raíces Reales"));
         QCOMPARE(h->sstabHistoria()->tabText(13), QStringLiteral("Salida"));
         QCOMPARE(h->LblHisto2(12)->text(), QStringLiteral("* * * MAXIMOS Y MINIMOS ABSOLUTOS DEL POLINOMIO * * *"));
+        // Every heading on one line, however narrow the report.
+        const int anchoReporte = h->width();
+        for (int ancho : {420, anchoReporte}) {
+            h->resize(ancho, h->height());
+            for (int k = 0; k < 13; ++k) {
+                QLabel *t = h->LblHisto2(k);
+                QVERIFY2(t->fontMetrics().horizontalAdvance(t->text()) <= t->contentsRect().width(),
+                         qPrintable(QStringLiteral("%1 at %2").arg(t->text()).arg(ancho)));
+            }
+        }
         QCOMPARE(h->LblHistoria5(0)->text(), QStringLiteral("La función tiene 3 raíces reales y 0 raíces complejas"));
         QCOMPARE(Texto(h->RtbHisto1(0)), QStringLiteral("x1= -1.732\nx2= 0\nx3= 1.732\n"));
         QVERIFY(!h->RtbHisto1(0)->isHidden());
