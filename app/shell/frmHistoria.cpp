@@ -17,6 +17,7 @@
 #include "Usc.h"
 
 #include <QAction>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
@@ -87,6 +88,7 @@ void TituloEnUnaLinea(QLabel &titulo, const QFont &base, int ancho)
 {
     QFont f = base;
     f.setBold(true);
+    f.setPointSizeF(QFontInfo(f).pointSizeF());
     constexpr double PuntosMinimos = 7;
     while (QFontMetrics(f).horizontalAdvance(titulo.text()) > ancho && f.pointSizeF() > PuntosMinimos)
         f.setPointSizeF(f.pointSizeF() - 0.5);

@@ -355,7 +355,7 @@ QChar UCDextavo::FiltraTecla(QChar tecla)
     // A typed character replaces the selection: it joins the text without it.
     QString texto = m_caja->text();
     int caret = m_caja->cursorPosition();
-    if (m_caja->hasSelection() && tecla.unicode() != Retroceso) {
+    if (m_caja->hasSelectedText() && tecla.unicode() != Retroceso) {
         caret = m_caja->selectionStart();
         texto.remove(caret, m_caja->selectionLength());
     }

@@ -15,7 +15,8 @@
 // window; with "graficar", the hub's graph construction drawing q(x) for
 // it; with "inflexion", the inflection points of x^5-5x^3+4x on their list's
 // tab; with "reporte", the report on its classification tab; with
-// "aorden", the to-order window. The window stays up until it is closed.
+// "aorden", the to-order window (with "graficar", a second argument names
+// the picture of the main window saved while the explanation is up). The window stays up until it is closed.
 #include "EscenaConstruccion.h"
 
 #include "frmConConcavidad.h"
@@ -120,6 +121,9 @@ int main(int argc, char **argv)
         hub->opciones().DeshabilitaOpcion(4);
         hub->CmdGraficar()->Enabled(true);
         rt::ProgramaAzar({0.5f});
+        // The frame shows while the explanation is up: saved then, where asked.
+        if (argc > 2)
+            s.alMensaje = [&] { s.principal->grab().save(QString::fromLocal8Bit(argv[2])); };
         SesionPrueba::Pulsa(hub->CmdGraficar());
         return app.exec();
     }
@@ -133,6 +137,7 @@ int main(int argc, char **argv)
     }
     if (argc > 1 && QByteArray(argv[1]) == "reporte") {
         s.DaPolinomio(QStringLiteral("x^3-3x"));
+        s.Hub()->OptCalcConcepto(2)->click();
         ConceptoResuelto.fill(true);
         s.principal->botonPorClave(QStringLiteral("pasado"))->trigger();
         if (frmHistoria *h = frmHistoria::Existente())
