@@ -10,7 +10,7 @@
 #include "dibujo.h"
 
 #include "Grid.h"
-#include "PestanasEnLineas.h"
+#include "PestanasAjustadas.h"
 #include "PictureEjes.h"
 #include "UCDextavo.h"
 #include "Usc.h"
@@ -57,7 +57,7 @@ PanelHerramientas::PanelHerramientas(const OpcionesHerramientas &opciones, QWidg
     : QWidget(parent)
     , m_opciones(opciones)
 {
-    m_tabs = new PestanasEnLineas(this);
+    m_tabs = new PestanasAjustadas(this);
     m_tabs->setDocumentMode(true);
     auto *todo = new QVBoxLayout(this);
     todo->setContentsMargins(0, 0, 0, 0);

@@ -15,7 +15,7 @@
 // window; with "graficar", the hub's graph construction drawing q(x) for
 // it; with "inflexion", the inflection points of x^5-5x^3+4x on their list's
 // tab; with "reporte", the report on its classification tab; with
-// "aorden", the to-order window (with "graficar", a second argument names
+// "aorden", the to-order window; with "apoyo", the support page of row 7 (with "graficar", a second argument names
 // the picture of the main window saved while the explanation is up). The window stays up until it is closed.
 #include "EscenaConstruccion.h"
 
@@ -26,9 +26,11 @@
 #include "frmConPtoCritico.h"
 #include "frmZoom.h"
 #include "frmpidepoli.h"
+#include "frmApoyoRtf.h"
 #include "frmHistoria.h"
 #include "frmPuntosInfle.h"
 
+#include "EsperaModal.h"
 #include "Globales.h"
 #include "PanelHerramientas.h"
 
@@ -142,6 +144,14 @@ int main(int argc, char **argv)
         s.principal->botonPorClave(QStringLiteral("pasado"))->trigger();
         if (frmHistoria *h = frmHistoria::Existente())
             h->sstabHistoria()->setCurrentIndex(7);
+        return app.exec();
+    }
+    if (argc > 1 && QByteArray(argv[1]) == "apoyo") {
+        plataforma::FijaContestador([](QWidget &w) {
+            w.show();
+            return 0;
+        });
+        frmApoyoRtf::Abre(7);
         return app.exec();
     }
     if (argc > 1 && QByteArray(argv[1]) == "aorden") {
