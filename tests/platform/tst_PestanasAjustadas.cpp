@@ -1,5 +1,6 @@
 // The tools' tab strip in a narrow panel: every tab in sight, no scroll
-// arrows, the strip no taller; in a wide one, the window's font as before.
+// arrows, smaller letters first (the strip no taller), then two lines; in a
+// wide one, the window's font as before.
 #include "PestanasAjustadas.h"
 
 #include <QFontInfo>
@@ -49,14 +50,29 @@ void TstPestanasAjustadas::todasALaVista()
     for (int i = 0; i < barra->count(); ++i)
         QCOMPARE(pestanas.tabText(i), titulos.at(i));
 
-    // Too narrow even at the least size: the arrows again, the letters legible.
+    // Too narrow for one line even at the least size: two lines at the
+    // window's font, all in sight, the captions as they were.
+    pestanas.resize(una * 7 / 10, 200);
+    QCoreApplication::processEvents();
+    QVERIFY(pestanas.EnDosLineas());
+    QCOMPARE(QFontInfo(barra->font()).pointSizeF(), normal);
+    QVERIFY(enVista());
+    QVERIFY(barra->height() > alto);
+    QVERIFY(pestanas.currentWidget()->mapTo(&pestanas, QPoint(0, 0)).y() > barra->geometry().bottom());
+    for (int i = 0; i < barra->count(); ++i)
+        QCOMPARE(pestanas.tabText(i), titulos.at(i));
+
+    // Too narrow even for that: the arrows again, the letters legible.
     pestanas.resize(120, 200);
     QCoreApplication::processEvents();
+    QVERIFY(!pestanas.EnDosLineas());
     QCOMPARE(barra->font().pointSizeF(), PestanasAjustadas::PuntosMinimos);
 
     pestanas.resize(1200, 200);
     QCoreApplication::processEvents();
+    QVERIFY(!pestanas.EnDosLineas());
     QCOMPARE(QFontInfo(barra->font()).pointSizeF(), normal);
+    QCOMPARE(barra->height(), alto);
     QVERIFY(enVista());
 }
 
