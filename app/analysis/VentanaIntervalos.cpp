@@ -328,7 +328,7 @@ std::string VentanaIntervalos::OracionIntervalo(const Intervalo &intervalo, cons
 {
     std::string s = "\nEn  ";
     if (intervalo.izquierdo <= -INFINITO)
-        s += "(-I , " + FormateaNumero(intervalo.derecho) + ") ;  P(x) es " + cualidad;
+        s += "(-I , " + FormateaNumero(intervalo.derecho) + ") ;  P(x) es" + cualidad;
     else if (intervalo.derecho >= INFINITO)
         s += "(" + FormateaNumero(intervalo.izquierdo) + " , I) ;  P(x) es" + cualidad;
     else

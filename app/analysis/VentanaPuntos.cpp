@@ -62,7 +62,7 @@ VentanaPuntos::VentanaPuntos(const QString &titulo, const Reglas &reglas)
     m_lista->SetLocked(true);
     v->addWidget(m_lista, 1);
     if (!reglas.derivada.isEmpty()) {
-        v->addWidget(new QLabel(QStringLiteral("Derivada de P(x) "), hoja));
+        v->addWidget(new QLabel(reglas.tituloDerivada, hoja));
         auto *filaDerivada = new QHBoxLayout;
         filaDerivada->addWidget(new QLabel(reglas.derivada, hoja));
         m_derivada = new RichTextBox(hoja);

@@ -31,6 +31,7 @@ public:
         bool borrar = false; // a "Borrar" button
         // The label of a derivative shown under the list ("P'(x) ="); empty: none.
         QString derivada;
+        QString tituloDerivada = QStringLiteral("Derivada de P(x) "); // the caption above it
         Marca marca;
         OpcionesHerramientas herramientas;
     };

@@ -153,7 +153,7 @@ void frmClaPtoCri::llenaMonotonia()
         const std::string q = r.codigos[i] == CODIGO_POSITIVO ? " Creciente" : " Decreciente";
         std::string linea;
         if (t.izquierdo == -INFINITO)
-            linea = "En  [-inf , " + Extremo(t.derecho) + "] ;  P(x) es " + q;
+            linea = "En  [-inf , " + Extremo(t.derecho) + "] ;  P(x) es" + q;
         else if (t.derecho == INFINITO)
             linea = "En  [" + Extremo(t.izquierdo) + " , inf] ;  P(x) es" + q;
         else

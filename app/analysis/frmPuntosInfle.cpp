@@ -15,9 +15,10 @@ VentanaPuntos::Reglas reglas()
 {
     VentanaPuntos::Reglas r;
     r.rotulo = QStringLiteral("Escribe  un punto de inflexión:");
-    r.pestana = QStringLiteral("Ptos. Críticos calculados");
+    r.pestana = QStringLiteral("Ptos. de Inflexión calculados");
     r.borrar = true;
     r.derivada = QStringLiteral("P''(x) =");
+    r.tituloDerivada = QStringLiteral("Segunda derivada de P(x)");
     r.marca = {3, ColorPunto, false};
     r.herramientas.polinomios = OpcionesHerramientas::Polinomios::PYDerivada;
     r.herramientas.derivada = 2;

@@ -87,7 +87,7 @@ std::string FraseSigno(const Intervalo &i, std::int16_t codigo)
 {
     const std::string w = codigo == CODIGO_POSITIVO ? " positiva" : " negativa";
     if (MenosInfinito(i.izquierdo))
-        return "de  (- I , " + Numero(i.derecho) + "),  P(x) es " + w + ";  \n";
+        return "de  (- I , " + Numero(i.derecho) + "),  P(x) es" + w + ";  \n";
     if (MasInfinito(i.derecho))
         return "de  (" + Numero(i.izquierdo) + " , + I),  P(x) es" + w + ";  \n";
     return "de  (" + Numero(i.izquierdo) + " , " + Numero(i.derecho) + "),  P(x) es" + w + ";  \n";
@@ -212,7 +212,7 @@ std::string FraseConcavidad(const Intervalo &i, std::int16_t codigo)
     else
         extremos = MasInfinito(i.derecho) ? "(" + Numero(i.izquierdo) + " , + I),"
                                           : "(" + Numero(i.izquierdo) + " , " + Numero(i.derecho) + "),";
-    return "en  " + extremos + "\n  P(x) es " + w + ";  \n";
+    return "en  " + extremos + "\n  P(x) es" + w + ";  \n";
 }
 
 SeccionHistoria Concavidad(const CollFuncPolin &fp)

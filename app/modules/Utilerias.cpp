@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace {
 
@@ -18,6 +19,24 @@ std::string Mayusculas(std::string s)
 bool TerminaEn(const std::string &s, const std::string &fin)
 {
     return s.size() >= fin.size() && s.compare(s.size() - fin.size(), fin.size(), fin) == 0;
+}
+
+// A Spanish text reads a comma as the decimal mark: where the locale's
+// separator is the point, thousands are set apart by a blank that never
+// breaks a line ("500 000").
+void AgrupaConBlanco(std::string &texto)
+{
+    if (rt::SeparadorGruposLocal() != ',')
+        return;
+    std::string r;
+    r.reserve(texto.size() + texto.size() / 3);
+    for (char c : texto) {
+        if (c == ',')
+            r += "\u00A0";
+        else
+            r += c;
+    }
+    texto = std::move(r);
 }
 
 } // namespace
@@ -37,6 +56,7 @@ void FormateaNumero(double x, std::string &texto)
     } else {
         texto = rt::Formato(x, "###,###,###,##0");
     }
+    AgrupaConBlanco(texto);
 }
 
 std::string FormateaNumero(double x)

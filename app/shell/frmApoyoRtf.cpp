@@ -54,9 +54,12 @@ frmApoyoRtf::frmApoyoRtf()
     connect(m_rchTextoPrinc, &QTextBrowser::anchorClicked, this,
             [this](const QUrl &enlace) { pulsa(::NumeroSalto(enlace.toString().toStdString())); });
 
-    // The preview keeps its place beside the page whether shown or not, so
-    // that the page never moves under the student's pointer.
+    // Where the window is wide enough for two columns, the preview keeps
+    // its place beside the page whether shown or not, so that the page
+    // never moves under the student's pointer; in a narrower window the
+    // page takes the whole width and the preview opens below it.
     auto *vista = new QWidget(m_ucMarco1);
+    m_vista = vista;
     m_rtfHyper = new CajaPagina(vista);
     m_rtfHyper->setObjectName(QStringLiteral("rtfHyper"));
     // A preview is only read: its own links lead nowhere.
@@ -73,9 +76,9 @@ frmApoyoRtf::frmApoyoRtf()
     m_rtfHyper->hide();
     m_picHyper->hide();
 
-    auto *marco = new QHBoxLayout(m_ucMarco1);
-    marco->addWidget(m_rchTextoPrinc, 1);
-    marco->addWidget(vista, 1);
+    m_marco = new QBoxLayout(QBoxLayout::LeftToRight, m_ucMarco1);
+    m_marco->addWidget(m_rchTextoPrinc, 1);
+    m_marco->addWidget(vista, 1);
 
     m_cmdCancelar = BotonVentana(QStringLiteral("Cerrar"), QStringLiteral("cmdCancelar"), this, 1500, 420);
     connect(m_cmdCancelar, &Usc::Click, this, [this](int) { cmdCancelar_Click(); });
@@ -138,12 +141,32 @@ void frmApoyoRtf::rchTextoPrinc_MouseDown(const QPoint &punto)
     pulsa(NumeroSalto(punto));
 }
 
+void frmApoyoRtf::colocaVista()
+{
+    // Two columns only where each holds a readable line.
+    constexpr int AnchoColumna = 340;
+    const bool aLado = width() >= 2 * AnchoColumna + 40;
+    m_marco->setDirection(aLado ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    m_vista->setVisible(aLado || !m_rtfHyper->isHidden() || !m_picHyper->isHidden());
+}
+
+void frmApoyoRtf::resizeEvent(QResizeEvent *evento)
+{
+    VentanaBase::resizeEvent(evento);
+    colocaVista();
+}
+
 void frmApoyoRtf::pulsa(int salto)
 {
     if (!m_estado)
         return;
     const EstadoApoyo::Cambio cambio = m_estado->Pulsa(salto);
     using Accion = EstadoApoyo::Accion;
+    if (cambio.accion == Accion::MuestraTexto || cambio.accion == Accion::MuestraImagen) {
+        // The preview's room first: a picture is fitted to it.
+        m_vista->show();
+        m_marco->activate();
+    }
     switch (cambio.accion) {
     case Accion::Nada:
         return;
@@ -163,6 +186,7 @@ void frmApoyoRtf::pulsa(int salto)
         m_picHyper->hide();
         break;
     }
+    colocaVista();
     m_lblapoyo1->setText(QString::fromStdString(cambio.encabezado));
 }
 

@@ -2,7 +2,8 @@
 // The support window: the support page of the screen in front of the
 // student, under a heading with the page's topic word. Link words (in green,
 // underlined) name rows of the jump list: a press on one shows that row's
-// page or picture in the preview beside the page, with its title as the
+// page or picture in the preview beside the page (below it in a narrow
+// window), with its title as the
 // heading; a press elsewhere on the page closes the preview. Modal, one
 // instance, on top of the main window.
 #include "VentanaBase.h"
@@ -13,6 +14,7 @@
 #include <string>
 
 class CajaPagina;
+class QBoxLayout;
 class QFrame;
 class QLabel;
 class Usc;
@@ -51,12 +53,14 @@ public:
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;
     void keyPressEvent(QKeyEvent *evento) override;
+    void resizeEvent(QResizeEvent *evento) override;
 
 private:
     // The jump number of the link under a point of the page (0: none).
     int NumeroSalto(const QPoint &punto) const;
     void pulsa(int salto);
     void muestraImagen(const std::filesystem::path &archivo);
+    void colocaVista();
 
     std::unique_ptr<EstadoApoyo> m_estado;
     CajaPagina *m_rchTextoPrinc;
@@ -65,5 +69,7 @@ private:
     QLabel *m_picHyper;
     QLabel *m_pctapoyo;
     QFrame *m_ucMarco1;
+    QBoxLayout *m_marco;
+    QWidget *m_vista;
     Usc *m_cmdCancelar;
 };

@@ -158,6 +158,9 @@ void frmDoyPoli::alCargar()
     m_updGrado->setEnabled(true);
     m_optparidad1->setChecked(false);
     m_optparidad2->setChecked(false);
+    // Both options read what they stand for from the start, for the degree
+    // shown (1 at first), though they wait for a change of degree.
+    m_optparidad1->setText(m_updGrado->value() % 2 != 0 ? QStringLiteral("Impar ") : QStringLiteral("Par "));
     m_optparidad1->setEnabled(false);
     m_optparidad2->setEnabled(false);
     m_cmbCualidades->setEnabled(false);

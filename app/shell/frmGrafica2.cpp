@@ -18,11 +18,18 @@
 #include <QPainterPath>
 #include <QResizeEvent>
 
+#include <algorithm>
+
 namespace {
 using plataforma::TwipsAPixeles;
 
 // Height of each of the two strips under the main graph.
 constexpr int AltoFranjaTwips = 900;
+// The drawn polynomial's frame and box as designed (one line).
+constexpr int AnchoMarcoTwips = 7210;
+constexpr int AltoMarcoTwips = 800;
+constexpr int AnchoCajaTwips = 6400;
+constexpr int AltoCajaTwips = 480;
 
 QString Lectura(double x, double y)
 {
@@ -90,7 +97,7 @@ frmGrafica2::frmGrafica2()
     m_fraGrafiConcepto->setObjectName(QStringLiteral("fraGrafiConcepto"));
     m_fraGrafiConcepto->setFrameShape(QFrame::Box);
     m_fraGrafiConcepto->setAutoFillBackground(true);
-    m_fraGrafiConcepto->setGeometry(0, TwipsAPixeles(7560), TwipsAPixeles(7210), TwipsAPixeles(800));
+    m_fraGrafiConcepto->setGeometry(0, TwipsAPixeles(7560), TwipsAPixeles(AnchoMarcoTwips), TwipsAPixeles(AltoMarcoTwips));
     m_lblGrafi6 = new QLabel(QStringLiteral("  Polinomio               Graficado"), m_fraGrafiConcepto);
     m_lblGrafi6->setGeometry(TwipsAPixeles(60), 2, TwipsAPixeles(7000), TwipsAPixeles(260));
     m_lblgrafi5 = new QLabel(QStringLiteral("q(x) ="), m_fraGrafiConcepto);
@@ -101,7 +108,7 @@ frmGrafica2::frmGrafica2()
     m_lblGrafi6->setFont(negrita);
     m_rtfDasPoli2 = new RichTextBox(m_fraGrafiConcepto);
     m_rtfDasPoli2->setObjectName(QStringLiteral("RtfDasPoli2"));
-    m_rtfDasPoli2->setGeometry(TwipsAPixeles(700), TwipsAPixeles(280), TwipsAPixeles(6400), TwipsAPixeles(480));
+    m_rtfDasPoli2->setGeometry(TwipsAPixeles(700), TwipsAPixeles(280), TwipsAPixeles(AnchoCajaTwips), TwipsAPixeles(AltoCajaTwips));
     m_rtfDasPoli2->SetLocked(true);
     m_rtfDasPoli2->SetMuestraPolinomio(true);
     m_fraGrafiConcepto->hide();
@@ -194,6 +201,20 @@ void frmGrafica2::MuestraGrafiConcepto(int arribaTwips, int izquierdaTwips)
     m_fraGrafiConcepto->move(TwipsAPixeles(izquierdaTwips), TwipsAPixeles(arribaTwips));
     m_fraGrafiConcepto->show();
     m_fraGrafiConcepto->raise();
+    // No wider than the window; shown, the box has its width and so its
+    // lines: it grows to them, and the frame with it, as far as the
+    // window's bottom.
+    const int margenDerecho = TwipsAPixeles(AnchoMarcoTwips) - m_rtfDasPoli2->x() - TwipsAPixeles(AnchoCajaTwips);
+    const int ancho = std::min(TwipsAPixeles(AnchoMarcoTwips), width() - m_fraGrafiConcepto->x());
+    m_fraGrafiConcepto->resize(ancho, m_fraGrafiConcepto->height());
+    m_rtfDasPoli2->resize(ancho - m_rtfDasPoli2->x() - margenDerecho, m_rtfDasPoli2->height());
+    const int arribaCaja = m_rtfDasPoli2->y();
+    const int altoDiseno = TwipsAPixeles(AltoCajaTwips);
+    const int margenAbajo = TwipsAPixeles(AltoMarcoTwips) - arribaCaja - altoDiseno;
+    const int maximo = std::max(altoDiseno, height() - m_fraGrafiConcepto->y() - arribaCaja - margenAbajo);
+    const int alto = std::clamp(m_rtfDasPoli2->sizeHint().height(), altoDiseno, maximo);
+    m_rtfDasPoli2->resize(m_rtfDasPoli2->width(), alto);
+    m_fraGrafiConcepto->resize(m_fraGrafiConcepto->width(), arribaCaja + alto + margenAbajo);
 }
 
 void frmGrafica2::picejGraf_MouseMove(int, int, double x, double y)

@@ -17,6 +17,8 @@
 #include "Usc.h"
 
 #include <QAction>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -77,6 +79,20 @@ QLabel *Rotulo(QWidget *padre, const QString &nombre)
 int IndiceLista(int concepto)
 {
     return concepto < 3 ? concepto : concepto < 8 ? concepto - 1 : concepto - 2;
+}
+
+// A heading stays on one line: where the frame is too narrow for it at the
+// window's bold font, its letters are made smaller (a star alone on a second
+// line reads as a fault).
+void TituloEnUnaLinea(QLabel &titulo, const QFont &base, int ancho)
+{
+    QFont f = base;
+    f.setBold(true);
+    f.setPointSizeF(QFontInfo(f).pointSizeF());
+    constexpr double PuntosMinimos = 7;
+    while (QFontMetrics(f).horizontalAdvance(titulo.text()) > ancho && f.pointSizeF() > PuntosMinimos)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    titulo.setFont(f);
 }
 
 RichTextBox *Caja(QWidget *padre, const QString &nombre)
@@ -275,6 +291,7 @@ void frmHistoria::distribuye()
         QFrame *marco = m_fraRaiHis[static_cast<std::size_t>(k)];
         marco->setGeometry((m_sstabHistoria->width() - anchoMarco) / 2, T(120), anchoMarco, altoMarco);
         LblHisto2(k)->setGeometry(0, T(120), anchoMarco, T(300));
+        TituloEnUnaLinea(*LblHisto2(k), font(), anchoMarco - 2 * marco->frameWidth() - T(60));
         LblHistoria5(k)->setGeometry(T(60), T(480), anchoMarco - T(120), T(600));
     }
     const int arribaResultado = T(1140);

@@ -18,6 +18,9 @@
 #include <QFrame>
 #include <QLabel>
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 using plataforma::TwipsAPixeles;
 
@@ -78,7 +81,34 @@ frmpidepoli::frmpidepoli()
 
 void frmpidepoli::coloca(Usc *boton, int izquierdaTwips, int arribaTwips)
 {
-    boton->move(TwipsAPixeles(izquierdaTwips), TwipsAPixeles(arribaTwips));
+    m_lugares[boton] = QPoint(TwipsAPixeles(izquierdaTwips), TwipsAPixeles(arribaTwips));
+    boton->move(m_lugares[boton]);
+}
+
+// The result box grows to its lines, as far as the window lets the buttons
+// stand below it; the buttons keep their places while it fits above them.
+void frmpidepoli::ajustaResultado()
+{
+    if (m_lugares.empty())
+        return;
+    int arribaBotones = INT_MAX, abajoBotones = 0;
+    for (const auto &[boton, lugar] : m_lugares) {
+        arribaBotones = std::min(arribaBotones, lugar.y());
+        abajoBotones = std::max(abajoBotones, lugar.y() + boton->height());
+    }
+    const int separacion = TwipsAPixeles(400);
+    const int bajada = [&] {
+        if (m_rtfpidepoli2->isHidden())
+            return 0;
+        const int arriba = m_rtfpidepoli2->y();
+        const int fondo = std::min(m_fraPidePoli->height(), height()) - separacion / 2;
+        const int maximo = std::max(RichTextBox::AltoMinimo, fondo - (abajoBotones - arribaBotones) - separacion - arriba);
+        const int alto = std::clamp(m_rtfpidepoli2->sizeHint().height(), RichTextBox::AltoMinimo, maximo);
+        m_rtfpidepoli2->resize(m_rtfpidepoli2->width(), alto);
+        return std::max(0, arriba + alto + separacion - arribaBotones);
+    }();
+    for (const auto &[boton, lugar] : m_lugares)
+        boton->move(lugar.x(), lugar.y() + bajada);
 }
 
 void frmpidepoli::alCargar()
@@ -110,6 +140,7 @@ void frmpidepoli::alCargar()
     m_rtfpidepoli2->setGeometry(m_rtpPidepoli1->x(), T(2160), m_rtpPidepoli1->width(), T(560));
     m_rtfpidepoli2->hide();
     m_lblSimplificaPx->hide();
+    m_lugares.clear();
 
     std::array<bool, 10> barra = EstadoBarra;
     barra[4] = true;
@@ -201,6 +232,7 @@ void frmpidepoli::RtpPidepoli1_TeclaEnter()
     m_poliEscrito->Despliega(*m_rtfpidepoli2, "");
     m_rtpPidepoli1->Locked(true);
     m_rtfpidepoli2->show();
+    ajustaResultado();
     m_lblpidepoli[1]->show();
     m_lblSimplificaPx->show();
     if (m_algebra) {
@@ -224,6 +256,7 @@ void frmpidepoli::cmdotro_Click()
     m_rtpPidepoli1->setFocus();
     m_rtfpidepoli2->clear();
     m_rtfpidepoli2->hide();
+    ajustaResultado();
     if (m_algebra) {
         m_cmdGraficar->Enabled(false);
         m_cmdotro->Enabled(false);

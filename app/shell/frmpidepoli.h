@@ -11,6 +11,9 @@
 #include "Collpolinomio.h"
 
 #include <array>
+#include <map>
+
+#include <QPoint>
 
 class QFrame;
 class QLabel;
@@ -68,9 +71,12 @@ protected:
 
 private:
     void coloca(Usc *boton, int izquierdaTwips, int arribaTwips);
+    void ajustaResultado();
     void sale();
 
     ContextoVentana m_contexto;
+    // The buttons' places (pixels) while the result box fits above them.
+    std::map<Usc *, QPoint> m_lugares;
     Enlace<LlamadorPolinomio> m_llamador;
     bool m_algebra = false;
     bool m_poliAceptado = false;

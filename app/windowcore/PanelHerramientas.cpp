@@ -11,6 +11,7 @@
 #include "dibujo.h"
 
 #include "Grid.h"
+#include "PestanasAjustadas.h"
 #include "PictureEjes.h"
 #include "UCDextavo.h"
 #include "Usc.h"
@@ -57,7 +58,7 @@ PanelHerramientas::PanelHerramientas(const OpcionesHerramientas &opciones, QWidg
     : QWidget(parent)
     , m_opciones(opciones)
 {
-    m_tabs = new QTabWidget(this);
+    m_tabs = new PestanasAjustadas(this);
     m_tabs->setDocumentMode(true);
     auto *todo = new QVBoxLayout(this);
     todo->setContentsMargins(0, 0, 0, 0);

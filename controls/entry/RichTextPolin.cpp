@@ -11,6 +11,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -46,6 +47,14 @@ protected:
     void keyPressEvent(QKeyEvent *e) override
     {
         const int tecla = e->key();
+        // A modifier pressed on its own, selecting all and copying leave the
+        // selection as it is: Ctrl+A selects all, as in every text box.
+        if (EsModificador(tecla) || e->matches(QKeySequence::SelectAll) || e->matches(QKeySequence::Copy)) {
+            QTextEdit::keyPressEvent(e);
+            return;
+        }
+        if (!isReadOnly() && todoSeleccionado() && reemplazaTodo(e))
+            textCursor().removeSelectedText();
         try {
             m_duenio->TeclaModo(tecla);
         } catch (const rt::ErrorDesbordamiento &) {
@@ -115,6 +124,31 @@ protected:
     }
 
 private:
+    static bool EsModificador(int tecla)
+    {
+        return tecla == Qt::Key_Shift || tecla == Qt::Key_Control || tecla == Qt::Key_Alt || tecla == Qt::Key_Meta
+               || tecla == Qt::Key_AltGr || tecla == Qt::Key_CapsLock;
+    }
+
+    bool todoSeleccionado() const
+    {
+        const QTextCursor c = textCursor();
+        return c.hasSelection() && c.selectionStart() == 0 && c.selectionEnd() == document()->characterCount() - 1;
+    }
+
+    // With the whole text selected, a key that writes or deletes replaces
+    // it, as the student who selected all means; the box is then empty and
+    // the key acts as on an empty box (a refused character keeps the text).
+    bool reemplazaTodo(QKeyEvent *e) const
+    {
+        const int tecla = e->key();
+        if (tecla == Qt::Key_Backspace || tecla == Qt::Key_Delete || e->matches(QKeySequence::Paste))
+            return true;
+        const Qt::KeyboardModifiers mando = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+        return e->text().size() == 1 && mando != Qt::ControlModifier && mando != Qt::AltModifier
+               && m_duenio->AceptaEnCajaVacia(e->text().at(0));
+    }
+
     void insertaFiltrado(const QString &texto)
     {
         if (isReadOnly())
@@ -175,10 +209,20 @@ void RichTextPolin::formatoExponente()
     m_caja->SetSelCharOffset(DesplazamientoExponente);
 }
 
+QString RichTextPolin::Aceptados()
+{
+    return Digitos + QLatin1Char(rt::SeparadorDecimal()) + QStringLiteral("+-xX()") + QChar(8);
+}
+
+bool RichTextPolin::AceptaEnCajaVacia(QChar tecla)
+{
+    return Aceptados().contains(tecla);
+}
+
 bool RichTextPolin::FiltraTecla(QChar tecla)
 {
     const QChar sep = QLatin1Char(rt::SeparadorDecimal());
-    QString acepta = Digitos + sep + QStringLiteral("+-xX()") + QChar(8);
+    QString acepta = Aceptados();
     const int caret = m_caja->SelStart();
     if (caret > 0) {
         const QString texto = Text();
@@ -263,6 +307,9 @@ void RichTextPolin::Acepta()
 {
     Locked(true);
     m_cadPol = CadenaLineal().toLower();
+    // The caret stays at the end, but the accepted polynomial is shown from
+    // its start: the student reads it as written.
+    m_caja->horizontalScrollBar()->setValue(0);
     emit TeclaEnter();
 }
 

@@ -53,6 +53,9 @@ private:
     // Key filter: true when the character may be inserted (the typing
     // format may switch to normal first).
     bool FiltraTecla(QChar tecla);
+    // The characters the filter takes at the start of the text.
+    static QString Aceptados();
+    static bool AceptaEnCajaVacia(QChar tecla);
     // Mode keys: Enter, Up, Down, and the collapse of a selection.
     void TeclaModo(int tecla);
     void TomaFoco();

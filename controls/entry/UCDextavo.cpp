@@ -170,10 +170,17 @@ protected:
             e->accept();
             return;
         }
-        if ((e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == Qt::AltModifier) {
+        const Qt::KeyboardModifiers mando = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+        if (mando == Qt::AltModifier) {
             // Alt with a key belongs to the window's menus and buttons: it
             // is never text.
             e->ignore();
+            return;
+        }
+        if (mando == Qt::ControlModifier && e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter) {
+            // Control with a key is a command of the box (Ctrl+A selects
+            // all, Ctrl+C copies), never a character to filter.
+            QLineEdit::keyPressEvent(e);
             return;
         }
         QChar ch;
@@ -345,7 +352,13 @@ QChar UCDextavo::FiltraTecla(QChar tecla)
         return {};
     }
     const QChar sep = separador();
-    const QString texto = m_caja->text();
+    // A typed character replaces the selection: it joins the text without it.
+    QString texto = m_caja->text();
+    int caret = m_caja->cursorPosition();
+    if (m_caja->hasSelectedText() && tecla.unicode() != Retroceso) {
+        caret = m_caja->selectionStart();
+        texto.remove(caret, m_caja->selectionLength());
+    }
     QString acepta = QString(QChar(Retroceso));
     if (m_soloEntero) {
         acepta += QStringLiteral("0123456789");
@@ -360,7 +373,7 @@ QChar UCDextavo::FiltraTecla(QChar tecla)
                      + sep;
             // Numerator and denominator may each hold one separator.
             const int p = int(texto.indexOf(QLatin1Char('/'))) + 1;
-            const bool antes = m_caja->cursorPosition() < p;
+            const bool antes = caret < p;
             const QString lado = antes ? texto.left(p) : texto.mid(p - 1);
             if (lado.contains(sep))
                 acepta.remove(sep);

@@ -6,6 +6,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTextCursor>
@@ -149,6 +150,17 @@ void RichTextBox::resizeEvent(QResizeEvent *evento)
     ajustaVista();
 }
 
+// A text edit brings its caret into view when first shown; a polynomial
+// written while its box was hidden leaves the caret at its end, and the
+// box would open on its last line.
+void RichTextBox::showEvent(QShowEvent *evento)
+{
+    const int valor = verticalScrollBar()->value();
+    QTextEdit::showEvent(evento);
+    if (m_muestraPolinomio)
+        verticalScrollBar()->setValue(valor);
+}
+
 // The tops of the text's lines, which are the scroll positions that start
 // the view at a line.
 std::vector<int> RichTextBox::iniciosLineas() const
@@ -256,11 +268,13 @@ void RichTextBox::SetLocked(bool bloqueada)
     // Nothing is undone in a locked box: its rewrites by code keep no
     // history (a box rewritten at every visit would grow for good).
     setUndoRedoEnabled(!bloqueada);
-    // A locked box can still be read with the keyboard, like the desktop box.
+    // A locked box can still be read with the keyboard, like the desktop box,
+    // but shows no caret: nothing can be typed there.
     if (bloqueada)
         setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     else
         setTextInteractionFlags(Qt::TextEditorInteraction);
+    setCursorWidth(bloqueada ? 0 : style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
 }
 
 void RichTextBox::SetRightMargin(int twips)

@@ -49,8 +49,9 @@ public:
     double FontSize() const { return m_puntosFuente; }
     void SetFuente(const QString &nombre, double puntos);
 
-    // Locked: read-only for the user; code may still change the text, and
-    // keeps no undo history meanwhile.
+    // Locked: read-only for the user, who may still select and copy but
+    // sees no caret; code may still change the text, and keeps no undo
+    // history meanwhile.
     bool Locked() const { return isReadOnly(); }
     void SetLocked(bool bloqueada);
 
@@ -64,8 +65,8 @@ public:
     // see the break marks). Its height follows its lines, down to
     // AltoMinimo where its layout has no more room, and a scroll bar shows
     // when they do not fit; no line is sliced at the bottom or, scrolled, at
-    // the top. Setting the text shows its first line, and code moving the
-    // caret does not scroll.
+    // the top. Setting the text shows its first line, and neither code
+    // moving the caret nor the box's first showing scrolls it.
     void SetMuestraPolinomio(bool si);
     bool MuestraPolinomio() const { return m_muestraPolinomio; }
     static constexpr int AltoMinimo = 44;
@@ -81,6 +82,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *evento) override;
+    void showEvent(QShowEvent *evento) override;
 
 private:
     QString textoVisible() const;        // the document's text without break marks

@@ -23,6 +23,7 @@ private slots:
     void bloqueada();
     void fuentesInstaladas();
     void polinomioSeVeEntero();
+    void primeraLineaAlMostrarse();
 };
 
 void TstRichTextBox::textoYSeleccion()
@@ -165,6 +166,37 @@ void TstRichTextBox::bloqueada()
     QCOMPARE(caja.Text(), std::string("123"));
     caja.SetRightMargin(3000);
     QCOMPARE(caja.lineWrapMode(), QTextEdit::FixedPixelWidth);
+    // Nothing can be typed in a locked box: no caret shows there, but the
+    // student may still select all of it.
+    QVERIFY(caja.cursorWidth() > 0);
+    caja.SetLocked(true);
+    QCOMPARE(caja.cursorWidth(), 0);
+    QTest::keyClick(&caja, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(caja.SelLength(), 3);
+}
+
+// A polynomial written while its box is hidden, the caret left at its end
+// as the display leaves it, shows from its first line when the box shows.
+void TstRichTextBox::primeraLineaAlMostrarse()
+{
+    QWidget ventana;
+    ventana.resize(200, 200);
+    auto *caja = new RichTextBox(&ventana);
+    caja->setGeometry(10, 10, 180, 40);
+    caja->SetLocked(true);
+    caja->SetMuestraPolinomio(true);
+    caja->hide();
+    ventana.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+    const std::string texto = "-48626.028x5+49027.896x4-123456.789x3+987654.321x2-48626.028x+49027.896";
+    caja->SetText(texto);
+    caja->SetSelStart(int(texto.size()));
+    caja->show();
+    QCoreApplication::processEvents();
+    const LineasVisibles v = LineasVisibles::De(*caja);
+    QVERIFY2(v.total > 1 && v.barra, qPrintable(QString::number(v.total)));
+    QCOMPARE(caja->verticalScrollBar()->value(), 0);
+    QVERIFY(v.todoAlAlcance());
 }
 
 void TstRichTextBox::fuentesInstaladas()

@@ -92,7 +92,7 @@ private slots:
         frmClaPtoCri *w = abre();
         QListWidget *l = w->LisInterMono();
         QCOMPARE(l->count(), 3);
-        QCOMPARE(l->item(0)->text(), QStringLiteral("En  [-inf , -1] ;  P(x) es  Creciente;  \n"));
+        QCOMPARE(l->item(0)->text(), QStringLiteral("En  [-inf , -1] ;  P(x) es Creciente;  \n"));
         QCOMPARE(l->item(1)->text(), QStringLiteral("En  [-1 , 1] ;  P(x) es Decreciente;  \n"));
         QCOMPARE(l->item(2)->text(), QStringLiteral("En  [1 , inf] ;  P(x) es Creciente;  \n"));
         Pulsa(*w->cmdCancelar());

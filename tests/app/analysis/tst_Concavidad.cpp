@@ -42,7 +42,7 @@ private slots:
 
         DaIntervalo(*w, "-i", "0", Abajo);
         QCOMPARE(e->mensajes, QStringList{Exito(14)});
-        QCOMPARE(Oraciones(*w), QStringLiteral("\nEn  (-∞ , 0) ;  P(x) es  Cóncava"));
+        QCOMPARE(Oraciones(*w), QStringLiteral("\nEn  (-∞ , 0) ;  P(x) es Cóncava"));
         PictureEjes &franja = e->grafica.franja;
         QVERIFY(CambiosEnPista(franja, vacia, -4.7, 0, 1) > 0);
         QCOMPARE(CambiosEnPista(franja, vacia, 0.5, 5, 1), 0);

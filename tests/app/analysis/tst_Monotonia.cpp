@@ -45,7 +45,7 @@ private slots:
 
         DaIntervalo(*w, "-i", "-1", Creciente);
         QCOMPARE(e->mensajes.last(), Exito(14));
-        QVERIFY(Oraciones(*w).endsWith(QStringLiteral("\nEn  (-∞ , -1) ;  P(x) es  Creciente")));
+        QVERIFY(Oraciones(*w).endsWith(QStringLiteral("\nEn  (-∞ , -1) ;  P(x) es Creciente")));
         DaIntervalo(*w, "1", "i", Creciente);
         QCOMPARE(e->mensajes.last(), Exito(29));
         QVERIFY(Oraciones(*w).endsWith(QStringLiteral("\nEn  (1 , ∞) ;  P(x) es Creciente")));

@@ -13,6 +13,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <algorithm>
+
 class tst_PuntosCriticos : public QObject {
     Q_OBJECT
 
@@ -117,6 +119,26 @@ private slots:
         QCOMPARE(i->herramientas()->OptPolioDeri(1)->text(), QStringLiteral("2a Derivada"));
         QVERIFY(e->mensajes.isEmpty());
         QVERIFY(!ConceptoResuelto[5] && !ConceptoResuelto[9]);
+    }
+
+    // Each window's list tab and the caption over its derivative name what
+    // they hold.
+    void rotulosDeCadaLista()
+    {
+        EntornoEjercicios::Polinomio({{1, 3}, {-3, 1}});
+        const auto tieneRotulo = [](const QWidget &w, const QString &texto) {
+            const QList<QLabel *> rotulos = w.findChildren<QLabel *>();
+            return std::any_of(rotulos.begin(), rotulos.end(), [&](const QLabel *l) { return l->text() == texto; });
+        };
+        frmPuntosCriticos *c = criticos();
+        QCOMPARE(c->herramientas()->stabRaices()->tabText(2), QStringLiteral("Ptos. Críticos calculados"));
+        QVERIFY(tieneRotulo(*c, QStringLiteral("Derivada de P(x) ")));
+        Pulsa(*c->cmdcalcelar());
+        Asienta();
+        frmPuntosInfle *i = inflexion();
+        QCOMPARE(i->herramientas()->stabRaices()->tabText(2), QStringLiteral("Ptos. de Inflexión calculados"));
+        QVERIFY(tieneRotulo(*i, QStringLiteral("Segunda derivada de P(x)")));
+        QVERIFY(!tieneRotulo(*i, QStringLiteral("Derivada de P(x) ")));
     }
 
     void criticosEnLosCaminosGraficos()

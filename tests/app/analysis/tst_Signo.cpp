@@ -46,7 +46,7 @@ private slots:
 
         DaIntervalo(*w, "-i", "-1", Positiva);
         QCOMPARE(e->mensajes.last(), Exito(14));
-        QVERIFY(Oraciones(*w).endsWith(QStringLiteral("\nEn  (-∞ , -1) ;  P(x) es  Positiva")));
+        QVERIFY(Oraciones(*w).endsWith(QStringLiteral("\nEn  (-∞ , -1) ;  P(x) es Positiva")));
         DaIntervalo(*w, "1", "i", Positiva);
         QCOMPARE(e->mensajes.last(), Exito(28));
         QVERIFY(Oraciones(*w).endsWith(QStringLiteral("\nEn  (1 , ∞) ;  P(x) es Positiva")));

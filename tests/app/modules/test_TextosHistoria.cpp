@@ -41,7 +41,7 @@ TEST_F(TextosHistoria, CubicaConTresRaices)
 
     s = Seccion(fp, 1);
     EXPECT_EQ(s.etiqueta, "El signo de la función es:");
-    EXPECT_EQ(s.texto, "de  (- I , -1.732),  P(x) es  negativa;  \n"
+    EXPECT_EQ(s.texto, "de  (- I , -1.732),  P(x) es negativa;  \n"
                        "de  (-1.732 , 0),  P(x) es positiva;  \n"
                        "de  (0 , 1.732),  P(x) es negativa;  \n"
                        "de  (1.732 , + I),  P(x) es positiva;  \n");
@@ -70,8 +70,8 @@ TEST_F(TextosHistoria, CubicaConTresRaices)
 
     s = Seccion(fp, 10);
     EXPECT_EQ(s.etiqueta, "El polinomio propuesto:");
-    EXPECT_EQ(s.texto, "en  (- I , 0),\n  P(x) es  cóncava hacia abajo;  \n"
-                       "en  (0 , + I),\n  P(x) es  cóncava hacia arriba;  \n");
+    EXPECT_EQ(s.texto, "en  (- I , 0),\n  P(x) es cóncava hacia abajo;  \n"
+                       "en  (0 , + I),\n  P(x) es cóncava hacia arriba;  \n");
 
     EXPECT_EQ(Seccion(fp, 11).texto, "El conjunto de todas las imágenes de P(x) es:\n(- I  ,  + I)");
 
@@ -112,7 +112,7 @@ TEST_F(TextosHistoria, SinRaicesRealesYConMinimo)
     s = Seccion(Registro({{-1, 2}, {4, 0}}), 12); // 4 - x^2
     EXPECT_EQ(s.etiqueta, "La función no tiene mínimo absoluto y el máximo absoluto se localiza en: ");
     EXPECT_EQ(s.texto, "x = 0,  P(0)= 4");
-    EXPECT_EQ(Seccion(Registro({{-1, 2}, {4, 0}}), 1).texto, "de  (- I , -2),  P(x) es  negativa;  \n"
+    EXPECT_EQ(Seccion(Registro({{-1, 2}, {4, 0}}), 1).texto, "de  (- I , -2),  P(x) es negativa;  \n"
                                                               "de  (-2 , 2),  P(x) es positiva;  \n"
                                                               "de  (2 , + I),  P(x) es negativa;  \n");
 }

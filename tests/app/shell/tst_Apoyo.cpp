@@ -3,6 +3,8 @@
 // picture beside it, a press elsewhere that closes the preview, and rows,
 // pages and links that lead nowhere.
 #include "tst_PrincipalArranque.h"
+
+#include "princip.h"
 #include "TextoPagina.h"
 
 #include "Apoyo.h"
@@ -116,6 +118,47 @@ private slots:
         QTest::mouseClick(w->cmdCancelar(), Qt::LeftButton);
         ArranquePrueba::Suelta();
         QVERIFY(!frmApoyoRtf::Existente());
+    }
+
+    // The page takes the window's width where two columns would be too
+    // narrow (1024 by 768), the preview opening below it; in a wider window
+    // the preview keeps its column beside the page. Either way the page
+    // does not move or narrow under the pointer when a preview opens.
+    void paginaAlAnchoDeLaVentana_data()
+    {
+        QTest::addColumn<QSize>("pantalla");
+        QTest::addColumn<bool>("aLado");
+        QTest::newRow("1024x768") << QSize(1024, 768) << false;
+        QTest::newRow("1280x800") << QSize(1280, 800) << true;
+    }
+    void paginaAlAnchoDeLaVentana()
+    {
+        QFETCH(QSize, pantalla);
+        QFETCH(bool, aLado);
+        ApoyoPrueba p;
+        p.principal->resize(pantalla);
+        p.principal->show();
+        TomaMedidas();
+        frmApoyoRtf *w = p.Abre(7);
+        QVERIFY(w);
+        QCoreApplication::processEvents();
+        QTextBrowser &pagina = *w->rchTextoPrinc();
+        const QRect antes = pagina.geometry();
+        const int anchoMarco = pagina.parentWidget()->contentsRect().width();
+        QVERIFY2(aLado ? antes.width() < anchoMarco * 2 / 3 : antes.width() > anchoMarco * 9 / 10,
+                 qPrintable(QStringLiteral("%1 of %2").arg(antes.width()).arg(anchoMarco)));
+        Pulsa(*w, PuntoDeEnlace(pagina, 3));
+        QCoreApplication::processEvents();
+        QVERIFY(w->rtfHyper()->isVisible());
+        QCOMPARE(pagina.geometry().topLeft(), antes.topLeft());
+        QCOMPARE(pagina.width(), antes.width());
+        const QRect previa = w->rtfHyper()->parentWidget()->geometry();
+        QVERIFY(aLado ? previa.left() >= antes.right() : previa.top() >= pagina.geometry().bottom());
+        QVERIFY(w->rtfHyper()->height() > 3 * w->rtfHyper()->fontMetrics().height());
+        // Closed again, the page has its whole room back.
+        Pulsa(*w, Punto(pagina, 0));
+        QCoreApplication::processEvents();
+        QCOMPARE(pagina.geometry(), antes);
     }
 
     void enlacesVerdesConManoQueSenala()

@@ -62,6 +62,9 @@ private slots:
         QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Propone un polinomio"));
         QCOMPARE(w->windowTitle(), QStringLiteral("Elegir grado y cualidades del polinomio por analizar"));
         QVERIFY(!w->optparidad1()->isEnabled());
+        // Waiting for the degree, both options already say what they are.
+        QCOMPARE(w->optparidad1()->text(), QStringLiteral("Impar "));
+        QCOMPARE(w->optparidad2()->text(), QStringLiteral("Sin paridad"));
         QVERIFY(!w->cmdListo()->Enabled());
         QVERIFY(!s.Hub()->mnupoliadios()->isEnabled());
         // Activation puts its context back without pushing another.

@@ -3,6 +3,8 @@
 // Gráfica y cualidades"), its ways out, and "texto" moving it aside.
 #include "tst_HubSesion.h"
 
+#include "princip.h"
+
 #include "frmHistoria.h"
 #include "frmParidad.h"
 
@@ -58,6 +60,32 @@ class tst_HistoriaVentana : public QObject {
     Q_OBJECT
 
 private slots:
+    // Every heading on one line, with the measures of a 1024 by 768 screen
+    // (the narrowest report) and of a wider one.
+    void titulosEnUnaLinea_data()
+    {
+        QTest::addColumn<QSize>("pantalla");
+        QTest::newRow("1024x768") << QSize(1024, 768);
+        QTest::newRow("1280x800") << QSize(1280, 800);
+    }
+    void titulosEnUnaLinea()
+    {
+        QFETCH(QSize, pantalla);
+        SesionPrueba s;
+        s.principal->resize(pantalla);
+        s.principal->show();
+        TomaMedidas();
+        AbreParidad(s, QStringLiteral("x^3-3x"));
+        s.principal->botonPorClave(QStringLiteral("pasado"))->trigger();
+        frmHistoria *h = frmHistoria::Existente();
+        QVERIFY(h);
+        for (int k = 0; k < 13; ++k) {
+            QLabel *t = h->LblHisto2(k);
+            QVERIFY2(t->fontMetrics().horizontalAdvance(t->text()) <= t->contentsRect().width(), qPrintable(t->text()));
+            QVERIFY(t->font().pointSizeF() >= 7);
+        }
+    }
+
     void soloLoResuelto()
     {
         SesionPrueba s;
@@ -150,7 +178,7 @@ private slots:
         for (int k = 0; k < 13; ++k)
             QVERIFY2(!h->LblHistoria5(k)->text().startsWith(QStringLiteral("Es necesario")), qPrintable(QString::number(k)));
         QCOMPARE(h->LblHistoria5(1)->text(), QStringLiteral("El signo de la función es:"));
-        QCOMPARE(Texto(h->RtbHisto1(1)), QStringLiteral("de  (- ∞ , -1.732),  P(x) es  negativa;  \n"
+        QCOMPARE(Texto(h->RtbHisto1(1)), QStringLiteral("de  (- ∞ , -1.732),  P(x) es negativa;  \n"
                                                        "de  (-1.732 , 0),  P(x) es positiva;  \n"
                                                        "de  (0 , 1.732),  P(x) es negativa;  \n"
                                                        "de  (1.732 , + ∞),  P(x) es positiva;  \n"));

@@ -4,6 +4,8 @@
 // left as it was.
 #include "tst_HubSesion.h"
 
+#include "princip.h"
+
 #include "ClsParserPoli.h"
 #include "EntradaPolinomio.h"
 #include "ModCadena.h"
@@ -19,9 +21,12 @@
 #include "PictureEjes.h"
 #include "QBColor.h"
 
+#include "../../platform/LineasVisibles.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOption>
 
@@ -206,6 +211,49 @@ private slots:
         QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Construye gráfica"));
         SesionPrueba::Pulsa(s.Hub()->cmdCancelar());
         QCOMPARE(s.principal->windowTitle(), QStringLiteral("Quorvane: Construir gráfica"));
+    }
+
+    // The first "Graficar" of the construction shows the drawn q(x) from
+    // its first line, its box and frame grown to its lines on the graph.
+    void polinomioGraficadoDesdeSuPrimeraLinea_data()
+    {
+        QTest::addColumn<QSize>("pantalla");
+        QTest::newRow("1024x768") << QSize(1024, 768);
+        QTest::newRow("1280x800") << QSize(1280, 800);
+    }
+    void polinomioGraficadoDesdeSuPrimeraLinea()
+    {
+        QFETCH(QSize, pantalla);
+        SesionPrueba s;
+        s.principal->resize(pantalla);
+        s.principal->show();
+        TomaMedidas();
+        s.DaPolinomio(QStringLiteral("1234567891x^15-2345678912x^14+3456789123x^13-4567891234x^12+5678912345x^11"
+                                     "-6789123456x^10+7891234567x^9-8912345678x^8+9123456789x^7-1234567890x^6"
+                                     "+2345678901x^5-3456789012x^4+4567890123x^3-5678901234x^2+6789012345x"
+                                     "-7890123456"));
+        frmPolical *hub = s.Hub();
+        frmGrafica2 *g = s.Grafica();
+        hub->mnuConsGraf()->trigger();
+        ConceptoResuelto[4] = true;
+        ConceptoActual = 5;
+        hub->opciones().DeshabilitaOpcion(4);
+        hub->CmdGraficar()->Enabled(true);
+        LineasVisibles v;
+        int desplazado = -1;
+        bool dentro = false;
+        s.alMensaje = [&] {
+            v = LineasVisibles::De(*g->RtfDasPoli2());
+            desplazado = g->RtfDasPoli2()->verticalScrollBar()->value();
+            dentro = g->rect().contains(g->fraGrafiConcepto()->geometry());
+        };
+        rt::ProgramaAzar({0.5f});
+        SesionPrueba::Pulsa(hub->CmdGraficar());
+        QCOMPARE(s.mensajes.size(), 1);
+        QCOMPARE(desplazado, 0);
+        QVERIFY2(v.total > 1 && v.enteras == v.total && !v.barra,
+                 qPrintable(QStringLiteral("%1 lines, %2 whole").arg(v.total).arg(v.enteras)));
+        QVERIFY(dentro);
     }
 
     void construccionYGraficar()

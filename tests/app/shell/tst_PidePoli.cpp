@@ -2,13 +2,18 @@
 // the zoom dialog, and "Cerrar" leaving the screen stack as it found it.
 #include "tst_HubSesion.h"
 
+#include "princip.h"
+
 #include "frmZoom.h"
 
 #include "EntradaPolinomio.h"
 
 #include "PictureEjes.h"
 
+#include "../../platform/LineasVisibles.h"
+
 #include <QLabel>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -174,6 +179,59 @@ private slots:
         }
         // What the box hands out is the polynomial's text alone.
         QVERIFY(!QString::fromStdString(w->rtfpidepoli2()->Text()).contains(QChar(0x200B)));
+    }
+
+    // The proposed polynomial is confirmed as a whole: its box grows to all
+    // its lines, the buttons move below it and stay in the window.
+    void confirmaTodoElPolinomio_data()
+    {
+        QTest::addColumn<QSize>("pantalla");
+        QTest::addColumn<QString>("guion");
+        const QString sextica = QStringLiteral("(x-6)^3(x-6.1)^3");
+        const QString grado15 = QStringLiteral("1234567891x^15-2345678912x^14+3456789123x^13-4567891234x^12"
+                                               "+5678912345x^11-6789123456x^10+7891234567x^9-8912345678x^8"
+                                               "+9123456789x^7-1234567890x^6+2345678901x^5-3456789012x^4"
+                                               "+4567890123x^3-5678901234x^2+6789012345x-7890123456");
+        for (const QSize &pantalla : {QSize(1024, 768), QSize(1280, 800)}) {
+            const QByteArray tamano = QByteArray::number(pantalla.width()) + "x" + QByteArray::number(pantalla.height());
+            QTest::newRow((tamano + " sextica").constData()) << pantalla << sextica;
+            QTest::newRow((tamano + " grado 15").constData()) << pantalla << grado15;
+        }
+    }
+    void confirmaTodoElPolinomio()
+    {
+        QFETCH(QSize, pantalla);
+        QFETCH(QString, guion);
+        SesionPrueba s;
+        s.principal->resize(pantalla);
+        s.principal->show();
+        TomaMedidas();
+        s.Hub()->mnutupropo()->trigger();
+        frmpidepoli *w = SesionPrueba::Ventana<frmpidepoli>();
+        QVERIFY(w);
+        const int cancelarAntes = w->cmdCancelar()->y();
+        SesionPrueba::Escribe(*w->RtpPidepoli1(), guion);
+        SesionPrueba::Pulsa(w->cmdAceptar());
+        QVERIFY(s.mensajes.isEmpty());
+        QCoreApplication::processEvents();
+        const LineasVisibles v = LineasVisibles::De(*w->rtfpidepoli2());
+        QVERIFY2(v.total > 1 && v.enteras == v.total && !v.barra,
+                 qPrintable(QStringLiteral("%1 lines, %2 whole").arg(v.total).arg(v.enteras)));
+        QCOMPARE(w->rtfpidepoli2()->verticalScrollBar()->value(), 0);
+        for (Usc *b : {w->CmdContinuar(), w->cmdotro(), w->cmdCancelar()}) {
+            QVERIFY(b->isVisible());
+            QVERIFY(b->geometry().top() > w->rtfpidepoli2()->geometry().bottom());
+            QVERIFY(b->mapTo(w, QPoint(0, b->height())).y() <= w->height());
+        }
+        // The typed product shows from its start.
+        QCOMPARE(w->RtpPidepoli1()->Caja()->horizontalScrollBar()->value(), 0);
+        // A short one leaves the buttons where they were designed.
+        SesionPrueba::Pulsa(w->cmdotro());
+        SesionPrueba::Escribe(*w->RtpPidepoli1(), QStringLiteral("x+1"));
+        SesionPrueba::Pulsa(w->cmdAceptar());
+        QCOMPARE(w->cmdCancelar()->y(), cancelarAntes);
+        w->cmdCancelar_Click();
+        SesionPrueba::Suelta();
     }
 
     void rotulosCabenEnUnaLinea()

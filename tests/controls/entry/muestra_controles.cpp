@@ -76,7 +76,7 @@ int main(int argc, char **argv)
     auto *intervalo = new RichTextBox;
     intervalo->setFixedHeight(60);
     intervalo->SetFuente(QStringLiteral("Arial"), 12);
-    intervalo->SetText("En  (-I , 2) ;  P(x) es  Creciente\nEn  (2 , I) ;  P(x) es Decreciente");
+    intervalo->SetText("En  (-I , 2) ;  P(x) es Creciente\nEn  (2 , I) ;  P(x) es Decreciente");
     PoneInfinitoRtf(*intervalo);
     capa->addRow(QStringLiteral("Intervalos:"), intervalo);
 

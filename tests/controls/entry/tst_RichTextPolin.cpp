@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QInputMethodEvent>
 #include <QSignalSpy>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTest>
@@ -32,6 +33,8 @@ private slots:
     void textoDemasiadoLargo();
     void teclasConModificador();
     void unaSolaLinea();
+    void controlASeleccionaTodo();
+    void aceptadoDesdeSuPrincipio();
 
 private:
     // Types a script: "^" stands for the Up arrow, "_" for the Down arrow.
@@ -141,9 +144,9 @@ void TstRichTextPolin::seleccionNoSeReemplaza()
 {
     escribe(*m_caja, "12");
     m_caja->Caja()->SetSelStart(0);
-    m_caja->Caja()->SetSelLength(2);
+    m_caja->Caja()->SetSelLength(1);
     QTest::keyClick(m_caja->Caja(), Qt::Key_Up);   // nothing with a selection
-    QCOMPARE(m_caja->Caja()->SelLength(), 2);
+    QCOMPARE(m_caja->Caja()->SelLength(), 1);
     QTest::keyClicks(m_caja->Caja(), "3");
     QCOMPARE(m_caja->Text(), QStringLiteral("312"));
     QCOMPARE(m_caja->Caja()->TamanoCaracter(0), 12.0);
@@ -228,6 +231,52 @@ void TstRichTextPolin::teclasConModificador()
     compuesto.setCommitString(QStringLiteral("\u00E1+3"));
     QCoreApplication::sendEvent(m_caja->Caja(), &compuesto);
     QCOMPARE(m_caja->Text(), QStringLiteral("2x+3"));
+}
+
+// Ctrl+A selects the whole text, which what is typed next replaces (a
+// student writing a new answer over the old one); a key the filter refuses
+// leaves the text as it was.
+void TstRichTextPolin::controlASeleccionaTodo()
+{
+    escribe(*m_caja, "x^2_-1");
+    QTest::keyClick(m_caja->Caja(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(m_caja->Caja()->SelLength(), 4);
+    QTest::keyClick(m_caja->Caja(), Qt::Key_Shift);   // on its way to a capital X
+    QCOMPARE(m_caja->Caja()->SelLength(), 4);
+    QTest::keyClicks(m_caja->Caja(), "a");
+    QCOMPARE(m_caja->Text(), QStringLiteral("x2-1"));
+    QTest::keyClick(m_caja->Caja(), Qt::Key_A, Qt::ControlModifier);
+    escribe(*m_caja, "5x^3");
+    QCOMPARE(m_caja->Text(), QStringLiteral("5x3"));
+    QCOMPARE(m_caja->Caja()->TamanoCaracter(0), RichTextPolin::TamanoNormal);
+    QCOMPARE(m_caja->Caja()->TamanoCaracter(2), RichTextPolin::TamanoExponente);
+    m_caja->Acepta();
+    QCOMPARE(m_caja->CadPol(), QStringLiteral("5x^(3)"));
+    // Locked, it still selects all, and Backspace on an open box empties it.
+    QTest::keyClick(m_caja->Caja(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(m_caja->Caja()->SelLength(), 3);
+    m_caja->Locked(false);
+    QTest::keyClick(m_caja->Caja(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(m_caja->Caja(), Qt::Key_Backspace);
+    QCOMPARE(m_caja->Text(), QString());
+}
+
+// An accepted polynomial longer than the box is shown from its start, the
+// caret (hidden in the locked box) staying at its end.
+void TstRichTextPolin::aceptadoDesdeSuPrincipio()
+{
+    m_caja->resize(200, 34);
+    escribe(*m_caja, "7x(x+2)(x-9)(x+8)(x-7)^2_(x+4)(x-3)(x+11)");
+    QVERIFY(m_caja->Caja()->horizontalScrollBar()->value() > 0);
+    m_caja->Acepta();
+    QCoreApplication::processEvents();
+    QCOMPARE(m_caja->SelStart(), long(m_caja->Text().size()));
+    QCOMPARE(m_caja->Caja()->horizontalScrollBar()->value(), 0);
+    QCOMPARE(m_caja->Caja()->cursorWidth(), 0);
+    // Reading it with the keyboard still brings the rest into view.
+    QTest::keyClick(m_caja->Caja(), Qt::Key_Home);
+    QTest::keyClick(m_caja->Caja(), Qt::Key_End);
+    QVERIFY(m_caja->Caja()->horizontalScrollBar()->value() > 0);
 }
 
 void TstRichTextPolin::unaSolaLinea()

@@ -35,6 +35,7 @@ private slots:
     void pegadoFiltrado();
     void validacionAlSalir();
     void soltarEnLaCaja();
+    void controlASeleccionaTodo();
 };
 
 void TstUCDextavo::tecleo_data()
@@ -85,6 +86,30 @@ static void prepara(UCDextavo &caja)
     caja.Text(QString::number(SinCambio));
     QCOMPARE(caja.Valida(), std::int16_t(0));
     caja.Text(QString());
+}
+
+// Ctrl+A selects all, and what is typed then replaces the old answer: the
+// filter judges the text the character joins, without the selection.
+void TstUCDextavo::controlASeleccionaTodo()
+{
+    UCDextavo caja;
+    prepara(caja);
+    QTest::keyClicks(caja.Caja(), "-1");
+    QTest::keyClick(caja.Caja(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(caja.Caja()->selectedText(), QStringLiteral("-1"));
+    QTest::keyClicks(caja.Caja(), "5");
+    QCOMPARE(caja.Text(), QStringLiteral("5"));
+    QTest::keyClicks(caja.Caja(), ".25");
+    QTest::keyClick(caja.Caja(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(caja.Caja(), ".7");
+    QCOMPARE(caja.Text(), QStringLiteral(".7"));
+    QCOMPARE(caja.Valida(), std::int16_t(0));
+    QCOMPARE(caja.NumAceptado(), 0.7);
+    // A locked box selects all too, and takes nothing.
+    caja.Locked(true);
+    QTest::keyClick(caja.Caja(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(caja.Caja(), "3");
+    QCOMPARE(caja.Caja()->selectedText(), QStringLiteral(".7"));
 }
 
 void TstUCDextavo::tecleo()
