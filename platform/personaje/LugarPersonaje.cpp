@@ -17,7 +17,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
-#include <limits>
+#include <tuple>
 
 namespace {
 
@@ -122,32 +122,32 @@ QList<QRect> ZonasOcupadas(const QWidget &ventana)
     return zonas;
 }
 
-QPoint Elige(QPoint pedido, QSize tamano, const QRect &util, const QList<QRect> &zonas)
+QPoint Elige(QPoint pedido, QSize tamano, const QRect &util, const QList<QRect> &zonas, const QMargins &globo)
 {
-    if (Cubierto(QRect(pedido, tamano), zonas) == 0)
+    // Figure first, then the balloon's room, then the distance to pedido.
+    using Cuenta = std::tuple<qint64, qint64, qint64>;
+    const auto cuenta = [&](QPoint p) {
+        const QRect figura(p, tamano);
+        const QPoint d = p - pedido;
+        return Cuenta{Cubierto(figura, zonas), Cubierto(figura.marginsAdded(globo), zonas),
+                      qint64(d.x()) * d.x() + qint64(d.y()) * d.y()};
+    };
+    if (cuenta(pedido) == Cuenta{0, 0, 0})
         return pedido;
     // Every place of the screen on a grid of a few pixels, its edges
-    // included: the clear one nearest to pedido, else the least covering.
+    // included.
     constexpr int kPaso = 8;
     const int ultimaX = std::max(util.left(), util.right() + 1 - tamano.width());
     const int ultimaY = std::max(util.top(), util.bottom() + 1 - tamano.height());
     QPoint mejor = pedido;
-    qint64 menorCubierto = std::numeric_limits<qint64>::max();
-    qint64 menorDistancia = std::numeric_limits<qint64>::max();
-    const auto prueba = [&](int x, int y) {
-        const QPoint p(x, y);
-        const qint64 cubierto = Cubierto(QRect(p, tamano), zonas);
-        const QPoint d = p - pedido;
-        const qint64 distancia = qint64(d.x()) * d.x() + qint64(d.y()) * d.y();
-        if (cubierto < menorCubierto || (cubierto == menorCubierto && distancia < menorDistancia)) {
-            mejor = p;
-            menorCubierto = cubierto;
-            menorDistancia = distancia;
-        }
-    };
+    Cuenta menor = cuenta(pedido);
     for (int y = util.top();; y = std::min(y + kPaso, ultimaY)) {
         for (int x = util.left();; x = std::min(x + kPaso, ultimaX)) {
-            prueba(x, y);
+            const Cuenta c = cuenta(QPoint(x, y));
+            if (c < menor) {
+                menor = c;
+                mejor = QPoint(x, y);
+            }
             if (x == ultimaX)
                 break;
         }

@@ -2,6 +2,7 @@
 // Where the character may stand: clear of the buttons and the text of the
 // window in front, as near as it can be to the place it was sent to.
 #include <QList>
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -17,8 +18,11 @@ namespace LugarPersonaje {
 QList<QRect> ZonasOcupadas(const QWidget &ventana);
 
 // The top-left corner for a figure of tamano within util: pedido itself
-// when the figure there covers none of zonas, else the nearest corner from
-// which it covers none; when nothing is clear, the one that covers least.
-QPoint Elige(QPoint pedido, QSize tamano, const QRect &util, const QList<QRect> &zonas);
+// when the figure there, with the room around it that its balloon takes
+// (globo), covers none of zonas; else the nearest place from which neither
+// does; else one where at least the figure covers none and its balloon's
+// room the least; when nothing is clear, the one that covers least.
+QPoint Elige(QPoint pedido, QSize tamano, const QRect &util, const QList<QRect> &zonas,
+             const QMargins &globo = {});
 
 } // namespace LugarPersonaje

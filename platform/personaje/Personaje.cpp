@@ -11,11 +11,15 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
 
 namespace {
+// The room a sentence of up to four lines takes above the figure.
+const QMargins kLugarGlobo(30, 100, 60, 0);
+
 // One of the phrasings that "|" separates, drawn at random; a sentence
 // without alternatives stays as written.
 QString EligeAlternativa(const QString &frase)
@@ -279,7 +283,7 @@ void Personaje::colocaFigura()
             pantalla = QGuiApplication::primaryScreen();
         if (pantalla && frente && frente->isVisible())
             lugar = LugarPersonaje::Elige(m_lugarPedido, m_figura->size(), pantalla->availableGeometry(),
-                                          LugarPersonaje::ZonasOcupadas(*frente));
+                                          LugarPersonaje::ZonasOcupadas(*frente), kLugarGlobo);
     }
     if (lugar == m_figura->pos())
         return;

@@ -12,30 +12,18 @@ namespace {
 // when the service is starting.
 constexpr int kEsperaAlSalir = 5000;
 
-// The live voices, and the threads of engines that have not ended yet
-// (a voice whose wait ran out leaves its thread here). Never freed: the
-// end of the program reads them after the statics may have gone.
+// The live voices, and the threads of voices gone before their engine's
+// thread had ended (the program's end waits for those too). Made once and
+// never freed, so that no voice outlives them.
 QList<VozQt *> &Vivas()
 {
     static auto *vivas = new QList<VozQt *>;
     return *vivas;
 }
-QList<QThread *> &HilosPendientes()
+QList<QThread *> &Huerfanos()
 {
     static auto *hilos = new QList<QThread *>;
     return *hilos;
-}
-
-bool EsperaHilos(QDeadlineTimer limite)
-{
-    QList<QThread *> &hilos = HilosPendientes();
-    for (auto it = hilos.begin(); it != hilos.end();) {
-        if (!(*it)->wait(limite))
-            return false;
-        delete *it;
-        it = hilos.erase(it);
-    }
-    return true;
 }
 } // namespace
 
@@ -58,7 +46,6 @@ VozQt::VozQt(const QString &motor, QObject *padre)
     connect(m_habla, &MotorHabla::dicha, this, &Voz::dicha);
     connect(m_hilo, &QThread::started, m_habla, &MotorHabla::arranca);
     Vivas().append(this);
-    HilosPendientes().append(m_hilo);
     m_hilo->start();
 }
 
@@ -66,12 +53,12 @@ VozQt::~VozQt()
 {
     Vivas().removeAll(this);
     detiene();
-    // A thread that does not end in time stays listed for the program's
-    // end, which waits for it again.
-    if (m_hilo->wait(QDeadlineTimer(kEsperaAlSalir))) {
-        HilosPendientes().removeAll(m_hilo);
+    // A thread that does not end in time is left to the program's end,
+    // which waits for it again.
+    if (m_hilo->wait(QDeadlineTimer(kEsperaAlSalir)))
         delete m_hilo;
-    }
+    else
+        Huerfanos().append(m_hilo);
 }
 
 void VozQt::detiene()
@@ -88,9 +75,19 @@ void VozQt::detiene()
 
 bool VozQt::DetieneTodas(int msMaximo)
 {
+    const QDeadlineTimer limite(msMaximo);
     for (VozQt *voz : std::as_const(Vivas()))
         voz->detiene();
-    return EsperaHilos(QDeadlineTimer(msMaximo));
+    for (VozQt *voz : std::as_const(Vivas()))
+        if (!voz->m_hilo->wait(limite))
+            return false;
+    QList<QThread *> &huerfanos = Huerfanos();
+    while (!huerfanos.isEmpty()) {
+        if (!huerfanos.first()->wait(limite))
+            return false;
+        delete huerfanos.takeFirst();
+    }
+    return true;
 }
 
 QString VozQt::respaldo()

@@ -229,9 +229,9 @@ private slots:
         auto *cerrar = new QPushButton(QStringLiteral("Cerrar"), &ventana);
         auto *texto = new QTextEdit(&ventana);
         texto->setPlainText(QStringLiteral("Una línea de texto que se lee\nY otra"));
-        const QRect sitio = ventana.mapFromGlobal(p->figura()->geometry().center()) & ventana.rect();
-        cerrar->setGeometry(QRect(sitio.topLeft() - QPoint(60, 10), QSize(120, 30)));
-        texto->setGeometry(QRect(sitio.topLeft() + QPoint(-100, 40), QSize(300, 80)));
+        const QPoint sitio = ventana.mapFromGlobal(p->figura()->geometry().center());
+        cerrar->setGeometry(QRect(sitio - QPoint(60, 10), QSize(120, 30)));
+        texto->setGeometry(QRect(sitio + QPoint(-100, 40), QSize(300, 80)));
         ventana.show();
         ventana.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&ventana));
