@@ -23,6 +23,6 @@ cmake --build "$carpeta" --target app_shell_tst_SalidaConVoz
 # check's business.
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-export QT_QPA_PLATFORM=offscreen QUORVANE_VUELTAS_SALIDA=$vueltas
+export QT_QPA_PLATFORM=offscreen QUORVANE_VUELTAS_SALIDA=$vueltas QUORVANE_VOZ_ESCRITORIO=1
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 "$carpeta/tests/app_shell_tst_SalidaConVoz"

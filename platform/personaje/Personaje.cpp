@@ -275,6 +275,9 @@ QWidget *Personaje::ventanaAlFrente()
 
 void Personaje::colocaFigura()
 {
+    // The window they float above may have taken them along already.
+    if (!m_figura || !m_globo)
+        return;
     QPoint lugar = m_lugarPedido;
     QWidget *frente = ventanaAlFrente();
     if (m_figura->isVisible()) {
