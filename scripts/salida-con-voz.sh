@@ -5,7 +5,8 @@
 # build folder of its own and runs every way out many times. A thread that
 # outlives what it uses, or undefined behaviour, fails it; a fault never
 # passes as success. Not part of CI (the whole program under the sanitizers
-# takes long to build on two cores). Usage: scripts/salida-con-voz.sh [ROUNDS]
+# takes long to build on two cores).
+# Usage: [TRABAJOS=N] scripts/salida-con-voz.sh [ROUNDS]   (N build jobs, ROUNDS 10)
 set -euo pipefail
 
 raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -18,7 +19,7 @@ sanitizadores="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-
 cmake -S "$raiz" -B "$carpeta" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_BENCH=OFF \
   "${lanzador[@]}" -DCMAKE_CXX_FLAGS="$sanitizadores" \
   -DCMAKE_EXE_LINKER_FLAGS="$sanitizadores" -DCMAKE_SHARED_LINKER_FLAGS="$sanitizadores" >/dev/null
-cmake --build "$carpeta" --target app_shell_tst_SalidaConVoz
+cmake --build "$carpeta" -j "${TRABAJOS:-$(nproc)}" --target app_shell_tst_SalidaConVoz
 # Qt keeps its caches to the end of the process: leaks are not this
 # check's business.
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=0
