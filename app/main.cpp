@@ -7,7 +7,14 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
+
+namespace {
+// How long the end waits for the speech engine's thread, in milliseconds.
+constexpr int kEsperaVoz = 5000;
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -24,5 +31,14 @@ int main(int argc, char *argv[])
     frmMdiCalcDife principal;
     if (!principal.MDIForm_Load())
         return 1;
-    return app.exec();
+    const int estado = app.exec();
+    // No thread of the speech engine may outlive the windows and statics it
+    // could still reach. One hung in a speech service that does not answer
+    // is not waited for any longer: the program leaves at once, freeing
+    // nothing, with its status.
+    if (!VozQt::DetieneTodas(kEsperaVoz)) {
+        std::fflush(nullptr);
+        std::_Exit(estado);
+    }
+    return estado;
 }

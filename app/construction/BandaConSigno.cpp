@@ -87,8 +87,14 @@ BandasSigno PoneBandaConSigno(double xInicio, double altura, const std::vector<s
 
     const int k = b.numDistintas;
     const auto simbolo = [&b](int j) { return b.signoBanda[static_cast<std::size_t>(j)] > 0 ? "+" : "-"; };
-    for (int j = 1; j <= k; ++j)
-        RepiteMarca(franja, simbolo(j - 1), b.raizDistinta[static_cast<std::size_t>(j)], 0.2);
-    RepiteMarca(franja, simbolo(k), franja.MaxX(), 0.2);
+    // Each band between its roots (the first from the title on), so that
+    // no band's marks run into its neighbour's.
+    const auto raiz = [&b](int j) { return b.raizDistinta[static_cast<std::size_t>(j)]; };
+    double desde = franja.Xactual();
+    for (int j = 1; j <= k; ++j) {
+        RepiteMarca(franja, simbolo(j - 1), desde, raiz(j), 0.2);
+        desde = raiz(j);
+    }
+    RepiteMarca(franja, simbolo(k), desde, franja.MaxX(), 0.2);
     return b;
 }

@@ -11,6 +11,7 @@
 #include "Entero16.h"
 #include "QBColor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -224,23 +225,32 @@ void DibujaBandaSigno(double xini, double y, double xfin, const std::string &mar
     franja.imprime(QString::fromStdString(rotulo));
     franja.FontBold(false);
 
-    franja.Xactual(xini);
     franja.Yactual(y);
-    RepiteMarca(franja, marca, xfin, 0);
+    RepiteMarca(franja, marca, xini, xfin, 0);
 }
 
-void RepiteMarca(PictureEjes &franja, const std::string &marca, double xfin, double paso)
+void RepiteMarca(PictureEjes &franja, const std::string &marca, double desde, double hasta, double paso)
 {
     const QString texto = QString::fromStdString(marca);
-    const double borde = franja.MaxX();
-    for (;;) {
-        const double antes = franja.Xactual();
-        franja.imprime(texto);
-        franja.Xactual(franja.Xactual() + paso);
-        const double ahora = franja.Xactual();
-        // Up to xfin, never past the strip's edge, and only while the pen moves.
-        if (ahora > xfin || ahora > borde || !(ahora > antes))
+    const double fin = std::min(hasta, franja.MaxX());
+    if (texto.isEmpty() || !(fin > desde))
+        return;
+    const double ancho = franja.AnchoTexto(texto);
+    // A strip is a few thousand pixels at most: this bounds a tiny step.
+    constexpr int MaximoMarcas = 4000;
+    int escritas = 0;
+    for (double x = desde; x + ancho <= fin && escritas < MaximoMarcas;) {
+        franja.Xactual(x);
+        franja.imprimeEntre(texto, desde, fin);
+        ++escritas;
+        const double siguiente = franja.Xactual() + paso;
+        if (!(siguiente > x))
             break;
+        x = siguiente;
+    }
+    if (escritas == 0) {
+        franja.Xactual((desde + fin - ancho) / 2);
+        franja.imprimeEntre(texto, desde, fin);
     }
 }
 

@@ -50,13 +50,15 @@ void MarcaAbscisas(double x, double y, int tam, bool conLinea, std::int32_t colo
 void ColorRgbMarca(const std::vector<double> &xs, const std::vector<double> &ys, int n);
 
 // Writes one band on the strip: the label in bold at the main graph's left
-// edge, then the mark from xini repeated up to xfin (at least once, and no
-// further than the strip's right edge). An empty mark writes nothing.
+// edge, then the band's marks from xini to xfin (see RepiteMarca). An
+// empty mark writes nothing.
 void DibujaBandaSigno(double xini, double y, double xfin, const std::string &marca, const std::string &rotulo);
-// Writes marca at the strip's pen again and again, the pen moved paso
-// further after each, until it passes xfin: at least once, never past the
-// strip's right edge, and only while the pen moves.
-void RepiteMarca(PictureEjes &franja, const std::string &marca, double xfin, double paso);
+// Writes marca along the band from desde to hasta at the strip's pen row,
+// whole marks side by side (paso further apart) while they fit; a band
+// narrower than one mark shows the part of one, centred, that lies within
+// it. Nothing is drawn outside the band or past the strip's right edge, so
+// bands written in any order never cover each other's marks.
+void RepiteMarca(PictureEjes &franja, const std::string &marca, double desde, double hasta, double paso);
 
 // The key of the curves on the band strip: the strip takes the main
 // graph's x range and 0..3 in y; green lines at 3, 2 and 1 labelled "f",

@@ -494,11 +494,30 @@ void LienzoImagen::Elipse(int cx, int cy, double radio, std::int32_t color, doub
 
 void LienzoImagen::Escribe(const QString &texto, bool saltoLinea)
 {
+    EscribeRecortado(texto, saltoLinea, QRectF());
+}
+
+void LienzoImagen::EscribeEntre(const QString &texto, float izquierda, float derecha)
+{
+    if (!(derecha > izquierda)) {
+        // Nothing of it shows; the pen moves all the same.
+        m_actualX += AnchoTexto(texto);
+        Avisa();
+        return;
+    }
+    const float alto = float(m_imagen.height());
+    EscribeRecortado(texto, false, QRectF(izquierda, 0, derecha - izquierda, std::max(alto, 1.0f)));
+}
+
+void LienzoImagen::EscribeRecortado(const QString &texto, bool saltoLinea, const QRectF &recorte)
+{
     const QFont fuente = FuenteDibujo();
     const QFontMetricsF medida(fuente, &DispositivoMedida());
     if (!m_imagen.isNull() && !texto.isEmpty()) {
         QPainter pintor(&m_imagen);
         pintor.setRenderHint(QPainter::TextAntialiasing, false);
+        if (!recorte.isNull())
+            pintor.setClipRect(recorte);
         pintor.setFont(fuente);
         pintor.setPen(ColorDeOle(m_tinta));
         pintor.drawText(QPointF(m_actualX, m_actualY + medida.ascent()), texto);

@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QImage>
 #include <QLine>
+#include <QRectF>
 #include <QString>
 
 #include <cstdint>
@@ -86,6 +87,9 @@ public:
     // Text with its top-left corner at the pen, in ForeColor; the pen ends
     // just right of it, or at the start of the next line with saltoLinea.
     void Escribe(const QString &texto, bool saltoLinea = false);
+    // The same, showing only the columns from izquierda up to (not
+    // including) derecha: what lies outside stays as it was.
+    void EscribeEntre(const QString &texto, float izquierda, float derecha);
     float AnchoTexto(const QString &texto) const;
     float AltoTexto(const QString &texto) const;
 
@@ -93,6 +97,8 @@ private:
     // Any other value of the mask counts as free: see m_hecha.
     enum : std::uint8_t { LIBRE = 0, MARCA_RELLENO = 1, MARCA_TRAZO = 2, PRIMERA_HECHA = 3 };
     QFont FuenteDibujo() const;
+    // Text at the pen, shown only inside recorte when it is not null.
+    void EscribeRecortado(const QString &texto, bool saltoLinea, const QRectF &recorte);
     // Marks a segment of the mask with the pen's width and style.
     void MarcaRecta(int x1, int y1, int x2, int y2, bool conUltimo);
     void MarcaRectaGruesa(int x1, int y1, int x2, int y2);

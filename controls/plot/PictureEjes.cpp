@@ -155,6 +155,10 @@ void PictureEjes::disco(double x, double y, int rpix, std::int32_t color, bool l
 }
 double PictureEjes::AnchoTexto(const QString &cad) const { return Superficie().AnchoTexto(cad); }
 void PictureEjes::imprime(const QString &cad) { Superficie().imprime(cad); }
+void PictureEjes::imprimeEntre(const QString &cad, double desde, double hasta)
+{
+    Superficie().imprimeEntre(cad, desde, hasta);
+}
 void PictureEjes::ImprimeEnCoor(const QString &cad, double x, double y) { Superficie().ImprimeEnCoor(cad, x, y); }
 void PictureEjes::BorraEnCoor(const QString &cad, double x, double y) { Superficie().BorraEnCoor(cad, x, y); }
 void PictureEjes::Limpia() { Superficie().Limpia(); }

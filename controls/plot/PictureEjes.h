@@ -124,6 +124,8 @@ public:
     void disco(double x, double y, int rpix, std::int32_t color, bool lleno = false);
     double AnchoTexto(const QString &cad) const;   // width in world x units
     void imprime(const QString &cad);             // at the pen, which moves past it
+    // The same, showing only what lies from x = desde up to x = hasta.
+    void imprimeEntre(const QString &cad, double desde, double hasta);
     void ImprimeEnCoor(const QString &cad, double x, double y);
     void BorraEnCoor(const QString &cad, double x, double y);
     void Limpia();                                // clear and draw the axes again

@@ -90,6 +90,7 @@ public:
     void disco(double x, double y, int rpix, std::int32_t color, bool lleno = false);
     double AnchoTexto(const QString &cad) const;
     void imprime(const QString &cad);
+    void imprimeEntre(const QString &cad, double desde, double hasta);
     void ImprimeEnCoor(const QString &cad, double x, double y);
     void BorraEnCoor(const QString &cad, double x, double y);
     void Limpia() { Redibuja(); }

@@ -161,6 +161,12 @@ void SuperficieEjes::imprime(const QString &cad)
     m_caja.Escribe(cad);
 }
 
+void SuperficieEjes::imprimeEntre(const QString &cad, double desde, double hasta)
+{
+    // Whole columns: a band ending at x and one starting there share none.
+    m_caja.EscribeEntre(cad, float(EscalaX(desde)), float(EscalaX(hasta)));
+}
+
 void SuperficieEjes::ImprimeEnCoor(const QString &cad, double x, double y)
 {
     const double xa = Xactual(), ya = Yactual();

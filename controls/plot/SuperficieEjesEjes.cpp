@@ -120,8 +120,20 @@ void SuperficieEjes::TrazaNumeros(double escx, double escy)
 
     // X numbers centred on their ticks; one that would come within 3
     // pixels of the previous one (counting from the origin) is skipped, and
-    // so is one that the box's edge would cut.
+    // so is one that the box's edge would cut. Below the axis, or above it
+    // when the axis lies along the bottom edge and the numbers below it
+    // could not be seen; above, they keep clear of the axis label.
     const int anchoCaja = AnchoCaja();
+    const int altoCaja = AltoCaja();
+    const float altoNumero = m_caja.AltoTexto(QStringLiteral("0"));
+    const bool xArriba = y0 + 10 + altoNumero > altoCaja && y0 >= 0 && y0 <= altoCaja
+                         && y0 - 6 - altoNumero >= 0;
+    const int filaX = xArriba ? int(y0 - 6 - altoNumero) : y0 + 10;
+    const double finNumerosX =
+        xArriba ? EscalaX(MaxX()) - m_caja.AnchoTexto(m_etiquetaX) - 6 - 3 : double(anchoCaja);
+    const auto numeroXCabe = [&](double plumaX, float ancho) {
+        return CabeEnCaja(plumaX, ancho, anchoCaja) && plumaX + ancho <= finNumerosX;
+    };
     int ultimo = x0;
     double paso = frecX * escx;
     Recorre(paso, muevepixel(SOBREX, MaxX(), -8), paso, [&](double x) {
@@ -129,8 +141,8 @@ void SuperficieEjes::TrazaNumeros(double escx, double escy)
         const float ancho = m_caja.AnchoTexto(s);
         const double plumaX = EscalaX(x) - ancho / 2.0;
         m_caja.CurrentX(float(plumaX));
-        if (plumaX > ultimo + 3 && CabeEnCaja(plumaX, ancho, anchoCaja))
-            EscribeEn(s, plumaX, y0 + 10);
+        if (plumaX > ultimo + 3 && numeroXCabe(plumaX, ancho))
+            EscribeEn(s, plumaX, filaX);
         ultimo = int(rt::RedondeaPar(m_caja.CurrentX()));
     });
     ultimo = x0;
@@ -140,19 +152,23 @@ void SuperficieEjes::TrazaNumeros(double escx, double escy)
         const float ancho = m_caja.AnchoTexto(s);
         const double plumaX = EscalaX(x) - ancho / 2.0;
         const int izquierda = int(rt::RedondeaPar(float(plumaX)));
-        if (plumaX + ancho < ultimo - 3 && CabeEnCaja(plumaX, ancho, anchoCaja))
-            EscribeEn(s, plumaX, y0 + 10);
+        if (plumaX + ancho < ultimo - 3 && numeroXCabe(plumaX, ancho))
+            EscribeEn(s, plumaX, filaX);
         ultimo = izquierda;
     });
 
-    // Y numbers right of the axis, beside their ticks; no overlap test, but
-    // one that the top or bottom edge would cut is left out too.
-    const int altoCaja = AltoCaja();
+    // Y numbers beside their ticks, right of the axis, or left of it when
+    // the axis lies along the right edge; no overlap test, but one that the
+    // top or bottom edge would cut is left out too.
     const auto numeroY = [&](double y) {
         const QString s = ElementoImpreso(y);
         const int plumaY = EscalaY(y) - 6;
+        const float ancho = m_caja.AnchoTexto(s);
+        double plumaX = x0 + 8;
+        if (plumaX + ancho > anchoCaja && x0 >= 0 && x0 <= anchoCaja)
+            plumaX = x0 - 8 - ancho;
         if (CabeEnCaja(plumaY, m_caja.AltoTexto(s), altoCaja))
-            EscribeEn(s, x0 + 8, plumaY);
+            EscribeEn(s, plumaX, plumaY);
     };
     paso = frecY * escy;
     Recorre(paso, muevepixel(SOBREY, MaxY(), 8), paso, numeroY);

@@ -2,18 +2,24 @@
 
 #include "FiguraPersonaje.h"
 #include "GloboPersonaje.h"
+#include "LugarPersonaje.h"
 #include "Voz.h"
 
 #include "Azar.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
 
 namespace {
+// The room a sentence of up to four lines takes above the figure.
+const QMargins kLugarGlobo(30, 100, 60, 0);
+
 // One of the phrasings that "|" separates, drawn at random; a sentence
 // without alternatives stays as written.
 QString EligeAlternativa(const QString &frase)
@@ -48,6 +54,17 @@ Personaje::Personaje(FabricaVoz fabrica, QWidget *dueno)
         terminaFrase();
     });
     connect(&m_limiteVoz, &QTimer::timeout, this, [this] { vozDicha(); });
+
+    m_lugarPedido = m_figura->pos();
+    m_revision.setSingleShot(true);
+    m_revision.setInterval(50);
+    connect(&m_revision, &QTimer::timeout, this, &Personaje::colocaFigura);
+    m_vigia.setInterval(700);
+    connect(&m_vigia, &QTimer::timeout, this, &Personaje::colocaFigura);
+    // A window that comes forward (opened, clicked, a subwindow activated)
+    // may stand under the figure.
+    connect(qApp, &QApplication::focusChanged, &m_revision, qOverload<>(&QTimer::start));
+    connect(qApp, &QGuiApplication::focusWindowChanged, &m_revision, qOverload<>(&QTimer::start));
 }
 
 void Personaje::ponVoz(std::unique_ptr<Voz> voz)
@@ -146,15 +163,19 @@ void Personaje::siguiente()
     switch (paso.tipo) {
     case Paso::Muestra:
         m_figura->show();
+        colocaFigura();
+        m_vigia.start();
         terminaPaso();
         break;
     case Paso::Oculta:
         m_globo->hide();
         m_figura->hide();
+        m_vigia.stop();
         terminaPaso();
         break;
     case Paso::Mueve:
-        m_figura->move(dentroDePantalla(paso.punto));
+        m_lugarPedido = dentroDePantalla(paso.punto);
+        colocaFigura();
         terminaPaso();
         break;
     case Paso::Habla: {
@@ -235,6 +256,44 @@ void Personaje::detiene()
 {
     calla();
     m_figura->hide();
+    m_vigia.stop();
+    m_revision.stop();
+}
+
+QWidget *Personaje::ventanaAlFrente()
+{
+    // The character's own windows and menus never count: while one of them
+    // is active, the window that was in front before still is.
+    QWidget *activa = QApplication::activeWindow();
+    const bool propia = activa
+                        && (activa == m_figura || activa == m_globo || activa->windowType() == Qt::Popup
+                            || activa->windowType() == Qt::ToolTip);
+    if (activa && !propia)
+        m_frente = activa;
+    return m_frente;
+}
+
+void Personaje::colocaFigura()
+{
+    // The window they float above may have taken them along already.
+    if (!m_figura || !m_globo)
+        return;
+    QPoint lugar = m_lugarPedido;
+    QWidget *frente = ventanaAlFrente();
+    if (m_figura->isVisible()) {
+        QScreen *pantalla = QGuiApplication::screenAt(m_lugarPedido);
+        if (!pantalla)
+            pantalla = QGuiApplication::primaryScreen();
+        if (pantalla && frente && frente->isVisible())
+            lugar = LugarPersonaje::Elige(m_lugarPedido, m_figura->size(), pantalla->availableGeometry(),
+                                          LugarPersonaje::ZonasOcupadas(*frente), kLugarGlobo);
+    }
+    if (lugar == m_figura->pos())
+        return;
+    m_figura->move(lugar);
+    // The sentence under way follows the figure.
+    if (m_globo->isVisible())
+        m_globo->muestra(m_globo->texto(), m_figura->frameGeometry());
 }
 
 QPoint Personaje::dentroDePantalla(QPoint punto) const

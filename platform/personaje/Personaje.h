@@ -99,6 +99,11 @@ private:
     void ponVoz(std::unique_ptr<Voz> voz);
     // The figure's top-left kept so that all of it is on the screen.
     QPoint dentroDePantalla(QPoint punto) const;
+    // Where the figure stands: the place it was sent to, or the nearest one
+    // clear of the buttons and text of the window in front.
+    void colocaFigura();
+    // The window in front of the student (not the character's own).
+    QWidget *ventanaAlFrente();
 
     std::unique_ptr<Voz> m_voz;
     FabricaVoz m_fabricaVoz;
@@ -119,4 +124,11 @@ private:
     bool m_enFrase = false;
     // Bumped by calla(): steps of an earlier turn that end late are ignored.
     int m_turno = 0;
+    // The place the figure was last sent to (its top-left, on the screen).
+    QPoint m_lugarPedido;
+    QPointer<QWidget> m_frente;
+    // Looks again after a window comes forward, and now and then while the
+    // figure is up (a page that loads, a window that grows under it).
+    QTimer m_revision;
+    QTimer m_vigia;
 };

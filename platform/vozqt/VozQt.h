@@ -3,8 +3,9 @@
 // speech), with a Spanish voice when the engine lists one. The engine works
 // in a thread of its own: sentences given while it is being looked for are
 // said once it is ready; without one the voice is silent and the balloon
-// alone carries the words. Its end never waits for a service that is slow
-// to answer.
+// alone carries the words. The engine and the speech client's own thread
+// are closed in the engine's thread when the voice stops; the program's end
+// waits for that (DetieneTodas) before its windows and statics go.
 #include "Voz.h"
 
 #include <QList>
@@ -23,7 +24,16 @@ public:
 
     void di(const QString &frase) override;
     void calla() override;
-    bool disponible() const override { return m_buscando || !m_motor.isEmpty(); }
+    bool disponible() const override { return !m_detenida && (m_buscando || !m_motor.isEmpty()); }
+
+    // Stops the engine: the sentence under way, then the engine itself and
+    // its thread. The voice is silent from then on.
+    void detiene();
+    // Stops every voice and waits, at most msMaximo milliseconds in all,
+    // until every engine's thread has ended, those of voices already gone
+    // included. False when one is still running (a speech service that does
+    // not answer): it may still use what the program would free.
+    static bool DetieneTodas(int msMaximo);
 
     // Which backend this build speaks through.
     static QString respaldo();
@@ -45,5 +55,6 @@ private:
     MotorHabla *m_habla = nullptr;
     QString m_motor;
     bool m_buscando = true;
+    bool m_detenida = false;
     QLocale m_idioma = QLocale::c();
 };

@@ -217,24 +217,54 @@ private slots:
     {
         PictureEjes &f = ventana->franja;
         ventana->graf.EscalaVentana(-10, -10, 10, 10);
-        const QImage antes = f.Imagen().copy();
+        f.EjesVisibles(false);
+        f.Limpia();
+        const QImage limpia = f.Imagen().copy();
+        const QRgb fondo = limpia.pixel(0, 0);
         DibujaBandaSigno(-5, 2, 5, "", "Signo"); // an empty mark: nothing at all
-        QCOMPARE(f.Imagen(), antes);
+        QCOMPARE(f.Imagen(), limpia);
+        DibujaBandaSigno(3, 1, 2, "-", "");      // a band that ends before it starts
+        QCOMPARE(f.Imagen(), limpia);
 
         DibujaBandaSigno(-5, 2, 0, "+", "Signo");
-        QVERIFY(f.Imagen() != antes);
-        QVERIFY(f.Xactual() > 0);
-        QVERIFY(f.Xactual() < 0 + 2 * f.AnchoTexto("+") + 1e-9);
         QCOMPARE(f.ForeColor(), ColorRotuloBanda);
         QVERIFY(!f.FontBold());
 
-        // The mark is written once even when the band ends before it starts,
-        // and a band reaching past the strip stops at its edge.
-        DibujaBandaSigno(3, 1, 2, "-", "");
-        QVERIFY(f.Xactual() > 3);
-        DibujaBandaSigno(-10, 1, 1e12, "-", "");
-        QVERIFY(f.Xactual() > f.MaxX());
-        QVERIFY(f.Xactual() < f.MaxX() + 2 * f.AnchoTexto("-"));
+        // The bands of (x - 6)^3 (x - 6.1)^3 as the sign exercise writes
+        // them, the middle one a few pixels wide: each band's marks change
+        // only its own columns, so whatever the order no band covers
+        // another's, and the narrow one still shows part of its mark.
+        struct Banda {
+            double desde, hasta;
+            const char *marca;
+        };
+        const std::vector<Banda> bandas{{-9.8, 6, "+"}, {6, 6.1, "-"}, {6.1, 10, "+"}, {-10, 1e12, "-"}};
+        for (const Banda &banda : bandas) {
+            f.Limpia();
+            DibujaBandaSigno(banda.desde, 2, banda.hasta, banda.marca, "");
+            const std::vector<QPoint> tinta = Cambiados(f.Imagen(), fondo);
+            QVERIFY2(!tinta.empty(), banda.marca);
+            const int izquierda = f.EscalaX(banda.desde);
+            const int derecha = std::min(f.EscalaX(banda.hasta), f.Imagen().width());
+            for (const QPoint &p : tinta)
+                QVERIFY2(izquierda <= p.x() && p.x() < derecha,
+                         qPrintable(QStringLiteral("(%1, %2) leaves its band at column %3")
+                                        .arg(banda.desde).arg(banda.hasta).arg(p.x())));
+        }
+        const auto dibuja = [&](std::vector<int> orden) {
+            f.Limpia();
+            for (int j : orden)
+                DibujaBandaSigno(bandas[std::size_t(j)].desde, 2, bandas[std::size_t(j)].hasta,
+                                 bandas[std::size_t(j)].marca, "");
+            return f.Imagen().copy();
+        };
+        const QImage enOrden = dibuja({0, 1, 2});
+        QCOMPARE(dibuja({1, 0, 2}), enOrden);
+        QCOMPARE(dibuja({2, 0, 1}), enOrden);
+        // The "-" is there, between the two "+" bands.
+        const QImage estrecha = dibuja({1});
+        QCOMPARE(enOrden.copy(f.EscalaX(6), 0, f.EscalaX(6.1) - f.EscalaX(6), enOrden.height()),
+                 estrecha.copy(f.EscalaX(6), 0, f.EscalaX(6.1) - f.EscalaX(6), estrecha.height()));
     }
 };
 

@@ -339,6 +339,32 @@ private slots:
         QVERIFY(numeroT(-1) && !numeroT(-2) && !numeroT(-3));
     }
 
+    // An axis along the box's edge keeps its numbers, on the inside: the X
+    // numbers above an X axis at the bottom, the Y
+    // numbers left of a Y axis at the right edge.
+    void numerosDentroConEjeEnElBorde()
+    {
+        auto s = Superficie(300, 300, true);
+        s->ForeColor(TINTA);
+        const int alto = int(s->Lienzo().AltoTexto(QStringLiteral("0")));
+        for (double minY : {0.0, -0.05}) {
+            s->EscalaVentana(-10, minY, 10, 10);
+            const int y0 = s->EscalaY(0);
+            QVERIFY(y0 >= 290);
+            for (double x : {-8.0, -4.0, 2.0, 4.0})
+                QVERIFY(HayColorEn(*s, QRect(s->EscalaX(x) - 2, y0 - 6 - alto, 5, alto), TINTA));
+        }
+        s->EscalaVentana(-10, -10, 0, 10);
+        const int x0 = s->EscalaX(0);
+        QVERIFY(x0 >= 290);
+        QVERIFY(HayColorEn(*s, QRect(x0 - 40, s->EscalaY(4) - 6, 32, alto), TINTA));
+        QVERIFY(HayColorEn(*s, QRect(x0 - 40, s->EscalaY(-4) - 6, 32, alto), TINTA));
+        // A surface whose axes cross inside keeps them where they were.
+        s->EscalaVentana(-10, -10, 10, 10);
+        QVERIFY(!HayColorEn(*s, QRect(s->EscalaX(4) - 2, s->EscalaY(0) - 6 - alto, 5, alto), TINTA));
+        QVERIFY(HayColorEn(*s, QRect(s->EscalaX(4) - 2, s->EscalaY(0) + 10, 5, alto), TINTA));
+    }
+
     void frecuenciaMenorQueUno()
     {
         auto s = Superficie(300, 300, true);

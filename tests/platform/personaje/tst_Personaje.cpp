@@ -9,8 +9,13 @@
 
 #include "Azar.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextLayout>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -201,6 +206,61 @@ private slots:
         QTRY_VERIFY(!p->ocupado());
         const QRect util = QGuiApplication::primaryScreen()->availableGeometry();
         QVERIFY(util.contains(p->figura()->geometry()));
+    }
+
+    // The figure stands clear of the buttons and text of the window in
+    // front: where it was sent to when that is clear, else aside; a window
+    // that opens under it moves it, and once that window has gone it is
+    // back where it was sent.
+    void libreDeLaVentanaAlFrente()
+    {
+        const QRect util = QGuiApplication::primaryScreen()->availableGeometry();
+        auto p = Rapido(nullptr);
+        const QPoint pedido(util.right() + 1 - 140, util.bottom() + 1 - 240);
+        p->mueveA(pedido.x(), pedido.y());
+        p->muestra();
+        QTRY_VERIFY(!p->ocupado());
+        QCOMPARE(p->figura()->pos(), pedido);
+
+        // A window whose button and text lie where the figure stands, the
+        // rest of it empty.
+        QWidget ventana;
+        ventana.setGeometry(util.adjusted(20, 20, -20, -20));
+        auto *cerrar = new QPushButton(QStringLiteral("Cerrar"), &ventana);
+        auto *texto = new QTextEdit(&ventana);
+        texto->setPlainText(QStringLiteral("Una línea de texto que se lee\nY otra"));
+        const QPoint sitio = ventana.mapFromGlobal(p->figura()->geometry().center());
+        cerrar->setGeometry(QRect(sitio - QPoint(60, 10), QSize(120, 30)));
+        texto->setGeometry(QRect(sitio + QPoint(-100, 40), QSize(300, 80)));
+        ventana.show();
+        ventana.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ventana));
+
+        const auto boton = [&] { return QRect(cerrar->mapToGlobal(QPoint()), cerrar->size()); };
+        const auto lineas = [&] {
+            const QTextBlock primera = texto->document()->begin();
+            const QRectF r = texto->document()->documentLayout()->blockBoundingRect(primera);
+            const QRectF linea = primera.layout()->lineAt(0).naturalTextRect().translated(r.topLeft());
+            return QRect(texto->viewport()->mapToGlobal(linea.toAlignedRect().topLeft()),
+                         linea.toAlignedRect().size());
+        };
+        QTRY_VERIFY(p->figura()->pos() != pedido);
+        QVERIFY(!p->figura()->geometry().intersects(boton()));
+        QVERIFY(!p->figura()->geometry().intersects(lineas()));
+        QVERIFY(util.contains(p->figura()->geometry()));
+
+        // Sent there again while that window is in front: it stays clear.
+        p->mueveA(pedido.x(), pedido.y());
+        QTRY_VERIFY(!p->ocupado());
+        QVERIFY(!p->figura()->geometry().intersects(boton()));
+
+        ventana.hide();
+        QWidget otra;
+        otra.setGeometry(util.left() + 10, util.top() + 10, 200, 100);
+        otra.show();
+        otra.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&otra));
+        QTRY_COMPARE(p->figura()->pos(), pedido);
     }
 };
 
