@@ -4,6 +4,7 @@
 #include "Entero16.h"
 #include "Regional.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -72,6 +73,15 @@ std::u32string DecodificaUtf8(const std::string &texto)
         }
     }
     return r;
+}
+
+// The least c with 2^c >= n: a sum of n numbers below 2^b stays below 2^(b + c).
+long BitsDeCuenta(int n)
+{
+    long b = 0;
+    while (b < 31 && (1L << b) < n)
+        ++b;
+    return b;
 }
 
 void LeeLinea(std::ifstream &archivo, std::string &linea)
@@ -182,6 +192,7 @@ void ClsParserPoli::IniciaAnalisis(const std::string &cadacep)
     posSimbolo = 0;
     candidatos.assign(1, 0.0);
     anidamiento = 0;
+    trabajo = 0;
 }
 
 char32_t ClsParserPoli::LeeCaracter()
@@ -455,6 +466,7 @@ int ClsParserPoli::AnalizaMonomio(int &t, PoliPtr &P)
             return 13;
         if (t != SimEquis) {
             P = Collpolinomio::DesdeExacto(PoliExacto::Constante(sExacto));
+            VerificaCoeficientes(*P);
             AgregaCandidato(-s);
             return 0;
         }
@@ -465,6 +477,7 @@ int ClsParserPoli::AnalizaMonomio(int &t, PoliPtr &P)
     const int codigo = AnalizaPotencia(t, P);
     // The coefficient of x^n becomes s exactly (no term when s is 0).
     P = Collpolinomio::DesdeExacto(PoliExacto::Monomio(sExacto, P->Grado()));
+    VerificaCoeficientes(*P);
     return codigo;
 }
 
@@ -497,36 +510,62 @@ void ClsParserPoli::AgregaCandidato(double v)
     candidatos.push_back(v);
 }
 
-PoliPtr ClsParserPoli::Multiplica(const PoliPtr &p, const PoliPtr &q) const
+PoliPtr ClsParserPoli::Multiplica(const PoliPtr &p, const PoliPtr &q)
 {
-    // The degree is checked before the work, so that a huge product is
-    // refused at once.
-    if (p->Grado() + q->Grado() > GradoMaximo)
+    // The exact degree and size are checked before the work, so that a huge
+    // product is refused at once. Each coefficient of the product is a sum
+    // of at most as many products as the shorter factor has terms.
+    const PoliExacto &a = p->Exacto();
+    const PoliExacto &b = q->Exacto();
+    const int grado = a.Grado() + b.Grado();
+    if (grado > GradoMaximo)
         throw Interrupcion{CodigoGradoExcesivo};
+    VerificaBits(a.Bits() + b.Bits() + BitsDeCuenta(std::min(a.Terminos(), b.Terminos())), grado + 1);
     auto r = p->Producto(*q);
     VerificaCoeficientes(*r);
     return r;
 }
 
-PoliPtr ClsParserPoli::Eleva(const PoliPtr &p, int n) const
+PoliPtr ClsParserPoli::Eleva(const PoliPtr &p, int n)
 {
-    if (p->Grado() * n > GradoMaximo)
+    // A coefficient of p^n is at most (terms times the largest)^n, over the
+    // denominator to the n.
+    const PoliExacto &a = p->Exacto();
+    const int grado = a.Grado() * n;
+    if (grado > GradoMaximo)
         throw Interrupcion{CodigoGradoExcesivo};
+    if (n > 1)
+        VerificaBits(n * (a.Bits() + BitsDeCuenta(a.Terminos())), grado + 1);
     auto r = p->Potencia(static_cast<std::int16_t>(n));
     VerificaCoeficientes(*r);
     return r;
 }
 
-PoliPtr ClsParserPoli::Suma(const PoliPtr &p, const PoliPtr &q) const
+PoliPtr ClsParserPoli::Suma(const PoliPtr &p, const PoliPtr &q)
 {
+    // A sum costs no more than writing its result, counted once it is known.
     auto r = p->Suma(*q);
     VerificaCoeficientes(*r);
+    VerificaBits(r->Exacto().Bits(), r->Exacto().Terminos());
     return r;
 }
 
 void ClsParserPoli::VerificaCoeficientes(const Collpolinomio &p)
 {
+    // A coefficient whose Double is 0 has no term among the doubles.
+    const PoliExacto &exacto = p.Exacto();
+    if (p.Cuenta() != exacto.Terminos())
+        throw Interrupcion{CodigoNumeroGrande};
     for (const auto &termino : p)
         if (!std::isfinite(termino->coef()))
             throw Interrupcion{CodigoNumeroGrande};
+    if (exacto.Bits() > BitsMaximos)
+        throw Interrupcion{CodigoCoeficientesLargos};
+}
+
+void ClsParserPoli::VerificaBits(long bits, int terminos)
+{
+    trabajo += static_cast<long long>(bits) * terminos;
+    if (bits > BitsMaximos || trabajo > TrabajoMaximo)
+        throw Interrupcion{CodigoCoeficientesLargos};
 }
