@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <stdexcept>
 #include <system_error>
 
@@ -167,6 +168,8 @@ int ClsParserPoli::Polinomio(const std::string &cadacep, PoliPtr &P, int &ut)
             if (codigo == 0 && t != SimFin)
                 codigo = 11;
         }
+        if (codigo == 0)
+            VerificaRaicesAcotadas(*resultado);
     } catch (const Interrupcion &i) {
         codigo = i.codigo;
     } catch (const rt::ErrorDesbordamiento &) {
@@ -335,7 +338,8 @@ double ClsParserPoli::ValorDe(const std::u32string &digitos)
         }
         return 0.0;
     }
-    return v;
+    // Below the normal doubles (where they lose digits) it reads as 0 too.
+    return std::fabs(v) < std::numeric_limits<double>::min() ? 0.0 : v;
 }
 
 int ClsParserPoli::AnalizaExpresion(int &t, PoliPtr &P)
@@ -552,12 +556,13 @@ PoliPtr ClsParserPoli::Suma(const PoliPtr &p, const PoliPtr &q)
 
 void ClsParserPoli::VerificaCoeficientes(const Collpolinomio &p)
 {
-    // A coefficient whose Double is 0 has no term among the doubles.
+    // A coefficient whose Double is 0 has no term among the doubles; one
+    // below the normal doubles has lost digits in them.
     const PoliExacto &exacto = p.Exacto();
     if (p.Cuenta() != exacto.Terminos())
         throw Interrupcion{CodigoNumeroGrande};
     for (const auto &termino : p)
-        if (!std::isfinite(termino->coef()))
+        if (!std::isfinite(termino->coef()) || std::fabs(termino->coef()) < std::numeric_limits<double>::min())
             throw Interrupcion{CodigoNumeroGrande};
     if (exacto.Bits() > BitsMaximos)
         throw Interrupcion{CodigoCoeficientesLargos};
@@ -568,4 +573,21 @@ void ClsParserPoli::VerificaBits(long bits, int terminos)
     trabajo += static_cast<long long>(bits) * terminos;
     if (bits > BitsMaximos || trabajo > TrabajoMaximo)
         throw Interrupcion{CodigoCoeficientesLargos};
+}
+
+void ClsParserPoli::VerificaRaicesAcotadas(const Collpolinomio &p)
+{
+    // Every root of P, and so of P' and P'', is below twice the largest
+    // |a_k / a_n|^(1/(n-k)) in size (Fujiwara); compared in logarithms,
+    // since the ratio itself may overflow.
+    const auto &terminos = p.terminos();
+    if (terminos.size() < 2)
+        return;
+    const int n = terminos.front()->expon();
+    const double principal = std::log2(std::fabs(terminos.front()->coef()));
+    double cota = -std::numeric_limits<double>::infinity();
+    for (std::size_t i = 1; i < terminos.size(); ++i)
+        cota = std::max(cota, (std::log2(std::fabs(terminos[i]->coef())) - principal) / (n - terminos[i]->expon()));
+    if (cota + 1 > ExponenteRaizMaximo)
+        throw Interrupcion{CodigoNumeroGrande};
 }

@@ -31,6 +31,9 @@ public:
     // before the work). A hundred linear factors with 15-digit roots write
     // about 3e7; many large powers added or multiplied would take seconds.
     static constexpr long long TrabajoMaximo = 60000000;
+    // Roots, and the points beside them where signs are tested, stay well
+    // inside the doubles (2^1000 is about 1e301).
+    static constexpr int ExponenteRaizMaximo = 1000;
 
     // Loads error texts, one per line: the lines after the first `ini` go
     // to slots 1, 2, ... up to slot cuantos + 1 (slot 0 is never loaded).
@@ -86,6 +89,9 @@ private:
     // The shown and drawn polynomial is the decided one: every exact
     // coefficient has a finite, non-zero Double, and their size is bounded.
     static void VerificaCoeficientes(const Collpolinomio &p);
+    // Refuses a polynomial that may have a root beyond 2^ExponenteRaizMaximo,
+    // which the doubles could not show.
+    static void VerificaRaicesAcotadas(const Collpolinomio &p);
     // Refuses a result whose predicted size passes BitsMaximos, and counts
     // its size (bits times terms) against TrabajoMaximo.
     void VerificaBits(long bits, int terminos);

@@ -45,9 +45,9 @@ ResultadoIntervalos IntervalosSigno(const CollFuncPolin &fp)
         r.codigos = {EvaluaSignoAux(fp, 0.0)};
         return r;
     }
-    std::vector<double> a{raices.front() - HOLGURA_RAICES};
+    std::vector<double> a{Aparte(raices.front(), -HOLGURA_RAICES)};
     a.insert(a.end(), raices.begin(), raices.end());
-    a.push_back(raices.back() + PASO_ULTIMA_BANDA);
+    a.push_back(Aparte(raices.back(), PASO_ULTIMA_BANDA));
     for (std::size_t i = 0; i + 1 < a.size(); ++i)
         r.codigos.push_back(EvaluaSignoAux(fp, (a[i] + a[i + 1]) / 2));
     return r;
@@ -69,7 +69,7 @@ ResultadoIntervalos CalculaMonotonia(const CollFuncPolin &fp)
         if (g.multiplicidad % 2 == 1)
             cortes.push_back(g.valor);
     r.intervalos = CortaEn(cortes);
-    r.codigos.push_back(EvaluaPrimaAux(fp, grupos.front().valor - PASO_MONOTONIA));
+    r.codigos.push_back(EvaluaPrimaAux(fp, Aparte(grupos.front().valor, -PASO_MONOTONIA)));
     for (std::size_t i = 1; i < r.intervalos.size(); ++i)
         r.codigos.push_back(static_cast<std::int16_t>(-r.codigos.back()));
     r.m = r.n = static_cast<std::int16_t>(cortes.size());
@@ -108,9 +108,9 @@ ResultadoConcavidad IntervalosConcavidad(const CollFuncPolin &fp)
         r.codigos = {codigo};
         return r;
     }
-    std::vector<double> l{x.front() - HOLGURA_INFLEXION};
+    std::vector<double> l{Aparte(x.front(), -HOLGURA_INFLEXION)};
     l.insert(l.end(), x.begin(), x.end());
-    l.push_back(x.back() + HOLGURA_INFLEXION);
+    l.push_back(Aparte(x.back(), HOLGURA_INFLEXION));
     for (std::size_t i = 0; i + 1 < l.size(); ++i) {
         std::int16_t codigo = SignoFueraDeRaices(segunda, raicesSegunda, (l[i] + l[i + 1]) / 2);
         // The midpoint may be a root of P'' that is no inflection.

@@ -1,5 +1,6 @@
 #include "CalculosRaices.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace calculos {
@@ -50,13 +51,23 @@ std::int16_t Signo(double v)
     return v > 0 ? 1 : (v < 0 ? -1 : 0);
 }
 
+std::int16_t SignoEn(const Collpolinomio &pol, double x)
+{
+    return static_cast<std::int16_t>(pol.Exacto().SignoEn(Racional::DesdeDouble(x)));
+}
+
+double Aparte(double x, double paso)
+{
+    return x + std::copysign(std::max(std::fabs(paso), std::ldexp(std::fabs(x), -40)), paso);
+}
+
 std::int16_t SignoFueraDeRaices(const Collpolinomio &pol, const std::vector<double> &raicesDistintas,
                                 double x)
 {
     for (double r : raicesDistintas)
         if (std::fabs(x - r) < 1E-06)
             return 0;
-    return Signo(pol.Eval(x));
+    return SignoEn(pol, x);
 }
 
 std::int16_t SignoEntre(const Collpolinomio &pol, const std::vector<double> &raicesDistintas,
@@ -68,7 +79,7 @@ std::int16_t SignoEntre(const Collpolinomio &pol, const std::vector<double> &rai
             puntos.push_back(r);
     puntos.push_back(b);
     for (std::size_t i = 0; i + 1 < puntos.size(); ++i) {
-        const std::int16_t s = Signo(pol.Eval((puntos[i] + puntos[i + 1]) / 2));
+        const std::int16_t s = SignoEn(pol, (puntos[i] + puntos[i + 1]) / 2);
         if (s != 0)
             return s;
     }

@@ -33,6 +33,15 @@ const Collpolinomio &Poli(const PoliPtr &p);
 double CoeficientePrincipal(const Collpolinomio &p);
 std::int16_t Signo(double v);
 
+// Sign of pol at x read as typed (the shortest decimal that gives the
+// double back), decided on the exact polynomial: near a multiple root or
+// far out its doubles would give only rounding.
+std::int16_t SignoEn(const Collpolinomio &pol, double x);
+
+// A point beyond x by paso, or by 2^-40 of x where that is more: far out
+// (beyond about 1e12) paso is lost in the rounding of x and of a root.
+double Aparte(double x, double paso);
+
 // Sign of pol at x; 0 when x is (within 1E-06) one of the distinct roots
 // given, where the value is only rounding noise of either sign.
 std::int16_t SignoFueraDeRaices(const Collpolinomio &pol, const std::vector<double> &raicesDistintas,

@@ -47,10 +47,10 @@ ResultadoRaices CalculaInflexiones(const CollFuncPolin &fp)
     // A root is an inflection when P'' has opposite signs halfway to its
     // neighbouring roots (or the pad beyond the outer ones).
     for (std::size_t j = 0; j < l.size(); ++j) {
-        const double antes = j == 0 ? l[j] - HOLGURA_RAICES : l[j - 1];
-        const double despues = j + 1 == l.size() ? l[j] + HOLGURA_RAICES : l[j + 1];
-        const std::int16_t sa = Signo(segunda.Eval((l[j] + antes) / 2));
-        const std::int16_t sb = Signo(segunda.Eval((despues + l[j]) / 2));
+        const double antes = j == 0 ? Aparte(l[j], -HOLGURA_RAICES) : l[j - 1];
+        const double despues = j + 1 == l.size() ? Aparte(l[j], HOLGURA_RAICES) : l[j + 1];
+        const std::int16_t sa = SignoEn(segunda, (l[j] + antes) / 2);
+        const std::int16_t sb = SignoEn(segunda, (despues + l[j]) / 2);
         if (sa * sb < 0)
             r.raices.push_back(l[j]);
     }
@@ -61,18 +61,18 @@ ResultadoRaices CalculaInflexiones(const CollFuncPolin &fp)
 
 std::int16_t EvaluaSignoAux(const CollFuncPolin &fp, double x)
 {
-    return Signo(Poli(fp.Polin()).Eval(x));
+    return SignoEn(Poli(fp.Polin()), x);
 }
 
 std::int16_t EvaluaPrimaAux(const CollFuncPolin &fp, double x)
 {
-    const std::int16_t s = Signo(Poli(fp.Polder1()).Eval(x));
+    const std::int16_t s = SignoEn(Poli(fp.Polder1()), x);
     return s == 0 ? CODIGO_CONSTANTE : s;
 }
 
 std::int16_t EvaluaSegundaAux(const CollFuncPolin &fp, double x)
 {
-    return Signo(Poli(fp.Polder2()).Eval(x));
+    return SignoEn(Poli(fp.Polder2()), x);
 }
 
 bool CasiIgual(double a, double b, double tol)

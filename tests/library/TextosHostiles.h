@@ -92,8 +92,11 @@ inline std::vector<TextoHostil> TextosHostiles()
     r.push_back({"150 factores diminutos", diminutos, Grande, std::nullopt});
     r.push_back(PotenciaDe("pequeño dentro del alcance", "0.001", 100, 0)); // 1e-300 x^100
     r.push_back(PotenciaDe("pequeño que sale del alcance", "0.0000000001", 40, Grande)); // 1e-400 x^40
-    // A typed number below the doubles reads as 0.
+    // A typed number below the doubles reads as 0, below the normal ones too.
     r.push_back({"número bajo el alcance", Diminuto(400) + "x^(2)+x", 0, PoliExacto::Monomio(Racional(1), 1)});
+    r.push_back({"número bajo los doubles normales", Diminuto(310) + "x^(2)+x", 0, PoliExacto::Monomio(Racional(1), 1)});
+    // Coefficients in range whose root is not: -10^400.
+    r.push_back({"raíz más allá de los doubles", d200 + "x^(2)+1" + std::string(200, '0') + "x", Grande, std::nullopt});
 
     // Beyond the doubles.
     r.push_back({"entero de 401 cifras", "1" + std::string(400, '0') + "x+1", Grande, std::nullopt});
@@ -104,6 +107,9 @@ inline std::vector<TextoHostil> TextosHostiles()
     r.push_back(PotenciaDe("15 cifras a la 100", DecimalLargo(15), 100, 0));
     r.push_back(PotenciaDe("15 cifras tras dos ceros a la 100", "0.00" + DecimalLargo(15).substr(2), 100, 0));
     r.push_back(PotenciaDe("15 cifras tras 17 ceros a la 100", "0.00000000000000000" + DecimalLargo(15).substr(2), 100, Largos));
+    r.push_back({"dos números de 15 cifras a la 100", "(0.00123456789012345x+123.456789012345)^(100)", 0,
+                 (PoliExacto::Monomio(Numero("0.00123456789012345"), 1) + PoliExacto::Constante(Numero("123.456789012345")))
+                     .Potencia(100)});
     r.push_back(PotenciaDe("fracción de 15 cifras a la 100", "123456789012345/987654321098767", 100, 0));
     {
         Producto p;
