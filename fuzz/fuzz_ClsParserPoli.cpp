@@ -22,7 +22,8 @@ bool CodigoConocido(int codigo)
     return (codigo >= 1 && codigo <= 6) || (codigo >= 8 && codigo <= 18)
         || codigo == ClsParserPoli::CodigoNumeroGrande
         || codigo == ClsParserPoli::CodigoGradoExcesivo
-        || codigo == ClsParserPoli::CodigoAnidamiento;
+        || codigo == ClsParserPoli::CodigoAnidamiento
+        || codigo == ClsParserPoli::CodigoCoeficientesLargos;
 }
 
 void Analiza(const std::string &texto, char separador)

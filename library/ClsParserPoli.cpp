@@ -4,9 +4,11 @@
 #include "Entero16.h"
 #include "Regional.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <stdexcept>
 #include <system_error>
 
@@ -72,6 +74,15 @@ std::u32string DecodificaUtf8(const std::string &texto)
         }
     }
     return r;
+}
+
+// The least c with 2^c >= n: a sum of n numbers below 2^b stays below 2^(b + c).
+long BitsDeCuenta(int n)
+{
+    long b = 0;
+    while (b < 31 && (1L << b) < n)
+        ++b;
+    return b;
 }
 
 void LeeLinea(std::ifstream &archivo, std::string &linea)
@@ -157,6 +168,8 @@ int ClsParserPoli::Polinomio(const std::string &cadacep, PoliPtr &P, int &ut)
             if (codigo == 0 && t != SimFin)
                 codigo = 11;
         }
+        if (codigo == 0)
+            VerificaRaicesAcotadas(*resultado);
     } catch (const Interrupcion &i) {
         codigo = i.codigo;
     } catch (const rt::ErrorDesbordamiento &) {
@@ -182,6 +195,7 @@ void ClsParserPoli::IniciaAnalisis(const std::string &cadacep)
     posSimbolo = 0;
     candidatos.assign(1, 0.0);
     anidamiento = 0;
+    trabajo = 0;
 }
 
 char32_t ClsParserPoli::LeeCaracter()
@@ -324,7 +338,8 @@ double ClsParserPoli::ValorDe(const std::u32string &digitos)
         }
         return 0.0;
     }
-    return v;
+    // Below the normal doubles (where they lose digits) it reads as 0 too.
+    return std::fabs(v) < std::numeric_limits<double>::min() ? 0.0 : v;
 }
 
 int ClsParserPoli::AnalizaExpresion(int &t, PoliPtr &P)
@@ -455,6 +470,7 @@ int ClsParserPoli::AnalizaMonomio(int &t, PoliPtr &P)
             return 13;
         if (t != SimEquis) {
             P = Collpolinomio::DesdeExacto(PoliExacto::Constante(sExacto));
+            VerificaCoeficientes(*P);
             AgregaCandidato(-s);
             return 0;
         }
@@ -465,6 +481,7 @@ int ClsParserPoli::AnalizaMonomio(int &t, PoliPtr &P)
     const int codigo = AnalizaPotencia(t, P);
     // The coefficient of x^n becomes s exactly (no term when s is 0).
     P = Collpolinomio::DesdeExacto(PoliExacto::Monomio(sExacto, P->Grado()));
+    VerificaCoeficientes(*P);
     return codigo;
 }
 
@@ -497,36 +514,80 @@ void ClsParserPoli::AgregaCandidato(double v)
     candidatos.push_back(v);
 }
 
-PoliPtr ClsParserPoli::Multiplica(const PoliPtr &p, const PoliPtr &q) const
+PoliPtr ClsParserPoli::Multiplica(const PoliPtr &p, const PoliPtr &q)
 {
-    // The degree is checked before the work, so that a huge product is
-    // refused at once.
-    if (p->Grado() + q->Grado() > GradoMaximo)
+    // The exact degree and size are checked before the work, so that a huge
+    // product is refused at once. Each coefficient of the product is a sum
+    // of at most as many products as the shorter factor has terms.
+    const PoliExacto &a = p->Exacto();
+    const PoliExacto &b = q->Exacto();
+    const int grado = a.Grado() + b.Grado();
+    if (grado > GradoMaximo)
         throw Interrupcion{CodigoGradoExcesivo};
+    VerificaBits(a.Bits() + b.Bits() + BitsDeCuenta(std::min(a.Terminos(), b.Terminos())), grado + 1);
     auto r = p->Producto(*q);
     VerificaCoeficientes(*r);
     return r;
 }
 
-PoliPtr ClsParserPoli::Eleva(const PoliPtr &p, int n) const
+PoliPtr ClsParserPoli::Eleva(const PoliPtr &p, int n)
 {
-    if (p->Grado() * n > GradoMaximo)
+    // A coefficient of p^n is at most (terms times the largest)^n, over the
+    // denominator to the n.
+    const PoliExacto &a = p->Exacto();
+    const int grado = a.Grado() * n;
+    if (grado > GradoMaximo)
         throw Interrupcion{CodigoGradoExcesivo};
+    if (n > 1)
+        VerificaBits(n * (a.Bits() + BitsDeCuenta(a.Terminos())), grado + 1);
     auto r = p->Potencia(static_cast<std::int16_t>(n));
     VerificaCoeficientes(*r);
     return r;
 }
 
-PoliPtr ClsParserPoli::Suma(const PoliPtr &p, const PoliPtr &q) const
+PoliPtr ClsParserPoli::Suma(const PoliPtr &p, const PoliPtr &q)
 {
+    // A sum costs no more than writing its result, counted once it is known.
     auto r = p->Suma(*q);
     VerificaCoeficientes(*r);
+    VerificaBits(r->Exacto().Bits(), r->Exacto().Terminos());
     return r;
 }
 
 void ClsParserPoli::VerificaCoeficientes(const Collpolinomio &p)
 {
+    // A coefficient whose Double is 0 has no term among the doubles; one
+    // below the normal doubles has lost digits in them.
+    const PoliExacto &exacto = p.Exacto();
+    if (p.Cuenta() != exacto.Terminos())
+        throw Interrupcion{CodigoNumeroGrande};
     for (const auto &termino : p)
-        if (!std::isfinite(termino->coef()))
+        if (!std::isfinite(termino->coef()) || std::fabs(termino->coef()) < std::numeric_limits<double>::min())
             throw Interrupcion{CodigoNumeroGrande};
+    if (exacto.Bits() > BitsMaximos)
+        throw Interrupcion{CodigoCoeficientesLargos};
+}
+
+void ClsParserPoli::VerificaBits(long bits, int terminos)
+{
+    trabajo += static_cast<long long>(bits) * terminos;
+    if (bits > BitsMaximos || trabajo > TrabajoMaximo)
+        throw Interrupcion{CodigoCoeficientesLargos};
+}
+
+void ClsParserPoli::VerificaRaicesAcotadas(const Collpolinomio &p)
+{
+    // Every root of P, and so of P' and P'', is below twice the largest
+    // |a_k / a_n|^(1/(n-k)) in size (Fujiwara); compared in logarithms,
+    // since the ratio itself may overflow.
+    const auto &terminos = p.terminos();
+    if (terminos.size() < 2)
+        return;
+    const int n = terminos.front()->expon();
+    const double principal = std::log2(std::fabs(terminos.front()->coef()));
+    double cota = -std::numeric_limits<double>::infinity();
+    for (std::size_t i = 1; i < terminos.size(); ++i)
+        cota = std::max(cota, (std::log2(std::fabs(terminos[i]->coef())) - principal) / (n - terminos[i]->expon()));
+    if (cota + 1 > ExponenteRaizMaximo)
+        throw Interrupcion{CodigoNumeroGrande};
 }

@@ -16,11 +16,24 @@ class ClsParserPoli {
 public:
     // Codes of our own for texts the arithmetic cannot hold; the polynomial
     // handed back is then empty.
-    static constexpr int CodigoNumeroGrande = 27;   // a number or coefficient beyond a Double
+    static constexpr int CodigoNumeroGrande = 27;   // a number or coefficient beyond a Double, or non-zero below one
     static constexpr int CodigoGradoExcesivo = 28;  // the expanded degree goes above GradoMaximo
     static constexpr int CodigoAnidamiento = 45;    // parentheses nested deeper than AnidamientoMaximo
+    static constexpr int CodigoCoeficientesLargos = 47; // the exact coefficients would pass BitsMaximos, or the work TrabajoMaximo
     static constexpr int GradoMaximo = 100;
     static constexpr int AnidamientoMaximo = 200;
+    // The largest size of the exact coefficients (PoliExacto::Bits) that a
+    // text may give, at every step of its expansion. A number typed with
+    // 15 significant digits raised to the power 100 takes about 10,000.
+    static constexpr long BitsMaximos = 20000;
+    // The most that the products, powers and sums of one text may write,
+    // counted as the size of each result (bits times terms, predicted
+    // before the work). A hundred linear factors with 15-digit roots write
+    // about 3e7; many large powers added or multiplied would take seconds.
+    static constexpr long long TrabajoMaximo = 60000000;
+    // Roots, and the points beside them where signs are tested, stay well
+    // inside the doubles (2^1000 is about 1e301).
+    static constexpr int ExponenteRaizMaximo = 1000;
 
     // Loads error texts, one per line: the lines after the first `ini` go
     // to slots 1, 2, ... up to slot cuantos + 1 (slot 0 is never loaded).
@@ -70,10 +83,18 @@ private:
     double ValorDe(const std::u32string &digitos);
     // The same digits as an exact number (0 where ValorDe reads 0).
     Racional ExactoDe(const std::u32string &digitos, double leido) const;
-    PoliPtr Multiplica(const PoliPtr &p, const PoliPtr &q) const;
-    PoliPtr Eleva(const PoliPtr &p, int n) const;
-    PoliPtr Suma(const PoliPtr &p, const PoliPtr &q) const;
+    PoliPtr Multiplica(const PoliPtr &p, const PoliPtr &q);
+    PoliPtr Eleva(const PoliPtr &p, int n);
+    PoliPtr Suma(const PoliPtr &p, const PoliPtr &q);
+    // The shown and drawn polynomial is the decided one: every exact
+    // coefficient has a finite, non-zero Double, and their size is bounded.
     static void VerificaCoeficientes(const Collpolinomio &p);
+    // Refuses a polynomial that may have a root beyond 2^ExponenteRaizMaximo,
+    // which the doubles could not show.
+    static void VerificaRaicesAcotadas(const Collpolinomio &p);
+    // Refuses a result whose predicted size passes BitsMaximos, and counts
+    // its size (bits times terms) against TrabajoMaximo.
+    void VerificaBits(long bits, int terminos);
 
     std::u32string cadena;
     int posicion = 1;
@@ -85,6 +106,7 @@ private:
     std::vector<double> candidatos{0.0};
     char32_t separador = U'.';
     int anidamiento = 0;
+    long long trabajo = 0;
 };
 
 // The program's one parser.

@@ -90,14 +90,42 @@ Racional PoliExacto::Coeficiente(int expon) const
 
 std::vector<double> PoliExacto::Doubles() const
 {
+    // Each numerator over the common denominator, rounded once as
+    // Racional::ADouble rounds the reduced fraction: reducing every
+    // coefficient first would cost a gcd of long numbers each.
     const slong n = fmpq_poly_length(Flint(*this));
     std::vector<double> d(static_cast<std::size_t>(n > 0 ? n : 1), 0.0);
-    Racional c;
+    const fmpz *num = fmpq_poly_numref(Flint(*this));
+    const fmpz *den = fmpq_poly_denref(Flint(*this));
+    arf_t f;
+    arf_init(f);
     for (slong k = 0; k < n; ++k) {
-        fmpq_poly_get_coeff_fmpq(Flint(c), Flint(*this), k);
-        d[static_cast<std::size_t>(k)] = c.ADouble();
+        if (fmpz_is_zero(num + k))
+            continue;
+        arf_fmpz_div_fmpz(f, num + k, den, 53, ARF_RND_NEAR);
+        d[static_cast<std::size_t>(k)] = arf_get_d(f, ARF_RND_NEAR);
     }
+    arf_clear(f);
     return d;
+}
+
+int PoliExacto::Terminos() const
+{
+    const slong n = fmpq_poly_length(Flint(*this));
+    const fmpz *num = fmpq_poly_numref(Flint(*this));
+    int r = 0;
+    for (slong k = 0; k < n; ++k)
+        r += fmpz_is_zero(num + k) ? 0 : 1;
+    return r;
+}
+
+long PoliExacto::Bits() const
+{
+    const slong n = fmpq_poly_length(Flint(*this));
+    if (n == 0)
+        return 0;
+    const slong num = _fmpz_vec_max_bits(fmpq_poly_numref(Flint(*this)), n);
+    return static_cast<long>((num < 0 ? -num : num) + static_cast<slong>(fmpz_bits(fmpq_poly_denref(Flint(*this)))));
 }
 
 PoliExacto operator+(const PoliExacto &a, const PoliExacto &b)

@@ -32,6 +32,12 @@ public:
     Racional Principal() const { return Coeficiente(Grado()); }
     // The double nearest to each coefficient; element k is that of x^k.
     std::vector<double> Doubles() const;
+    // How many coefficients are not zero.
+    int Terminos() const;
+    // The size of the coefficients in bits: that of the largest numerator
+    // over the common denominator plus that of the denominator (0 for the
+    // zero polynomial). The cost of the exact work grows with it.
+    long Bits() const;
 
     friend PoliExacto operator+(const PoliExacto &a, const PoliExacto &b);
     friend PoliExacto operator-(const PoliExacto &a, const PoliExacto &b);

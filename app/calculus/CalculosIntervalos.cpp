@@ -49,9 +49,9 @@ ResultadoIntervalos IntervalosSigno(const CollFuncPolin &fp)
     // consecutive distinct roots: between two close multiple roots P is far
     // below what a rounded evaluation can tell from 0.
     const Collpolinomio &p = Poli(fp.Polin());
-    std::vector<double> a{raices.front() - HOLGURA_RAICES};
+    std::vector<double> a{Aparte(raices.front(), -HOLGURA_RAICES)};
     a.insert(a.end(), raices.begin(), raices.end());
-    a.push_back(raices.back() + PASO_ULTIMA_BANDA);
+    a.push_back(Aparte(raices.back(), PASO_ULTIMA_BANDA));
     for (std::size_t i = 0; i + 1 < a.size(); ++i)
         r.codigos.push_back(SignoEntre(p, raices, a[i], a[i + 1]));
     return r;
@@ -73,7 +73,7 @@ ResultadoIntervalos CalculaMonotonia(const CollFuncPolin &fp)
         if (g.multiplicidad % 2 == 1)
             cortes.push_back(g.valor);
     r.intervalos = CortaEn(cortes);
-    r.codigos.push_back(EvaluaPrimaAux(fp, grupos.front().valor - PASO_MONOTONIA));
+    r.codigos.push_back(EvaluaPrimaAux(fp, Aparte(grupos.front().valor, -PASO_MONOTONIA)));
     for (std::size_t i = 1; i < r.intervalos.size(); ++i)
         r.codigos.push_back(static_cast<std::int16_t>(-r.codigos.back()));
     r.m = r.n = static_cast<std::int16_t>(cortes.size());
@@ -112,9 +112,9 @@ ResultadoConcavidad IntervalosConcavidad(const CollFuncPolin &fp)
         r.codigos = {codigo};
         return r;
     }
-    std::vector<double> l{x.front() - HOLGURA_INFLEXION};
+    std::vector<double> l{Aparte(x.front(), -HOLGURA_INFLEXION)};
     l.insert(l.end(), x.begin(), x.end());
-    l.push_back(x.back() + HOLGURA_INFLEXION);
+    l.push_back(Aparte(x.back(), HOLGURA_INFLEXION));
     // Between two inflections P'' keeps its sign, exactly, away from its
     // roots of even multiplicity.
     for (std::size_t i = 0; i + 1 < l.size(); ++i)

@@ -1,5 +1,7 @@
 #include "CalculosRaices.h"
 
+#include <algorithm>
+#include <cmath>
 
 namespace calculos {
 
@@ -47,6 +49,11 @@ double CoeficientePrincipal(const Collpolinomio &p)
 std::int16_t SignoExacto(const Collpolinomio &pol, double x)
 {
     return static_cast<std::int16_t>(pol.Exacto().SignoEn(Racional::DesdeDouble(x)));
+}
+
+double Aparte(double x, double paso)
+{
+    return x + std::copysign(std::max(std::fabs(paso), std::ldexp(std::fabs(x), -40)), paso);
 }
 
 std::int16_t SignoEntre(const Collpolinomio &pol, const std::vector<double> &raicesDistintas, double a, double b)

@@ -36,6 +36,10 @@ double CoeficientePrincipal(const Collpolinomio &p);
 // decided on the exact polynomial.
 std::int16_t SignoExacto(const Collpolinomio &pol, double x);
 
+// A point beyond x by paso, or by 2^-40 of x where that is more: far out
+// (beyond about 1e12) paso is lost in the rounding of x and of a root.
+double Aparte(double x, double paso);
+
 // Sign of pol on (a, b), where it has no root of odd multiplicity, decided
 // exactly: at the midpoint of (a, b), or where pol vanishes there, at the
 // midpoints of the pieces that the distinct roots given cut (a, b) into,

@@ -24,7 +24,8 @@ constexpr std::int16_t ErrorCajaVaciaPar = 125;
 constexpr std::int16_t ErrorCajaVaciaImpar = 224;
 constexpr std::int16_t ErrorPoliIgual = 79;
 // Parser codes with a row of their own in the error table (180 + code):
-// 1 to 28, and the one for parentheses nested too deep.
+// 1 to 28, and those for parentheses nested too deep and for coefficients
+// too long.
 constexpr int UltimoCodigoConFila = ClsParserPoli::CodigoGradoExcesivo;
 // The row for a code without one: a general writing error.
 constexpr std::int16_t FilaErrorEscritura = 187;
@@ -58,7 +59,8 @@ void RevisaVacia(QWidget &caja, bool textoVacio, Desbloquea desbloquea, bool &va
 
 std::int16_t FilaErrorParser(int codigo)
 {
-    if ((codigo >= 1 && codigo <= UltimoCodigoConFila) || codigo == ClsParserPoli::CodigoAnidamiento)
+    if ((codigo >= 1 && codigo <= UltimoCodigoConFila) || codigo == ClsParserPoli::CodigoAnidamiento
+        || codigo == ClsParserPoli::CodigoCoeficientesLargos)
         return static_cast<std::int16_t>(ErrorGenerico + codigo);
     return FilaErrorEscritura;
 }

@@ -82,7 +82,7 @@ extern TablaTextos ListaApoyos;
 extern TablaTextos ListaSaltos;
 // The last rows of the message tables that the program's windows show: a
 // table that ends before them is damaged.
-constexpr int UltimoErrorUsado = 226;
+constexpr int UltimoErrorUsado = 227;
 constexpr int UltimoExitoUsado = 78;
 
 // Support page path (under the program folder, beginning "\apoyo") and the

@@ -71,6 +71,7 @@ private slots:
         QCOMPARE(FilaErrorParser(27), std::int16_t(207));
         QCOMPARE(FilaErrorParser(28), std::int16_t(208));
         QCOMPARE(FilaErrorParser(ClsParserPoli::CodigoAnidamiento), std::int16_t(180 + ClsParserPoli::CodigoAnidamiento));
+        QCOMPARE(FilaErrorParser(ClsParserPoli::CodigoCoeficientesLargos), std::int16_t(227));
         QCOMPARE(FilaErrorParser(29), std::int16_t(187)); // no row of its own
         QCOMPARE(FilaErrorParser(0), std::int16_t(187));
     }
