@@ -289,6 +289,26 @@ void Refina(const fmpz_poly_t f, RaizExacta &raiz, double inicio = std::numeric_
             x = EnMedioDeRango(raiz.izquierda.ADouble(), raiz.derecha.ADouble());
         }
     }
+    // Whatever the steps above left undone, halving in the ranks of the
+    // doubles ends it: each sign halves the doubles still in the bracket.
+    for (int vuelta = 0; vuelta < 4000 && !raiz.EsRacional(); ++vuelta) {
+        const double a = raiz.izquierda.ADouble(), b = raiz.derecha.ADouble();
+        if (a == b)
+            break;
+        if (!std::isfinite(a) || !std::isfinite(b)) {
+            const Racional m = (raiz.izquierda + raiz.derecha) * Racional(1, 2);
+            parte(m, ev.Signo(m));
+            continue;
+        }
+        const double medio = EnMedioDeRango(a, b);
+        const Racional m = medio > a && medio < b ? Medio(medio, medio) : Medio(a, b);
+        const int s = ev.Signo(m);
+        const bool izquierda = parte(m, s);
+        if (!(medio > a && medio < b) && s != 0) {
+            raiz.valor = izquierda ? a : b;
+            return;
+        }
+    }
     raiz.valor = ((raiz.izquierda + raiz.derecha) * Racional(1, 2)).ADouble();
 }
 

@@ -4,6 +4,7 @@
 #include "ClsParserPoli.h"
 #include "CollFuncPolin.h"
 #include "PolinomiosAula.h"
+#include "RaicesExactas.h"
 
 #include <gtest/gtest.h>
 
@@ -712,5 +713,27 @@ TEST(CalculaRaices, OnlyTheRecordToleranceAndTheQuadraticRuleJoinRoots)
         int ut = 0;
         ASSERT_EQ(ParserPoli().Polinomio(c.texto, p, ut), 0) << c.texto;
         EsperaRaices(RaicesDe(p), c.raices, 1e-15, c.texto);
+    }
+}
+
+TEST(CalculaRaices, CoefficientsOfWidelyDifferentSizesKeepTheNearestDouble)
+{
+    // Found by the whole-chain fuzzer: a bracket spanning thousands of
+    // times the root, where the steps towards the double wandered off and
+    // the middle of the bracket was stored. Arb's isolation, from the
+    // complex roots, tells where the root lies.
+    const std::string textos[] = {
+        std::string("100000000000000000000000000000000x(3)-6x^(3)-6x+1") + std::string(227, '0') + "-6x^(3)-6x+100000000000000000000000000x+1",
+        std::string("-12x^(3)+300000000000000000000000000000000x+1") + std::string(227, '0'),
+        "(0.001x+0)^(050)x^(5)-26900/3",
+    };
+    for (const std::string &texto : textos) {
+        PoliPtr leido;
+        int ut = 0;
+        ASSERT_EQ(ParserPoli().Polinomio(texto, leido, ut), 0) << texto;
+        std::vector<double> esperadas;
+        for (const RaizExacta &r : RaicesExactas::CalculaConArb(leido->Exacto()))
+            esperadas.insert(esperadas.end(), r.multiplicidad, r.valor);
+        EsperaRaices(RaicesDe(leido), esperadas, 0.0, texto.substr(0, 40));
     }
 }
