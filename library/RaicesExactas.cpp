@@ -637,6 +637,9 @@ void RaicesDeFactor(const fmpz_poly_t f, int multiplicidad, const std::vector<do
         RaicesApinadas(f, multiplicidad, halladas, raices);
         return;
     }
+    // What the doubles could not hold (coefficients far beyond their
+    // range) is no candidate: only finite values are proved.
+    std::erase_if(halladas, [](const RaizMultiple &r) { return !std::isfinite(r.valor); });
     const slong n = fmpz_poly_degree(f);
     const bool corta = static_cast<slong>(halladas.size()) < n;
     if (corta && !separadores.empty() && RaicesEntreSeparadores(f, multiplicidad, halladas, separadores, raices))

@@ -58,19 +58,24 @@ double Aparte(double x, double paso)
 
 std::int16_t SignoEntre(const Collpolinomio &pol, const std::vector<double> &raicesDistintas, double a, double b)
 {
-    if (const std::int16_t s = SignoExacto(pol, (a + b) / 2); s != 0)
-        return s;
+    // The points between the ends, each read as typed, are taken exactly:
+    // two roots far out may be neighbouring doubles with no double between.
+    const PoliExacto &exacto = pol.Exacto();
+    const Racional izquierda = Racional::DesdeDouble(a), derecha = Racional::DesdeDouble(b);
+    const Racional medio(1, 2);
+    if (const int s = exacto.SignoEn((izquierda + derecha) * medio); s != 0)
+        return static_cast<std::int16_t>(s);
     // The midpoint is a root: one of even multiplicity, or one that the
     // record joined to a neighbour.
-    std::vector<double> puntos{a};
+    std::vector<Racional> puntos{izquierda};
     for (double r : raicesDistintas)
         if (r > a && r < b)
-            puntos.push_back(r);
-    puntos.push_back(b);
-    for (double fraccion : {0.5, 0.25, 0.75})
+            puntos.push_back(Racional::DesdeDouble(r));
+    puntos.push_back(derecha);
+    for (const Racional fraccion : {Racional(1, 2), Racional(1, 4), Racional(3, 4)})
         for (std::size_t i = 0; i + 1 < puntos.size(); ++i)
-            if (const std::int16_t s = SignoExacto(pol, puntos[i] + fraccion * (puntos[i + 1] - puntos[i])); s != 0)
-                return s;
+            if (const int s = exacto.SignoEn(puntos[i] + fraccion * (puntos[i + 1] - puntos[i])); s != 0)
+                return static_cast<std::int16_t>(s);
     return 0;
 }
 
