@@ -557,6 +557,48 @@ bool RaicesEntreSeparadores(const fmpz_poly_t f, int multiplicidad, const std::v
     return true;
 }
 
+// An isolating interval may end at another root of f (one found exactly
+// where the isolation split a stretch): the root inside is then strictly
+// between its ends. Each such end is moved inwards to a point where f has
+// the sign it has next to that end, so that the bracket changes sign
+// across the root inside only. f is square-free, so the sign next to a
+// root is that of f' there (on the right) or its opposite (on the left).
+void AbreExtremos(const fmpz_poly_t f, Racional &izquierda, Racional &derecha)
+{
+    const int si = SignoEn(f, izquierda), sd = SignoEn(f, derecha);
+    if (si != 0 && sd != 0)
+        return;
+    // The sign of f between the left end and the root inside.
+    int antes = si;
+    if (antes == 0) {
+        fmpz_poly_t d;
+        fmpz_poly_init(d);
+        fmpz_poly_derivative(d, f);
+        antes = SignoEn(d, izquierda);
+        fmpz_poly_clear(d);
+    }
+    // Halving: a point of that sign is left of the root, any other right
+    // of it; each end that is a root is replaced by the first such point
+    // on its side.
+    const Racional medio(1, 2);
+    bool izquierdaLista = si != 0, derechaLista = sd != 0;
+    while (!izquierdaLista || !derechaLista) {
+        const Racional m = (izquierda + derecha) * medio;
+        const int s = SignoEn(f, m);
+        if (s == 0) { // the root inside, exactly
+            izquierda = derecha = m;
+            return;
+        }
+        if (s == antes) {
+            izquierda = m;
+            izquierdaLista = true;
+        } else {
+            derecha = m;
+            derechaLista = true;
+        }
+    }
+}
+
 // The roots of f (square-free, degree >= 2) isolated by Descartes' rule,
 // each proved from the search's double inside its interval where that is
 // the nearest, else narrowed by exact signs.
@@ -564,9 +606,16 @@ void RaicesAisladas(const fmpz_poly_t f, int multiplicidad, const std::vector<In
                     const std::vector<RaizMultiple> &halladas, std::vector<RaizExacta> &raices)
 {
     std::size_t h = 0;
-    for (const IntervaloAislante &i : intervalos) {
+    for (IntervaloAislante i : intervalos) {
         RaizExacta r;
         r.multiplicidad = multiplicidad;
+        if (i.izquierda == i.derecha) {
+            r.izquierda = r.derecha = i.izquierda;
+            r.valor = r.izquierda.ADouble();
+            raices.push_back(std::move(r));
+            continue;
+        }
+        AbreExtremos(f, i.izquierda, i.derecha);
         if (i.izquierda == i.derecha) {
             r.izquierda = r.derecha = i.izquierda;
             r.valor = r.izquierda.ADouble();

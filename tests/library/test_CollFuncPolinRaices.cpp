@@ -718,14 +718,15 @@ TEST(CalculaRaices, OnlyTheRecordToleranceAndTheQuadraticRuleJoinRoots)
 
 TEST(CalculaRaices, CoefficientsOfWidelyDifferentSizesKeepTheNearestDouble)
 {
-    // Found by the whole-chain fuzzer: a bracket spanning thousands of
-    // times the root, where the steps towards the double wandered off and
-    // the middle of the bracket was stored. Arb's isolation, from the
-    // complex roots, tells where the root lies.
+    // Found by the whole-chain fuzzer. Arb's isolation, from the complex
+    // roots, tells where each root lies.
     const std::string textos[] = {
         std::string("100000000000000000000000000000000x(3)-6x^(3)-6x+1") + std::string(227, '0') + "-6x^(3)-6x+100000000000000000000000000x+1",
         std::string("-12x^(3)+300000000000000000000000000000000x+1") + std::string(227, '0'),
         "(0.001x+0)^(050)x^(5)-26900/3",
+        // A root where the exact isolation halves a stretch ends the
+        // intervals of its neighbours.
+        "(x^(3)-4x)^(3)(x(x^(3)-4x+1/3)^(3)(x+.181)^(2)(x)x^(5)+15)^(3)",
     };
     for (const std::string &texto : textos) {
         PoliPtr leido;
