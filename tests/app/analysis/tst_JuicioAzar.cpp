@@ -117,18 +117,9 @@ private slots:
         EntornoEjercicios e;
         PoliActual = CreaFuncPolin(Collpolinomio::DesdeExacto(p.p));
         PoliDado = true;
-        // The analytic road, whose tolerance does not join the pairs: what
-        // is judged here is the program's own answer, not the matching of
-        // answers read off a graph.
         Juez juez(e, azar);
-        juez.intervalos(1, Camino::Analitico, SignoVerdad(p));
-        juez.intervalos(6, Camino::Analitico, CambiosVerdad(p, 1));
-        juez.intervalos(10, Camino::Analitico, CambiosVerdad(p, 2));
-        juez.rango(Camino::Analitico, RangoVerdad(p));
-        juez.puntos(5, Camino::Analitico, Valores(RaicesVerdad(p, 1)));
-        juez.puntos(9, Camino::Analitico, Valores(Cambios(RaicesVerdad(p, 2))));
-        if (!RaicesVerdad(p, 1).empty())
-            juez.clasificacion(Camino::Analitico, Valores(RaicesVerdad(p, 1)), ClasesVerdad(p));
+        juez.intervalosDe(p);
+        juez.puntosDe(p);
         QVERIFY2(juez.fallos.isEmpty(), qPrintable(p.nombre + QStringLiteral("\n") + juez.fallos.join('\n')));
     }
 };
