@@ -72,6 +72,18 @@ ProblemaAula SorteaMultiples(std::mt19937 &azar, Factorizado forma)
     return p;
 }
 
+// Every exercise on every road that offers it, judged against the factors.
+void JuzgaEnTodoCamino(const ProblemaAula &p, std::mt19937 &azar)
+{
+    EntornoEjercicios e;
+    PoliActual = CreaFuncPolin(Collpolinomio::DesdeExacto(p.p));
+    PoliDado = true;
+    Juez juez(e, azar);
+    juez.intervalosDe(p);
+    juez.puntosDe(p);
+    QVERIFY2(juez.fallos.isEmpty(), qPrintable(p.nombre + QStringLiteral("\n") + juez.fallos.join('\n')));
+}
+
 } // namespace
 
 class tst_JuicioAzar : public QObject {
@@ -94,13 +106,7 @@ private slots:
         const ProblemaAula p = f == Factorizado::P       ? Sortea(azar, f, 3, 9)
                                : f == Factorizado::Prima ? Sortea(azar, f, 2, 8)
                                                          : Sortea(azar, f, 1, 7);
-        EntornoEjercicios e;
-        PoliActual = CreaFuncPolin(Collpolinomio::DesdeExacto(p.p));
-        PoliDado = true;
-        Juez juez(e, azar);
-        juez.intervalosDe(p);
-        juez.puntosDe(p);
-        QVERIFY2(juez.fallos.isEmpty(), qPrintable(p.nombre + QStringLiteral("\n") + juez.fallos.join('\n')));
+        JuzgaEnTodoCamino(p, azar);
     }
 
     void multiplesApinados_data()
@@ -114,13 +120,7 @@ private slots:
         QFETCH(int, semilla);
         std::mt19937 azar(static_cast<unsigned>(semilla));
         const ProblemaAula p = SorteaMultiples(azar, static_cast<Factorizado>(semilla % 3));
-        EntornoEjercicios e;
-        PoliActual = CreaFuncPolin(Collpolinomio::DesdeExacto(p.p));
-        PoliDado = true;
-        Juez juez(e, azar);
-        juez.intervalosDe(p);
-        juez.puntosDe(p);
-        QVERIFY2(juez.fallos.isEmpty(), qPrintable(p.nombre + QStringLiteral("\n") + juez.fallos.join('\n')));
+        JuzgaEnTodoCamino(p, azar);
     }
 };
 
