@@ -129,7 +129,12 @@ QPoint Elige(QPoint pedido, QSize tamano, const QRect &util, const QList<QRect> 
     const auto cuenta = [&](QPoint p) {
         const QRect figura(p, tamano);
         const QPoint d = p - pedido;
-        return Cuenta{Cubierto(figura, zonas), Cubierto(figura.marginsAdded(globo), zonas),
+        // The balloon stands above the figure where the screen has room
+        // for it, else below it.
+        QRect conGlobo = figura.marginsAdded(globo);
+        if (conGlobo.top() < util.top())
+            conGlobo = figura.marginsAdded(QMargins(globo.left(), globo.bottom(), globo.right(), globo.top()));
+        return Cuenta{Cubierto(figura, zonas), Cubierto(conGlobo, zonas),
                       qint64(d.x()) * d.x() + qint64(d.y()) * d.y()};
     };
     if (cuenta(pedido) == Cuenta{0, 0, 0})

@@ -19,7 +19,8 @@ QList<QRect> ZonasOcupadas(const QWidget &ventana);
 
 // The top-left corner for a figure of tamano within util: pedido itself
 // when the figure there, with the room around it that its balloon takes
-// (globo), covers none of zonas; else the nearest place from which neither
+// (globo, above it, or below it where the screen has no room above),
+// covers none of zonas; else the nearest place from which neither
 // does; else one where at least the figure covers none and its balloon's
 // room the least; when nothing is clear, the one that covers least.
 QPoint Elige(QPoint pedido, QSize tamano, const QRect &util, const QList<QRect> &zonas,
