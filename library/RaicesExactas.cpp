@@ -209,6 +209,15 @@ void Refina(const fmpz_poly_t f, RaizExacta &raiz, double inicio = std::numeric_
             raiz.derecha = x;
         return s != sa;
     };
+    // Beyond the doubles an end has no rank: the rational bracket is
+    // halved instead. True when it was.
+    auto parteFuera = [&](double a, double b) {
+        if (std::isfinite(a) && std::isfinite(b))
+            return false;
+        const Racional m = (raiz.izquierda + raiz.derecha) * Racional(1, 2);
+        parte(m, ev.Signo(m));
+        return true;
+    };
     double x = inicio;
     bool laguerre = true, cerca = false;
     double salto = 1; // units of the last digit to move out by
@@ -216,12 +225,8 @@ void Refina(const fmpz_poly_t f, RaizExacta &raiz, double inicio = std::numeric_
         const double a = raiz.izquierda.ADouble(), b = raiz.derecha.ADouble();
         if (a == b)
             break;
-        if (!std::isfinite(a) || !std::isfinite(b)) {
-            // Beyond the doubles: halve the rational bracket.
-            const Racional m = (raiz.izquierda + raiz.derecha) * Racional(1, 2);
-            parte(m, ev.Signo(m));
+        if (parteFuera(a, b))
             continue;
-        }
         if (cerca && x == b) {
             x = std::nextafter(b, -HUGE_VAL); // the root is just below x
         } else if (cerca && x == a) {
@@ -295,11 +300,8 @@ void Refina(const fmpz_poly_t f, RaizExacta &raiz, double inicio = std::numeric_
         const double a = raiz.izquierda.ADouble(), b = raiz.derecha.ADouble();
         if (a == b)
             break;
-        if (!std::isfinite(a) || !std::isfinite(b)) {
-            const Racional m = (raiz.izquierda + raiz.derecha) * Racional(1, 2);
-            parte(m, ev.Signo(m));
+        if (parteFuera(a, b))
             continue;
-        }
         const double medio = EnMedioDeRango(a, b);
         const Racional m = medio > a && medio < b ? Medio(medio, medio) : Medio(a, b);
         const int s = ev.Signo(m);
