@@ -135,6 +135,9 @@ inline std::vector<TextoHostil> TextosHostiles()
         for (int i = 1; i <= 100; ++i)
             p.Factor(std::to_string(i));
         r.push_back(Aceptado("enteros consecutivos", p));
+        // One more than the product: a hundred irrational roots, each a
+        // hair from its integer.
+        r.push_back({"enteros consecutivos más uno", p.texto + "+1", 0, p.exacto + PoliExacto::Constante(Racional(1))});
         p.Factor("101");
         r.push_back({"grado 101", p.texto, Grado, std::nullopt});
     }
@@ -143,6 +146,20 @@ inline std::vector<TextoHostil> TextosHostiles()
         for (int i = 0; i < 100; ++i)
             p.Factor("1." + std::string(i < 10 ? "0" : "") + std::to_string(i));
         r.push_back(Aceptado("centésimas apiñadas", p));
+        const std::string d10 = Diminuto(9); // 1e-10
+        r.push_back({"centésimas apiñadas más una diezmilmillonésima", p.texto + "+" + d10, 0,
+                     p.exacto + PoliExacto::Constante(Numero(d10))});
+    }
+    {
+        // Fifty pairs of irrational roots ±sqrt(k.000001).
+        std::string texto;
+        PoliExacto verdad = PoliExacto::Constante(Racional(1));
+        for (int k = 1; k <= 50; ++k) {
+            const std::string c = std::to_string(k) + ".000001";
+            texto += "(x^(2)-" + c + ")";
+            verdad = verdad * (PoliExacto::Monomio(Racional(1), 2) - PoliExacto::Constante(Numero(c)));
+        }
+        r.push_back({"cincuenta factores x²−k.000001", texto, 0, verdad});
     }
     {
         Producto p;
