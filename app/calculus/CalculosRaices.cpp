@@ -1,7 +1,10 @@
 #include "CalculosRaices.h"
 
+#include "RaicesExactas.h"
+
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace calculos {
 
@@ -56,23 +59,65 @@ double Aparte(double x, double paso)
     return x + std::copysign(std::max(std::fabs(paso), std::ldexp(std::fabs(x), -40)), paso);
 }
 
+namespace {
+
+// A point strictly inside the widest of the gaps between consecutive exact
+// roots of p (the outer ones reaching to infinity) that meet (a, b); none
+// when p has no root.
+std::optional<Racional> PuntoDeLaBanda(const PoliExacto &p, double a, double b)
+{
+    const std::vector<RaizExacta> raices = RaicesExactas::Calcula(p);
+    if (raices.empty())
+        return std::nullopt;
+    std::optional<Racional> punto;
+    double ancho = -1.0;
+    for (std::size_t k = 0; k <= raices.size(); ++k) {
+        const double izquierda = k > 0 ? raices[k - 1].valor : -INFINITY;
+        const double derecha = k < raices.size() ? raices[k].valor : INFINITY;
+        if (derecha <= a || izquierda >= b || !(derecha - izquierda > ancho))
+            continue;
+        ancho = derecha - izquierda;
+        if (k == 0)
+            punto = raices.front().izquierda - Racional(1);
+        else if (k == raices.size())
+            punto = raices.back().derecha + Racional(1);
+        else
+            punto = (raices[k - 1].derecha + raices[k].izquierda) * Racional(1, 2);
+    }
+    return punto;
+}
+
+} // namespace
+
 std::int16_t SignoEntre(const Collpolinomio &pol, const std::vector<double> &raicesDistintas, double a, double b)
 {
     // The points between the ends, each read as typed, are taken exactly:
     // two roots far out may be neighbouring doubles with no double between.
+    // Each end, the double nearest to its root read back as typed, is
+    // within one unit in the last place of that root, so the midpoint
+    // stands inside the band when the ends lie more than a few such units
+    // apart.
     const PoliExacto &exacto = pol.Exacto();
     const Racional izquierda = Racional::DesdeDouble(a), derecha = Racional::DesdeDouble(b);
     const Racional medio(1, 2);
-    if (const int s = exacto.SignoEn((izquierda + derecha) * medio); s != 0)
-        return static_cast<std::int16_t>(s);
-    // The midpoint is a root: one of even multiplicity, or one that the
-    // record joined to a neighbour.
+    const double ulp = std::max(std::fabs(std::nextafter(a, INFINITY) - a), std::fabs(std::nextafter(b, INFINITY) - b));
+    if (b - a > 4 * ulp)
+        if (const int s = exacto.SignoEn((izquierda + derecha) * medio); s != 0)
+            return static_cast<std::int16_t>(s);
+    // Ends a few units apart, or a midpoint that is a root: one of even
+    // multiplicity, or one that the record joined to a neighbour. The
+    // exact roots tell: the widest of the gaps between consecutive exact
+    // roots that meet the band (the narrow ones lie inside a joined
+    // cluster) is the band itself.
+    if (const std::optional<Racional> punto = PuntoDeLaBanda(exacto, a, b))
+        if (const int s = exacto.SignoEn(*punto); s != 0)
+            return static_cast<std::int16_t>(s);
     std::vector<Racional> puntos{izquierda};
     for (double r : raicesDistintas)
         if (r > a && r < b)
             puntos.push_back(Racional::DesdeDouble(r));
     puntos.push_back(derecha);
-    for (const Racional fraccion : {Racional(1, 2), Racional(1, 4), Racional(3, 4)})
+    for (const Racional &fraccion : {Racional(1, 2), Racional(1, 4), Racional(3, 4)})
         for (std::size_t i = 0; i + 1 < puntos.size(); ++i)
             if (const int s = exacto.SignoEn(puntos[i] + fraccion * (puntos[i + 1] - puntos[i])); s != 0)
                 return static_cast<std::int16_t>(s);

@@ -210,6 +210,17 @@ TEST(DecisionesExactas, NamedCrowdedCases)
     }
 }
 
+// Two roots 87.75 apart near -1.25e22 stand in one gap of the doubles: the
+// ends of their band, their nearest doubles, lie wider apart than the band.
+TEST(DecisionesExactas, TwoRootsInOneGapOfTheDoubles)
+{
+    auto r = [](const char *t) { return *Racional::DesdeTexto(t); };
+    const Factorizado f{1, {{r("-12500000000000000000087.75"), 1}, {r("-12500000000000000000000"), 1}, {1, 1}}};
+    ASSERT_NE(f.factores[0].raiz.ADouble(), f.factores[1].raiz.ADouble());
+    Juzga(f, 0, Collpolinomio::DesdeExacto(f.Producto()));
+    Juzga(f, 2, Collpolinomio::DesdeExacto(f.Producto().Integral(Racional(0)).Integral(Racional(0))));
+}
+
 // The quadratic rule does not change with a constant factor:
 // 0.0000001(x - 1)(x - 2)(x - 3) typed expanded keeps its two critical
 // points 2 -+ 1/sqrt(3), a maximum and a minimum, and both monotonicity
