@@ -93,7 +93,7 @@ void EnviaAvisosACajaMensaje()
 {
     rt::FijaReceptorAvisos([](const rt::Aviso &aviso) {
         // A job of EsperaTrabajo reports on the window's thread.
-        if (QThread::currentThread() != qApp->thread())
+        if (qApp && QThread::currentThread() != qApp->thread())
             QMetaObject::invokeMethod(qApp, [aviso] { AvisoEnCaja(aviso); }, Qt::QueuedConnection);
         else
             AvisoEnCaja(aviso);
