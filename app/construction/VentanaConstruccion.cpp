@@ -14,7 +14,6 @@
 #include "modTexto.h"
 #include "princip.h"
 
-
 #include "PictureEjes.h"
 #include "QBColor.h"
 #include "RichTextBox.h"

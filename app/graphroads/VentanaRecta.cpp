@@ -3,9 +3,9 @@
 #include "ControlesProblema.h"
 #include "PanelHerramientas.h"
 
+#include "CalculoAparte.h"
 #include "EntradaNumerica.h"
 #include "EntradaPolinomio.h"
-#include "CalculoAparte.h"
 #include "Globales.h"
 #include "ModCadena.h"
 #include "VentanaDibujo.h"
