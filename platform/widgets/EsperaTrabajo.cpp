@@ -36,6 +36,7 @@ protected:
         case QEvent::NonClientAreaMouseButtonDblClick:
         case QEvent::Wheel:
         case QEvent::KeyPress:
+        case QEvent::InputMethod: // text composed by an input method
         case QEvent::ShortcutOverride:
         case QEvent::Shortcut:
         case QEvent::ContextMenu:
