@@ -377,8 +377,7 @@ void frmHistoria::llenaSeccion(int concepto, const SeccionHistoria &s)
         HistoriaCalculos(*c);
     } else if (!s.lista.empty()) {
         EscribeExpresionRtf(*c, "", 1);
-        for (const std::string &item : s.lista)
-            EscribeExpresionRtf(*c, item, 0);
+        EscribeListaRtf(*c, s.lista);
     } else {
         c->SetText(s.texto);
     }
