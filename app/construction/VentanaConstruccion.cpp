@@ -2,6 +2,7 @@
 
 #include "frmConceptos.h"
 
+#include "CalculoAparte.h"
 #include "EntradaPolinomio.h"
 #include "ExpresionRtf.h"
 #include "Globales.h"
@@ -12,8 +13,6 @@
 #include "dibujo.h"
 #include "modTexto.h"
 #include "princip.h"
-
-#include "generapoli.h"
 
 #include "PictureEjes.h"
 #include "QBColor.h"
@@ -192,7 +191,8 @@ void VentanaConstruccion::revisa()
     PoliPtr &p = m_poliAlumno[static_cast<std::size_t>(k)];
     if (CajaPoliConError(caja, p))
         return;
-    if (const std::optional<Rechazo> r = prueba(p)) {
+    // A long typed polynomial takes a while to judge: the window stays drawn.
+    if (const std::optional<Rechazo> r = CalculaAparte([&] { return prueba(p); })) {
         rechaza(k, *r);
         return;
     }
@@ -374,7 +374,7 @@ void VentanaConstruccion::AjustaVentana(const PoliPtr &p)
         return;
     // The record gives every polynomial, a constant or zero included, a
     // window of some height.
-    const FuncPolinPtr f = CreaFuncPolin(p);
+    const FuncPolinPtr f = RegistroAparte(p);
     MuestraEscalaRecuadro(g->picejGraf(), -10, 10, f->Ymin(), f->Ymax());
 }
 

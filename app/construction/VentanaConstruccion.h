@@ -8,7 +8,9 @@
 // to the chooser and starting again. Each window fills its slots
 // (DatosConstruccion) and adds:
 //  - dibujaRequisito: draws its requirement at load and lists it;
-//  - prueba: its test of a polynomial, the first failure as a Rechazo;
+//  - prueba: its test of a polynomial, the first failure as a Rechazo (run
+//    off the window's thread: maths on p and the window's requirement only,
+//    no widget);
 //  - remarca: its marks again once the graph is refitted for p (a window
 //    with another drawing of p or q overrides dibujaP / dibujaQ).
 #include "CatalogoEjercicios.h"

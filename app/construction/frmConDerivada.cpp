@@ -1,5 +1,6 @@
 #include "frmConDerivada.h"
 
+#include "CalculoAparte.h"
 #include "Globales.h"
 #include "SesionPolinomio.h"
 #include "VentanaDibujo.h"
@@ -93,12 +94,17 @@ void frmConDerivada::muestraCurvas(const std::vector<std::pair<PoliPtr, std::int
     // P' fits a window of its own, often far from where p and q (of a
     // degree one higher) turn: the window takes in each curve's own one.
     const PoliPtr prima = PoliActual->Polder1();
-    const FuncPolinPtr f = CreaFuncPolin(prima);
-    double xmin = f->Xmin(), xmax = f->Xmax(), ymin = f->Ymin(), ymax = f->Ymax();
-    for (const auto &[curva, color] : curvas) {
-        if (!curva)
-            continue;
-        const FuncPolinPtr c = CreaFuncPolin(curva);
+    // The typed curves' records, off the window's thread.
+    const std::vector<FuncPolinPtr> registros = CalculaAparte([&] {
+        std::vector<FuncPolinPtr> r{CreaFuncPolin(prima)};
+        for (const auto &[curva, color] : curvas)
+            if (curva)
+                r.push_back(CreaFuncPolin(curva));
+        return r;
+    });
+    double xmin = registros[0]->Xmin(), xmax = registros[0]->Xmax();
+    double ymin = registros[0]->Ymin(), ymax = registros[0]->Ymax();
+    for (const FuncPolinPtr &c : registros) {
         xmin = std::min(xmin, c->Xmin());
         xmax = std::max(xmax, c->Xmax());
         ymin = std::min(ymin, c->Ymin());

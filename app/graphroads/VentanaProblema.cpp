@@ -3,13 +3,13 @@
 #include "HubSesion.h"
 #include "Reinicio.h"
 
+#include "CalculoAparte.h"
 #include "Globales.h"
 #include "ModCadena.h"
 #include "VentanaDibujo.h"
 #include "VentanaPrincipal.h"
 #include "Ventanas.h"
 #include "dibujo.h"
-#include "generapoli.h"
 
 #include "PictureEjes.h"
 #include "QBColor.h"
@@ -57,7 +57,7 @@ void VentanaProblema::pidePoliAlumno()
 
 void VentanaProblema::recibePolinomio(const PoliPtr &p)
 {
-    PoliActual = CreaFuncPolin(p);
+    PoliActual = RegistroAparte(p);
     PoliDado = true;
 }
 

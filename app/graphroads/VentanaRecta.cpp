@@ -3,6 +3,7 @@
 #include "ControlesProblema.h"
 #include "PanelHerramientas.h"
 
+#include "CalculoAparte.h"
 #include "EntradaNumerica.h"
 #include "EntradaPolinomio.h"
 #include "Globales.h"
@@ -354,7 +355,7 @@ void VentanaRecta::RtpPidePoliR_TeclaEnter()
         return;
     if (CajaPoliConError(*m_caja, m_poliTecleado))
         return;
-    const FuncPolinPtr f = CreaFuncPolin(m_poliTecleado);
+    const FuncPolinPtr f = RegistroAparte(m_poliTecleado);
     const Juicio juicio = m_rectaDada ? juzgaPolinomio(*f, m_abscisa) : juzgaRecta(*f, m_abscisa);
     if (juicio.error) {
         if (juicio.destello)

@@ -2,6 +2,7 @@
 
 #include "ControlesProblema.h"
 
+#include "CalculoAparte.h"
 #include "Globales.h"
 #include "SesionPolinomio.h"
 #include "VentanaDibujo.h"
@@ -174,7 +175,7 @@ void frmGrafiDeri::mnuTuPropones_Click()
 
 void frmGrafiDeri::recibePolinomio(const PoliPtr &p)
 {
-    PoliActual = CreaFuncPolin(p);
+    PoliActual = RegistroAparte(p);
     PoliDado = true;
 }
 
@@ -191,9 +192,9 @@ void frmGrafiDeri::MuestraGraficaDerivada()
     if (m_usuarioPropone && PoliActual) {
         // The typed polynomial is the derivative: P is its antiderivative.
         const PoliPtr derivada = PoliActual->Polin();
-        TomaPoliActual(IntegraPolinomio(*derivada)->Polin());
+        TomaPoliActual(IntegraPolinomio(*derivada));
         PoliDado = true; // still the signal of this activation
-        m_funcDerivada = CreaFuncPolin(PoliActual->Polder1());
+        m_funcDerivada = RegistroAparte(PoliActual->Polder1());
         m_usuarioPropone = false;
     }
     m_lblGrafiCon->setText(m_textoTrabajo);
@@ -208,10 +209,10 @@ void frmGrafiDeri::MuestraGraficaDerivada()
     m_graficaPendiente = false;
 }
 
-FuncPolinPtr frmGrafiDeri::IntegraPolinomio(const Collpolinomio &p)
+PoliPtr frmGrafiDeri::IntegraPolinomio(const Collpolinomio &p)
 {
     // The exact primitive with constant term 0: x^2/3 stays a third.
-    return CreaFuncPolin(p.Cuenta() != 0 ? p.Integral(0.0) : Collpolinomio::Nuevo());
+    return p.Cuenta() != 0 ? p.Integral(0.0) : Collpolinomio::Nuevo();
 }
 
 void frmGrafiDeri::LimpiaOpciones()

@@ -32,8 +32,8 @@ public:
     // "&Quorvane propone la derivada de un polinomio".
     void mnuMaquinaPropone_Click();
 
-    // The antiderivative of p without a constant term, as a function record.
-    static FuncPolinPtr IntegraPolinomio(const Collpolinomio &p);
+    // The antiderivative of p without a constant term.
+    static PoliPtr IntegraPolinomio(const Collpolinomio &p);
 
     // LlamadorPolinomio: the typed derivative waits for the next activation.
     void recibePolinomio(const PoliPtr &p) override;

@@ -56,17 +56,26 @@ void PoneInfinitoRtf(rt::CajaRtf &caja)
 
 void EscribeExpresionRtf(rt::CajaRtf &rtf, const std::string &texto, std::int16_t modo)
 {
-    // The box's lines written so far, kept between calls until a call with
-    // modo other than 0 starts a new list.
-    std::string &acumulado = rtf.listaNumerada.lineas;
-    std::int16_t &contador = rtf.listaNumerada.cuenta;
     if (modo != 0) {
-        acumulado.clear();
-        contador = 0;
+        rtf.listaNumerada.lineas.clear();
+        rtf.listaNumerada.cuenta = 0;
         return;
     }
-    contador = rt::SumaEntero(contador, 1);
-    acumulado += "x%" + std::to_string(contador) + "%= " + texto + "\n";
+    EscribeListaRtf(rtf, {texto});
+}
+
+void EscribeListaRtf(rt::CajaRtf &rtf, const std::vector<std::string> &textos)
+{
+    // The box's lines written so far, kept between calls until a call of
+    // EscribeExpresionRtf with modo other than 0 starts a new list.
+    std::string &acumulado = rtf.listaNumerada.lineas;
+    std::int16_t &contador = rtf.listaNumerada.cuenta;
+    if (textos.empty())
+        return;
+    for (const std::string &texto : textos) {
+        contador = rt::SumaEntero(contador, 1);
+        acumulado += "x%" + std::to_string(contador) + "%= " + texto + "\n";
+    }
 
     rtf.SetText(acumulado);
     rtf.SetSelStart(0);

@@ -4,6 +4,7 @@
 // in a read-only box.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace rt { class CajaRtf; }
 class Collpolinomio;
@@ -20,6 +21,9 @@ void PoneInfinitoRtf(rt::CajaRtf &caja);
 // Any other modo: forgets the box's stored lines and counter; its text is
 // not touched. Each box keeps its own list. The texts must not contain "%".
 void EscribeExpresionRtf(rt::CajaRtf &rtf, const std::string &texto, std::int16_t modo);
+// modo 0 for each of textos in turn, the box written once: a long list
+// (100 roots) written line by line would write it again at every line.
+void EscribeListaRtf(rt::CajaRtf &rtf, const std::vector<std::string> &textos);
 
 // Shows the box, writes p into it typeset and locks it.
 void DespliegaPoliCaja(const Collpolinomio &p, RichTextBox &caja);

@@ -9,6 +9,5 @@ void HistoriaCalculos(rt::CajaRtf &caja)
     if (!PoliActual || PoliActual->Cuenta(0) < 1)
         return;
     EscribeExpresionRtf(caja, "", 1); // a new list
-    for (const std::string &raiz : RaicesHistoria(*PoliActual))
-        EscribeExpresionRtf(caja, raiz, 0);
+    EscribeListaRtf(caja, RaicesHistoria(*PoliActual));
 }

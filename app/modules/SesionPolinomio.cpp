@@ -1,11 +1,12 @@
 #include "SesionPolinomio.h"
 
+#include "CalculoAparte.h"
 #include "Globales.h"
-#include "generapoli.h"
 
 void TomaPoliActual(const PoliPtr &p)
 {
-    PoliActual = CreaFuncPolin(p);
+    // Made off the window's thread, published here whole.
+    PoliActual = RegistroAparte(p);
     PoliDado = true;
     ConceptoResuelto.fill(false);
     ConceptoActual = 0;

@@ -4,6 +4,7 @@
 // on, and the progress made on the previous one is forgotten.
 #include "Collpolinomio.h"
 
-// PoliActual = the record of p, PoliDado set, concept flags and the
-// current concept cleared.
+// PoliActual = the record of p (made off the window's thread, see
+// CalculoAparte.h), PoliDado set, concept flags and the current concept
+// cleared.
 void TomaPoliActual(const PoliPtr &p);

@@ -4,6 +4,7 @@
 #include "GestorVentanas.h"
 #include "HubSesion.h"
 
+#include "CalculoAparte.h"
 #include "ExpresionRtf.h"
 #include "Globales.h"
 #include "Historia.h"
@@ -333,14 +334,25 @@ RichTextBox *frmHistoria::caja(int concepto) const
 
 void frmHistoria::LlenaHistoria()
 {
-    for (int k = 0; k < 13; ++k)
-        llenaSeccion(k);
+    std::array<bool, 13> resueltos{};
+    for (std::size_t k = 0; k < resueltos.size(); ++k)
+        resueltos[k] = m_resumen || ConceptoResuelto[k];
+    // The whole analysis of a long polynomial takes a while: off the
+    // window's thread, then shown.
+    const FuncPolinPtr fp = PoliActual;
+    const std::array<SeccionHistoria, 13> secciones = CalculaAparte([&] {
+        std::array<SeccionHistoria, 13> s;
+        for (std::size_t k = 0; k < s.size(); ++k)
+            s[k] = SeccionDeHistoria(static_cast<int>(k), *fp, resueltos[k]);
+        return s;
+    });
+    for (std::size_t k = 0; k < secciones.size(); ++k)
+        llenaSeccion(static_cast<int>(k), secciones[k]);
 }
 
-void frmHistoria::llenaSeccion(int concepto)
+void frmHistoria::llenaSeccion(int concepto, const SeccionHistoria &s)
 {
     const bool resuelto = m_resumen || ConceptoResuelto[static_cast<std::size_t>(concepto)];
-    const SeccionHistoria s = SeccionDeHistoria(concepto, *PoliActual, resuelto);
     QLabel *etiqueta = LblHistoria5(concepto);
     etiqueta->setText(QString::fromStdString(s.etiqueta));
     etiqueta->setVisible(s.conEtiqueta);
@@ -365,8 +377,7 @@ void frmHistoria::llenaSeccion(int concepto)
         HistoriaCalculos(*c);
     } else if (!s.lista.empty()) {
         EscribeExpresionRtf(*c, "", 1);
-        for (const std::string &item : s.lista)
-            EscribeExpresionRtf(*c, item, 0);
+        EscribeListaRtf(*c, s.lista);
     } else {
         c->SetText(s.texto);
     }

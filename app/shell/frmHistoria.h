@@ -11,6 +11,8 @@
 
 #include <array>
 
+struct SeccionHistoria;
+
 class QAction;
 class QFrame;
 class QLabel;
@@ -67,7 +69,7 @@ private:
     void ponEn(int izquierda, int arriba, bool sobreTodas);
     void distribuye();
     QFrame *creaPestana(int k, const QString &pestana, const QString &titulo);
-    void llenaSeccion(int concepto);
+    void llenaSeccion(int concepto, const SeccionHistoria &s);
     void llenaLimites();
     // The box that shows concept k's result (nullptr for the limits).
     RichTextBox *caja(int concepto) const;

@@ -516,7 +516,7 @@ void frmPolical::MarcaConceptosResueltos()
             if (r->tipopol() == 0)
                 MarcaAbscisas(r->Raiz(), 0, 5, false, Rgb(0, 255, 0));
     if (ConceptoResuelto[5]) {
-        const ResultadoRaices criticos = RaicesDistintas(PoliActual->Polin());
+        const ResultadoRaices criticos = RaicesDistintas(*PoliActual);
         for (double x : criticos.raices)
             MarcaAbscisas(x, PoliActual->Polin()->Eval(x), 5, false, Rgb(0, 0, 255));
     }

@@ -5,10 +5,10 @@
 #include "SesionPolinomio.h"
 #include "frmZoom.h"
 
+#include "CalculoAparte.h"
 #include "EntradaPolinomio.h"
 #include "Globales.h"
 #include "ModCadena.h"
-#include "generapoli.h"
 
 #include "RichTextBox.h"
 #include "RichTextPolin.h"
@@ -311,7 +311,7 @@ void frmpidepoli::cmdCancelar_Click()
 void frmpidepoli::CmdGraficar_Click()
 {
     if (m_poliAceptado && m_poliEscrito)
-        frmZoom::AbreAlgebra(CreaFuncPolin(m_poliEscrito));
+        frmZoom::AbreAlgebra(RegistroAparte(m_poliEscrito));
     else
         MuestraError("", ErrorCajaVacia);
 }

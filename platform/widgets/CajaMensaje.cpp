@@ -2,10 +2,13 @@
 
 #include "Avisos.h"
 #include "EsperaModal.h"
+#include "EsperaTrabajo.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
+#include <QTimer>
 
 #include <utility>
 #include <vector>
@@ -73,11 +76,27 @@ int CajaMensaje(const QString &texto, int estilo, const QString &titulo)
     return botones.front().second;
 }
 
+namespace {
+// A box cannot be answered while a busy wait drops the input: it comes
+// once the wait is over.
+void AvisoEnCaja(const rt::Aviso &aviso)
+{
+    if (EsperaTrabajo::EnCurso()) {
+        QTimer::singleShot(50, qApp, [aviso] { AvisoEnCaja(aviso); });
+        return;
+    }
+    CajaMensaje(QString::fromStdString(aviso.texto), CajaSoloAceptar, QString::fromStdString(aviso.titulo));
+}
+} // namespace
+
 void EnviaAvisosACajaMensaje()
 {
     rt::FijaReceptorAvisos([](const rt::Aviso &aviso) {
-        CajaMensaje(QString::fromStdString(aviso.texto), CajaSoloAceptar,
-                    QString::fromStdString(aviso.titulo));
+        // A job of EsperaTrabajo reports on the window's thread.
+        if (qApp && QThread::currentThread() != qApp->thread())
+            QMetaObject::invokeMethod(qApp, [aviso] { AvisoEnCaja(aviso); }, Qt::QueuedConnection);
+        else
+            AvisoEnCaja(aviso);
     });
 }
 

@@ -10,13 +10,19 @@
 
 #include "PictureEjes.h"
 
+#include "../../library/TextosHostiles.h"
 #include "../../platform/LineasVisibles.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTimer>
+
+#include <algorithm>
 
 // A road or line window as the caller of the entry window.
 struct LlamadorPrueba : LlamadorPolinomio {
@@ -70,6 +76,41 @@ private slots:
         SesionPrueba::Suelta();
         QVERIFY(!SesionPrueba::Ventana<frmpidepoli>());
         QCOMPARE(NivelPila, nivel);
+    }
+
+    // A degree-100 text whose record takes a while, proposed from the hub:
+    // the record is the whole one, the window kept drawing whenever it
+    // took longer than a short wait, and no busy cursor is left behind.
+    void gradoCienNoCongela()
+    {
+        const std::vector<TextoHostil> textos = TextosHostiles();
+        const auto h = std::find_if(textos.begin(), textos.end(),
+                                    [](const TextoHostil &t) { return t.nombre == "100 raíces de 15 cifras"; });
+        QVERIFY(h != textos.end() && h->verdad);
+        SesionPrueba s;
+        frmpidepoli *w = s.Propone(QString::fromStdString(h->texto));
+        QVERIFY(w && w->CmdContinuar()->isVisible());
+        int tics = 0;
+        QTimer reloj;
+        reloj.setInterval(10);
+        connect(&reloj, &QTimer::timeout, this, [&] { ++tics; });
+        reloj.start();
+        QElapsedTimer tiempo;
+        tiempo.start();
+        SesionPrueba::Pulsa(w->CmdContinuar());
+        const qint64 ms = tiempo.elapsed();
+        reloj.stop();
+        SesionPrueba::Suelta();
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(s.mensajes.isEmpty());
+        QVERIFY(PoliActual && PoliDado);
+        QVERIFY(PoliActual->Polin()->Exacto() == *h->verdad);
+        // A hundred distinct real roots: P' and P'' have all theirs real.
+        QCOMPARE(PoliActual->Cuenta(0), 100L);
+        QCOMPARE(PoliActual->Cuenta(1), 99L);
+        QCOMPARE(PoliActual->Cuenta(2), 98L);
+        if (ms > 150)
+            QVERIFY2(tics > 0, qPrintable(QStringLiteral("%1 ms sin dibujar").arg(ms)));
     }
 
     void productoExpandidoYGraficado()
