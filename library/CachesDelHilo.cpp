@@ -1,0 +1,8 @@
+#include "CachesDelHilo.h"
+
+#include "PuenteFlint.h"
+
+void LiberaCachesExactasDelHilo()
+{
+    flint_cleanup();
+}
