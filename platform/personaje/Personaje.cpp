@@ -280,8 +280,18 @@ void Personaje::colocaFigura()
     QList<QRect> zonas;
     QWidget *frente = ventanaAlFrente();
     const bool visible = m_figura->isVisible();
-    if (visible && frente && frente->isVisible())
+    if (visible && frente && frente->isVisible()) {
         zonas = LugarPersonaje::ZonasOcupadas(*frente);
+        // A window that stands on top of the one they float above leaves
+        // that one's buttons and text in view around it.
+        QWidget *debajo = m_figura->parentWidget() ? m_figura->parentWidget()->window() : nullptr;
+        if (debajo && debajo != frente && debajo->isVisible()) {
+            const QRect tapado = frente->frameGeometry();
+            for (const QRect &z : LugarPersonaje::ZonasOcupadas(*debajo))
+                if (!tapado.contains(z))
+                    zonas.append(z);
+        }
+    }
     if (visible) {
         QScreen *pantalla = QGuiApplication::screenAt(m_lugarPedido);
         if (!pantalla)

@@ -309,6 +309,31 @@ private slots:
         QTRY_VERIFY(!p->ocupado());
         QCOMPARE(cubiertas, QStringList());
     }
+
+    // A window standing on top of the one the character floats above, away
+    // from the figure: the buttons of the window beneath still count.
+    void libreDeSuVentanaBajoOtra()
+    {
+        const QRect util = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget principal;
+        principal.setGeometry(util.adjusted(10, 10, -10, -10));
+        auto *boton = new QPushButton(QStringLiteral("Libro"), &principal);
+        boton->setGeometry(60, 60, 80, 50);
+        principal.show();
+        auto p = std::make_unique<Personaje>(std::unique_ptr<Voz>(), &principal);
+        p->fijaRitmo({0, 0, 0});
+        const QRect enBoton(boton->mapToGlobal(QPoint()), boton->size());
+        p->mueveA(enBoton.left(), enBoton.top());
+        p->muestra();
+        QTRY_VERIFY(!p->ocupado());
+
+        QWidget encima(&principal, Qt::Window);
+        encima.setGeometry(util.center().x(), util.center().y(), 200, 150);
+        encima.show();
+        encima.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&encima));
+        QTRY_VERIFY(!p->figura()->geometry().intersects(enBoton));
+    }
 };
 
 QTEST_MAIN(TstPersonaje)
