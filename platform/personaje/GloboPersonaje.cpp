@@ -1,5 +1,7 @@
 #include "GloboPersonaje.h"
 
+#include "LugarPersonaje.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -12,6 +14,13 @@
 namespace {
 constexpr int kCola = 14;   // height of the tail
 constexpr int kMargen = 10; // inside the outline
+
+// Around the text, with room for the tail below it or above it.
+QMargins Margenes(bool colaAbajo)
+{
+    return colaAbajo ? QMargins(kMargen + 2, kMargen, kMargen + 2, kMargen + kCola)
+                     : QMargins(kMargen + 2, kMargen + kCola, kMargen + 2, kMargen);
+}
 } // namespace
 
 GloboPersonaje::GloboPersonaje(QWidget *dueno)
@@ -29,7 +38,7 @@ GloboPersonaje::GloboPersonaje(QWidget *dueno)
     m_texto->setFont(f);
     m_texto->setStyleSheet(QStringLiteral("color: black;"));
     auto *capa = new QVBoxLayout(this);
-    capa->setContentsMargins(kMargen + 2, kMargen, kMargen + 2, kMargen + kCola);
+    capa->setContentsMargins(Margenes(m_colaAbajo));
     capa->addWidget(m_texto);
 }
 
@@ -38,30 +47,38 @@ QString GloboPersonaje::texto() const
     return m_texto->text();
 }
 
-void GloboPersonaje::muestra(const QString &frase, const QRect &figura)
+void GloboPersonaje::fijaTexto(const QString &frase)
 {
     m_texto->setText(frase);
-    auto *capa = static_cast<QVBoxLayout *>(layout());
+    // Its size is the same with the tail on either side.
+    adjustSize();
+}
+
+QSize GloboPersonaje::tamanoReservado() const
+{
+    const QMargins margenes = Margenes(true);
+    return {m_texto->maximumWidth() + margenes.left() + margenes.right(),
+            4 * m_texto->fontMetrics().lineSpacing() + margenes.top() + margenes.bottom()};
+}
+
+void GloboPersonaje::coloca(const QRect &figura, const QList<QRect> &zonas)
+{
     QScreen *pantalla = QGuiApplication::screenAt(figura.center());
     if (!pantalla)
         pantalla = QGuiApplication::primaryScreen();
     const QRect util = pantalla ? pantalla->availableGeometry() : QRect(0, 0, 1024, 768);
-
-    // Measure with the tail below, then decide where it goes.
-    capa->setContentsMargins(kMargen + 2, kMargen, kMargen + 2, kMargen + kCola);
-    adjustSize();
-    m_colaAbajo = figura.top() - height() >= util.top();
-    if (!m_colaAbajo) {
-        capa->setContentsMargins(kMargen + 2, kMargen + kCola, kMargen + 2, kMargen);
-        adjustSize();
-    }
-    int x = figura.center().x() - width() / 3;
-    int y = m_colaAbajo ? figura.top() - height() + 6 : figura.bottom() - 6;
-    x = std::clamp(x, util.left(), std::max(util.left(), util.right() + 1 - width()));
-    y = std::clamp(y, util.top(), std::max(util.top(), util.bottom() + 1 - height()));
-    move(x, y);
+    bool colaAbajo = true;
+    const QRect lugar = LugarPersonaje::LugarGlobo(size(), figura, util, zonas, &colaAbajo);
     // The tail points at the figure wherever the screen's edge put the box.
-    m_xCola = std::clamp(figura.center().x() - x, 20, std::max(20, width() - 20));
+    const int xCola = std::clamp(figura.center().x() - lugar.x(), 20, std::max(20, width() - 20));
+    if (isVisible() && lugar == geometry() && colaAbajo == m_colaAbajo && xCola == m_xCola)
+        return;
+    if (colaAbajo != m_colaAbajo) {
+        m_colaAbajo = colaAbajo;
+        static_cast<QVBoxLayout *>(layout())->setContentsMargins(Margenes(m_colaAbajo));
+    }
+    m_xCola = xCola;
+    move(lugar.topLeft());
     // Grown by a pixel so that the outline's pen is not cut.
     const QPainterPath forma = contorno();
     QPainterPathStroker borde;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabBar>
@@ -87,6 +88,11 @@ void Recorre(const QWidget &w, QList<QRect> &zonas)
             continue;
         if (const auto *texto = qobject_cast<const QTextEdit *>(hijo)) {
             LineasVisibles(*texto, zonas);
+        } else if (const auto *barra = qobject_cast<const QMenuBar *>(hijo)) {
+            // Its titles, not the empty rest of the bar.
+            for (QAction *titulo : barra->actions())
+                if (titulo->isVisible() && !barra->actionGeometry(titulo).isEmpty())
+                    zonas.append(EnPantalla(*barra, barra->actionGeometry(titulo)));
         } else if (const auto *etiqueta = qobject_cast<const QLabel *>(hijo)) {
             const QRect contenido = ContenidoEtiqueta(*etiqueta);
             if (!contenido.isEmpty())
@@ -122,19 +128,37 @@ QList<QRect> ZonasOcupadas(const QWidget &ventana)
     return zonas;
 }
 
-QPoint Elige(QPoint pedido, QSize tamano, const QRect &util, const QList<QRect> &zonas, const QMargins &globo)
+QRect LugarGlobo(QSize tamano, const QRect &figura, const QRect &util, const QList<QRect> &zonas, bool *arriba)
 {
-    // Figure first, then the balloon's room, then the distance to pedido.
+    // Its tail reaches a little over the figure; it starts a third of its
+    // width left of the figure's middle.
+    constexpr int kSobreFigura = 6;
+    const int x = std::clamp(figura.center().x() - tamano.width() / 3, util.left(),
+                             std::max(util.left(), util.right() + 1 - tamano.width()));
+    const QRect encima(QPoint(x, figura.top() - tamano.height() + kSobreFigura), tamano);
+    const QRect debajo(QPoint(x, figura.bottom() + 1 - kSobreFigura), tamano);
+    // Above first, then below; a side where the screen has no room for it
+    // would put it over the figure.
+    using Cuenta = std::tuple<bool, qint64, int>;
+    const Cuenta arribaCuenta{encima.top() < util.top(), Cubierto(encima, zonas), 0};
+    const Cuenta abajoCuenta{debajo.bottom() > util.bottom(), Cubierto(debajo, zonas), 1};
+    const bool sube = arribaCuenta < abajoCuenta;
+    if (arriba)
+        *arriba = sube;
+    QRect lugar = sube ? encima : debajo;
+    lugar.moveTop(std::clamp(lugar.top(), util.top(), std::max(util.top(), util.bottom() + 1 - tamano.height())));
+    return lugar;
+}
+
+QPoint Elige(QPoint pedido, QSize tamano, const QRect &util, const QList<QRect> &zonas, QSize globo)
+{
+    // Figure first, then its balloon, then the distance to pedido.
     using Cuenta = std::tuple<qint64, qint64, qint64>;
     const auto cuenta = [&](QPoint p) {
         const QRect figura(p, tamano);
         const QPoint d = p - pedido;
-        // The balloon stands above the figure where the screen has room
-        // for it, else below it.
-        QRect conGlobo = figura.marginsAdded(globo);
-        if (conGlobo.top() < util.top())
-            conGlobo = figura.marginsAdded(QMargins(globo.left(), globo.bottom(), globo.right(), globo.top()));
-        return Cuenta{Cubierto(figura, zonas), Cubierto(conGlobo, zonas),
+        return Cuenta{Cubierto(figura, zonas),
+                      globo.isEmpty() ? 0 : Cubierto(LugarGlobo(globo, figura, util, zonas), zonas),
                       qint64(d.x()) * d.x() + qint64(d.y()) * d.y()};
     };
     if (cuenta(pedido) == Cuenta{0, 0, 0})

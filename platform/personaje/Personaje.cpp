@@ -17,9 +17,6 @@
 #include <utility>
 
 namespace {
-// The room a sentence of up to four lines takes above the figure.
-const QMargins kLugarGlobo(30, 100, 60, 0);
-
 // One of the phrasings that "|" separates, drawn at random; a sentence
 // without alternatives stays as written.
 QString EligeAlternativa(const QString &frase)
@@ -187,8 +184,9 @@ void Personaje::siguiente()
         m_leida = false;
         m_enFrase = true;
         m_vozDicha = !m_voz || !m_voz->disponible();
-        if (m_figura->isVisible())
-            m_globo->muestra(texto, m_figura->frameGeometry());
+        // The figure makes room for this balloon first, if it must.
+        m_globo->fijaTexto(texto);
+        colocaFigura();
         emit dicho(texto);
         const int lectura =
             std::max(m_ritmo.msMinimo, int(m_ritmo.msPorLetra * texto.size()));
@@ -279,21 +277,39 @@ void Personaje::colocaFigura()
     if (!m_figura || !m_globo)
         return;
     QPoint lugar = m_lugarPedido;
+    QList<QRect> zonas;
     QWidget *frente = ventanaAlFrente();
-    if (m_figura->isVisible()) {
+    const bool visible = m_figura->isVisible();
+    if (visible && frente && frente->isVisible()) {
+        zonas = LugarPersonaje::ZonasOcupadas(*frente);
+        // A window that stands on top of the one they float above leaves
+        // that one's buttons and text in view around it.
+        QWidget *debajo = m_figura->parentWidget() ? m_figura->parentWidget()->window() : nullptr;
+        if (debajo && debajo != frente && debajo->isVisible()) {
+            const QRect tapado = frente->frameGeometry();
+            for (const QRect &z : LugarPersonaje::ZonasOcupadas(*debajo))
+                if (!tapado.contains(z))
+                    zonas.append(z);
+        }
+    }
+    if (visible) {
         QScreen *pantalla = QGuiApplication::screenAt(m_lugarPedido);
         if (!pantalla)
             pantalla = QGuiApplication::primaryScreen();
-        if (pantalla && frente && frente->isVisible())
-            lugar = LugarPersonaje::Elige(m_lugarPedido, m_figura->size(), pantalla->availableGeometry(),
-                                          LugarPersonaje::ZonasOcupadas(*frente), kLugarGlobo);
+        // Room for a balloon of up to four lines, so that the figure stays
+        // put from one sentence to the next; a longer one takes its own.
+        QSize globo = m_globo->tamanoReservado();
+        if (m_enFrase)
+            globo = globo.expandedTo(m_globo->size());
+        if (pantalla)
+            lugar = LugarPersonaje::Elige(m_lugarPedido, m_figura->size(), pantalla->availableGeometry(), zonas,
+                                          globo);
     }
-    if (lugar == m_figura->pos())
-        return;
-    m_figura->move(lugar);
-    // The sentence under way follows the figure.
-    if (m_globo->isVisible())
-        m_globo->muestra(m_globo->texto(), m_figura->frameGeometry());
+    if (lugar != m_figura->pos())
+        m_figura->move(lugar);
+    // The sentence under way beside the figure, on the side that is clear.
+    if (visible && m_enFrase)
+        m_globo->coloca(m_figura->frameGeometry(), zonas);
 }
 
 QPoint Personaje::dentroDePantalla(QPoint punto) const

@@ -99,8 +99,9 @@ private:
     void ponVoz(std::unique_ptr<Voz> voz);
     // The figure's top-left kept so that all of it is on the screen.
     QPoint dentroDePantalla(QPoint punto) const;
-    // Where the figure stands: the place it was sent to, or the nearest one
-    // clear of the buttons and text of the window in front.
+    // Where the figure and the sentence under way stand: the place it was
+    // sent to, or the nearest one where neither covers the buttons and text
+    // of the window in front (or of their own window around it).
     void colocaFigura();
     // The window in front of the student (not the character's own).
     QWidget *ventanaAlFrente();

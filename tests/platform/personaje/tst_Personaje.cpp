@@ -19,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+
 namespace {
 struct Registro {
     QStringList pasos;
@@ -261,6 +263,76 @@ private slots:
         otra.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&otra));
         QTRY_COMPARE(p->figura()->pos(), pedido);
+    }
+
+    // A row of buttons along the top of the screen, the figure sent just
+    // over it: whatever the sentence's length, neither the figure nor its
+    // balloon covers a button, and each sentence's balloon points at the
+    // figure from the side where it fits.
+    void globoLibreDeLosBotones()
+    {
+        const QRect util = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget ventana;
+        ventana.setGeometry(util.adjusted(0, 40, 0, 0));
+        QList<QPushButton *> botones;
+        for (int i = 0; i < 8; ++i) {
+            botones << new QPushButton(QStringLiteral("Botón"), &ventana);
+            botones.last()->setGeometry(i * 60, 0, 56, 56);
+        }
+        ventana.show();
+        ventana.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ventana));
+
+        auto p = Rapido(nullptr);
+        QStringList cubiertas;
+        connect(p.get(), &Personaje::dicho, this, [&](const QString &frase) {
+            const QRect figura = p->figura()->geometry();
+            const QRect globo = p->globo()->geometry();
+            const bool arriba = globo.center().y() < figura.center().y();
+            // The balloon stands against the figure, whole on the screen.
+            const bool junto = p->globo()->isVisible() && util.contains(globo)
+                               && (arriba ? globo.bottom() >= figura.top() && globo.bottom() < figura.top() + 20
+                                          : globo.top() <= figura.bottom() && globo.top() > figura.bottom() - 20);
+            const bool cubre = std::any_of(botones.begin(), botones.end(), [&](const QPushButton *b) {
+                const QRect boton(b->mapToGlobal(QPoint()), b->size());
+                return figura.intersects(boton) || globo.intersects(boton);
+            });
+            if (cubre || !junto)
+                cubiertas << frase;
+        });
+        p->mueveA(util.left() + 70, util.top() + 70);
+        p->muestra();
+        p->habla(QStringLiteral("Hola"));
+        p->habla(QStringLiteral("Soy el ayudante de Quorvane"));
+        p->habla(QStringLiteral("Leyendo estas páginas te darás cuenta de por qué es importante conocer la gráfica "
+                                "de una función, y de cómo se lee"));
+        QTRY_VERIFY(!p->ocupado());
+        QCOMPARE(cubiertas, QStringList());
+    }
+
+    // A window standing on top of the one the character floats above, away
+    // from the figure: the buttons of the window beneath still count.
+    void libreDeSuVentanaBajoOtra()
+    {
+        const QRect util = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget principal;
+        principal.setGeometry(util.adjusted(10, 10, -10, -10));
+        auto *boton = new QPushButton(QStringLiteral("Libro"), &principal);
+        boton->setGeometry(60, 60, 80, 50);
+        principal.show();
+        auto p = std::make_unique<Personaje>(std::unique_ptr<Voz>(), &principal);
+        p->fijaRitmo({0, 0, 0});
+        const QRect enBoton(boton->mapToGlobal(QPoint()), boton->size());
+        p->mueveA(enBoton.left(), enBoton.top());
+        p->muestra();
+        QTRY_VERIFY(!p->ocupado());
+
+        QWidget encima(&principal, Qt::Window);
+        encima.setGeometry(util.center().x(), util.center().y(), 200, 150);
+        encima.show();
+        encima.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&encima));
+        QTRY_VERIFY(!p->figura()->geometry().intersects(enBoton));
     }
 };
 
