@@ -100,7 +100,7 @@ std::vector<double> PoliExacto::Doubles() const
     arf_t f;
     arf_init(f);
     for (slong k = 0; k < n; ++k) {
-        if (fmpz_is_zero(num + k))
+        if (fmpz_is_zero(num + k) || CocienteCorto(num + k, den, d[static_cast<std::size_t>(k)]))
             continue;
         arf_fmpz_div_fmpz(f, num + k, den, 53, ARF_RND_NEAR);
         d[static_cast<std::size_t>(k)] = arf_get_d(f, ARF_RND_NEAR);
