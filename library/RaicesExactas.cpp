@@ -30,26 +30,45 @@ void Primitivo(fmpz_poly_t f, const PoliExacto &p)
 }
 
 // The sign of f(a/b), b > 0, as that of b^n f(a/b) = sum c_k a^k b^(n-k),
-// by Horner in whole numbers: no fraction is ever reduced.
+// by Horner in whole numbers: no fraction is ever reduced. On GMP's
+// numbers kept from call to call: FLINT's small whole numbers would be
+// made big and freed again at every step.
 int SignoEn(const fmpz_poly_t f, const Racional &x)
 {
     const slong n = fmpz_poly_degree(f);
     if (n < 0)
         return 0;
-    const fmpz *a = fmpq_numref(Flint(x));
-    const fmpz *b = fmpq_denref(Flint(x));
-    fmpz_t suma, potencia;
-    fmpz_init_set(suma, f->coeffs + n);
-    fmpz_init_set_ui(potencia, 1);
+    struct Espacio {
+        mpz_t a, b, suma, potencia, c;
+        Espacio()
+        {
+            mpz_init(a), mpz_init(b), mpz_init(suma), mpz_init(potencia), mpz_init(c);
+        }
+        ~Espacio()
+        {
+            mpz_clear(a), mpz_clear(b), mpz_clear(suma), mpz_clear(potencia), mpz_clear(c);
+        }
+    };
+    thread_local Espacio e;
+    fmpz_get_mpz(e.a, fmpq_numref(Flint(x)));
+    fmpz_get_mpz(e.b, fmpq_denref(Flint(x)));
+    fmpz_get_mpz(e.suma, f->coeffs + n);
+    mpz_set_ui(e.potencia, 1);
+    // A denominator 2^s, as at the points halfway between doubles: shifts.
+    const bool diadico = mpz_popcount(e.b) == 1;
+    const mp_bitcnt_t s = diadico ? mpz_scan1(e.b, 0) : 0;
     for (slong k = n - 1; k >= 0; --k) {
-        fmpz_mul(suma, suma, a);
-        fmpz_mul(potencia, potencia, b);
-        fmpz_addmul(suma, f->coeffs + k, potencia);
+        mpz_mul(e.suma, e.suma, e.a);
+        if (diadico)
+            mpz_mul_2exp(e.potencia, e.potencia, s);
+        else
+            mpz_mul(e.potencia, e.potencia, e.b);
+        if (!fmpz_is_zero(f->coeffs + k)) {
+            fmpz_get_mpz(e.c, f->coeffs + k);
+            mpz_addmul(e.suma, e.c, e.potencia);
+        }
     }
-    const int signo = fmpz_sgn(suma);
-    fmpz_clear(suma);
-    fmpz_clear(potencia);
-    return signo;
+    return mpz_sgn(e.suma);
 }
 
 Racional DesdeArf(const arf_t a)
@@ -396,7 +415,27 @@ Racional Cota(const fmpz_poly_t f)
 
 // The roots of the square-free f (degree >= 2) found by the search in
 // doubles, ascending; false when f's coefficients are beyond the doubles.
-bool BuscaEnDoubles(const fmpz_poly_t f, std::vector<RaizMultiple> &halladas)
+// A polynomial the search in memoria has worked on already that is a
+// constant multiple of coef (the same roots): the derivatives of P met on
+// the way to P's roots, which P' and P'' are up to their content.
+const std::vector<double> *Proporcional(const std::vector<double> &coef, const RaicesReales::Memoria &memoria)
+{
+    for (const RaicesReales::Memoria::Entrada &e : memoria.entradas) {
+        const std::vector<double> &c = e.coeficientes;
+        if (c.size() != coef.size())
+            continue;
+        const double factor = c.back() / coef.back();
+        bool igual = true;
+        for (std::size_t k = 0; igual && k < c.size(); ++k)
+            igual = c[k] == coef[k] * factor;
+        if (igual)
+            return &c;
+    }
+    return nullptr;
+}
+
+bool BuscaEnDoubles(const fmpz_poly_t f, std::vector<RaizMultiple> &halladas,
+                    RaicesReales::Memoria *memoria = nullptr)
 {
     const slong n = fmpz_poly_degree(f);
     std::vector<double> coef(static_cast<std::size_t>(n) + 1);
@@ -405,7 +444,8 @@ bool BuscaEnDoubles(const fmpz_poly_t f, std::vector<RaizMultiple> &halladas)
         if (!std::isfinite(coef[static_cast<std::size_t>(k)]))
             return false;
     }
-    halladas = RaicesReales::Calcula(coef);
+    const std::vector<double> *visto = memoria ? Proporcional(coef, *memoria) : nullptr;
+    halladas = RaicesReales::Calcula(visto ? *visto : std::move(coef), memoria);
     return true;
 }
 
@@ -800,7 +840,8 @@ std::vector<RaizMultiple> SacaDecimales(fmpz_poly_t f, const std::vector<RaizMul
 // in doubles finds as typed decimals, then tries the search on each
 // square-free factor of what is left, then the separators, then the
 // exact isolation (RaicesDeFactor); without it Arb isolates them.
-std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std::vector<double> &separadores)
+std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std::vector<double> &separadores,
+                               RaicesReales::Memoria *memoria = nullptr)
 {
     std::vector<RaizExacta> raices;
     if (p.Grado() < 1)
@@ -810,7 +851,7 @@ std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std:
     Primitivo(f, p);
     std::vector<RaizMultiple> halladas;
     bool buscada = false;
-    if (conBusqueda && fmpz_poly_degree(f) >= 2 && BuscaEnDoubles(f, halladas)) {
+    if (conBusqueda && fmpz_poly_degree(f) >= 2 && BuscaEnDoubles(f, halladas, memoria)) {
         buscada = true;
         const slong antes = fmpz_poly_degree(f);
         halladas = SacaDecimales(f, halladas, raices);
@@ -853,9 +894,10 @@ std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std:
 
 } // namespace
 
-std::vector<RaizExacta> RaicesExactas::Calcula(const PoliExacto &p, const std::vector<double> &separadores)
+std::vector<RaizExacta> RaicesExactas::Calcula(const PoliExacto &p, const std::vector<double> &separadores,
+                                               RaicesReales::Memoria *memoria)
 {
-    return Raices(p, true, separadores);
+    return Raices(p, true, separadores, memoria);
 }
 
 std::vector<RaizExacta> RaicesExactas::CalculaConArb(const PoliExacto &p) { return Raices(p, false, {}); }
