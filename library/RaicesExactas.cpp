@@ -90,13 +90,13 @@ public:
     {
         const slong bits = std::abs(fmpz_poly_max_bits(f));
         m_tope = 4 * (bits + 16 * fmpz_poly_degree(f)) + 256;
+        arb_poly_init(m_exacta);
         arb_poly_init(m_bola);
         arb_poly_init(m_derivada);
         arb_poly_init(m_segunda);
         // Whole coefficients, set exactly.
-        arb_poly_set_fmpz_poly(m_bola, f, bits + 8);
-        arb_poly_derivative(m_derivada, m_bola, ARF_PREC_EXACT);
-        arb_poly_derivative(m_segunda, m_derivada, ARF_PREC_EXACT);
+        arb_poly_set_fmpz_poly(m_exacta, f, bits + 8);
+        Redondea();
         arb_init(m_x);
         arb_init(m_y);
         arb_init(m_d);
@@ -104,6 +104,7 @@ public:
     }
     ~Evaluador()
     {
+        arb_poly_clear(m_exacta);
         arb_poly_clear(m_bola);
         arb_poly_clear(m_derivada);
         arb_poly_clear(m_segunda);
@@ -117,13 +118,20 @@ public:
 
     int Signo(const Racional &x)
     {
-        arb_set_fmpq(m_x, Flint(x), m_precision);
-        arb_poly_evaluate(m_y, m_bola, m_x, m_precision);
-        if (arb_is_positive(m_y))
-            return 1;
-        if (arb_is_negative(m_y))
-            return -1;
-        return SignoEn(m_f, x);
+        for (;;) {
+            arb_set_fmpq(m_x, Flint(x), m_precision);
+            arb_poly_evaluate(m_y, m_bola, m_x, m_precision);
+            if (arb_is_positive(m_y))
+                return 1;
+            if (arb_is_negative(m_y))
+                return -1;
+            // Near a root the value cancels: more bits, while the exact
+            // value stays dearer.
+            if (m_precision >= m_tope || arb_is_exact(m_y))
+                return SignoEn(m_f, x);
+            m_precision *= 2;
+            Redondea();
+        }
     }
 
     // At the double x: the sign of f and Laguerre's step (x minus it is the
@@ -149,6 +157,7 @@ public:
             if (m_precision >= m_tope)
                 return {SignoEn(m_f, Exacto(x)), 0.0};
             m_precision *= 2;
+            Redondea();
         }
         const int signo = arb_is_positive(m_y) ? 1 : -1;
         arb_poly_evaluate(m_d, m_derivada, m_x, m_precision);
@@ -168,9 +177,18 @@ public:
     }
 
 private:
+    // The coefficients rounded to the working precision (balls that hold
+    // the exact ones): long coefficients would otherwise be read whole at
+    // every step of every evaluation.
+    void Redondea()
+    {
+        arb_poly_set_round(m_bola, m_exacta, m_precision);
+        arb_poly_derivative(m_derivada, m_bola, m_precision);
+        arb_poly_derivative(m_segunda, m_derivada, m_precision);
+    }
     static Racional Exacto(double x);
     const fmpz_poly_struct *m_f;
-    arb_poly_t m_bola, m_derivada, m_segunda;
+    arb_poly_t m_exacta, m_bola, m_derivada, m_segunda;
     arb_t m_x, m_y, m_d, m_d2;
     slong m_precision = 128;
     slong m_tope = 0;
@@ -550,27 +568,39 @@ bool RaicesEntreSeparadores(const fmpz_poly_t f, int multiplicidad, const std::v
     fmpz_poly_set(g, f);
     std::vector<RaizExacta> nuevas;
     bool bien = true;
-    for (const Racional &x : puntos) {
-        if (SignoEn(g, x) != 0)
-            continue;
-        Racional menos = -x;
-        fmpz_poly_set_coeff_fmpz(lineal, 1, fmpq_denref(Flint(x)));
-        fmpz_poly_set_coeff_fmpz(lineal, 0, fmpq_numref(Flint(menos)));
-        bien = bien && fmpz_poly_divides(g, g, lineal);
-        RaizExacta r;
-        r.multiplicidad = multiplicidad;
-        r.izquierda = r.derecha = x;
-        r.valor = x.ADouble();
-        nuevas.push_back(std::move(r));
+    auto signosEn = [&g](const std::vector<Racional> &xs) {
+        Evaluador ev(g);
+        std::vector<int> s;
+        s.reserve(xs.size());
+        for (const Racional &x : xs)
+            s.push_back(ev.Signo(x));
+        return s;
+    };
+    std::vector<int> signos = signosEn(puntos);
+    if (std::find(signos.begin(), signos.end(), 0) != signos.end()) {
+        for (std::size_t i = 0; i < puntos.size(); ++i) {
+            if (signos[i] != 0)
+                continue;
+            const Racional &x = puntos[i];
+            Racional menos = -x;
+            fmpz_poly_set_coeff_fmpz(lineal, 1, fmpq_denref(Flint(x)));
+            fmpz_poly_set_coeff_fmpz(lineal, 0, fmpq_numref(Flint(menos)));
+            bien = bien && fmpz_poly_divides(g, g, lineal);
+            RaizExacta r;
+            r.multiplicidad = multiplicidad;
+            r.izquierda = r.derecha = x;
+            r.valor = x.ADouble();
+            nuevas.push_back(std::move(r));
+        }
+        if (bien)
+            signos = signosEn(puntos);
     }
     const slong n = fmpz_poly_degree(g);
     const std::vector<Racional> &quedan = puntos;
-    std::vector<int> signos;
     slong cambios = 0;
-    for (const Racional &x : quedan) {
-        signos.push_back(SignoEn(g, x));
-        bien = bien && signos.back() != 0;
-        cambios += signos.size() > 1 && signos.back() != signos[signos.size() - 2];
+    for (std::size_t i = 0; i < signos.size(); ++i) {
+        bien = bien && signos[i] != 0;
+        cambios += i > 0 && signos[i] != signos[i - 1];
     }
     bien = bien && cambios == n;
     std::size_t h = 0;
@@ -724,8 +754,11 @@ void RaicesDeFactor(const fmpz_poly_t f, int multiplicidad, const std::vector<do
     if (buscadas) {
         halladas = *buscadas;
     } else if (!BuscaEnDoubles(f, halladas)) {
+        // Coefficients beyond the doubles: the separators, when they part
+        // every root, spare the exact isolation.
         halladas.clear();
-        RaicesApinadas(f, multiplicidad, halladas, raices);
+        if (separadores.empty() || !RaicesEntreSeparadores(f, multiplicidad, halladas, separadores, raices))
+            RaicesApinadas(f, multiplicidad, halladas, raices);
         return;
     }
     // What the doubles could not hold (coefficients far beyond their
