@@ -920,8 +920,11 @@ std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std:
     }
     fmpz_poly_factor_clear(fac);
     fmpz_poly_clear(f);
-    std::sort(raices.begin(), raices.end(),
-              [](const RaizExacta &a, const RaizExacta &b) { return a.izquierda < b.izquierda; });
+    // Ordered by the nearest doubles, which keep the order of the roots;
+    // only roots with the same nearest double need their exact ends.
+    std::sort(raices.begin(), raices.end(), [](const RaizExacta &a, const RaizExacta &b) {
+        return a.valor != b.valor ? a.valor < b.valor : a.izquierda < b.izquierda;
+    });
     return raices;
 }
 
