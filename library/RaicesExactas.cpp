@@ -71,6 +71,8 @@ int SignoEn(const fmpz_poly_t f, const Racional &x)
     return mpz_sgn(e.suma);
 }
 
+bool PuedeSerRaiz(const fmpz_poly_t f, const Racional &c);
+
 Racional DesdeArf(const arf_t a)
 {
     Racional r;
@@ -126,8 +128,10 @@ public:
             if (arb_is_negative(m_y))
                 return -1;
             // Near a root the value cancels: more bits, while the exact
-            // value stays dearer.
-            if (m_precision >= m_tope || arb_is_exact(m_y))
+            // value stays dearer. At a root itself no bits would do: x may
+            // be one only if its numerator and denominator divide f's end
+            // coefficients, and is then tried exactly at once.
+            if (m_precision >= m_tope || arb_is_exact(m_y) || PuedeSerRaiz(m_f, x))
                 return SignoEn(m_f, x);
             m_precision *= 2;
             Redondea();
