@@ -82,4 +82,6 @@ private:
     PoliPtr m_polin, m_polder1, m_polder2;
     double m_xmin = 0, m_xmax = 0, m_ymin = 0, m_ymax = 0;
     PoliPtr m_poliVacio;
+    // The search in doubles of P, kept for those of P' and P''.
+    RaicesReales::Memoria m_busqueda;
 };

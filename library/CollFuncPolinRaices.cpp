@@ -92,7 +92,9 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
     std::vector<RaizMultiple> halladas;
     if (ceros > 0)
         halladas.push_back({0.0, ceros});
-    for (const RaizExacta &r : RaicesExactas::Calcula(resto, separadores))
+    if (t == 0)
+        m_busqueda.entradas.clear();
+    for (const RaizExacta &r : RaicesExactas::Calcula(resto, separadores, &m_busqueda))
         halladas.push_back({r.valor, r.multiplicidad});
     std::sort(halladas.begin(), halladas.end(),
               [](const RaizMultiple &a, const RaizMultiple &b) { return a.valor < b.valor; });

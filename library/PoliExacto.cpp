@@ -5,6 +5,8 @@
 #include <arb.h>
 #include <arb_poly.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <stdexcept>
 
 static_assert(sizeof(fmpq_poly_struct) == 4 * sizeof(long), "an fmpq_poly is four machine words");
@@ -100,7 +102,7 @@ std::vector<double> PoliExacto::Doubles() const
     arf_t f;
     arf_init(f);
     for (slong k = 0; k < n; ++k) {
-        if (fmpz_is_zero(num + k))
+        if (fmpz_is_zero(num + k) || CocienteCorto(num + k, den, d[static_cast<std::size_t>(k)]))
             continue;
         arf_fmpz_div_fmpz(f, num + k, den, 53, ARF_RND_NEAR);
         d[static_cast<std::size_t>(k)] = arf_get_d(f, ARF_RND_NEAR);
@@ -201,6 +203,115 @@ Racional PoliExacto::Evalua(const Racional &x) const
     Racional v;
     fmpq_poly_evaluate_fmpq(Flint(v), Flint(*this), Flint(x));
     return v;
+}
+
+namespace {
+
+// Up to this length the exact value costs less than any ball.
+constexpr slong kLargoExacto = 9;
+
+// P(x) as balls of growing precision: Siguiente gives the next one, false
+// once more bits would cost more than the exact value.
+class BolaDeValor {
+public:
+    BolaDeValor(const fmpq_poly_struct *p, const fmpq *x)
+        : m_p(p), m_x(x)
+    {
+        const slong n = fmpq_poly_length(p);
+        const slong bits = std::abs(_fmpz_vec_max_bits(fmpq_poly_numref(p), n)) +
+                           static_cast<slong>(fmpz_bits(fmpq_numref(x)) + fmpz_bits(fmpq_denref(x)));
+        m_tope = 4 * (bits + 16 * n) + 256;
+        arb_poly_init(m_bola);
+        arb_poly_fit_length(m_bola, n);
+        _arb_poly_set_length(m_bola, n);
+        arb_init(m_bx);
+        arb_init(m_y);
+    }
+    ~BolaDeValor()
+    {
+        arb_poly_clear(m_bola);
+        arb_clear(m_bx);
+        arb_clear(m_y);
+    }
+    BolaDeValor(const BolaDeValor &) = delete;
+    BolaDeValor &operator=(const BolaDeValor &) = delete;
+
+    const arb_struct *Siguiente()
+    {
+        if (m_precision > m_tope)
+            return nullptr;
+        const slong n = fmpq_poly_length(m_p);
+        for (slong k = 0; k < n; ++k)
+            arb_set_round_fmpz(m_bola->coeffs + k, fmpq_poly_numref(m_p) + k, m_precision);
+        arb_set_fmpq(m_bx, m_x, m_precision);
+        arb_poly_evaluate(m_y, m_bola, m_bx, m_precision);
+        arb_div_fmpz(m_y, m_y, fmpq_poly_denref(m_p), m_precision);
+        m_precision *= 2;
+        return m_y;
+    }
+
+private:
+    const fmpq_poly_struct *m_p;
+    const fmpq *m_x;
+    arb_poly_t m_bola;
+    arb_t m_bx, m_y;
+    slong m_precision = 128;
+    slong m_tope = 0;
+};
+
+// x rounded to 53 bits then to a double, as Racional::ADouble rounds: each
+// step keeps the order, so two ends that give the same double give it for
+// everything between them too.
+double ComoDouble(const arf_t x)
+{
+    arf_t r;
+    arf_init(r);
+    arf_set_round(r, x, 53, ARF_RND_NEAR);
+    const double d = arf_get_d(r, ARF_RND_NEAR);
+    arf_clear(r);
+    return d;
+}
+
+} // namespace
+
+int PoliExacto::SignoEn(const Racional &x) const
+{
+    if (fmpq_poly_length(Flint(*this)) > kLargoExacto) {
+        BolaDeValor v(Flint(*this), Flint(x));
+        while (const arb_struct *y = v.Siguiente()) {
+            if (arb_is_positive(y))
+                return 1;
+            if (arb_is_negative(y))
+                return -1;
+            if (arb_is_exact(y))
+                break;
+        }
+    }
+    return Evalua(x).Signo();
+}
+
+double PoliExacto::ValorRedondeado(const Racional &x) const
+{
+    if (fmpq_poly_length(Flint(*this)) > kLargoExacto) {
+        BolaDeValor v(Flint(*this), Flint(x));
+        arf_t lo, hi;
+        arf_init(lo);
+        arf_init(hi);
+        double d = 0.0;
+        bool hallado = false;
+        while (const arb_struct *y = v.Siguiente()) {
+            arb_get_lbound_arf(lo, y, ARF_PREC_EXACT);
+            arb_get_ubound_arf(hi, y, ARF_PREC_EXACT);
+            d = ComoDouble(lo);
+            if ((hallado = d == ComoDouble(hi) && !std::isnan(d)))
+                break;
+        }
+        arf_clear(lo);
+        arf_clear(hi);
+        if (hallado)
+            return d;
+    }
+    return Evalua(x).ADouble();
 }
 
 void PoliExacto::AcotaEn(const Racional &a, const Racional &b, double &minimo, double &maximo) const

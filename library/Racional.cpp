@@ -6,6 +6,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <numeric>
 #include <string>
 
 static_assert(sizeof(fmpq) == 2 * sizeof(long), "an fmpq is two machine words");
@@ -71,7 +73,65 @@ void PonDecimal(fmpq *q, const fmpz_t numerador, long potencia, bool negativo)
     fmpz_clear(diez);
 }
 
+// The shortest decimal of a double has at most 17 digits: when its power
+// of ten fits a machine word too, the fraction is set and reduced in
+// machine words, with no text read into a big number. False, with r
+// untouched, when it does not fit.
+bool DecimalCorto(std::string_view texto, Racional &r, bool negativo)
+{
+    std::uint64_t digitos = 0;
+    int cuantos = 0;
+    long decimales = 0, exponente = 0;
+    bool punto = false;
+    std::size_t i = 0;
+    for (; i < texto.size(); ++i) {
+        const char c = texto[i];
+        if (c >= '0' && c <= '9') {
+            if (++cuantos > 18)
+                return false;
+            digitos = digitos * 10 + static_cast<std::uint64_t>(c - '0');
+            decimales += punto;
+        } else if (c == '.' && !punto) {
+            punto = true;
+        } else {
+            break;
+        }
+    }
+    if (i < texto.size()) {
+        if (texto[i] != 'e')
+            return false;
+        ++i;
+        if (i < texto.size() && texto[i] == '+')
+            ++i;
+        const auto [fin, error] = std::from_chars(texto.data() + i, texto.data() + texto.size(), exponente);
+        if (error != std::errc() || fin != texto.data() + texto.size())
+            return false;
+    }
+    const long potencia = exponente - decimales;
+    if (digitos == 0 || potencia > 0 || potencia < -19)
+        return false;
+    std::uint64_t denominador = 1;
+    for (long k = 0; k < -potencia; ++k)
+        denominador *= 10;
+    const std::uint64_t comun = std::gcd(digitos, denominador);
+    fmpz_set_ui(fmpq_numref(Flint(r)), digitos / comun);
+    fmpz_set_ui(fmpq_denref(Flint(r)), denominador / comun);
+    if (negativo)
+        fmpz_neg(fmpq_numref(Flint(r)), fmpq_numref(Flint(r)));
+    return true;
+}
+
 } // namespace
+
+bool CocienteCorto(const fmpz_t numerador, const fmpz_t denominador, double &d)
+{
+    // Both exact as doubles: one division rounds the quotient once, to
+    // nearest, as the rounding of the exact fraction.
+    if (fmpz_bits(numerador) > 53 || fmpz_bits(denominador) > 53)
+        return false;
+    d = static_cast<double>(fmpz_get_si(numerador)) / static_cast<double>(fmpz_get_si(denominador));
+    return true;
+}
 
 Racional::Racional() { fmpq_init(Flint(*this)); }
 
@@ -128,6 +188,8 @@ Racional Racional::DesdeDouble(double x)
     }
     char texto[64];
     const auto [fin, error] = std::to_chars(texto, texto + sizeof texto, std::fabs(x));
+    if (error == std::errc() && DecimalCorto(std::string_view(texto, static_cast<std::size_t>(fin - texto)), r, x < 0))
+        return r;
     fmpz_t numerador;
     fmpz_init(numerador);
     long potencia = 0;
@@ -178,10 +240,13 @@ std::optional<Racional> Racional::DesdeTexto(std::string_view texto)
 
 double Racional::ADouble() const
 {
+    double d = 0.0;
+    if (CocienteCorto(fmpq_numref(Flint(*this)), fmpq_denref(Flint(*this)), d))
+        return d;
     arf_t f;
     arf_init(f);
     arf_set_fmpq(f, Flint(*this), 53, ARF_RND_NEAR);
-    const double d = arf_get_d(f, ARF_RND_NEAR);
+    d = arf_get_d(f, ARF_RND_NEAR);
     arf_clear(f);
     return d;
 }

@@ -30,27 +30,48 @@ void Primitivo(fmpz_poly_t f, const PoliExacto &p)
 }
 
 // The sign of f(a/b), b > 0, as that of b^n f(a/b) = sum c_k a^k b^(n-k),
-// by Horner in whole numbers: no fraction is ever reduced.
+// by Horner in whole numbers: no fraction is ever reduced. On GMP's
+// numbers kept from call to call: FLINT's small whole numbers would be
+// made big and freed again at every step.
 int SignoEn(const fmpz_poly_t f, const Racional &x)
 {
     const slong n = fmpz_poly_degree(f);
     if (n < 0)
         return 0;
-    const fmpz *a = fmpq_numref(Flint(x));
-    const fmpz *b = fmpq_denref(Flint(x));
-    fmpz_t suma, potencia;
-    fmpz_init_set(suma, f->coeffs + n);
-    fmpz_init_set_ui(potencia, 1);
+    struct Espacio {
+        mpz_t a, b, suma, potencia, c;
+        Espacio()
+        {
+            mpz_init(a), mpz_init(b), mpz_init(suma), mpz_init(potencia), mpz_init(c);
+        }
+        ~Espacio()
+        {
+            mpz_clear(a), mpz_clear(b), mpz_clear(suma), mpz_clear(potencia), mpz_clear(c);
+        }
+    };
+    thread_local Espacio e;
+    fmpz_get_mpz(e.a, fmpq_numref(Flint(x)));
+    fmpz_get_mpz(e.b, fmpq_denref(Flint(x)));
+    fmpz_get_mpz(e.suma, f->coeffs + n);
+    mpz_set_ui(e.potencia, 1);
+    // A denominator 2^s, as at the points halfway between doubles: shifts.
+    const bool diadico = mpz_popcount(e.b) == 1;
+    const mp_bitcnt_t s = diadico ? mpz_scan1(e.b, 0) : 0;
     for (slong k = n - 1; k >= 0; --k) {
-        fmpz_mul(suma, suma, a);
-        fmpz_mul(potencia, potencia, b);
-        fmpz_addmul(suma, f->coeffs + k, potencia);
+        mpz_mul(e.suma, e.suma, e.a);
+        if (diadico)
+            mpz_mul_2exp(e.potencia, e.potencia, s);
+        else
+            mpz_mul(e.potencia, e.potencia, e.b);
+        if (!fmpz_is_zero(f->coeffs + k)) {
+            fmpz_get_mpz(e.c, f->coeffs + k);
+            mpz_addmul(e.suma, e.c, e.potencia);
+        }
     }
-    const int signo = fmpz_sgn(suma);
-    fmpz_clear(suma);
-    fmpz_clear(potencia);
-    return signo;
+    return mpz_sgn(e.suma);
 }
+
+bool PuedeSerRaiz(const fmpz_poly_t f, const Racional &c);
 
 Racional DesdeArf(const arf_t a)
 {
@@ -71,13 +92,13 @@ public:
     {
         const slong bits = std::abs(fmpz_poly_max_bits(f));
         m_tope = 4 * (bits + 16 * fmpz_poly_degree(f)) + 256;
+        arb_poly_init(m_exacta);
         arb_poly_init(m_bola);
         arb_poly_init(m_derivada);
         arb_poly_init(m_segunda);
         // Whole coefficients, set exactly.
-        arb_poly_set_fmpz_poly(m_bola, f, bits + 8);
-        arb_poly_derivative(m_derivada, m_bola, ARF_PREC_EXACT);
-        arb_poly_derivative(m_segunda, m_derivada, ARF_PREC_EXACT);
+        arb_poly_set_fmpz_poly(m_exacta, f, bits + 8);
+        Redondea();
         arb_init(m_x);
         arb_init(m_y);
         arb_init(m_d);
@@ -85,6 +106,7 @@ public:
     }
     ~Evaluador()
     {
+        arb_poly_clear(m_exacta);
         arb_poly_clear(m_bola);
         arb_poly_clear(m_derivada);
         arb_poly_clear(m_segunda);
@@ -98,13 +120,22 @@ public:
 
     int Signo(const Racional &x)
     {
-        arb_set_fmpq(m_x, Flint(x), m_precision);
-        arb_poly_evaluate(m_y, m_bola, m_x, m_precision);
-        if (arb_is_positive(m_y))
-            return 1;
-        if (arb_is_negative(m_y))
-            return -1;
-        return SignoEn(m_f, x);
+        for (;;) {
+            arb_set_fmpq(m_x, Flint(x), m_precision);
+            arb_poly_evaluate(m_y, m_bola, m_x, m_precision);
+            if (arb_is_positive(m_y))
+                return 1;
+            if (arb_is_negative(m_y))
+                return -1;
+            // Near a root the value cancels: more bits, while the exact
+            // value stays dearer. At a root itself no bits would do: x may
+            // be one only if its numerator and denominator divide f's end
+            // coefficients, and is then tried exactly at once.
+            if (m_precision >= m_tope || arb_is_exact(m_y) || PuedeSerRaiz(m_f, x))
+                return SignoEn(m_f, x);
+            m_precision *= 2;
+            Redondea();
+        }
     }
 
     // At the double x: the sign of f and Laguerre's step (x minus it is the
@@ -130,6 +161,7 @@ public:
             if (m_precision >= m_tope)
                 return {SignoEn(m_f, Exacto(x)), 0.0};
             m_precision *= 2;
+            Redondea();
         }
         const int signo = arb_is_positive(m_y) ? 1 : -1;
         arb_poly_evaluate(m_d, m_derivada, m_x, m_precision);
@@ -149,9 +181,18 @@ public:
     }
 
 private:
+    // The coefficients rounded to the working precision (balls that hold
+    // the exact ones): long coefficients would otherwise be read whole at
+    // every step of every evaluation.
+    void Redondea()
+    {
+        arb_poly_set_round(m_bola, m_exacta, m_precision);
+        arb_poly_derivative(m_derivada, m_bola, m_precision);
+        arb_poly_derivative(m_segunda, m_derivada, m_precision);
+    }
     static Racional Exacto(double x);
     const fmpz_poly_struct *m_f;
-    arb_poly_t m_bola, m_derivada, m_segunda;
+    arb_poly_t m_exacta, m_bola, m_derivada, m_segunda;
     arb_t m_x, m_y, m_d, m_d2;
     slong m_precision = 128;
     slong m_tope = 0;
@@ -396,7 +437,27 @@ Racional Cota(const fmpz_poly_t f)
 
 // The roots of the square-free f (degree >= 2) found by the search in
 // doubles, ascending; false when f's coefficients are beyond the doubles.
-bool BuscaEnDoubles(const fmpz_poly_t f, std::vector<RaizMultiple> &halladas)
+// A polynomial the search in memoria has worked on already that is a
+// constant multiple of coef (the same roots): the derivatives of P met on
+// the way to P's roots, which P' and P'' are up to their content.
+const std::vector<double> *Proporcional(const std::vector<double> &coef, const RaicesReales::Memoria &memoria)
+{
+    for (const RaicesReales::Memoria::Entrada &e : memoria.entradas) {
+        const std::vector<double> &c = e.coeficientes;
+        if (c.size() != coef.size())
+            continue;
+        const double factor = c.back() / coef.back();
+        bool igual = true;
+        for (std::size_t k = 0; igual && k < c.size(); ++k)
+            igual = c[k] == coef[k] * factor;
+        if (igual)
+            return &c;
+    }
+    return nullptr;
+}
+
+bool BuscaEnDoubles(const fmpz_poly_t f, std::vector<RaizMultiple> &halladas,
+                    RaicesReales::Memoria *memoria = nullptr)
 {
     const slong n = fmpz_poly_degree(f);
     std::vector<double> coef(static_cast<std::size_t>(n) + 1);
@@ -405,7 +466,8 @@ bool BuscaEnDoubles(const fmpz_poly_t f, std::vector<RaizMultiple> &halladas)
         if (!std::isfinite(coef[static_cast<std::size_t>(k)]))
             return false;
     }
-    halladas = RaicesReales::Calcula(coef);
+    const std::vector<double> *visto = memoria ? Proporcional(coef, *memoria) : nullptr;
+    halladas = RaicesReales::Calcula(visto ? *visto : std::move(coef), memoria);
     return true;
 }
 
@@ -510,27 +572,39 @@ bool RaicesEntreSeparadores(const fmpz_poly_t f, int multiplicidad, const std::v
     fmpz_poly_set(g, f);
     std::vector<RaizExacta> nuevas;
     bool bien = true;
-    for (const Racional &x : puntos) {
-        if (SignoEn(g, x) != 0)
-            continue;
-        Racional menos = -x;
-        fmpz_poly_set_coeff_fmpz(lineal, 1, fmpq_denref(Flint(x)));
-        fmpz_poly_set_coeff_fmpz(lineal, 0, fmpq_numref(Flint(menos)));
-        bien = bien && fmpz_poly_divides(g, g, lineal);
-        RaizExacta r;
-        r.multiplicidad = multiplicidad;
-        r.izquierda = r.derecha = x;
-        r.valor = x.ADouble();
-        nuevas.push_back(std::move(r));
+    auto signosEn = [&g](const std::vector<Racional> &xs) {
+        Evaluador ev(g);
+        std::vector<int> s;
+        s.reserve(xs.size());
+        for (const Racional &x : xs)
+            s.push_back(ev.Signo(x));
+        return s;
+    };
+    std::vector<int> signos = signosEn(puntos);
+    if (std::find(signos.begin(), signos.end(), 0) != signos.end()) {
+        for (std::size_t i = 0; i < puntos.size(); ++i) {
+            if (signos[i] != 0)
+                continue;
+            const Racional &x = puntos[i];
+            Racional menos = -x;
+            fmpz_poly_set_coeff_fmpz(lineal, 1, fmpq_denref(Flint(x)));
+            fmpz_poly_set_coeff_fmpz(lineal, 0, fmpq_numref(Flint(menos)));
+            bien = bien && fmpz_poly_divides(g, g, lineal);
+            RaizExacta r;
+            r.multiplicidad = multiplicidad;
+            r.izquierda = r.derecha = x;
+            r.valor = x.ADouble();
+            nuevas.push_back(std::move(r));
+        }
+        if (bien)
+            signos = signosEn(puntos);
     }
     const slong n = fmpz_poly_degree(g);
     const std::vector<Racional> &quedan = puntos;
-    std::vector<int> signos;
     slong cambios = 0;
-    for (const Racional &x : quedan) {
-        signos.push_back(SignoEn(g, x));
-        bien = bien && signos.back() != 0;
-        cambios += signos.size() > 1 && signos.back() != signos[signos.size() - 2];
+    for (std::size_t i = 0; i < signos.size(); ++i) {
+        bien = bien && signos[i] != 0;
+        cambios += i > 0 && signos[i] != signos[i - 1];
     }
     bien = bien && cambios == n;
     std::size_t h = 0;
@@ -684,8 +758,11 @@ void RaicesDeFactor(const fmpz_poly_t f, int multiplicidad, const std::vector<do
     if (buscadas) {
         halladas = *buscadas;
     } else if (!BuscaEnDoubles(f, halladas)) {
+        // Coefficients beyond the doubles: the separators, when they part
+        // every root, spare the exact isolation.
         halladas.clear();
-        RaicesApinadas(f, multiplicidad, halladas, raices);
+        if (separadores.empty() || !RaicesEntreSeparadores(f, multiplicidad, halladas, separadores, raices))
+            RaicesApinadas(f, multiplicidad, halladas, raices);
         return;
     }
     // What the doubles could not hold (coefficients far beyond their
@@ -800,7 +877,8 @@ std::vector<RaizMultiple> SacaDecimales(fmpz_poly_t f, const std::vector<RaizMul
 // in doubles finds as typed decimals, then tries the search on each
 // square-free factor of what is left, then the separators, then the
 // exact isolation (RaicesDeFactor); without it Arb isolates them.
-std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std::vector<double> &separadores)
+std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std::vector<double> &separadores,
+                               RaicesReales::Memoria *memoria = nullptr)
 {
     std::vector<RaizExacta> raices;
     if (p.Grado() < 1)
@@ -810,7 +888,7 @@ std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std:
     Primitivo(f, p);
     std::vector<RaizMultiple> halladas;
     bool buscada = false;
-    if (conBusqueda && fmpz_poly_degree(f) >= 2 && BuscaEnDoubles(f, halladas)) {
+    if (conBusqueda && fmpz_poly_degree(f) >= 2 && BuscaEnDoubles(f, halladas, memoria)) {
         buscada = true;
         const slong antes = fmpz_poly_degree(f);
         halladas = SacaDecimales(f, halladas, raices);
@@ -846,16 +924,20 @@ std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std:
     }
     fmpz_poly_factor_clear(fac);
     fmpz_poly_clear(f);
-    std::sort(raices.begin(), raices.end(),
-              [](const RaizExacta &a, const RaizExacta &b) { return a.izquierda < b.izquierda; });
+    // Ordered by the nearest doubles, which keep the order of the roots;
+    // only roots with the same nearest double need their exact ends.
+    std::sort(raices.begin(), raices.end(), [](const RaizExacta &a, const RaizExacta &b) {
+        return a.valor != b.valor ? a.valor < b.valor : a.izquierda < b.izquierda;
+    });
     return raices;
 }
 
 } // namespace
 
-std::vector<RaizExacta> RaicesExactas::Calcula(const PoliExacto &p, const std::vector<double> &separadores)
+std::vector<RaizExacta> RaicesExactas::Calcula(const PoliExacto &p, const std::vector<double> &separadores,
+                                               RaicesReales::Memoria *memoria)
 {
-    return Raices(p, true, separadores);
+    return Raices(p, true, separadores, memoria);
 }
 
 std::vector<RaizExacta> RaicesExactas::CalculaConArb(const PoliExacto &p) { return Raices(p, false, {}); }

@@ -4,6 +4,7 @@
 // distinct root isolated (certified) in an interval with rational ends.
 #include "PoliExacto.h"
 #include "Racional.h"
+#include "RaicesReales.h"
 
 #include <vector>
 
@@ -25,7 +26,11 @@ public:
     // rounding defeats that search, the points of separadores (ascending)
     // are tried as separators of the roots, as the roots of P separate
     // those of P'; Arb isolates the roots of a factor where both fail.
-    static std::vector<RaizExacta> Calcula(const PoliExacto &p, const std::vector<double> &separadores = {});
+    // memoria, when given, keeps the search's work for the next call: the
+    // search of P passes through P' and P'', which then need none of
+    // their own.
+    static std::vector<RaizExacta> Calcula(const PoliExacto &p, const std::vector<double> &separadores = {},
+                                           RaicesReales::Memoria *memoria = nullptr);
     // The same with Arb on every factor.
     static std::vector<RaizExacta> CalculaConArb(const PoliExacto &p);
     // How many distinct real roots P has (0 for the constants and zero).

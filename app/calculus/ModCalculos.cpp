@@ -98,7 +98,7 @@ bool EsCeroEn(const Collpolinomio &p, double a, double tol)
 
 double ValorExacto(const Collpolinomio &p, double x)
 {
-    return p.Exacto().Evalua(Racional::DesdeDouble(x)).ADouble();
+    return p.Exacto().ValorRedondeado(Racional::DesdeDouble(x));
 }
 
 std::int16_t ComparaDerivada(const Collpolinomio &p, const Collpolinomio &q, double tol,

@@ -9,7 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -33,6 +36,9 @@ TEST(Racional, LosDoublesSeLeenComoElDecimalMasCorto)
     EXPECT_EQ(Racional::DesdeDouble(-2.5e-7), Racional(-1, 4000000));
     EXPECT_EQ(Racional::DesdeDouble(1e22), R("1e22"));
     EXPECT_EQ(Racional::DesdeDouble(0.0), Racional(0));
+    // Shortest decimals set in machine words, and those too long for them.
+    for (const char *texto : {"1e-19", "-123456.789", "0.30000000000000004", "1.2345678901234568e-5", "5e-324"})
+        EXPECT_EQ(Racional::DesdeDouble(std::strtod(texto, nullptr)), R(texto)) << texto;
     EXPECT_EQ(Racional(1, 3).ADouble(), 1.0 / 3.0);
     EXPECT_EQ(R("0.1").ADouble(), 0.1);
 }
@@ -55,6 +61,25 @@ TEST(PoliExacto, ElParserExpandeSinRedondear)
     EXPECT_TRUE(p->Prima()->Prima()->Exacto().Evalua(R("6.1")).EsCero());
     // The doubles are the nearest to the exact coefficients.
     EXPECT_EQ(p->A_Arreglo(), esperado.Doubles());
+}
+
+TEST(PoliExacto, SignosYValoresDeGradoAltoComoLosExactos)
+{
+    // Long enough to be read from balls: at its roots, a hair beside them
+    // (where the value cancels), between them and far out, the sign and
+    // the rounded value are those of the exact value.
+    PoliExacto p = PoliExacto::Constante(Racional(-7, 3));
+    for (int k = -10; k <= 10; ++k)
+        p = p * PoliExacto::Lineal(Racional(k, 10));
+    std::vector<Racional> puntos{R("1e12"), R("-3.3e7")};
+    for (int k = -10; k <= 10; ++k)
+        for (const char *paso : {"0", "1e-30", "-1e-30", "1e-15", "0.05"})
+            puntos.push_back(Racional(k, 10) + R(paso));
+    for (const Racional &x : puntos) {
+        const Racional v = p.Evalua(x);
+        EXPECT_EQ(p.SignoEn(x), v.Signo()) << x.Texto();
+        EXPECT_EQ(p.ValorRedondeado(x), v.ADouble()) << x.Texto();
+    }
 }
 
 TEST(PoliExacto, UnTerminoCambiadoPorSuPunteroSeVe)
