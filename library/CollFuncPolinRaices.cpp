@@ -13,7 +13,7 @@ namespace {
 int PotenciaDeX(const PoliExacto &p)
 {
     int j = 0;
-    while (p.Coeficiente(j).EsCero())
+    while (p.CoeficienteEsCero(j))
         ++j;
     return j;
 }
@@ -38,21 +38,21 @@ bool DiscriminanteCasiNulo(const Racional &d, const Racional &a, const Racional 
 // Q = a x^(2K) + b x^K + c, c not zero, with a discriminant b^2 - 4ac that
 // is not zero but nearly so (DiscriminanteCasiNulo): its two values of x^K
 // are taken as the one -b/2a, so Q becomes a (x^K + b/2a)^2. Empty for any
-// other Q.
-std::optional<PoliExacto> ConRaizDoble(const PoliExacto &q, const Racional &tol)
+// other Q. The tolerance is read exactly only for a Q of that shape.
+std::optional<PoliExacto> ConRaizDoble(const PoliExacto &q, double tol)
 {
     const int n = q.Grado();
     if (n < 2 || n % 2 != 0)
         return std::nullopt;
     const int k = n / 2;
     for (int e = 1; e < n; ++e)
-        if (e != k && !q.Coeficiente(e).EsCero())
+        if (e != k && !q.CoeficienteEsCero(e))
             return std::nullopt;
-    const Racional a = q.Coeficiente(n), b = q.Coeficiente(k), c = q.Coeficiente(0);
-    if (b.EsCero())
+    if (q.CoeficienteEsCero(k))
         return std::nullopt; // a binomial
+    const Racional a = q.Coeficiente(n), b = q.Coeficiente(k), c = q.Coeficiente(0);
     const Racional d = b * b - a * Racional(4) * c;
-    if (d.EsCero() || !DiscriminanteCasiNulo(d, a, tol))
+    if (d.EsCero() || !DiscriminanteCasiNulo(d, a, Racional::DesdeDouble(tol)))
         return std::nullopt;
     const PoliExacto base = PoliExacto::Monomio(Racional(1), k) + PoliExacto::Constante(b / (Racional(2) * a));
     return a * (base * base);
@@ -76,9 +76,13 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
     // three terms that are left.
     const PoliExacto &p = w->Exacto();
     const int ceros = PotenciaDeX(p);
-    PoliExacto resto = ceros > 0 ? SinPotenciaDeX(p, ceros) : p;
-    if (std::optional<PoliExacto> doble = ConRaizDoble(resto, Racional::DesdeDouble(Tolerancia())))
-        resto = std::move(*doble);
+    // P itself unless either takes something from it.
+    std::optional<PoliExacto> cambiado;
+    if (ceros > 0)
+        cambiado = SinPotenciaDeX(p, ceros);
+    if (std::optional<PoliExacto> doble = ConRaizDoble(cambiado ? *cambiado : p, Tolerancia()))
+        cambiado = std::move(doble);
+    const PoliExacto &resto = cambiado ? *cambiado : p;
 
     // The roots of the polynomial one derivative up, when the record has
     // them, separate these (Rolle): the exact search may start from them.

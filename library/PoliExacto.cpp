@@ -90,6 +90,12 @@ Racional PoliExacto::Coeficiente(int expon) const
     return c;
 }
 
+bool PoliExacto::CoeficienteEsCero(int expon) const
+{
+    const fmpq_poly_struct *p = Flint(*this);
+    return expon < 0 || expon >= p->length || fmpz_is_zero(p->coeffs + expon);
+}
+
 std::vector<double> PoliExacto::Doubles() const
 {
     // Each numerator over the common denominator, rounded once as

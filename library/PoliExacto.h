@@ -29,6 +29,8 @@ public:
     int Grado() const;
     bool EsCero() const;
     Racional Coeficiente(int expon) const;
+    // Whether the coefficient of x^expon is zero, without reading it.
+    bool CoeficienteEsCero(int expon) const;
     Racional Principal() const { return Coeficiente(Grado()); }
     // The double nearest to each coefficient; element k is that of x^k.
     std::vector<double> Doubles() const;

@@ -873,6 +873,125 @@ std::vector<RaizMultiple> SacaDecimales(fmpz_poly_t f, const std::vector<RaizMul
     return quedan;
 }
 
+// The roots of the integer f of degree 1 or 2 by their closed forms, the
+// most frequent case by far (P' and P'' of every cubic): a quadratic's
+// discriminant says at once whether its roots are none, one double, two
+// rational or two irrational ones, and these last are proved from the
+// formula's doubles as the search's would be. False, with nothing added,
+// where the formula's doubles do not serve (coefficients beyond the
+// doubles, two roots with the same nearest double).
+bool RaicesCerradas(const fmpz_poly_t f, std::vector<RaizExacta> &raices)
+{
+    const slong n = fmpz_poly_degree(f);
+    // The root b x - a = 0, or the two -B/2A +- s/2A, where s^2 = D.
+    auto agrega = [&raices](const fmpz_t a, const fmpz_t b, int multiplicidad) {
+        RaizExacta r;
+        r.multiplicidad = multiplicidad;
+        fmpz_set(fmpq_numref(Flint(r.izquierda)), a);
+        fmpz_set(fmpq_denref(Flint(r.izquierda)), b);
+        fmpq_canonicalise(Flint(r.izquierda));
+        r.derecha = r.izquierda;
+        r.valor = r.izquierda.ADouble();
+        raices.push_back(std::move(r));
+    };
+    if (n == 1) {
+        fmpz_t a;
+        fmpz_init(a);
+        fmpz_neg(a, f->coeffs);
+        agrega(a, f->coeffs + 1, 1);
+        fmpz_clear(a);
+        return true;
+    }
+    if (n != 2)
+        return false;
+    const fmpz *c = f->coeffs, *b = f->coeffs + 1, *a = f->coeffs + 2;
+    fmpz_t d, t, dosA, s;
+    fmpz_init(d), fmpz_init(t), fmpz_init(dosA), fmpz_init(s);
+    fmpz_mul(d, b, b);
+    fmpz_mul(t, a, c);
+    fmpz_submul_ui(d, t, 4);
+    fmpz_mul_2exp(dosA, a, 1);
+    bool hecho = true;
+    if (fmpz_sgn(d) == 0) {
+        fmpz_neg(t, b);
+        agrega(t, dosA, 2);
+    } else if (fmpz_sgn(d) > 0 && fmpz_is_square(d)) {
+        fmpz_sqrt(s, d);
+        // With 2A > 0 the root with -s is the lesser.
+        if (fmpz_sgn(dosA) < 0)
+            fmpz_neg(s, s);
+        fmpz_neg(t, b);
+        fmpz_sub(t, t, s);
+        agrega(t, dosA, 1);
+        fmpz_neg(t, b);
+        fmpz_add(t, t, s);
+        agrega(t, dosA, 1);
+    } else if (fmpz_sgn(d) > 0) {
+        // q = -(B + sign(B) sqrt(D)) / 2 loses nothing to cancellation; the
+        // roots are q / A and C / q.
+        const double da = fmpz_get_d(a), db = fmpz_get_d(b), dc = fmpz_get_d(c), dd = fmpz_get_d(d);
+        const double q = -0.5 * (db + std::copysign(std::sqrt(dd), db));
+        double x1 = q / da, x2 = dc / q;
+        if (x1 > x2)
+            std::swap(x1, x2);
+        hecho = std::isfinite(da) && std::isfinite(dc) && std::isfinite(dd) && std::isfinite(x1) &&
+                std::isfinite(x2) && x1 < x2 && RaicesRapidas(f, 1, {{x1, 1}, {x2, 1}}, raices);
+    }
+    fmpz_clear(d), fmpz_clear(t), fmpz_clear(dosA), fmpz_clear(s);
+    return hecho;
+}
+
+// Roots of different factors are isolated apart, each in an interval that
+// holds no other root of its own factor; another factor's root may stand
+// on its end (a rational root exactly halfway between two doubles) or
+// inside it. Sorted, each interval is halved by its own factor's signs
+// until it lies strictly apart from its neighbours', so that every one
+// holds a single root of the polynomial and a point between two intervals
+// lies between their roots; the order then follows the intervals.
+void Separa(std::vector<RaizExacta> &raices, std::vector<const fmpz_poly_struct *> &factores)
+{
+    std::vector<std::size_t> orden(raices.size());
+    for (std::size_t i = 0; i < orden.size(); ++i)
+        orden[i] = i;
+    auto parte = [&](std::size_t i) {
+        RaizExacta &r = raices[i];
+        const Racional m = (r.izquierda + r.derecha) * Racional(1, 2);
+        const int s = SignoEn(factores[i], m);
+        if (s == 0)
+            r.izquierda = r.derecha = m;
+        else if (s == SignoEn(factores[i], r.izquierda))
+            r.izquierda = m;
+        else
+            r.derecha = m;
+    };
+    for (bool cambio = true; cambio;) {
+        std::sort(orden.begin(), orden.end(), [&](std::size_t i, std::size_t j) {
+            const RaizExacta &a = raices[i], &b = raices[j];
+            if (a.valor != b.valor)
+                return a.valor < b.valor;
+            return a.izquierda != b.izquierda ? a.izquierda < b.izquierda : a.derecha < b.derecha;
+        });
+        cambio = false;
+        for (std::size_t k = 0; k + 1 < orden.size(); ++k) {
+            const std::size_t i = orden[k], j = orden[k + 1];
+            const RaizExacta &a = raices[i], &b = raices[j];
+            const bool tocan = a.derecha > b.izquierda ||
+                               (a.derecha == b.izquierda && (a.EsRacional() || b.EsRacional()));
+            if (!tocan || (a.EsRacional() && b.EsRacional()))
+                continue;
+            // The wider of the two, never a rational root.
+            const bool laPrimera = !a.EsRacional() && (b.EsRacional() || b.derecha - b.izquierda < a.derecha - a.izquierda);
+            parte(laPrimera ? i : j);
+            cambio = true;
+        }
+    }
+    std::vector<RaizExacta> ordenadas;
+    ordenadas.reserve(raices.size());
+    for (std::size_t i : orden)
+        ordenadas.push_back(std::move(raices[i]));
+    raices = std::move(ordenadas);
+}
+
 // Every distinct real root of p; conBusqueda takes out the roots the search
 // in doubles finds as typed decimals, then tries the search on each
 // square-free factor of what is left, then the separators, then the
@@ -886,49 +1005,56 @@ std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std:
     fmpz_poly_t f;
     fmpz_poly_init(f);
     Primitivo(f, p);
-    std::vector<RaizMultiple> halladas;
-    bool buscada = false;
-    if (conBusqueda && fmpz_poly_degree(f) >= 2 && BuscaEnDoubles(f, halladas, memoria)) {
-        buscada = true;
-        const slong antes = fmpz_poly_degree(f);
-        halladas = SacaDecimales(f, halladas, raices);
-        buscada = fmpz_poly_degree(f) == antes;
-    }
+    // The factor each root was isolated on (none for the rational ones).
+    std::vector<const fmpz_poly_struct *> factores;
+    auto deFactor = [&](const fmpz_poly_struct *g) { factores.resize(raices.size(), g); };
     fmpz_poly_factor_t fac;
     fmpz_poly_factor_init(fac);
-    // What is left is most often square-free, which a prime tells at once.
-    const bool libre = fmpz_poly_degree(f) < 1 || EsLibreDeCuadradosModular(f);
-    if (libre)
-        fmpz_poly_factor_insert(fac, f, 1);
-    else
-        fmpz_poly_factor_squarefree(fac, f);
-    for (slong i = 0; i < fac->num; ++i) {
-        const fmpz_poly_struct *g = fac->p + i;
-        const int m = static_cast<int>(fac->exp[i]);
-        if (fmpz_poly_degree(g) == 1) {
-            RaizExacta r;
-            r.multiplicidad = m;
-            fmpz_neg(fmpq_numref(Flint(r.izquierda)), g->coeffs);
-            fmpz_set(fmpq_denref(Flint(r.izquierda)), g->coeffs + 1);
-            fmpq_canonicalise(Flint(r.izquierda));
-            r.derecha = r.izquierda;
-            r.valor = r.izquierda.ADouble();
-            raices.push_back(std::move(r));
-        } else if (fmpz_poly_degree(g) > 1) {
-            if (!conBusqueda)
-                RaicesConArb(g, m, raices);
-            else
-                // The search of f stands for g when g is f itself.
-                RaicesDeFactor(g, m, separadores, buscada && libre ? &halladas : nullptr, raices);
+    std::vector<RaizMultiple> halladas;
+    bool buscada = false;
+    bool hecho = conBusqueda && fmpz_poly_degree(f) <= 2 && RaicesCerradas(f, raices);
+    if (!hecho && conBusqueda && fmpz_poly_degree(f) >= 2 && BuscaEnDoubles(f, halladas, memoria)) {
+        const slong antes = fmpz_poly_degree(f);
+        halladas = SacaDecimales(f, halladas, raices);
+        deFactor(nullptr);
+        buscada = fmpz_poly_degree(f) == antes;
+        // What the typed decimals leave of a cubic, or of any product of
+        // them but one quadratic, has its closed form.
+        hecho = !buscada && (fmpz_poly_degree(f) < 1 || (fmpz_poly_degree(f) <= 2 && RaicesCerradas(f, raices)));
+    }
+    deFactor(f);
+    if (!hecho) {
+        // What is left is most often square-free, which a prime tells at once.
+        const bool libre = fmpz_poly_degree(f) < 1 || EsLibreDeCuadradosModular(f);
+        if (libre)
+            fmpz_poly_factor_insert(fac, f, 1);
+        else
+            fmpz_poly_factor_squarefree(fac, f);
+        for (slong i = 0; i < fac->num; ++i) {
+            const fmpz_poly_struct *g = fac->p + i;
+            const int m = static_cast<int>(fac->exp[i]);
+            if (fmpz_poly_degree(g) == 1) {
+                RaizExacta r;
+                r.multiplicidad = m;
+                fmpz_neg(fmpq_numref(Flint(r.izquierda)), g->coeffs);
+                fmpz_set(fmpq_denref(Flint(r.izquierda)), g->coeffs + 1);
+                fmpq_canonicalise(Flint(r.izquierda));
+                r.derecha = r.izquierda;
+                r.valor = r.izquierda.ADouble();
+                raices.push_back(std::move(r));
+            } else if (fmpz_poly_degree(g) > 1) {
+                if (!conBusqueda)
+                    RaicesConArb(g, m, raices);
+                else
+                    // The search of f stands for g when g is f itself.
+                    RaicesDeFactor(g, m, separadores, buscada && libre ? &halladas : nullptr, raices);
+            }
+            deFactor(g);
         }
     }
+    Separa(raices, factores);
     fmpz_poly_factor_clear(fac);
     fmpz_poly_clear(f);
-    // Ordered by the nearest doubles, which keep the order of the roots;
-    // only roots with the same nearest double need their exact ends.
-    std::sort(raices.begin(), raices.end(), [](const RaizExacta &a, const RaizExacta &b) {
-        return a.valor != b.valor ? a.valor < b.valor : a.izquierda < b.izquierda;
-    });
     return raices;
 }
 

@@ -61,15 +61,18 @@ double Aparte(double x, double paso)
 
 namespace {
 
-// A point strictly inside the widest of the gaps between consecutive exact
-// roots of p (the outer ones reaching to infinity) that meet (a, b); none
-// when p has no root.
-std::optional<Racional> PuntoDeLaBanda(const PoliExacto &p, double a, double b)
+// The sign of p on the widest of the gaps between consecutive exact roots
+// of p (the outer ones reaching to infinity) that meet (a, b): that of its
+// leading coefficient, changed by each root right of the gap as often as
+// its multiplicity. No point of the gap is needed, so two roots that
+// share a double, or whose isolating intervals (found for different
+// factors) touch, do not mislead it. 0 when p has no root.
+int SignoDeLaBanda(const PoliExacto &p, double a, double b)
 {
     const std::vector<RaizExacta> raices = RaicesExactas::Calcula(p);
     if (raices.empty())
-        return std::nullopt;
-    std::optional<Racional> punto;
+        return 0;
+    std::optional<std::size_t> hueco;
     double ancho = -1.0;
     for (std::size_t k = 0; k <= raices.size(); ++k) {
         const double izquierda = k > 0 ? raices[k - 1].valor : -INFINITY;
@@ -77,14 +80,15 @@ std::optional<Racional> PuntoDeLaBanda(const PoliExacto &p, double a, double b)
         if (derecha <= a || izquierda >= b || !(derecha - izquierda > ancho))
             continue;
         ancho = derecha - izquierda;
-        if (k == 0)
-            punto = raices.front().izquierda - Racional(1);
-        else if (k == raices.size())
-            punto = raices.back().derecha + Racional(1);
-        else
-            punto = (raices[k - 1].derecha + raices[k].izquierda) * Racional(1, 2);
+        hueco = k;
     }
-    return punto;
+    if (!hueco)
+        return 0;
+    int cambios = 0;
+    for (std::size_t k = *hueco; k < raices.size(); ++k)
+        cambios += raices[k].multiplicidad;
+    const int principal = p.Principal().Signo();
+    return cambios % 2 == 0 ? principal : -principal;
 }
 
 } // namespace
@@ -109,9 +113,8 @@ std::int16_t SignoEntre(const Collpolinomio &pol, const std::vector<double> &rai
     // exact roots tell: the widest of the gaps between consecutive exact
     // roots that meet the band (the narrow ones lie inside a joined
     // cluster) is the band itself.
-    if (const std::optional<Racional> punto = PuntoDeLaBanda(exacto, a, b))
-        if (const int s = exacto.SignoEn(*punto); s != 0)
-            return static_cast<std::int16_t>(s);
+    if (const int s = SignoDeLaBanda(exacto, a, b); s != 0)
+        return static_cast<std::int16_t>(s);
     std::vector<Racional> puntos{izquierda};
     for (double r : raicesDistintas)
         if (r > a && r < b)

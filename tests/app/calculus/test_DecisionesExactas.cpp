@@ -219,6 +219,25 @@ TEST(DecisionesExactas, TwoRootsInOneGapOfTheDoubles)
     ASSERT_NE(f.factores[0].raiz.ADouble(), f.factores[1].raiz.ADouble());
     Juzga(f, 0, Collpolinomio::DesdeExacto(f.Producto()));
     Juzga(f, 2, Collpolinomio::DesdeExacto(f.Producto().Integral(Racional(0)).Integral(Racional(0))));
+
+    // -1.25e22 is halfway between two doubles; the roots -1.25e22 -+ sqrt(2)
+    // of a factor of their own lie on either side, so the interval that
+    // isolates the lower one ends at -1.25e22, a root of another factor.
+    // With the root -1.25e22 once the band between the two doubles is
+    // negative; twice, positive.
+    const struct {
+        const char *texto;
+        std::vector<std::int16_t> signos;
+    } juntas[] = {
+        {"(x^(2)+25000000000000000000000x+156249999999999999999999999999999999999999998)"
+         "(x+12500000000000000000000)(x-1)",
+         {1, -1, -1, 1}},
+        {"(x^(2)+25000000000000000000000x+156249999999999999999999999999999999999999998)"
+         "(x+12500000000000000000000)^(2)(x-1)",
+         {-1, 1, -1, 1}},
+    };
+    for (const auto &c : juntas)
+        EXPECT_EQ(IntervalosSigno(*CreaFuncPolin(Teclea(c.texto))).codigos, c.signos) << c.texto;
 }
 
 // The quadratic rule does not change with a constant factor:
