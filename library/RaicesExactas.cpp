@@ -942,14 +942,20 @@ bool RaicesCerradas(const fmpz_poly_t f, std::vector<RaizExacta> &raices)
 }
 
 // Roots of different factors are isolated apart, each in an interval that
-// holds no other root of its own factor; another factor's root may stand
-// on its end (a rational root exactly halfway between two doubles) or
-// inside it. Sorted, each interval is halved by its own factor's signs
+// holds no other root of its own factor but, at an end it holds open, a
+// rational neighbour found alone; another factor's root may stand on its
+// end (a rational root exactly halfway between two doubles) or inside it. Sorted, each interval is halved by its own factor's signs
 // until it lies strictly apart from its neighbours', so that every one
 // holds a single root of the polynomial and a point between two intervals
 // lies between their roots; the order then follows the intervals.
 void Separa(std::vector<RaizExacta> &raices, std::vector<const fmpz_poly_struct *> &factores)
 {
+    // Most often the roots come ordered, each alone in its double.
+    bool apartadas = true;
+    for (std::size_t k = 0; apartadas && k + 1 < raices.size(); ++k)
+        apartadas = raices[k].valor < raices[k + 1].valor && raices[k].derecha < raices[k + 1].izquierda;
+    if (apartadas)
+        return;
     std::vector<std::size_t> orden(raices.size());
     for (std::size_t i = 0; i < orden.size(); ++i)
         orden[i] = i;
@@ -957,14 +963,19 @@ void Separa(std::vector<RaizExacta> &raices, std::vector<const fmpz_poly_struct 
         RaizExacta &r = raices[i];
         const Racional m = (r.izquierda + r.derecha) * Racional(1, 2);
         const int s = SignoEn(factores[i], m);
+        // An end may be a neighbouring root of the same factor, which the
+        // interval holds open: the other end's sign tells then.
+        const int si = SignoEn(factores[i], r.izquierda);
         if (s == 0)
             r.izquierda = r.derecha = m;
-        else if (s == SignoEn(factores[i], r.izquierda))
+        else if (si != 0 ? s == si : s != SignoEn(factores[i], r.derecha))
             r.izquierda = m;
         else
             r.derecha = m;
     };
-    for (bool cambio = true; cambio;) {
+    // Each step halves an interval; the bound only guards the loop.
+    bool cambio = true;
+    for (int vuelta = 0; cambio && vuelta < 4000; ++vuelta) {
         std::sort(orden.begin(), orden.end(), [&](std::size_t i, std::size_t j) {
             const RaizExacta &a = raices[i], &b = raices[j];
             if (a.valor != b.valor)

@@ -120,6 +120,42 @@ TEST(RaicesExactas, RaicesMultiplesVecinasNoSeFunden)
     }
 }
 
+// Roots of different factors are isolated apart: a rational root of one
+// may stand on the end of another's interval, or inside it. Every root
+// comes out in an interval of its own, left of the next one's, holding it
+// alone (the square-free part changes sign across it).
+TEST(RaicesExactas, CadaRaizEnSuIntervalo)
+{
+    const char *textos[] = {
+        // -1.25e22, halfway between two doubles, between -1.25e22 -+ sqrt(2).
+        "(x^(2)+25000000000000000000000x+156249999999999999999999999999999999999999998)"
+        "(x+12500000000000000000000)^(2)(x-1)",
+        // A root 1 and, within 10^-30 of it, a root of another factor.
+        "x^(4)-(0.000000000000000000000000000000000000000000000000000000000000000702)(x-1)(x-1)"
+        "(8x+1000000000000000000000000000000000000000000000000000000000000000000000000000000000000020x"
+        "+12x^(2)+1/3x^(4)-2x^(2)+1/3)^(2)",
+    };
+    for (const char *texto : textos) {
+        const PoliExacto p = Lee(texto)->Exacto();
+        const PoliExacto libre = RaicesExactas::LibreDeCuadrados(p);
+        const auto raices = RaicesExactas::Calcula(p);
+        ASSERT_EQ(static_cast<int>(raices.size()), RaicesExactas::CuentaDistintas(p)) << texto;
+        for (std::size_t k = 0; k < raices.size(); ++k) {
+            const RaizExacta &r = raices[k];
+            // Two intervals may share an end only where P does not vanish.
+            if (k + 1 < raices.size()) {
+                EXPECT_LE(r.derecha, raices[k + 1].izquierda) << texto << ", raíz " << k;
+                if (r.derecha == raices[k + 1].izquierda)
+                    EXPECT_NE(p.SignoEn(r.derecha), 0) << texto << ", raíz " << k;
+            }
+            if (r.EsRacional())
+                EXPECT_EQ(p.SignoEn(r.izquierda), 0) << texto << ", raíz " << k;
+            else
+                EXPECT_EQ(libre.SignoEn(r.izquierda) * libre.SignoEn(r.derecha), -1) << texto << ", raíz " << k;
+        }
+    }
+}
+
 TEST(RaicesExactas, CuentaYAcota)
 {
     EXPECT_EQ(RaicesExactas::CuentaDistintas(Lee("(x-3)(x-5)^(2)(x^(2)+1)")->Exacto()), 2);
