@@ -29,6 +29,18 @@ void CollFuncPolin::Precis(std::int16_t v)
     m_tolerancia = v < 0 ? potencia : 1.0 / potencia;
 }
 
+Racional CollFuncPolin::ToleranciaExacta() const
+{
+    // Up to 10^18 a power of ten is a machine word: no reading of the double.
+    const int e = m_precis < 0 ? -m_precis : m_precis;
+    if (e > 18)
+        return Racional::DesdeDouble(m_tolerancia);
+    long potencia = 1;
+    for (int i = 0; i < e; ++i)
+        potencia *= 10;
+    return m_precis < 0 ? Racional(potencia) : Racional(1, potencia);
+}
+
 RaizPtr CollFuncPolin::Agrega(double raiz, std::int16_t tpol)
 {
     auto nueva = std::make_shared<ClsRaices>();

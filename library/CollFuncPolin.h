@@ -6,6 +6,7 @@
 // values.
 #include "ClsRaices.h"
 #include "Collpolinomio.h"
+#include "Racional.h"
 #include "RaicesReales.h"
 
 #include <cstdint>
@@ -68,6 +69,8 @@ public:
 
     // Every tolerance of the record: 10 raised to -Precis.
     double Tolerancia() const { return m_tolerancia; }
+    // The same exactly: the number Tolerancia() reads as when typed.
+    Racional ToleranciaExacta() const;
 
 private:
     // Puts a new root in its place; Agrega without the allocation. The

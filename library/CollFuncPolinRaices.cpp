@@ -38,8 +38,8 @@ bool DiscriminanteCasiNulo(const Racional &d, const Racional &a, const Racional 
 // Q = a x^(2K) + b x^K + c, c not zero, with a discriminant b^2 - 4ac that
 // is not zero but nearly so (DiscriminanteCasiNulo): its two values of x^K
 // are taken as the one -b/2a, so Q becomes a (x^K + b/2a)^2. Empty for any
-// other Q. The tolerance is read exactly only for a Q of that shape.
-std::optional<PoliExacto> ConRaizDoble(const PoliExacto &q, double tol)
+// other Q. The record's tolerance is read only for a Q of that shape.
+std::optional<PoliExacto> ConRaizDoble(const PoliExacto &q, const CollFuncPolin &registro)
 {
     const int n = q.Grado();
     if (n < 2 || n % 2 != 0)
@@ -52,7 +52,7 @@ std::optional<PoliExacto> ConRaizDoble(const PoliExacto &q, double tol)
         return std::nullopt; // a binomial
     const Racional a = q.Coeficiente(n), b = q.Coeficiente(k), c = q.Coeficiente(0);
     const Racional d = b * b - a * Racional(4) * c;
-    if (d.EsCero() || !DiscriminanteCasiNulo(d, a, Racional::DesdeDouble(tol)))
+    if (d.EsCero() || !DiscriminanteCasiNulo(d, a, registro.ToleranciaExacta()))
         return std::nullopt;
     const PoliExacto base = PoliExacto::Monomio(Racional(1), k) + PoliExacto::Constante(b / (Racional(2) * a));
     return a * (base * base);
@@ -80,7 +80,7 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
     std::optional<PoliExacto> cambiado;
     if (ceros > 0)
         cambiado = SinPotenciaDeX(p, ceros);
-    if (std::optional<PoliExacto> doble = ConRaizDoble(cambiado ? *cambiado : p, Tolerancia()))
+    if (std::optional<PoliExacto> doble = ConRaizDoble(cambiado ? *cambiado : p, *this))
         cambiado = std::move(doble);
     const PoliExacto &resto = cambiado ? *cambiado : p;
 
@@ -169,7 +169,7 @@ bool CollFuncPolin::RaicesCuadrat(PoliPtr &pol, double &x1, double &x2)
     const Racional d = b * b - a * Racional(4) * c;
     // Roots closer than the square root of the tolerance, or complex ones
     // as close, are taken as the double root.
-    if (DiscriminanteCasiNulo(d, a, Racional::DesdeDouble(Tolerancia()))) {
+    if (DiscriminanteCasiNulo(d, a, ToleranciaExacta())) {
         x1 = x2 = (-b / (Racional(2) * a)).ADouble();
         return true;
     }
