@@ -8,6 +8,7 @@
 #include "CollFuncPolin.h"
 #include "ExtremosExactos.h"
 #include "ModCalculos.h"
+#include "RaicesExactas.h"
 #include "Regional.h"
 #include "generapoli.h"
 
@@ -97,12 +98,17 @@ void Analiza(const PoliPtr &p)
     EXIGE(distintas.n == static_cast<int>(distintas.raices.size()) && Ascendentes(distintas.raices));
 
     // Signs: the sign flips across a root of odd multiplicity and stays
-    // across one of even multiplicity.
+    // across one of even multiplicity. A root the record joined from
+    // several within its tolerance stands for a cluster that may reach into
+    // a band beside it, whose sign is read at its middle: the change is
+    // checked only at a root whose neighbours, and itself, are the exact
+    // roots with that nearest double.
     const ResultadoIntervalos signo = IntervalosSigno(fp);
     RevisaIntervalos(signo, {CODIGO_POSITIVO, CODIGO_NEGATIVO, CODIGO_NULO});
     EXIGE(signo.n == distintas.n && signo.m == fp.Cuenta(0));
     if (!cero) {
         const std::vector<double> todas = RaicesReales(fp);
+        std::vector<int> multiplicidades;
         std::size_t k = 0;
         for (std::size_t i = 0; i < distintas.raices.size(); ++i) {
             int multiplicidad = 0;
@@ -112,11 +118,28 @@ void Analiza(const PoliPtr &p)
             }
             EXIGE(multiplicidad > 0);
             EXIGE(signo.codigos[i] != CODIGO_NULO);
-            // Checked when asked for (the brief runs ask).
-            if (RevisaCambiosDeSigno())
-                EXIGE(signo.codigos[i + 1] == (multiplicidad % 2 == 1 ? -signo.codigos[i] : signo.codigos[i]));
+            multiplicidades.push_back(multiplicidad);
         }
         EXIGE(k == todas.size());
+        // Checked when asked for (the brief runs ask).
+        if (RevisaCambiosDeSigno()) {
+            std::vector<bool> comoExactas;
+            const std::vector<RaizExacta> exactas = RaicesExactas::Calcula(p->Exacto());
+            for (std::size_t i = 0; i < distintas.raices.size(); ++i) {
+                int exacta = 0;
+                for (const RaizExacta &r : exactas)
+                    if (r.valor == distintas.raices[i])
+                        exacta += r.multiplicidad;
+                comoExactas.push_back(exacta == multiplicidades[i]);
+            }
+            for (std::size_t i = 0; i < distintas.raices.size(); ++i) {
+                const bool vecinas = comoExactas[i] && (i == 0 || comoExactas[i - 1]) &&
+                                     (i + 1 == distintas.raices.size() || comoExactas[i + 1]);
+                if (vecinas)
+                    EXIGE(signo.codigos[i + 1] ==
+                          (multiplicidades[i] % 2 == 1 ? -signo.codigos[i] : signo.codigos[i]));
+            }
+        }
     }
 
     // Monotonicity and concavity.

@@ -633,6 +633,41 @@ bool RaicesEntreSeparadores(const fmpz_poly_t f, int multiplicidad, const std::v
     return true;
 }
 
+// From x, a root of the square-free f, towards the neighbouring root on
+// the side hacia (+1 right, -1 left): that root lies about
+// d = -2 f'(x) / f''(x) away, where f is about f'(x) t + f''(x) t^2 / 2.
+// The power of two at most half of |d| on that side is the point given;
+// none where the step points the other way or f''(x) is 0. Two roots far
+// closer than the interval holding them (10^-1000 apart, say) would
+// otherwise take a halving for every bit between them.
+std::optional<Racional> HaciaLaVecina(const fmpz_poly_t f, const Racional &x, int hacia)
+{
+    fmpz_poly_t d1, d2;
+    fmpz_poly_init(d1);
+    fmpz_poly_init(d2);
+    fmpz_poly_derivative(d1, f);
+    fmpz_poly_derivative(d2, d1);
+    Racional v1, v2;
+    fmpz_poly_evaluate_fmpq(Flint(v1), d1, Flint(x));
+    fmpz_poly_evaluate_fmpq(Flint(v2), d2, Flint(x));
+    fmpz_poly_clear(d1);
+    fmpz_poly_clear(d2);
+    if (v2.EsCero() || v1.EsCero())
+        return std::nullopt;
+    const Racional paso = Racional(-2) * v1 / v2;
+    if (paso.Signo() != hacia)
+        return std::nullopt;
+    // |d| >= 2^(bits of its numerator - bits of its denominator - 1).
+    const slong e = static_cast<slong>(fmpz_bits(fmpq_numref(Flint(paso)))) -
+                    static_cast<slong>(fmpz_bits(fmpq_denref(Flint(paso)))) - 2;
+    Racional t(hacia);
+    if (e >= 0)
+        fmpq_mul_2exp(Flint(t), Flint(t), static_cast<flint_bitcnt_t>(e));
+    else
+        fmpq_div_2exp(Flint(t), Flint(t), static_cast<flint_bitcnt_t>(-e));
+    return x + t;
+}
+
 // An isolating interval may end at another root of f (one found exactly
 // where the isolation split a stretch): the root inside is then strictly
 // between its ends. Each such end is moved inwards to a point where f has
@@ -653,11 +688,34 @@ void AbreExtremos(const fmpz_poly_t f, Racional &izquierda, Racional &derecha)
         antes = SignoEn(d, izquierda);
         fmpz_poly_clear(d);
     }
+    bool izquierdaLista = si != 0, derechaLista = sd != 0;
+    // Each end that is a root tries the point its step gives first: a
+    // point of the sign antes is left of the root inside, any other right
+    // of it.
+    for (const int hacia : {1, -1}) {
+        const bool lista = hacia > 0 ? izquierdaLista : derechaLista;
+        if (lista)
+            continue;
+        const std::optional<Racional> m = HaciaLaVecina(f, hacia > 0 ? izquierda : derecha, hacia);
+        if (!m || !(izquierda < *m && *m < derecha))
+            continue;
+        const int s = SignoEn(f, *m);
+        if (s == 0) {
+            izquierda = derecha = *m;
+            return;
+        }
+        if (s == antes) {
+            izquierda = *m;
+            izquierdaLista = true;
+        } else {
+            derecha = *m;
+            derechaLista = true;
+        }
+    }
     // Halving: a point of that sign is left of the root, any other right
     // of it; each end that is a root is replaced by the first such point
     // on its side.
     const Racional medio(1, 2);
-    bool izquierdaLista = si != 0, derechaLista = sd != 0;
     while (!izquierdaLista || !derechaLista) {
         const Racional m = (izquierda + derecha) * medio;
         const int s = SignoEn(f, m);
