@@ -96,25 +96,43 @@ bool PoliExacto::CoeficienteEsCero(int expon) const
     return expon < 0 || expon >= p->length || fmpz_is_zero(p->coeffs + expon);
 }
 
+namespace {
+
+// num / den rounded once to the nearest double, as Racional::ADouble rounds
+// the reduced fraction: reducing it first would cost a gcd of long numbers.
+double Cociente(const fmpz *num, const fmpz *den)
+{
+    double d = 0.0;
+    if (fmpz_is_zero(num) || CocienteCorto(num, den, d))
+        return d;
+    arf_t f;
+    arf_init(f);
+    arf_fmpz_div_fmpz(f, num, den, 53, ARF_RND_NEAR);
+    d = arf_get_d(f, ARF_RND_NEAR);
+    arf_clear(f);
+    return d;
+}
+
+} // namespace
+
 std::vector<double> PoliExacto::Doubles() const
 {
-    // Each numerator over the common denominator, rounded once as
-    // Racional::ADouble rounds the reduced fraction: reducing every
-    // coefficient first would cost a gcd of long numbers each.
+    // Each numerator over the common denominator.
     const slong n = fmpq_poly_length(Flint(*this));
     std::vector<double> d(static_cast<std::size_t>(n > 0 ? n : 1), 0.0);
     const fmpz *num = fmpq_poly_numref(Flint(*this));
     const fmpz *den = fmpq_poly_denref(Flint(*this));
-    arf_t f;
-    arf_init(f);
-    for (slong k = 0; k < n; ++k) {
-        if (fmpz_is_zero(num + k) || CocienteCorto(num + k, den, d[static_cast<std::size_t>(k)]))
-            continue;
-        arf_fmpz_div_fmpz(f, num + k, den, 53, ARF_RND_NEAR);
-        d[static_cast<std::size_t>(k)] = arf_get_d(f, ARF_RND_NEAR);
-    }
-    arf_clear(f);
+    for (slong k = 0; k < n; ++k)
+        d[static_cast<std::size_t>(k)] = Cociente(num + k, den);
     return d;
+}
+
+double PoliExacto::CoeficienteDouble(int expon) const
+{
+    const fmpq_poly_struct *p = Flint(*this);
+    if (expon < 0 || expon >= p->length)
+        return 0.0;
+    return Cociente(p->coeffs + expon, p->den);
 }
 
 int PoliExacto::Terminos() const

@@ -31,6 +31,8 @@ public:
     Racional Coeficiente(int expon) const;
     // Whether the coefficient of x^expon is zero, without reading it.
     bool CoeficienteEsCero(int expon) const;
+    // The double nearest to the coefficient of x^expon.
+    double CoeficienteDouble(int expon) const;
     Racional Principal() const { return Coeficiente(Grado()); }
     // The double nearest to each coefficient; element k is that of x^k.
     std::vector<double> Doubles() const;

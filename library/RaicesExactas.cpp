@@ -1076,6 +1076,8 @@ std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std:
     Primitivo(f, p);
     // The factor each root was isolated on (none for the rational ones).
     std::vector<const fmpz_poly_struct *> factores;
+    raices.reserve(static_cast<std::size_t>(fmpz_poly_degree(f)));
+    factores.reserve(raices.capacity());
     auto deFactor = [&](const fmpz_poly_struct *g) { factores.resize(raices.size(), g); };
     fmpz_poly_factor_t fac;
     fmpz_poly_factor_init(fac);
