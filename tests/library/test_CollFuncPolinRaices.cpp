@@ -698,6 +698,9 @@ TEST(CalculaRaices, OnlyTheRecordToleranceAndTheQuadraticRuleJoinRoots)
         // So a quadratic's roots up to 0.001 apart are one, in the middle.
         {"(x-1)(x-1.0009)", {1.00045, 1.00045}},
         {"(x-1)(x-1.0011)", {1, 1.0011}},
+        // Exactly 0.001 apart, D / a^2 is 1e-6 itself, which is not below.
+        {"(x-1)(x-1.001)", {1, 1.001}},
+        {"3(x+2.5)(x+2.501)", {-2.501, -2.5}},
         // The rule does not change with a constant factor: D / a^2 is
         // held against 1e-6, so the scaled P' of 0.0000001(x-1)(x-2)(x-3)
         // keeps its two critical points 2 -+ 1/sqrt(3) ...
