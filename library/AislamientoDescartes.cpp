@@ -2,6 +2,8 @@
 
 #include "PuenteFlint.h"
 
+#include <arb_poly.h>
+
 #include <algorithm>
 #include <utility>
 
@@ -81,7 +83,138 @@ struct Tramo {
     fmpz_poly_struct *g; // f on the stretch, scaled to (0, 1)
     fmpz_t c;            // the stretch is (c / 2^j, (c + 1) / 2^j)
     slong j;
+    slong vPadre = -1;   // the sign changes of the stretch it was halved from
+    slong racha = 0;     // halvings since the count last changed
+    slong salto = 16;    // bits of the next zoom tried
 };
+
+// h(t) = 2^(N m) g(t / 2^N), m the degree of g: g on (0, 2^-N) scaled to
+// (0, 1), whole coefficients.
+void Encoge(fmpz_poly_t h, const fmpz_poly_t g, slong n)
+{
+    const slong m = fmpz_poly_degree(g);
+    fmpz_poly_set(h, g);
+    for (slong i = 0; i <= m; ++i)
+        fmpz_mul_2exp(h->coeffs + i, h->coeffs + i, static_cast<ulong>(n * (m - i)));
+}
+
+// h(t) becomes h(k t).
+void Estira(fmpz_poly_t h, const fmpz_t k)
+{
+    fmpz_t potencia;
+    fmpz_init_set_ui(potencia, 1);
+    for (slong i = 1; i < fmpz_poly_length(h); ++i) {
+        fmpz_mul(potencia, potencia, k);
+        fmpz_mul(h->coeffs + i, h->coeffs + i, potencia);
+    }
+    fmpz_clear(potencia);
+}
+
+// Where the cluster of v roots of g in (0, 1) (v the sign changes there)
+// lies: Newton's steps on the (v - 1)-th derivative, which has a simple
+// root among them, from the middle, worked on balls of prec bits. A guess
+// only: the zoom it leads to is proved by Descartes' rule.
+bool Racimo(const fmpz_poly_t g, slong v, slong prec, arf_t lugar)
+{
+    arb_poly_t h;
+    arb_poly_init(h);
+    arb_poly_set_fmpz_poly(h, g, prec);
+    for (slong k = 1; k < v; ++k)
+        arb_poly_derivative(h, h, prec);
+    arb_t x, y, d;
+    arb_init(x), arb_init(y), arb_init(d);
+    arb_set_d(x, 0.5);
+    bool bien = false;
+    for (int paso = 0; paso < 60; ++paso) {
+        arb_poly_evaluate2(y, d, h, x, prec);
+        if (arb_contains_zero(d))
+            break;
+        arb_div(y, y, d, prec);
+        arb_sub(x, x, y, prec);
+        arb_get_mid_arb(x, x);
+        // The step is below the zoom's width: x is as good as it needs.
+        if (arf_cmpabs_2exp_si(arb_midref(y), -(prec - 48)) < 0) {
+            bien = true;
+            break;
+        }
+    }
+    bien = bien && arf_sgn(arb_midref(x)) > 0 && arf_cmp_si(arb_midref(x), 1) < 0;
+    if (bien)
+        arf_set(lugar, arb_midref(x));
+    arb_clear(x), arb_clear(y), arb_clear(d);
+    arb_poly_clear(h);
+    return bien;
+}
+
+// A cluster of roots far closer together than its stretch would take a
+// halving for every bit between the stretch and the cluster. Instead, its
+// place guessed, the stretch goes at once to the cell of width 2^-N that
+// holds the guess when Descartes' rule proves no root of g on (0, 1)
+// outside that cell (none on either side, none at its ends). True, and t
+// is that cell, when it does.
+bool Acerca(Tramo &t, slong v, fmpz_poly_t aux)
+{
+    const slong n = t.salto;
+    arf_t lugar;
+    arf_init(lugar);
+    fmpz_t c, resto;
+    fmpz_init(c), fmpz_init(resto);
+    bool bien = Racimo(t.g, v, n + 64, lugar);
+    if (bien) {
+        arf_mul_2exp_si(lugar, lugar, n);
+        arf_get_fmpz(c, lugar, ARF_RND_FLOOR);
+        // 2^N - c - 1: the cells right of c.
+        fmpz_one(resto);
+        fmpz_mul_2exp(resto, resto, static_cast<ulong>(n));
+        fmpz_sub(resto, resto, c);
+        fmpz_sub_ui(resto, resto, 1);
+        bien = fmpz_sgn(c) >= 0 && fmpz_sgn(resto) >= 0;
+    }
+    fmpz_poly_t celda, lado;
+    fmpz_poly_init(celda), fmpz_poly_init(lado);
+    if (bien) {
+        Encoge(celda, t.g, n);
+        // Left of the cell: g on (0, c / 2^N).
+        if (!fmpz_is_zero(c)) {
+            fmpz_poly_set(lado, celda);
+            Estira(lado, c);
+            bien = VariacionesEnUnidad(lado, aux) == 0;
+        }
+    }
+    if (bien) {
+        // Right of it: g on ((c + 1) / 2^N, 1).
+        if (!fmpz_is_zero(resto)) {
+            fmpz_poly_set(lado, celda);
+            fmpz_t uno;
+            fmpz_init_set(uno, c);
+            fmpz_add_ui(uno, uno, 1);
+            _fmpz_poly_taylor_shift(lado->coeffs, uno, fmpz_poly_length(lado));
+            fmpz_clear(uno);
+            Estira(lado, resto);
+            bien = VariacionesEnUnidad(lado, aux) == 0;
+        }
+    }
+    if (bien) {
+        // The cell itself; its ends must not be roots.
+        _fmpz_poly_taylor_shift(celda->coeffs, c, fmpz_poly_length(celda));
+        fmpz_t suma;
+        fmpz_init(suma);
+        for (slong i = 0; i < fmpz_poly_length(celda); ++i)
+            fmpz_add(suma, suma, celda->coeffs + i);
+        bien = !fmpz_is_zero(celda->coeffs) && !fmpz_is_zero(suma);
+        fmpz_clear(suma);
+    }
+    if (bien) {
+        fmpz_poly_swap(t.g, celda);
+        fmpz_mul_2exp(t.c, t.c, static_cast<ulong>(n));
+        fmpz_add(t.c, t.c, c);
+        t.j += n;
+    }
+    fmpz_poly_clear(celda), fmpz_poly_clear(lado);
+    fmpz_clear(c), fmpz_clear(resto);
+    arf_clear(lugar);
+    return bien;
+}
 
 // The roots of f in (0, 2^e) when s is 1, in (-2^e, 0) when s is -1.
 void AislaDeUnLado(const fmpz_poly_t f, slong e, int s, std::vector<IntervaloAislante> &intervalos)
@@ -111,6 +244,21 @@ void AislaDeUnLado(const fmpz_poly_t f, slong e, int s, std::vector<IntervaloAis
         Tramo t = pila.back();
         pila.pop_back();
         const slong v = fmpz_poly_degree(t.g) < 1 ? 0 : VariacionesEnUnidad(t.g, aux);
+        // A cluster that three halvings in a row left whole is zoomed into,
+        // again at once and twice as far while the zoom holds, half as far
+        // after a miss.
+        t.racha = v == t.vPadre ? t.racha + 1 : 0;
+        if (v >= 2 && t.racha >= 3) {
+            if (Acerca(t, v, aux)) {
+                t.salto = std::min<slong>(2 * t.salto, 1 << 14);
+                t.vPadre = v;
+                t.racha = 2;
+                pila.push_back(t);
+                continue;
+            }
+            t.salto = std::max<slong>(t.salto / 2, 4);
+            t.racha = 0;
+        }
         if (v == 1) {
             fmpz_add_ui(siguiente, t.c, 1);
             IntervaloAislante r;
@@ -143,6 +291,9 @@ void AislaDeUnLado(const fmpz_poly_t f, slong e, int s, std::vector<IntervaloAis
         fmpz_mul_2exp(der.c, t.c, 1);
         fmpz_add_ui(der.c, der.c, 1);
         der.j = t.j + 1;
+        der.vPadre = t.vPadre = v;
+        der.racha = t.racha;
+        der.salto = t.salto;
         if (fmpz_is_zero(derecha->coeffs)) {
             // The middle is a root, exactly: taken out of both halves.
             IntervaloAislante r;

@@ -134,24 +134,32 @@ TEST(RaicesExactas, CadaRaizEnSuIntervalo)
         "x^(4)-(0.000000000000000000000000000000000000000000000000000000000000000702)(x-1)(x-1)"
         "(8x+1000000000000000000000000000000000000000000000000000000000000000000000000000000000000020x"
         "+12x^(2)+1/3x^(4)-2x^(2)+1/3)^(2)",
+        // Roots far closer together than the stretches the exact isolation
+        // halves, which it zooms into.
+        "(x^(3)-4x)^(4)(x(x^(6)-40000000000000000000000020000000x^(5)-5x^(3)+x+1/3)^(3)(x+.181)^(2)(x)x^(5)+34)^(3)",
     };
     for (const char *texto : textos) {
-        const PoliExacto p = Lee(texto)->Exacto();
-        const PoliExacto libre = RaicesExactas::LibreDeCuadrados(p);
-        const auto raices = RaicesExactas::Calcula(p);
-        ASSERT_EQ(static_cast<int>(raices.size()), RaicesExactas::CuentaDistintas(p)) << texto;
-        for (std::size_t k = 0; k < raices.size(); ++k) {
-            const RaizExacta &r = raices[k];
-            // Two intervals may share an end only where P does not vanish.
-            if (k + 1 < raices.size()) {
-                EXPECT_LE(r.derecha, raices[k + 1].izquierda) << texto << ", raíz " << k;
-                if (r.derecha == raices[k + 1].izquierda)
-                    EXPECT_NE(p.SignoEn(r.derecha), 0) << texto << ", raíz " << k;
+        PoliExacto p = Lee(texto)->Exacto();
+        // P, P' and P''.
+        for (int orden = 0; orden <= 2; ++orden, p = p.Derivada()) {
+            const PoliExacto libre = RaicesExactas::LibreDeCuadrados(p);
+            const auto raices = RaicesExactas::Calcula(p);
+            ASSERT_EQ(static_cast<int>(raices.size()), RaicesExactas::CuentaDistintas(p)) << texto;
+            for (std::size_t k = 0; k < raices.size(); ++k) {
+                const RaizExacta &r = raices[k];
+                const std::string que = std::string(texto) + ", derivada " + std::to_string(orden) + ", raíz " +
+                                        std::to_string(k);
+                // Two intervals may share an end only where P does not vanish.
+                if (k + 1 < raices.size()) {
+                    EXPECT_LE(r.derecha, raices[k + 1].izquierda) << que;
+                    if (r.derecha == raices[k + 1].izquierda)
+                        EXPECT_NE(p.SignoEn(r.derecha), 0) << que;
+                }
+                if (r.EsRacional())
+                    EXPECT_EQ(p.SignoEn(r.izquierda), 0) << que;
+                else
+                    EXPECT_EQ(libre.SignoEn(r.izquierda) * libre.SignoEn(r.derecha), -1) << que;
             }
-            if (r.EsRacional())
-                EXPECT_EQ(p.SignoEn(r.izquierda), 0) << texto << ", raíz " << k;
-            else
-                EXPECT_EQ(libre.SignoEn(r.izquierda) * libre.SignoEn(r.derecha), -1) << texto << ", raíz " << k;
         }
     }
 }
