@@ -71,12 +71,16 @@ std::optional<PoliExacto> ConRaizDoble(const PoliExacto &q, const CollFuncPolin 
         return std::nullopt; // a binomial
     if (LejosDeCero(q.CoeficienteDouble(n), q.CoeficienteDouble(k), q.CoeficienteDouble(0), registro.Tolerancia()))
         return std::nullopt;
-    const Racional a = q.Coeficiente(n), b = q.Coeficiente(k), c = q.Coeficiente(0);
+    // Over their common denominator, which D / a^2 does not see: whole
+    // numbers, no fraction reduced.
+    const Racional a = q.NumeradorComun(n), b = q.NumeradorComun(k), c = q.NumeradorComun(0);
     const Racional d = b * b - a * Racional(4) * c;
     if (d.EsCero() || !DiscriminanteCasiNulo(d, a, registro.ToleranciaExacta()))
         return std::nullopt;
+    // b / 2a is the same over any denominator; the leading coefficient is
+    // q's own.
     const PoliExacto base = PoliExacto::Monomio(Racional(1), k) + PoliExacto::Constante(b / (Racional(2) * a));
-    return a * (base * base);
+    return q.Coeficiente(n) * (base * base);
 }
 
 } // namespace
@@ -107,14 +111,17 @@ void CollFuncPolin::CalculaRaices(std::int16_t t)
 
     // The roots of the polynomial one derivative up, when the record has
     // them, separate these (Rolle): the exact search may start from them.
-    std::vector<double> separadores;
+    // Both lists keep their room from call to call on this thread.
+    thread_local std::vector<double> separadores;
+    thread_local std::vector<RaizMultiple> halladas;
+    separadores.clear();
+    halladas.clear();
     for (const RaizPtr &r : m_raices)
         if (r->tipopol() == t - 1 && (separadores.empty() || separadores.back() != r->Raiz()))
             separadores.push_back(r->Raiz());
 
     // Every distinct real root, its multiplicity decided exactly; only the
     // record's own tolerance merges them further (Coloca).
-    std::vector<RaizMultiple> halladas;
     if (ceros > 0)
         halladas.push_back({0.0, ceros});
     if (t == 0)

@@ -183,7 +183,9 @@ PoliPtr Collpolinomio::DesdeExacto(PoliExacto exacto)
 
 void Collpolinomio::PonExacto(PoliExacto exacto)
 {
-    const std::vector<double> dobles = exacto.Doubles();
+    // One buffer per thread: a polynomial is made at every derivative.
+    thread_local std::vector<double> dobles;
+    exacto.Doubles(dobles);
     std::size_t n = 0;
     for (const double c : dobles)
         n += c != 0.0 ? 1 : 0;

@@ -117,14 +117,29 @@ double Cociente(const fmpz *num, const fmpz *den)
 
 std::vector<double> PoliExacto::Doubles() const
 {
+    std::vector<double> d;
+    Doubles(d);
+    return d;
+}
+
+void PoliExacto::Doubles(std::vector<double> &d) const
+{
     // Each numerator over the common denominator.
     const slong n = fmpq_poly_length(Flint(*this));
-    std::vector<double> d(static_cast<std::size_t>(n > 0 ? n : 1), 0.0);
+    d.assign(static_cast<std::size_t>(n > 0 ? n : 1), 0.0);
     const fmpz *num = fmpq_poly_numref(Flint(*this));
     const fmpz *den = fmpq_poly_denref(Flint(*this));
     for (slong k = 0; k < n; ++k)
         d[static_cast<std::size_t>(k)] = Cociente(num + k, den);
-    return d;
+}
+
+Racional PoliExacto::NumeradorComun(int expon) const
+{
+    Racional c;
+    const fmpq_poly_struct *p = Flint(*this);
+    if (expon >= 0 && expon < p->length)
+        fmpz_set(fmpq_numref(Flint(c)), p->coeffs + expon);
+    return c;
 }
 
 double PoliExacto::CoeficienteDouble(int expon) const

@@ -36,6 +36,11 @@ public:
     Racional Principal() const { return Coeficiente(Grado()); }
     // The double nearest to each coefficient; element k is that of x^k.
     std::vector<double> Doubles() const;
+    // The same into d, whose room is kept.
+    void Doubles(std::vector<double> &d) const;
+    // The coefficient of x^expon times the common denominator of all of
+    // them: a whole number, read without reducing a fraction.
+    Racional NumeradorComun(int expon) const;
     // How many coefficients are not zero.
     int Terminos() const;
     // The size of the coefficients in bits: that of the largest numerator

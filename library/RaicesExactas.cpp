@@ -1073,17 +1073,22 @@ std::vector<RaizExacta> Raices(const PoliExacto &p, bool conBusqueda, const std:
         return raices;
     fmpz_poly_t f;
     fmpz_poly_init(f);
-    Primitivo(f, p);
-    // The factor each root was isolated on (none for the rational ones).
-    std::vector<const fmpz_poly_struct *> factores;
+    // Denominators cleared; the content is taken out only past the closed
+    // forms, which do not need it.
+    fmpq_poly_get_numerator(f, Flint(p));
+    // The factor each root was isolated on (none for the rational ones);
+    // the list keeps its room from call to call on this thread.
+    thread_local std::vector<const fmpz_poly_struct *> factores;
+    factores.clear();
     raices.reserve(static_cast<std::size_t>(fmpz_poly_degree(f)));
-    factores.reserve(raices.capacity());
     auto deFactor = [&](const fmpz_poly_struct *g) { factores.resize(raices.size(), g); };
     fmpz_poly_factor_t fac;
     fmpz_poly_factor_init(fac);
     std::vector<RaizMultiple> halladas;
     bool buscada = false;
     bool hecho = conBusqueda && fmpz_poly_degree(f) <= 2 && RaicesCerradas(f, raices);
+    if (!hecho)
+        fmpz_poly_primitive_part(f, f);
     if (!hecho && conBusqueda && fmpz_poly_degree(f) >= 2 && BuscaEnDoubles(f, halladas, memoria)) {
         const slong antes = fmpz_poly_degree(f);
         halladas = SacaDecimales(f, halladas, raices);
