@@ -1002,10 +1002,11 @@ bool RaicesCerradas(const fmpz_poly_t f, std::vector<RaizExacta> &raices)
 // Roots of different factors are isolated apart, each in an interval that
 // holds no other root of its own factor but, at an end it holds open, a
 // rational neighbour found alone; another factor's root may stand on its
-// end (a rational root exactly halfway between two doubles) or inside it. Sorted, each interval is halved by its own factor's signs
-// until it lies strictly apart from its neighbours', so that every one
-// holds a single root of the polynomial and a point between two intervals
-// lies between their roots; the order then follows the intervals.
+// end (a rational root exactly halfway between two doubles) or inside it.
+// Sorted, each interval is halved by its own factor's signs until it lies
+// strictly apart from its neighbours', so that every one holds a single
+// root of the polynomial and a point between two intervals lies between
+// their roots; the order then follows the intervals.
 void Separa(std::vector<RaizExacta> &raices, std::vector<const fmpz_poly_struct *> &factores)
 {
     // Most often the roots come ordered, each alone in its double.
@@ -1049,7 +1050,8 @@ void Separa(std::vector<RaizExacta> &raices, std::vector<const fmpz_poly_struct 
             if (!tocan || (a.EsRacional() && b.EsRacional()))
                 continue;
             // The wider of the two, never a rational root.
-            const bool laPrimera = !a.EsRacional() && (b.EsRacional() || b.derecha - b.izquierda < a.derecha - a.izquierda);
+            const bool laPrimera =
+                !a.EsRacional() && (b.EsRacional() || b.derecha - b.izquierda < a.derecha - a.izquierda);
             parte(laPrimera ? i : j);
             cambio = true;
         }

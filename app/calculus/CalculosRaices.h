@@ -41,9 +41,11 @@ std::int16_t SignoExacto(const Collpolinomio &pol, double x);
 double Aparte(double x, double paso);
 
 // Sign of pol on (a, b), where it has no root of odd multiplicity, decided
-// exactly: at the midpoint of (a, b), or where pol vanishes there, at the
-// midpoints of the pieces that the distinct roots given cut (a, b) into,
-// then at their quarters; 0 only when pol vanishes at all of them.
+// exactly: at the midpoint of (a, b); where the ends lie a few units in the
+// last place apart, or pol vanishes there, from its leading coefficient and
+// the multiplicities of its exact roots right of the band; failing that, at
+// the midpoints of the pieces that the distinct roots given cut (a, b)
+// into, then at their quarters; 0 only when pol vanishes at all of them.
 std::int16_t SignoEntre(const Collpolinomio &pol, const std::vector<double> &raicesDistintas, double a, double b);
 
 } // namespace calculos
