@@ -185,11 +185,11 @@ bool Acerca(Tramo &t, slong v, fmpz_poly_t aux)
         // Right of it: g on ((c + 1) / 2^N, 1).
         if (!fmpz_is_zero(resto)) {
             fmpz_poly_set(lado, celda);
-            fmpz_t uno;
-            fmpz_init_set(uno, c);
-            fmpz_add_ui(uno, uno, 1);
-            _fmpz_poly_taylor_shift(lado->coeffs, uno, fmpz_poly_length(lado));
-            fmpz_clear(uno);
+            fmpz_t siguiente;
+            fmpz_init_set(siguiente, c);
+            fmpz_add_ui(siguiente, siguiente, 1);
+            _fmpz_poly_taylor_shift(lado->coeffs, siguiente, fmpz_poly_length(lado));
+            fmpz_clear(siguiente);
             Estira(lado, resto);
             bien = VariacionesEnUnidad(lado, aux) == 0;
         }
@@ -275,9 +275,7 @@ void AislaDeUnLado(const fmpz_poly_t f, slong e, int s, std::vector<IntervaloAis
             continue;
         }
         // Left half: 2^m g(t / 2); right half: that at t + 1.
-        const slong m = fmpz_poly_degree(t.g);
-        for (slong i = 0; i <= m; ++i)
-            fmpz_mul_2exp(t.g->coeffs + i, t.g->coeffs + i, static_cast<ulong>(m - i));
+        Encoge(t.g, t.g, 1);
         fmpz_poly_struct *derecha = new fmpz_poly_struct;
         fmpz_poly_init(derecha);
         fmpz_poly_set(derecha, t.g);
